@@ -1,0 +1,117 @@
+#include "records/AppSettings.h"
+
+#include "records/NumberText.h"
+#include "records/SettingsStore.h"
+
+#include <limits>
+
+namespace {
+
+const QString ColorSection = QStringLiteral("ColorSettings");
+const QString KeySection = QStringLiteral("KeySettings");
+const QString PicSection = QStringLiteral("PicSettings");
+const QString IncrementsSection = QStringLiteral("Increments");
+const QString LotsSection = QStringLiteral("Lots");
+
+constexpr qint64 MaxColor = 16777215;
+
+qint64 readWhole(const SettingsStore& store, const QString& section, const QString& key, qint64 defaultValue,
+                 qint64 minimum, qint64 maximum)
+{
+    const QString text = store.Get(section, key, NumberText::Plain(defaultValue));
+    return NumberText::ToWholeNumber(text, minimum, maximum).value_or(defaultValue);
+}
+
+constexpr qint64 Int32Min = std::numeric_limits<qint32>::min();
+constexpr qint64 Int32Max = std::numeric_limits<qint32>::max();
+
+} // namespace
+
+AppSettings::AppSettings(SettingsStore& store) : m_store(store) {}
+
+void AppSettings::LoadAllSettings()
+{
+    auto color = [this](const QString& key, qint32 defaultValue) {
+        return static_cast<qint32>(readWhole(m_store, ColorSection, key, defaultValue, 0, MaxColor));
+    };
+    FormBackColor = color(QStringLiteral("FormBack"), DefaultFormBackColor);
+    LEDBackColor = color(QStringLiteral("LEDBack"), DefaultLEDBackColor);
+    TextColor = color(QStringLiteral("Text"), DefaultTextColor);
+    LEDLotColor = color(QStringLiteral("LEDLot"), DefaultLEDLotColor);
+    LEDAmountColor = color(QStringLiteral("LEDAmount"), DefaultLEDAmountColor);
+    NumLockMode = static_cast<qint32>(
+        readWhole(m_store, KeySection, QStringLiteral("NumLockForce"), DefaultNumLockMode, Int32Min, Int32Max));
+    LEDTypeIndex = static_cast<qint16>(readWhole(m_store, PicSection, QStringLiteral("LEDType"), DefaultLEDTypeIndex,
+                                                 std::numeric_limits<qint16>::min(),
+                                                 std::numeric_limits<qint16>::max()));
+
+    LotList = std::make_shared<LotCollection>();
+    IncrementList = std::make_shared<IncrementCollection>();
+
+    // A range whose key or value is not a whole number cannot be used and is skipped.
+    for (const SettingsPair& pair : m_store.GetAll(IncrementsSection)) {
+        const auto minimum = NumberText::ToWholeNumber(pair.first, Int32Min, Int32Max);
+        const auto amount = NumberText::ToWholeNumber(pair.second, Int32Min, Int32Max);
+        if (!minimum || !amount)
+            continue;
+        auto row = std::make_shared<IncrementInfo>();
+        row->Minimum = static_cast<qint32>(*minimum);
+        row->Amount = static_cast<qint32>(*amount);
+        IncrementList->Add(row);
+    }
+
+    for (const SettingsPair& pair : m_store.GetAll(LotsSection))
+        LotList->Add(LotFromRecordText(pair.second), 0);
+}
+
+bool AppSettings::SaveDisplaySettings()
+{
+    SettingsChange change;
+    change.Save(ColorSection, QStringLiteral("FormBack"), NumberText::Plain(FormBackColor));
+    change.Save(ColorSection, QStringLiteral("LEDBack"), NumberText::Plain(LEDBackColor));
+    change.Save(ColorSection, QStringLiteral("Text"), NumberText::Plain(TextColor));
+    change.Save(ColorSection, QStringLiteral("LEDLot"), NumberText::Plain(LEDLotColor));
+    change.Save(ColorSection, QStringLiteral("LEDAmount"), NumberText::Plain(LEDAmountColor));
+    change.Save(KeySection, QStringLiteral("NumLockForce"), NumberText::Plain(NumLockMode));
+    change.Save(PicSection, QStringLiteral("LEDType"), NumberText::Plain(LEDTypeIndex));
+    return m_store.Commit(change);
+}
+
+bool AppSettings::SaveIncrements()
+{
+    SettingsChange change;
+    change.DeleteSection(IncrementsSection);
+    for (const IncrementInfoPtr& row : *IncrementList)
+        change.Save(IncrementsSection, NumberText::SignReserving(row->Minimum), NumberText::SignReserving(row->Amount));
+    return m_store.Commit(change);
+}
+
+bool AppSettings::SaveLots()
+{
+    SettingsChange change;
+    change.DeleteSection(LotsSection);
+    qint32 counter = 0;
+    for (const LotInfoPtr& lot : *LotList) {
+        ++counter;
+        change.Save(LotsSection, NumberText::SignReserving(counter), lot ? LotRecordText(*lot) : LotRecordText({}));
+    }
+    return m_store.Commit(change);
+}
+
+QString AppSettings::LotRecordText(const LotInfo& lot)
+{
+    return NumberText::SignReserving(lot.LotNumber) + LotFieldSeparator + NumberText::SignReserving(lot.Amount) +
+           LotFieldSeparator + lot.Note;
+}
+
+LotInfoPtr AppSettings::LotFromRecordText(const QString& text)
+{
+    auto lot = std::make_shared<LotInfo>();
+    const QStringList fields = text.split(LotFieldSeparator);
+    if (fields.size() >= 3) {
+        lot->LotNumber = NumberText::Lenient(fields[0]);
+        lot->Amount = NumberText::Lenient(fields[1]);
+        lot->Note = fields[2];
+    }
+    return lot;
+}

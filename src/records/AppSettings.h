@@ -1,0 +1,53 @@
+#pragma once
+
+#include "records/IncrementCollection.h"
+#include "records/LotCollection.h"
+
+#include <QtGlobal>
+
+class SettingsStore;
+
+// The program-wide values, one instance for the run, and their store layout.
+// Colours are 24-bit numbers: red + 256 * green + 65536 * blue.
+class AppSettings
+{
+public:
+    static constexpr qint32 DefaultFormBackColor = 4210752;
+    static constexpr qint32 DefaultLEDBackColor = 0;
+    static constexpr qint32 DefaultTextColor = 16777215;
+    static constexpr qint32 DefaultLEDLotColor = 33023;
+    static constexpr qint32 DefaultLEDAmountColor = 49152;
+    static constexpr qint32 DefaultNumLockMode = 0;
+    static constexpr qint16 DefaultLEDTypeIndex = 0;
+
+    // The lot field separator inside a stored lot record.
+    static constexpr QChar LotFieldSeparator = QChar(0x0005);
+
+    explicit AppSettings(SettingsStore& store);
+
+    qint32 FormBackColor = DefaultFormBackColor;
+    qint32 LEDBackColor = DefaultLEDBackColor;
+    qint32 TextColor = DefaultTextColor;
+    qint32 LEDLotColor = DefaultLEDLotColor;
+    qint32 LEDAmountColor = DefaultLEDAmountColor;
+    qint32 NumLockMode = DefaultNumLockMode;
+    qint16 LEDTypeIndex = DefaultLEDTypeIndex;
+    LotCollectionPtr LotList = std::make_shared<LotCollection>();
+    IncrementCollectionPtr IncrementList = std::make_shared<IncrementCollection>();
+
+    // Fills every value from the store; unreadable values take their defaults.
+    void LoadAllSettings();
+    // Each save is one atomic commit; false when the store could not be written.
+    bool SaveDisplaySettings();
+    bool SaveIncrements();
+    bool SaveLots();
+
+    // The stored text of one lot and its reading back.
+    static QString LotRecordText(const LotInfo& lot);
+    static LotInfoPtr LotFromRecordText(const QString& text);
+
+    SettingsStore& store() { return m_store; }
+
+private:
+    SettingsStore& m_store;
+};

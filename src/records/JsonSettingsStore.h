@@ -1,0 +1,43 @@
+#pragma once
+
+#include "records/SettingsStore.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The per-user settings file: a JSON object
+//   {"application": "Gavelor", "version": 1, "sections": {NAME: [[KEY, VALUE], ...], ...}}
+// Every commit replaces the whole file atomically (QSaveFile) under a cross-process lock
+// (QLockFile), after re-reading it so that another running copy's changes survive.
+class JsonSettingsStore : public SettingsStore
+{
+public:
+    // The store at the default location: $XDG_CONFIG_HOME/Gavelor/settings.json.
+    JsonSettingsStore();
+    explicit JsonSettingsStore(const QString& filePath);
+
+    static QString DefaultFilePath();
+
+    QString Get(const QString& section, const QString& key, const QString& defaultValue) const override;
+    SettingsPairs GetAll(const QString& section) const override;
+    bool Commit(const SettingsChange& change) override;
+
+    // Reads the file again, replacing what is held in memory.
+    void Reload();
+    QString filePath() const { return m_filePath; }
+
+    // The file's text form. Parse gives nothing for a text that is not a settings document;
+    // entries of the wrong type inside a readable document are skipped.
+    static std::optional<SettingsSections> Parse(const QByteArray& text);
+    static QByteArray Serialize(const SettingsSections& sections);
+
+private:
+    // Reads the file; an unreadable one is moved aside so nothing the user had is lost.
+    SettingsSections readFile() const;
+    void keepUnreadableFile() const;
+
+    QString m_filePath;
+    SettingsSections m_data;
+};

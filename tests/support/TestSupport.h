@@ -1,0 +1,3 @@
+#pragma once
+
+// Shared helpers for the tests live here.
