@@ -1,0 +1,121 @@
+#pragma once
+
+#include "scoreboard/AuctionState.h"
+#include "scoreboard/modResize.h"
+#include "scoreboard/modShowDigits.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class AppSettings;
+class NumberLED;
+class QLabel;
+class QPlainTextEdit;
+
+// The panel behind the amount digits. It takes the keyboard focus and reports its keys
+// and clicks to the window, like the digit displays do.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(int BackColor READ BackColor WRITE setBackColor)
+
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // 24-bit colour: red + 256 * green + 65536 * blue.
+    int BackColor() const { return m_backColor; }
+    void setBackColor(int color);
+
+signals:
+    void KeyDown(QKeyEvent* event);
+    void KeyUp(QKeyEvent* event);
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    int m_backColor = 0;
+};
+
+// The window that faces the room: lot number, bid and note, scaled to any window size,
+// driven by single keys. Closing it ends the program: it emits Unloaded, which main
+// connects to quitting the application, so no other window keeps the run alive.
+class frmScoreboard : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The client area the composition is designed for, in twips.
+    static constexpr int DesignClientWidth = 9480;
+    static constexpr int DesignClientHeight = 6795;
+
+    explicit frmScoreboard(AppSettings& settings, QWidget* parent = nullptr);
+
+    // Windows that the function keys open; a key without an opener does nothing.
+    // F1 shows help (modeless). F2 runs the options dialog to its end, after which colours,
+    // NumLock mode and digit style are applied again. F3 runs the lot editor to its end.
+    void setHelpOpener(std::function<void()> opener) { m_openHelp = std::move(opener); }
+    void setOptionsOpener(std::function<void()> opener) { m_openOptions = std::move(opener); }
+    void setLotEditorOpener(std::function<void()> opener) { m_openLotEditor = std::move(opener); }
+
+    static qint16 KeyCodeToAsci(qint16 keyCode);
+    // Common key-release handling of the window and its key-taking controls.
+    void AllKeyUp(qint16 keyCode, qint16 shift);
+    void UpdateNumLock();
+
+    const AuctionState& auctionState() const { return m_state; }
+
+signals:
+    // The window was closed; the program is to end now.
+    void Unloaded();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void Form_Load();
+    void Form_Resize();
+    void Form_KeyDown(QKeyEvent* event);
+    void Form_KeyUp(QKeyEvent* event);
+    void picAmountBack_KeyDown(QKeyEvent* event);
+    void picAmountBack_KeyUp(QKeyEvent* event);
+    void nledLotNum_KeyDown(QKeyEvent* event);
+    void nledLotNum_KeyUp(QKeyEvent* event);
+    void nledAmountThousands_Click();
+    void nledAmountOnes_Click();
+
+    void HandleCommandKey(const qint16& keyCode);
+    void ShowLot();
+    void ShowAmount();
+    void ApplyColors();
+    void ReleaseKey(QKeyEvent* event);
+    void ToggleFullScreen();
+
+    AppSettings& m_settings;
+    AuctionState m_state;
+    modShowDigits m_lotTyping;
+    modResize m_layout;
+    std::function<void()> m_openHelp;
+    std::function<void()> m_openOptions;
+    std::function<void()> m_openLotEditor;
+
+    QLabel* lblLotNum = nullptr;
+    NumberLED* nledLotNum = nullptr;
+    QLabel* lblCreatedBy = nullptr;
+    QLabel* lblAmountDollar = nullptr;
+    PictureBox* picAmountBack = nullptr;
+    NumberLED* nledAmountThousands = nullptr;
+    QLabel* lblAmountComma = nullptr;
+    NumberLED* nledAmountOnes = nullptr;
+    QPlainTextEdit* txtNote = nullptr;
+};

@@ -1,0 +1,268 @@
+#include "scoreboard/modResize.h"
+
+#include "common/Twips.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+namespace {
+
+enum Field : unsigned
+{
+    Height = 1u << 0,
+    Width = 1u << 1,
+    FontSize = 1u << 2,
+    BorderWidth = 1u << 3,
+    LightDiameter = 1u << 4,
+    LightSpacing = 1u << 5,
+    Size = 1u << 6,
+    PaddingD = 1u << 7,
+    PaddingI = 1u << 8,
+    PaddingH = 1u << 9,
+    PaddingV = 1u << 10,
+};
+
+// What is recorded for each type besides Left and Top. LED displays size themselves from
+// Size and their paddings (or their lights), so their width and height are never set.
+struct RecordedFields
+{
+    const char* typeName;
+    unsigned fields;
+};
+
+constexpr RecordedFields RecordedByType[] = {
+    {"LEDDisplay", LightDiameter | LightSpacing},
+    {"PolyLED", Size},
+    {"NumberLED", Size | PaddingH | PaddingV | PaddingI},
+    {"TimeLED", Size | PaddingH | PaddingV | PaddingI | PaddingD},
+    {"PictureBox", Height | Width},
+    {"Image", Height | Width},
+    {"Label", Height | Width | FontSize},
+    {"TextBox", Height | Width | FontSize},
+    {"Shape", Height | Width | BorderWidth},
+};
+
+// The offset added to a recorded light spacing so that a spacing of 0 is still rescaled.
+constexpr int LightSpacingBias = 15;
+
+const RecordedFields* FieldsFor(const QString& typeName)
+{
+    for (const RecordedFields& row : RecordedByType) {
+        if (typeName == QLatin1String(row.typeName))
+            return &row;
+    }
+    return nullptr;
+}
+
+// Each recorded field with its property name and its place in an entry.
+struct FieldSlot
+{
+    Field field;
+    const char* property;
+    int modResize::DesignEntry::*slot;
+};
+
+// In the order the rescale sets them.
+constexpr FieldSlot Slots[] = {
+    {Width, "Width", &modResize::DesignEntry::Width},
+    {Height, "Height", &modResize::DesignEntry::Height},
+    {FontSize, "FontSize", &modResize::DesignEntry::FontSize},
+    {BorderWidth, "BorderWidth", &modResize::DesignEntry::BorderWidth},
+    {LightDiameter, "LightDiameter", &modResize::DesignEntry::LightDiameter},
+    {LightSpacing, "LightSpacing", &modResize::DesignEntry::LightSpacing},
+    {Size, "Size", &modResize::DesignEntry::Size},
+    {PaddingH, "PaddingH", &modResize::DesignEntry::PaddingH},
+    {PaddingV, "PaddingV", &modResize::DesignEntry::PaddingV},
+    {PaddingI, "PaddingI", &modResize::DesignEntry::PaddingI},
+    {PaddingD, "PaddingD", &modResize::DesignEntry::PaddingD},
+};
+
+double ReadTwips(const QWidget* control, const char* property, int pixels)
+{
+    const QVariant value = control->property(property);
+    return value.isValid() ? value.toDouble() : Twips::FromPixels(pixels, control);
+}
+
+double ReadProperty(const QWidget* control, const char* property)
+{
+    const QByteArray name(property);
+    if (name == "Width")
+        return ReadTwips(control, property, control->width());
+    if (name == "Height")
+        return ReadTwips(control, property, control->height());
+    if (name == "FontSize") {
+        const QVariant value = control->property(property);
+        return value.isValid() ? value.toDouble() : control->font().pointSizeF();
+    }
+    return control->property(property).toDouble();
+}
+
+void ApplyFontSize(QWidget* control, double points)
+{
+    QFont font = control->font();
+    if (font.pointSizeF() == points)
+        return;
+    font.setPointSizeF(points);
+    control->setFont(font);
+}
+
+void WriteProperty(QWidget* control, const char* property, double value)
+{
+    control->setProperty(property, value);
+    if (qstrcmp(property, "FontSize") == 0)
+        ApplyFontSize(control, value);
+}
+
+// Moves the control to its "Left" and "Top" and, when it has them, sizes it to its
+// "Width" and "Height". Edges are rounded rather than sizes, so that neighbours meet.
+void ApplyPixelGeometry(QWidget* control, bool sized, double dpi)
+{
+    const double left = control->property("Left").toDouble();
+    const double top = control->property("Top").toDouble();
+    const int x = Twips::ToPixels(left, dpi);
+    const int y = Twips::ToPixels(top, dpi);
+    if (!sized) {
+        control->move(x, y);
+        return;
+    }
+    const int right = Twips::ToPixels(left + control->property("Width").toDouble(), dpi);
+    const int bottom = Twips::ToPixels(top + control->property("Height").toDouble(), dpi);
+    control->setGeometry(x, y, std::max(1, right - x), std::max(1, bottom - y));
+}
+
+} // namespace
+
+int modResize::RoundHalfEven(double x)
+{
+    // The default floating-point rounding mode takes halves to the even neighbour.
+    return static_cast<int>(std::nearbyint(std::clamp(x, -1e9, 1e9)));
+}
+
+modResize::Scale modResize::ComputeScale(double clientWidth, double clientHeight, int designWidth, int designHeight)
+{
+    Scale scale;
+    if (designWidth <= 0 || designHeight <= 0)
+        return scale;
+    // Compared in single precision, so that a window of exactly the design proportions
+    // counts as a tie.
+    const float ry = static_cast<float>(clientHeight) / static_cast<float>(designHeight);
+    const float rx = static_cast<float>(clientWidth) / static_cast<float>(designWidth);
+    if (rx >= ry) {
+        scale.factor = clientHeight / designHeight;
+        scale.offsetX = RoundHalfEven((clientWidth - designWidth * scale.factor) / 2.0);
+    } else {
+        scale.factor = clientWidth / designWidth;
+        scale.offsetY = RoundHalfEven((clientHeight - designHeight * scale.factor) / 2.0);
+    }
+    return scale;
+}
+
+QString modResize::TypeName(const QWidget* control)
+{
+    if (qobject_cast<const QLabel*>(control))
+        return QStringLiteral("Label");
+    if (qobject_cast<const QPlainTextEdit*>(control) || qobject_cast<const QTextEdit*>(control) ||
+        qobject_cast<const QLineEdit*>(control))
+        return QStringLiteral("TextBox");
+    // Own controls carry the type name as their class name: NumberLED, PolyLED, PictureBox.
+    return QString::fromLatin1(control->metaObject()->className());
+}
+
+void modResize::SetDesignGeometry(QWidget* control, int left, int top, int width, int height)
+{
+    control->setProperty("Left", left);
+    control->setProperty("Top", top);
+    const bool sized = width > 0 && height > 0;
+    if (sized) {
+        control->setProperty("Width", width);
+        control->setProperty("Height", height);
+    }
+    ApplyPixelGeometry(control, sized, Twips::LogicalDpi(control));
+}
+
+void modResize::SetFontSize(QWidget* control, double points)
+{
+    WriteProperty(control, "FontSize", points);
+}
+
+QSizeF modResize::ClientSizeTwips(const QWidget* window)
+{
+    return {ReadTwips(window, "ScaleWidth", window->width()), ReadTwips(window, "ScaleHeight", window->height())};
+}
+
+void modResize::CaptureDesignLayout(QWidget* window)
+{
+    m_entries.clear();
+    if (!window)
+        return;
+    const QSizeF client = ClientSizeTwips(window);
+    m_designScaleWidth = RoundHalfEven(client.width());
+    m_designScaleHeight = RoundHalfEven(client.height());
+
+    const QList<QWidget*> controls = window->findChildren<QWidget*>();
+    m_entries.reserve(static_cast<size_t>(controls.size()));
+    for (QWidget* control : controls) {
+        const RecordedFields* recorded = FieldsFor(TypeName(control));
+        if (!recorded)
+            continue;
+        DesignEntry entry;
+        entry.control = control;
+        for (const FieldSlot& slot : Slots) {
+            if (!(recorded->fields & slot.field))
+                continue;
+            double value = ReadProperty(control, slot.property);
+            if (slot.field == LightSpacing)
+                value += LightSpacingBias;
+            entry.*slot.slot = RoundHalfEven(value);
+        }
+        entry.Left = RoundHalfEven(ReadTwips(control, "Left", control->x()));
+        entry.Top = RoundHalfEven(ReadTwips(control, "Top", control->y()));
+        m_entries.push_back(entry);
+    }
+}
+
+void modResize::StretchToWindow(QWidget* window)
+{
+    if (!window || window->isMinimized())
+        return;
+    const double dpi = Twips::LogicalDpi(window);
+    const double clientWidth = Twips::FromPixels(window->width(), dpi);
+    const double clientHeight = Twips::FromPixels(window->height(), dpi);
+    window->setProperty("ScaleWidth", clientWidth);
+    window->setProperty("ScaleHeight", clientHeight);
+    if (m_entries.empty())
+        return;
+
+    const Scale scale = ComputeScale(clientWidth, clientHeight, m_designScaleWidth, m_designScaleHeight);
+
+    // Painting is suspended rather than the window hidden: hiding and showing a window
+    // makes it flicker and can move it on some window managers.
+    const bool updatesWereEnabled = window->updatesEnabled();
+    window->setUpdatesEnabled(false);
+    for (const DesignEntry& entry : m_entries) {
+        QWidget* control = entry.control;
+        if (!control)
+            continue;
+        const bool onWindow = control->parentWidget() == window;
+        control->setProperty("Left", entry.Left * scale.factor + (onWindow ? scale.offsetX : 0));
+        control->setProperty("Top", entry.Top * scale.factor + (onWindow ? scale.offsetY : 0));
+        for (const FieldSlot& slot : Slots) {
+            const int recorded = entry.*slot.slot;
+            if (recorded == 0)
+                continue;
+            const double value = slot.field == LightSpacing ? AtLeastOne(recorded - LightSpacingBias) * scale.factor
+                                                            : AtLeastOne(recorded * scale.factor);
+            WriteProperty(control, slot.property, value);
+        }
+        ApplyPixelGeometry(control, entry.Width != 0 && entry.Height != 0, dpi);
+    }
+    // Turning updates back on repaints the whole window once.
+    window->setUpdatesEnabled(updatesWereEnabled);
+}
