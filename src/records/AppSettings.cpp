@@ -3,6 +3,8 @@
 #include "records/NumberText.h"
 #include "records/SettingsStore.h"
 
+#include <QStringBuilder>
+
 #include <limits>
 
 namespace {
@@ -41,9 +43,9 @@ void AppSettings::LoadAllSettings()
     LEDAmountColor = color(QStringLiteral("LEDAmount"), DefaultLEDAmountColor);
     NumLockMode = static_cast<qint32>(
         readWhole(m_store, KeySection, QStringLiteral("NumLockForce"), DefaultNumLockMode, Int32Min, Int32Max));
-    LEDTypeIndex = static_cast<qint16>(readWhole(m_store, PicSection, QStringLiteral("LEDType"), DefaultLEDTypeIndex,
-                                                 std::numeric_limits<qint16>::min(),
-                                                 std::numeric_limits<qint16>::max()));
+    LEDTypeIndex =
+        static_cast<qint16>(readWhole(m_store, PicSection, QStringLiteral("LEDType"), DefaultLEDTypeIndex,
+                                      std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()));
 
     LotList = std::make_shared<LotCollection>();
     IncrementList = std::make_shared<IncrementCollection>();
@@ -89,6 +91,7 @@ bool AppSettings::SaveIncrements()
 bool AppSettings::SaveLots()
 {
     SettingsChange change;
+    change.reserve(LotList->Count() + 1);
     change.DeleteSection(LotsSection);
     qint32 counter = 0;
     for (const LotInfoPtr& lot : *LotList) {
@@ -100,18 +103,18 @@ bool AppSettings::SaveLots()
 
 QString AppSettings::LotRecordText(const LotInfo& lot)
 {
-    return NumberText::SignReserving(lot.LotNumber) + LotFieldSeparator + NumberText::SignReserving(lot.Amount) +
-           LotFieldSeparator + lot.Note;
+    return NumberText::SignReserving(lot.LotNumber) % LotFieldSeparator % NumberText::SignReserving(lot.Amount) %
+           LotFieldSeparator % lot.Note;
 }
 
 LotInfoPtr AppSettings::LotFromRecordText(const QString& text)
 {
     auto lot = std::make_shared<LotInfo>();
-    const QStringList fields = text.split(LotFieldSeparator);
+    const QList<QStringView> fields = QStringView(text).split(LotFieldSeparator);
     if (fields.size() >= 3) {
         lot->LotNumber = NumberText::Lenient(fields[0]);
         lot->Amount = NumberText::Lenient(fields[1]);
-        lot->Note = fields[2];
+        lot->Note = fields[2].toString();
     }
     return lot;
 }

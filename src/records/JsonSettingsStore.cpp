@@ -4,9 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -16,13 +13,19 @@
 namespace {
 
 const QString ApplicationName = QStringLiteral("Gavelor");
-constexpr int FormatVersion = 1;
 // Long enough for a 100,000-lot save on a slow disk, short enough not to hang the room.
 constexpr int LockTimeoutMs = 10000;
+// Start-up only waits for a save in progress in another copy before moving an unreadable file aside.
+constexpr int StartupLockTimeoutMs = 2000;
 
 void warn(const QString& message)
 {
     std::fprintf(stderr, "gavelor: %s\n", qUtf8Printable(message));
+}
+
+QString lockFilePath(const QString& filePath)
+{
+    return filePath + QStringLiteral(".lock");
 }
 
 } // namespace
@@ -36,7 +39,9 @@ JsonSettingsStore::JsonSettingsStore(const QString& filePath) : m_filePath(fileP
 
 QString JsonSettingsStore::DefaultFilePath()
 {
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (base.isEmpty()) // no usable home: never fall back to a path at the root of the file system
+        base = QDir::homePath() + QStringLiteral("/.config");
     return base + QLatin1Char('/') + ApplicationName + QStringLiteral("/settings.json");
 }
 
@@ -52,71 +57,44 @@ SettingsPairs JsonSettingsStore::GetAll(const QString& section) const
 
 void JsonSettingsStore::Reload()
 {
-    m_data = readFile();
-}
-
-std::optional<SettingsSections> JsonSettingsStore::Parse(const QByteArray& text)
-{
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return std::nullopt;
-    const QJsonValue sectionsValue = document.object().value(QLatin1String("sections"));
-    if (!sectionsValue.isObject())
-        return std::nullopt;
-
-    SettingsSections result;
-    const QJsonObject sections = sectionsValue.toObject();
-    for (auto it = sections.constBegin(); it != sections.constEnd(); ++it) {
-        if (!it.value().isArray())
-            continue;
-        const QJsonArray entries = it.value().toArray();
-        SettingsPairs pairs;
-        pairs.reserve(entries.size());
-        for (const QJsonValue& entry : entries) {
-            if (!entry.isArray())
-                continue;
-            const QJsonArray pair = entry.toArray();
-            if (pair.size() != 2 || !pair.at(0).isString() || !pair.at(1).isString())
-                continue;
-            pairs.append({pair.at(0).toString(), pair.at(1).toString()});
+    m_data = {};
+    m_fileBytes.clear();
+    QByteArray bytes;
+    ReadResult result = readFile(m_data, bytes);
+    if (result == ReadResult::Unreadable) {
+        // Another copy may be saving right now; look again under the lock before setting the file aside.
+        QLockFile lock(lockFilePath(m_filePath));
+        if (!lock.tryLock(StartupLockTimeoutMs)) {
+            warn(QStringLiteral("settings file %1 could not be read; starting with default settings").arg(m_filePath));
+            return;
         }
-        result.sections().append({it.key(), pairs});
+        result = readFile(m_data, bytes);
+        if (result == ReadResult::Unreadable)
+            keepUnreadableFile();
     }
-    return result;
+    if (result == ReadResult::Read)
+        m_fileBytes = std::move(bytes);
 }
 
-QByteArray JsonSettingsStore::Serialize(const SettingsSections& sections)
-{
-    QJsonObject sectionsObject;
-    for (const auto& [name, pairs] : sections.sections()) {
-        QJsonArray entries;
-        for (const SettingsPair& pair : pairs)
-            entries.append(QJsonArray{pair.first, pair.second});
-        sectionsObject.insert(name, entries);
-    }
-    QJsonObject root;
-    root.insert(QLatin1String("application"), ApplicationName);
-    root.insert(QLatin1String("version"), FormatVersion);
-    root.insert(QLatin1String("sections"), sectionsObject);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
-}
-
-SettingsSections JsonSettingsStore::readFile() const
+JsonSettingsStore::ReadResult JsonSettingsStore::readFile(SettingsSections& sections, QByteArray& bytes) const
 {
     QFile file(m_filePath);
     if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly)) {
-        warn(QStringLiteral("cannot read %1: %2; starting with default settings").arg(m_filePath, file.errorString()));
-        return {};
+        return ReadResult::Missing;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
+        return ReadResult::Unreadable;
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return ReadResult::Unreadable;
+    if (!m_fileBytes.isEmpty() && bytes == m_fileBytes) {
+        sections = m_data; // unchanged since we last read or wrote it
+        return ReadResult::Read;
     }
-    const QByteArray text = file.readAll();
-    file.close();
-    if (std::optional<SettingsSections> sections = Parse(text))
-        return *std::move(sections);
-    keepUnreadableFile();
-    return {};
+    std::optional<SettingsSections> parsed = Parse(bytes);
+    if (!parsed)
+        return ReadResult::Unreadable;
+    sections = *std::move(parsed);
+    return ReadResult::Read;
 }
 
 void JsonSettingsStore::keepUnreadableFile() const
@@ -126,8 +104,7 @@ void JsonSettingsStore::keepUnreadableFile() const
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = m_filePath + QStringLiteral(".unreadable-") + stamp + QLatin1Char('-') + QString::number(n);
     if (QFile::rename(m_filePath, target))
-        warn(QStringLiteral("settings file %1 could not be read; kept it as %2 and started with defaults")
-                 .arg(m_filePath, target));
+        warn(QStringLiteral("settings file %1 could not be read; kept it as %2").arg(m_filePath, target));
     else
         warn(QStringLiteral("settings file %1 could not be read and could not be moved aside").arg(m_filePath));
 }
@@ -137,37 +114,45 @@ bool JsonSettingsStore::Commit(const SettingsChange& change)
     if (change.isEmpty())
         return true;
 
-    const QFileInfo info(m_filePath);
-    if (!QDir().mkpath(info.absolutePath())) {
-        warn(QStringLiteral("cannot create %1; settings not saved").arg(info.absolutePath()));
+    // Whatever becomes of the file, the values in memory follow the change.
+    auto fail = [&](const QString& message) {
+        warn(message);
         m_data.apply(change);
+        m_fileBytes.clear();
         return false;
-    }
+    };
 
-    QLockFile lock(m_filePath + QStringLiteral(".lock"));
-    if (!lock.tryLock(LockTimeoutMs)) {
-        warn(QStringLiteral("settings file %1 is locked by another process; settings not saved").arg(m_filePath));
-        m_data.apply(change);
-        return false;
-    }
+    const QFileInfo info(m_filePath);
+    if (!QDir().mkpath(info.absolutePath()))
+        return fail(QStringLiteral("cannot create %1; settings not saved").arg(info.absolutePath()));
+
+    QLockFile lock(lockFilePath(m_filePath));
+    if (!lock.tryLock(LockTimeoutMs))
+        return fail(
+            QStringLiteral("settings file %1 is locked by another process; settings not saved").arg(m_filePath));
 
     // Another running copy may have written since we read: start from the file as it is now.
-    SettingsSections current = readFile();
+    SettingsSections current;
+    QByteArray found;
+    if (readFile(current, found) == ReadResult::Unreadable) {
+        keepUnreadableFile();
+        if (QFileInfo::exists(m_filePath))
+            return fail(QStringLiteral("settings not saved to %1").arg(m_filePath));
+    }
     current.apply(change);
 
+    QByteArray bytes = Serialize(current);
     QSaveFile file(m_filePath);
     bool written = file.open(QIODevice::WriteOnly);
     if (written)
-        written = file.write(Serialize(current)) >= 0;
+        written = file.write(bytes) == bytes.size();
     if (written)
         written = file.commit();
     else
         file.cancelWriting();
-    if (!written) {
-        warn(QStringLiteral("cannot write %1: %2; settings not saved").arg(m_filePath, file.errorString()));
-        m_data.apply(change);
-        return false;
-    }
+    if (!written)
+        return fail(QStringLiteral("cannot write %1: %2; settings not saved").arg(m_filePath, file.errorString()));
     m_data = std::move(current);
+    m_fileBytes = std::move(bytes);
     return true;
 }

@@ -33,11 +33,25 @@ public:
     static std::optional<SettingsSections> Parse(const QByteArray& text);
     static QByteArray Serialize(const SettingsSections& sections);
 
+    // Files larger than this are not settings this program wrote; they are treated as unreadable.
+    static constexpr qint64 MaxFileSize = qint64(256) << 20;
+
 private:
-    // Reads the file; an unreadable one is moved aside so nothing the user had is lost.
-    SettingsSections readFile() const;
+    enum class ReadResult
+    {
+        Missing,
+        Read,
+        Unreadable
+    };
+    // Reads the file into sections (and its bytes), or leaves sections alone when it is missing
+    // or unreadable.
+    ReadResult readFile(SettingsSections& sections, QByteArray& bytes) const;
+    // Moves an unreadable file aside so that nothing the user had is lost. Call under the lock.
     void keepUnreadableFile() const;
 
     QString m_filePath;
     SettingsSections m_data;
+    // The file's bytes when m_data was last read from or written to it; a commit that finds the
+    // same bytes need not parse them again. Empty when m_data holds changes the file lacks.
+    QByteArray m_fileBytes;
 };

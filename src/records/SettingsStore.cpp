@@ -1,8 +1,7 @@
 #include "records/SettingsStore.h"
 
-#include <QHash>
-
 #include <algorithm>
+#include <unordered_map>
 
 bool SettingsStore::Save(const QString& section, const QString& key, const QString& value)
 {
@@ -42,41 +41,36 @@ SettingsPairs SettingsSections::pairs(const QString& section) const
 
 void SettingsSections::apply(const SettingsChange& change)
 {
-    // Rewriting a list section means many saves into one section; a key index per touched
-    // section, built once per change, keeps that linear.
-    QHash<QString, QHash<QString, qsizetype>> keyIndex;
-    auto findSection = [this](const QString& name) {
-        return std::find_if(m_sections.begin(), m_sections.end(), [&](const auto& s) { return s.first == name; });
-    };
+    // A list section is rewritten as one long run of saves into it, so the section and an index of
+    // its keys are looked up once per run rather than once per save.
+    qsizetype current = -1;
+    std::unordered_map<QString, qsizetype> keyIndex; // several times faster here than a seeded QHash
 
-    for (const SettingsChange::Operation& op : change.operations()) {
+    const QList<SettingsChange::Operation>& operations = change.operations();
+    for (qsizetype n = 0; n < operations.size(); ++n) {
+        const SettingsChange::Operation& op = operations[n];
         if (op.kind == SettingsChange::Operation::DeleteSection) {
             m_sections.removeIf([&](const auto& s) { return s.first == op.section; });
-            keyIndex.remove(op.section);
+            current = -1;
             continue;
         }
-        auto sectionIt = findSection(op.section);
-        if (sectionIt == m_sections.end()) {
-            m_sections.append({op.section, {}});
-            sectionIt = m_sections.end() - 1;
+        if (current < 0 || m_sections[current].first != op.section) {
+            const auto found = std::find_if(m_sections.cbegin(), m_sections.cend(),
+                                            [&](const auto& s) { return s.first == op.section; });
+            current = found - m_sections.cbegin();
+            if (found == m_sections.cend())
+                m_sections.append({op.section, {}});
+            keyIndex.clear();
+            const SettingsPairs& pairs = m_sections[current].second;
+            keyIndex.reserve(static_cast<size_t>(pairs.size() + operations.size() - n));
+            for (qsizetype i = 0; i < pairs.size(); ++i)
+                keyIndex.emplace(pairs[i].first, i); // of duplicate keys the first is the one read
         }
-        SettingsPairs& pairs = sectionIt->second;
-        auto indexIt = keyIndex.find(op.section);
-        if (indexIt == keyIndex.end()) {
-            QHash<QString, qsizetype> index;
-            index.reserve(pairs.size());
-            for (qsizetype i = 0; i < pairs.size(); ++i) {
-                if (!index.contains(pairs[i].first)) // the first of duplicate keys is the one read
-                    index.insert(pairs[i].first, i);
-            }
-            indexIt = keyIndex.insert(op.section, index);
-        }
-        const auto found = indexIt->constFind(op.key);
-        if (found == indexIt->constEnd()) {
-            indexIt->insert(op.key, pairs.size());
+        SettingsPairs& pairs = m_sections[current].second;
+        const auto [slot, isNew] = keyIndex.emplace(op.key, pairs.size());
+        if (isNew)
             pairs.append({op.key, op.value});
-        } else {
-            pairs[*found].second = op.value;
-        }
+        else
+            pairs[slot->second].second = op.value;
     }
 }

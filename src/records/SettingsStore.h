@@ -14,7 +14,11 @@ class SettingsChange
 public:
     struct Operation
     {
-        enum Kind { Save, DeleteSection } kind;
+        enum Kind
+        {
+            Save,
+            DeleteSection
+        } kind;
         QString section;
         QString key;
         QString value;
@@ -25,6 +29,8 @@ public:
         m_operations.append({Operation::Save, section, key, value});
     }
     void DeleteSection(const QString& section) { m_operations.append({Operation::DeleteSection, section, {}, {}}); }
+
+    void reserve(qsizetype operations) { m_operations.reserve(operations); }
 
     const QList<Operation>& operations() const { return m_operations; }
     bool isEmpty() const { return m_operations.isEmpty(); }
