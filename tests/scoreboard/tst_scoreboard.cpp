@@ -65,6 +65,7 @@ private slots:
     void functionKeysWithoutOpenersDoNothing();
     void colours();
     void closingEmitsUnloaded();
+    void f11TogglesFullScreen();
     void layoutFollowsWindowSize();
     void upRepaintsOnlyTheAmount();
     void tenThousandRandomKeys();
@@ -550,6 +551,19 @@ void tst_Scoreboard::closingEmitsUnloaded()
     QSignalSpy unloaded(m_window.get(), &frmScoreboard::Unloaded);
     QVERIFY(m_window->close());
     QCOMPARE(unloaded.count(), 1);
+}
+
+void tst_Scoreboard::f11TogglesFullScreen()
+{
+    QTest::keyClick(lotDisplay(), Qt::Key_Right);
+    QTest::keyClick(lotDisplay(), Qt::Key_F11);
+    QVERIFY(m_window->isFullScreen());
+    amountArea()->setFocus();
+    QTest::keyClick(amountArea(), Qt::Key_F11);
+    QVERIFY(!m_window->isFullScreen());
+    // No command and no typing rides on it.
+    QCOMPARE(lotDisplay()->Caption(), 12);
+    QCOMPARE(shownAmount(), 95);
 }
 
 void tst_Scoreboard::layoutFollowsWindowSize()

@@ -1,0 +1,137 @@
+// How long the scoreboard takes from a key press to the finished frame, and to paint the
+// whole window, at the sizes a sale room uses. Runs on the offscreen platform, whose
+// backing store is an image in memory, so the figures are painting work alone.
+#include "records/AppSettings.h"
+#include "records/SettingsStore.h"
+#include "scoreboard/NumberLED.h"
+#include "scoreboard/frmScoreboard.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+// Delivers the repaints that are waiting, as the event loop would, and returns when
+// they have been painted into the backing store and flushed.
+void FinishFrame()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    QCoreApplication::processEvents();
+}
+
+void SettleAt(frmScoreboard& window, QSize size)
+{
+    window.resize(size);
+    FinishFrame();
+    window.repaint();
+    FinishFrame();
+}
+
+double KeyToFrame(frmScoreboard& window, QWidget* target, NumberLED* ones, QSize size)
+{
+    SettleAt(window, size);
+    if (window.size() != size)
+        std::fprintf(stderr, "window is %dx%d, not %dx%d\n", window.width(), window.height(), size.width(),
+                     size.height());
+    PaintCounter counter;
+    ones->installEventFilter(&counter);
+    std::vector<double> times;
+    constexpr int Warmup = 10;
+    constexpr int Presses = 50;
+    for (int i = 0; i < Warmup + Presses; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
+        QElapsedTimer timer;
+        timer.start();
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+        FinishFrame();
+        const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        if (i >= Warmup)
+            times.push_back(ms);
+    }
+    ones->removeEventFilter(&counter);
+    if (counter.paints < Warmup + Presses)
+        std::fprintf(stderr, "only %d of %d presses were painted\n", counter.paints, Warmup + Presses);
+    return Median(times);
+}
+
+double FullFrame(frmScoreboard& window, QSize size)
+{
+    SettleAt(window, size);
+    std::vector<double> times;
+    for (int i = 0; i < 25; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        window.repaint();
+        const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        if (i >= 5)
+            times.push_back(ms);
+    }
+    return Median(times);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    MemorySettingsStore store;
+    AppSettings settings(store);
+    auto lot = std::make_shared<LotInfo>();
+    lot->LotNumber = 1234;
+    lot->Amount = 12050;
+    lot->Note = QStringLiteral("Victorian mahogany partners' desk, leather top, original brass handles");
+    settings.LotList->Add(lot);
+    for (const auto& [minimum, amount] : {std::pair{0, 5}, std::pair{100, 10}, std::pair{1000, 50}}) {
+        auto range = std::make_shared<IncrementInfo>();
+        range->Minimum = minimum;
+        range->Amount = amount;
+        settings.IncrementList->Add(range);
+    }
+
+    frmScoreboard window(settings);
+    window.show();
+    FinishFrame();
+    auto* lotDisplay = window.findChild<NumberLED*>(QStringLiteral("nledLotNum"));
+    auto* ones = window.findChild<NumberLED*>(QStringLiteral("nledAmountOnes"));
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(lotDisplay, &right);
+
+    const double hd = KeyToFrame(window, lotDisplay, ones, QSize(1920, 1080));
+    std::printf("BENCH scoreboard.key_to_frame.1080p %.3f ms\n", hd);
+    const double uhd = KeyToFrame(window, lotDisplay, ones, QSize(3840, 2160));
+    std::printf("BENCH scoreboard.key_to_frame.4k %.3f ms\n", uhd);
+    const double full = FullFrame(window, QSize(3840, 2160));
+    std::printf("BENCH scoreboard.full_frame.4k %.3f ms\n", full);
+    return 0;
+}
