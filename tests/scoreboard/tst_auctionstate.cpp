@@ -91,8 +91,6 @@ private slots:
     void committedAmountKeepsHistory();
     void typedAmountSurvivesLotChange();
     void heldDigitKeyStaysBounded();
-    void splitAmount_data();
-    void splitAmount();
     void millionRandomKeys();
 };
 
@@ -339,34 +337,6 @@ void tst_AuctionState::heldDigitKeyStaysBounded()
     QVERIFY(state.TypedAmount().size() <= AuctionState::MaxTypedDigits + 1);
     QVERIFY(!state.TypeAmountKey(KeyCodes::Enter, 13));
     QCOMPARE(state.Amount(), 40);
-}
-
-void tst_AuctionState::splitAmount_data()
-{
-    QTest::addColumn<int>("amount");
-    QTest::addColumn<int>("thousands");
-    QTest::addColumn<int>("ones");
-    QTest::addColumn<bool>("zeroFill");
-    QTest::newRow("0") << 0 << -1 << 0 << false;
-    QTest::newRow("5") << 5 << -1 << 5 << false;
-    QTest::newRow("999") << 999 << -1 << 999 << false;
-    QTest::newRow("1000") << 1000 << 1 << 0 << true;
-    QTest::newRow("1005") << 1005 << 1 << 5 << true;
-    QTest::newRow("12050") << 12050 << 12 << 50 << true;
-    QTest::newRow("999999") << 999999 << 999 << 999 << true;
-}
-
-void tst_AuctionState::splitAmount()
-{
-    QFETCH(int, amount);
-    QFETCH(int, thousands);
-    QFETCH(int, ones);
-    QFETCH(bool, zeroFill);
-    const AuctionState::AmountView view = AuctionState::SplitAmount(amount);
-    QCOMPARE(view.thousandsCaption, thousands);
-    QCOMPARE(view.onesCaption, ones);
-    QCOMPARE(view.zeroFill, zeroFill);
-    QCOMPARE(view.separatorVisible, amount >= 1000);
 }
 
 // The scoreboard's keys at random, checked against a plain model that keeps whole typed
