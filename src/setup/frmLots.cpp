@@ -1,0 +1,424 @@
+#include "setup/frmLots.h"
+
+#include "common/Prompts.h"
+#include "common/Twips.h"
+#include "records/AppSettings.h"
+#include "records/NumberText.h"
+#include "setup/LotListModel.h"
+#include "setup/LotRowDelegate.h"
+
+#include <QFont>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr int ClientWidth = 8505;
+constexpr int ClientHeight = 7590;
+constexpr double MaxLotNumber = 9999;
+constexpr double MaxLotAmount = 999999;
+
+// A single-selection list that never loses its selected row to a click: the buttons
+// act on the selected lot, so while there are lots one of them stays selected.
+class LotListView : public QListView
+{
+public:
+    using QListView::QListView;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override
+    {
+        if (!index.isValid())
+            return QItemSelectionModel::NoUpdate;
+        const QItemSelectionModel::SelectionFlags flags = QListView::selectionCommand(index, event);
+        if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+            return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+        return flags;
+    }
+};
+
+QPushButton* newButton(const QString& caption, QWidget* container)
+{
+    auto* button = new QPushButton(caption, container);
+    // No button answers Enter for the whole window.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+// A stored value longer than the box admits is shown whole, so that a save refuses it
+// instead of quietly storing a cut-off number; the limit comes back as the text shrinks.
+void setLimitedText(QLineEdit* box, const QString& text, int limit)
+{
+    box->setMaxLength(std::max(limit, static_cast<int>(text.size())));
+    box->setText(text);
+}
+
+// The number in the box when it passes the numeric test and lies in [0, maximum]
+// before rounding.
+std::optional<double> numberInRange(const QLineEdit* box, double maximum)
+{
+    const std::optional<double> number = NumberText::ToNumber(box->text());
+    if (!number || *number < 0.0 || *number > maximum)
+        return std::nullopt;
+    return number;
+}
+
+} // namespace
+
+frmLots::frmLots(AppSettings& settings, QWidget* parent) : QDialog(parent), m_settings(settings)
+{
+    setObjectName(QStringLiteral("frmLots"));
+    setWindowTitle(QStringLiteral("Gavelor - Lots"));
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(Twips::ToPixels(ClientWidth, this), Twips::ToPixels(ClientHeight, this));
+    // The controls are laid out in twips for a small dialog face; a larger system font
+    // would cut their captions.
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    createControls();
+    Form_Load();
+}
+
+frmLots::~frmLots()
+{
+    // Torn down while still open (its owner went away): the changes are kept all the same.
+    if (m_open)
+        Form_Unload(false);
+}
+
+void frmLots::createControls()
+{
+    m_model = new LotListModel(this);
+
+    fraLots = new QGroupBox(QStringLiteral("Lots:"), this);
+    lstLots = new LotListView(fraLots);
+    lstLots->setModel(m_model);
+    lstLots->setItemDelegate(new LotRowDelegate(lstLots));
+    lstLots->setUniformItemSizes(true);
+    lstLots->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstLots->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    cmdNew = newButton(QStringLiteral("&Create New"), fraLots);
+    cmdEdit = newButton(QStringLiteral("&Edit Selected"), fraLots);
+    cmdDelete = newButton(QStringLiteral("&Delete Selected"), fraLots);
+    cmdDeleteAll = newButton(QStringLiteral("Delete &All"), fraLots);
+    lblCount = new QLabel(fraLots);
+    lblCount->setWordWrap(true); // a six-digit count goes to a second line rather than being cut
+    cmdMoveUp = newButton(QStringLiteral("/\\"), fraLots);
+    cmdMoveUp->setToolTip(QStringLiteral("Move selected lot up."));
+    cmdMoveDown = newButton(QStringLiteral("\\/"), fraLots);
+    cmdMoveDown->setToolTip(QStringLiteral("Move selected lot down."));
+
+    fraLotEdit = new QGroupBox(QStringLiteral("New Lot"), this);
+    lblLotNumber = new QLabel(QStringLiteral("&Lot #:"), fraLotEdit);
+    txtLotNumber = new QLineEdit(fraLotEdit);
+    txtLotNumber->setMaxLength(LotNumberMaxLength);
+    lblLotNumber->setBuddy(txtLotNumber);
+    lblLotAmount = new QLabel(QStringLiteral("Lot S&tarting $:"), fraLotEdit);
+    txtLotAmount = new QLineEdit(fraLotEdit);
+    txtLotAmount->setMaxLength(LotAmountMaxLength);
+    lblLotAmount->setBuddy(txtLotAmount);
+    lblLotNote = new QLabel(QStringLiteral("Lot &Note:"), fraLotEdit);
+    txtLotNote = new QPlainTextEdit(fraLotEdit);
+    txtLotNote->setTabChangesFocus(true);
+    lblLotNote->setBuddy(txtLotNote);
+    cmdSaveLot = newButton(QStringLiteral("&Save"), fraLotEdit);
+    cmdOk = newButton(QStringLiteral("Do&ne Editing Lots"), this);
+
+    const struct
+    {
+        QWidget* control;
+        const char16_t* name;
+        int left, top, width, height;
+    } composition[] = {
+        {fraLots, u"fraLots", 180, 180, 8115, 3555},
+        {lstLots, u"lstLots", 240, 360, 7155, 2595},
+        {cmdNew, u"cmdNew", 240, 2940, 1395, 435},
+        {cmdEdit, u"cmdEdit", 1740, 2940, 1395, 435},
+        {cmdDelete, u"cmdDelete", 3240, 2940, 1395, 435},
+        {cmdDeleteAll, u"cmdDeleteAll", 4740, 2940, 1395, 435},
+        {lblCount, u"lblCount", 6120, 3000, 1275, 375},
+        {cmdMoveUp, u"cmdMoveUp", 7380, 1200, 495, 435},
+        {cmdMoveDown, u"cmdMoveDown", 7380, 1680, 495, 435},
+        {fraLotEdit, u"fraLotEdit", 1740, 4080, 4875, 2835},
+        {lblLotNumber, u"lblLotNumber", 420, 420, 1095, 375},
+        {txtLotNumber, u"txtLotNumber", 1500, 420, 1215, 375},
+        {lblLotAmount, u"lblLotAmount", 420, 960, 1095, 375},
+        {txtLotAmount, u"txtLotAmount", 1500, 960, 1215, 375},
+        {lblLotNote, u"lblLotNote", 420, 1500, 1095, 375},
+        {txtLotNote, u"txtLotNote", 1500, 1500, 3015, 615},
+        {cmdSaveLot, u"cmdSaveLot", 3360, 2280, 1215, 375},
+        {cmdOk, u"cmdOk", 7140, 6900, 1275, 615},
+    };
+    // The table is in tab order; labels and frames take no focus and are passed over.
+    QWidget* previous = nullptr;
+    for (const auto& entry : composition) {
+        entry.control->setObjectName(QString::fromUtf16(entry.name));
+        entry.control->setGeometry(Twips::ToPixels(entry.left, entry.top, entry.width, entry.height, this));
+        if (entry.control->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            setTabOrder(previous, entry.control);
+        previous = entry.control;
+    }
+
+    connect(lstLots->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmLots::lstLots_Click);
+    connect(cmdNew, &QPushButton::clicked, this, &frmLots::cmdNew_Click);
+    connect(cmdEdit, &QPushButton::clicked, this, &frmLots::cmdEdit_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmLots::cmdDelete_Click);
+    connect(cmdDeleteAll, &QPushButton::clicked, this, &frmLots::cmdDeleteAll_Click);
+    connect(cmdMoveUp, &QPushButton::clicked, this, &frmLots::cmdMoveUp_Click);
+    connect(cmdMoveDown, &QPushButton::clicked, this, &frmLots::cmdMoveDown_Click);
+    connect(cmdSaveLot, &QPushButton::clicked, this, &frmLots::cmdSaveLot_Click);
+    connect(cmdOk, &QPushButton::clicked, this, &frmLots::cmdOk_Click);
+    connect(txtLotNote, &QPlainTextEdit::textChanged, this, &frmLots::txtLotNote_Change);
+    for (auto [box, limit] :
+         {std::pair{txtLotNumber, LotNumberMaxLength}, std::pair{txtLotAmount, LotAmountMaxLength}}) {
+        connect(box, &QLineEdit::textEdited, this, [box, limit](const QString& text) {
+            box->setMaxLength(std::max(limit, static_cast<int>(text.size())));
+        });
+    }
+}
+
+void frmLots::Form_Load()
+{
+    m_model->setLots(m_settings.LotList ? m_settings.LotList->Copy() : std::make_shared<LotCollection>());
+    m_editLot.reset();
+    m_needsLoad = false;
+    FillLotList(0);
+    SetLotEditor(nullptr, true);
+}
+
+void frmLots::showEvent(QShowEvent* event)
+{
+    // Shown again after closing: start afresh from the program's lot list.
+    if (m_needsLoad)
+        Form_Load();
+    m_open = true;
+    QDialog::showEvent(event);
+}
+
+void frmLots::keyPressEvent(QKeyEvent* event)
+{
+    // Escape has no meaning here; the window closes only in the ways that keep the lots.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmLots::done(int result)
+{
+    Form_Unload(true);
+    QDialog::done(result);
+}
+
+void frmLots::Form_Unload(bool tellFailure)
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    m_needsLoad = true;
+    m_editLot.reset();
+    m_settings.LotList = m_model->lots();
+    if (!m_settings.SaveLots() && tellFailure) {
+        Prompts::Inform(this,
+                        QStringLiteral("The lots could not be written to the settings file. They stay in use until "
+                                       "Gavelor is closed."),
+                        Prompts::Icon::Warning);
+    }
+}
+
+int frmLots::selectedRow() const
+{
+    const QModelIndexList rows = lstLots->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void frmLots::FillLotList(qint32 SelectPosition)
+{
+    // The rows already follow the working list; what is left is the selection and the buttons.
+    const int rows = m_model->rowCount();
+    int row = SelectPosition > 0 ? SelectPosition - 1 : selectedRow();
+    if (rows > 0) {
+        if (row >= rows)
+            row = rows - 1;
+        else if (row < 0)
+            row = 0;
+        const QModelIndex index = m_model->index(row);
+        lstLots->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        lstLots->scrollTo(index);
+    } else {
+        lstLots->selectionModel()->clear();
+    }
+    cmdEdit->setEnabled(rows > 0);
+    cmdDelete->setEnabled(rows > 0);
+    cmdDeleteAll->setEnabled(rows > 0);
+    lblCount->setText(QStringLiteral("Total Lots: ") + NumberText::Plain(m_model->lots()->Count()));
+    UpdateMoveButtons();
+}
+
+void frmLots::SetLotEditor(const LotInfo* Lot, bool Disable)
+{
+    const QString note = Lot ? Lot->Note : QString();
+    fraLotEdit->setTitle(Lot ? QStringLiteral("Edit Lot") : QStringLiteral("New Lot"));
+    setLimitedText(txtLotNumber, Lot ? NumberText::Plain(Lot->LotNumber) : QString(), LotNumberMaxLength);
+    setLimitedText(txtLotAmount, Lot ? NumberText::Plain(Lot->Amount) : QString(), LotAmountMaxLength);
+    m_noteLength = note.size();
+    txtLotNote->setPlainText(note);
+    txtLotNote->moveCursor(QTextCursor::End);
+
+    const bool enabled = !Disable;
+    for (QWidget* control :
+         {static_cast<QWidget*>(fraLotEdit), static_cast<QWidget*>(lblLotNumber), static_cast<QWidget*>(lblLotAmount),
+          static_cast<QWidget*>(lblLotNote), static_cast<QWidget*>(txtLotNumber), static_cast<QWidget*>(txtLotAmount),
+          static_cast<QWidget*>(txtLotNote), static_cast<QWidget*>(cmdSaveLot)})
+        control->setEnabled(enabled);
+}
+
+void frmLots::UpdateMoveButtons()
+{
+    const int selected = selectedRow();
+    const int rows = m_model->rowCount();
+    cmdMoveUp->setEnabled(selected > 0);
+    cmdMoveDown->setEnabled(selected >= 0 && selected < rows - 1);
+}
+
+void frmLots::lstLots_Click()
+{
+    UpdateMoveButtons();
+}
+
+void frmLots::cmdNew_Click()
+{
+    m_editLot.reset();
+    SetLotEditor(nullptr, false);
+    txtLotNumber->setFocus();
+}
+
+void frmLots::cmdEdit_Click()
+{
+    m_editLot = m_model->lots()->Item(selectedRow() + 1);
+    SetLotEditor(m_editLot.get(), false);
+    txtLotNumber->setFocus();
+}
+
+void frmLots::cmdDelete_Click()
+{
+    if (!Prompts::Confirm(this, QStringLiteral("Are you sure you want to delete this lot?"), Prompts::Icon::Question))
+        return;
+    const qint32 position = selectedRow() + 1;
+    m_model->removeLot(position);
+    FillLotList(position);
+    m_editLot.reset();
+    SetLotEditor(nullptr, true);
+}
+
+void frmLots::cmdDeleteAll_Click()
+{
+    if (!Prompts::Confirm(this,
+                          QStringLiteral("Are you sure you want to delete ALL of the lots?  This cannot be undone."),
+                          Prompts::Icon::Warning))
+        return;
+    m_model->clear();
+    FillLotList(0);
+    m_editLot.reset();
+    SetLotEditor(nullptr, true);
+}
+
+void frmLots::MoveSelectedLot(qint32 offset)
+{
+    const qint32 position = selectedRow() + 1;
+    if (!m_model->lots()->Item(position))
+        return;
+    m_model->moveLot(position, position + offset);
+    FillLotList(position + offset);
+}
+
+void frmLots::cmdMoveUp_Click()
+{
+    MoveSelectedLot(-1);
+}
+
+void frmLots::cmdMoveDown_Click()
+{
+    MoveSelectedLot(1);
+}
+
+void frmLots::cmdSaveLot_Click()
+{
+    const std::optional<double> lotNumber = numberInRange(txtLotNumber, MaxLotNumber);
+    if (!lotNumber) {
+        txtLotNumber->setFocus();
+        Prompts::Inform(this, QStringLiteral("Lot # must be between 0 and 9999"));
+        return;
+    }
+    const std::optional<double> amount = numberInRange(txtLotAmount, MaxLotAmount);
+    if (!amount) {
+        txtLotAmount->setFocus();
+        Prompts::Inform(this, QStringLiteral("Lot starting bid must be between 0 and 999999"));
+        return;
+    }
+
+    auto lot = std::make_shared<LotInfo>();
+    lot->LotNumber = static_cast<qint32>(NumberText::RoundHalfEven(*lotNumber));
+    lot->Amount = static_cast<qint32>(NumberText::RoundHalfEven(*amount));
+    // The field separator of the stored record would cut the note short when read back.
+    lot->Note = txtLotNote->toPlainText().remove(AppSettings::LotFieldSeparator);
+
+    // The edit replaces the lot it was opened on, wherever the moves have taken it.
+    // Should that lot be gone, nothing typed is lost: it is added as a new lot.
+    const qint32 position = m_editLot ? m_model->lots()->PositionOf(m_editLot.get()) : 0;
+    if (position > 0)
+        m_model->replaceLot(position, lot);
+    else
+        m_model->appendLot(lot);
+    m_editLot.reset();
+
+    SetLotEditor(nullptr, true);
+    FillLotList(position);
+}
+
+void frmLots::cmdOk_Click()
+{
+    accept();
+}
+
+void frmLots::txtLotNote_Change()
+{
+    if (m_trimmingNote)
+        return;
+    const QString text = txtLotNote->toPlainText();
+    // A note loaded longer than the limit may shrink but not grow.
+    const qsizetype allowed = std::max<qsizetype>(LotNoteMaxLength, m_noteLength);
+    const qsizetype excess = text.size() - allowed;
+    if (excess <= 0) {
+        m_noteLength = text.size();
+        return;
+    }
+    // What was just typed or pasted ends at the cursor: keep its head, drop the rest.
+    QTextCursor cursor = txtLotNote->textCursor();
+    qsizetype end = cursor.position();
+    if (end < excess || end > text.size())
+        end = text.size();
+    qsizetype start = end - excess;
+    if (start > 0 && text.at(start).isLowSurrogate() && text.at(start - 1).isHighSurrogate())
+        --start;
+    m_trimmingNote = true;
+    cursor.joinPreviousEditBlock();
+    cursor.setPosition(static_cast<int>(start));
+    cursor.setPosition(static_cast<int>(end), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    cursor.endEditBlock();
+    m_trimmingNote = false;
+    m_noteLength = text.size() - (end - start);
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "records/LotInfo.h"
+
+#include <QDialog>
+
+class AppSettings;
+class LotListModel;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPlainTextEdit;
+class QPushButton;
+
+// The lot editor. It works on a copy of the lot list; whenever the window closes, by
+// "Done Editing Lots" or any other way, the copy becomes the program's lot list and is
+// stored. There is no way to close it without keeping the changes.
+class frmLots : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int LotNumberMaxLength = 4;
+    static constexpr int LotAmountMaxLength = 6;
+    static constexpr int LotNoteMaxLength = 45;
+
+    explicit frmLots(AppSettings& settings, QWidget* parent = nullptr);
+    ~frmLots() override;
+
+    // Closing by accept(), reject() or the close box all end here.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private slots:
+    void lstLots_Click();
+    void cmdNew_Click();
+    void cmdEdit_Click();
+    void cmdDelete_Click();
+    void cmdDeleteAll_Click();
+    void cmdMoveUp_Click();
+    void cmdMoveDown_Click();
+    void cmdSaveLot_Click();
+    void cmdOk_Click();
+    void txtLotNote_Change();
+
+private:
+    void createControls();
+    void Form_Load();
+    // Hands the working list over as the program's lot list and stores it.
+    void Form_Unload(bool tellFailure);
+    void FillLotList(qint32 SelectPosition);
+    void SetLotEditor(const LotInfo* Lot, bool Disable);
+    void UpdateMoveButtons();
+    void MoveSelectedLot(qint32 offset);
+    // Index of the selected row from 0, or -1 when no row is selected.
+    int selectedRow() const;
+
+    AppSettings& m_settings;
+    LotListModel* m_model = nullptr;
+    // The lot the editing fields were filled from, or null for a new lot. The edit is
+    // bound to the record, not its position, so moves in between cannot redirect it.
+    LotInfoPtr m_editLot;
+    // Open from the first show until the window closes; closing commits only then.
+    bool m_open = false;
+    bool m_needsLoad = false;
+    qsizetype m_noteLength = 0;
+    bool m_trimmingNote = false;
+
+    QGroupBox* fraLots = nullptr;
+    QListView* lstLots = nullptr;
+    QPushButton* cmdNew = nullptr;
+    QPushButton* cmdEdit = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdDeleteAll = nullptr;
+    QLabel* lblCount = nullptr;
+    QPushButton* cmdMoveUp = nullptr;
+    QPushButton* cmdMoveDown = nullptr;
+    QGroupBox* fraLotEdit = nullptr;
+    QLabel* lblLotNumber = nullptr;
+    QLineEdit* txtLotNumber = nullptr;
+    QLabel* lblLotAmount = nullptr;
+    QLineEdit* txtLotAmount = nullptr;
+    QLabel* lblLotNote = nullptr;
+    QPlainTextEdit* txtLotNote = nullptr;
+    QPushButton* cmdSaveLot = nullptr;
+    QPushButton* cmdOk = nullptr;
+};
