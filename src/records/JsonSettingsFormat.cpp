@@ -80,6 +80,11 @@ void appendJsonString(QByteArray& out, QStringView text)
             }
             continue;
         }
+        if (c == 0xfeff) { // invisible in an editor, and UTF-8 readers drop it at the start of a text
+            std::memcpy(p, "\\ufeff", 6);
+            p += 6;
+            continue;
+        }
         char32_t code = c;
         if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(text[i + 1].unicode()))
             code = QChar::surrogateToUcs4(c, text[++i].unicode());
@@ -314,7 +319,7 @@ private:
             if (m_p == m_end)
                 return false;
             if (!escaped && *m_p == '"') { // the usual case: nothing to unescape
-                text = QString::fromUtf8(run, m_p - run);
+                text = fromUtf8(run, m_p - run);
                 ++m_p;
                 return true;
             }
@@ -370,8 +375,16 @@ private:
                 return false;
             }
         }
-        text = QString::fromUtf8(utf8.constData(), utf8.size());
+        text = fromUtf8(utf8.constData(), utf8.size());
         return true;
+    }
+
+    // QString::fromUtf8 drops a leading byte order mark, which here is part of the text.
+    static QString fromUtf8(const char* utf8, qsizetype size)
+    {
+        if (size >= 3 && std::memcmp(utf8, "\xEF\xBB\xBF", 3) == 0)
+            return QChar(0xfeff) + QString::fromUtf8(utf8 + 3, size - 3);
+        return QString::fromUtf8(utf8, size);
     }
 
     const char* m_p;

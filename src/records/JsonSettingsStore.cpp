@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -23,9 +24,14 @@ void warn(const QString& message)
     std::fprintf(stderr, "gavelor: %s\n", qUtf8Printable(message));
 }
 
-QString lockFilePath(const QString& filePath)
+// The lock beside the file. A copy killed while taking it can leave it without its process id,
+// which QLockFile only calls stale after this time; a live holder keeps its lock however old,
+// since QLockFile removes a stale lock only when it can take the holder's flock() on it.
+std::unique_ptr<QLockFile> makeLock(const QString& filePath)
 {
-    return filePath + QStringLiteral(".lock");
+    auto lock = std::make_unique<QLockFile>(filePath + QStringLiteral(".lock"));
+    lock->setStaleLockTime(2000);
+    return lock;
 }
 
 } // namespace
@@ -63,8 +69,8 @@ void JsonSettingsStore::Reload()
     ReadResult result = readFile(m_data, bytes);
     if (result == ReadResult::Unreadable) {
         // Another copy may be saving right now; look again under the lock before setting the file aside.
-        QLockFile lock(lockFilePath(m_filePath));
-        if (!lock.tryLock(StartupLockTimeoutMs)) {
+        const auto lock = makeLock(m_filePath);
+        if (!lock->tryLock(StartupLockTimeoutMs)) {
             warn(QStringLiteral("settings file %1 could not be read; starting with default settings").arg(m_filePath));
             return;
         }
@@ -126,18 +132,20 @@ bool JsonSettingsStore::Commit(const SettingsChange& change)
     if (!QDir().mkpath(info.absolutePath()))
         return fail(QStringLiteral("cannot create %1; settings not saved").arg(info.absolutePath()));
 
-    QLockFile lock(lockFilePath(m_filePath));
-    if (!lock.tryLock(LockTimeoutMs))
+    const auto lock = makeLock(m_filePath);
+    if (!lock->tryLock(LockTimeoutMs))
         return fail(
             QStringLiteral("settings file %1 is locked by another process; settings not saved").arg(m_filePath));
 
     // Another running copy may have written since we read: start from the file as it is now.
     SettingsSections current;
-    QByteArray found;
-    if (readFile(current, found) == ReadResult::Unreadable) {
+    QByteArray onDisk;
+    if (readFile(current, onDisk) == ReadResult::Unreadable) {
+        // Damaged since we read it: keep it aside and build on the last settings we could read.
         keepUnreadableFile();
         if (QFileInfo::exists(m_filePath))
             return fail(QStringLiteral("settings not saved to %1").arg(m_filePath));
+        current = m_data;
     }
     current.apply(change);
 

@@ -1,0 +1,366 @@
+#include "records/AppSettings.h"
+#include "records/SettingsStore.h"
+
+#include <QTest>
+
+using Pairs = SettingsPairs;
+
+namespace {
+
+const QChar Sep = AppSettings::LotFieldSeparator;
+
+QString record(const QString& number, const QString& amount, const QString& note)
+{
+    return number + Sep + amount + Sep + note;
+}
+
+void fill(MemorySettingsStore& store, const QString& section, const Pairs& pairs)
+{
+    SettingsChange change;
+    for (const auto& [key, value] : pairs)
+        change.Save(section, key, value);
+    store.Commit(change);
+}
+
+LotInfoPtr lot(qint32 number, qint32 amount, const QString& note = {})
+{
+    auto result = std::make_shared<LotInfo>();
+    result->LotNumber = number;
+    result->Amount = amount;
+    result->Note = note;
+    return result;
+}
+
+QList<QList<int>> incrementRows(const IncrementCollection& table)
+{
+    QList<QList<int>> rows;
+    for (const IncrementInfoPtr& row : table)
+        rows.append({row->Minimum, row->Amount});
+    return rows;
+}
+
+} // namespace
+
+class tst_AppSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void emptyStoreGivesDefaults();
+    void displayValues_data();
+    void displayValues();
+    void displaySettingsRoundTrip();
+    void incrementsLoad_data();
+    void incrementsLoad();
+    void saveIncrementsReplacesSection();
+    void lotRecords_data();
+    void lotRecords();
+    void lotsKeepStoredOrder();
+    void shortRecordKeepsItsPlace();
+    void savedLotRecords_data();
+    void savedLotRecords();
+    void loadReplacesTheLists();
+    void eachSaveIsOneCommit();
+};
+
+void tst_AppSettings::emptyStoreGivesDefaults()
+{
+    MemorySettingsStore store;
+    AppSettings settings(store);
+    settings.FormBackColor = 1; // proves the load sets every value
+    settings.NumLockMode = 2;
+    settings.LEDTypeIndex = 1;
+    settings.LotList->Add(lot(1, 1), 0);
+    settings.LoadAllSettings();
+    QCOMPARE(settings.FormBackColor, 4210752);
+    QCOMPARE(settings.LEDBackColor, 0);
+    QCOMPARE(settings.TextColor, 16777215);
+    QCOMPARE(settings.LEDLotColor, 33023);
+    QCOMPARE(settings.LEDAmountColor, 49152);
+    QCOMPARE(settings.NumLockMode, 0);
+    QCOMPARE(settings.LEDTypeIndex, qint16(0));
+    QCOMPARE(settings.LotList->Count(), 0);
+    QCOMPARE(settings.IncrementList->Count(), 0);
+}
+
+// Unreadable stored texts take the default of their value; readable ones are rounded halves to even.
+void tst_AppSettings::displayValues_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected");
+
+    const QString colors = QStringLiteral("ColorSettings");
+    const QString keys = QStringLiteral("KeySettings");
+    const QString pic = QStringLiteral("PicSettings");
+    QTest::newRow("colour") << colors << QStringLiteral("FormBack") << QStringLiteral("255") << 255;
+    QTest::newRow("colour with blanks") << colors << QStringLiteral("LEDBack") << QStringLiteral(" 255 ") << 255;
+    QTest::newRow("colour white") << colors << QStringLiteral("Text") << QStringLiteral("16777215") << 16777215;
+    QTest::newRow("colour fraction") << colors << QStringLiteral("LEDLot") << QStringLiteral("254.5") << 254;
+    QTest::newRow("colour not a number") << colors << QStringLiteral("FormBack") << QStringLiteral("grey") << 4210752;
+    QTest::newRow("colour empty") << colors << QStringLiteral("LEDAmount") << QString() << 49152;
+    QTest::newRow("colour negative") << colors << QStringLiteral("LEDLot") << QStringLiteral("-1") << 33023;
+    QTest::newRow("colour past 24 bits") << colors << QStringLiteral("LEDLot") << QStringLiteral("16777216") << 33023;
+    QTest::newRow("colour past 32 bits") << colors << QStringLiteral("LEDBack") << QStringLiteral("4294967296") << 0;
+    QTest::newRow("NumLock on") << keys << QStringLiteral("NumLockForce") << QStringLiteral("1") << 1;
+    QTest::newRow("NumLock fraction") << keys << QStringLiteral("NumLockForce") << QStringLiteral("1.5") << 2;
+    QTest::newRow("NumLock not a number") << keys << QStringLiteral("NumLockForce") << QStringLiteral("on") << 0;
+    QTest::newRow("NumLock past 32 bits") << keys << QStringLiteral("NumLockForce") << QStringLiteral("1e10") << 0;
+    QTest::newRow("LEDType dots") << pic << QStringLiteral("LEDType") << QStringLiteral("1") << 1;
+    QTest::newRow("LEDType 1.5 to even") << pic << QStringLiteral("LEDType") << QStringLiteral("1.5") << 2;
+    QTest::newRow("LEDType 2.5 to even") << pic << QStringLiteral("LEDType") << QStringLiteral("2.5") << 2;
+    QTest::newRow("LEDType past 16 bits") << pic << QStringLiteral("LEDType") << QStringLiteral("40000") << 0;
+    QTest::newRow("LEDType below 16 bits") << pic << QStringLiteral("LEDType") << QStringLiteral("-32769") << 0;
+    QTest::newRow("LEDType 16-bit bottom") << pic << QStringLiteral("LEDType") << QStringLiteral("-32768") << -32768;
+}
+
+void tst_AppSettings::displayValues()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    MemorySettingsStore store;
+    store.Save(section, key, text);
+    AppSettings settings(store);
+    settings.LoadAllSettings();
+    const QHash<QString, int> values = {
+        {QStringLiteral("FormBack"), settings.FormBackColor},   {QStringLiteral("LEDBack"), settings.LEDBackColor},
+        {QStringLiteral("Text"), settings.TextColor},           {QStringLiteral("LEDLot"), settings.LEDLotColor},
+        {QStringLiteral("LEDAmount"), settings.LEDAmountColor}, {QStringLiteral("NumLockForce"), settings.NumLockMode},
+        {QStringLiteral("LEDType"), settings.LEDTypeIndex},
+    };
+    QCOMPARE(values.value(key), expected);
+}
+
+void tst_AppSettings::displaySettingsRoundTrip()
+{
+    MemorySettingsStore store;
+    AppSettings saved(store);
+    saved.FormBackColor = 1;
+    saved.LEDBackColor = 2;
+    saved.TextColor = 16777215;
+    saved.LEDLotColor = 0;
+    saved.LEDAmountColor = 65536;
+    saved.NumLockMode = 2;
+    saved.LEDTypeIndex = 1;
+    QVERIFY(saved.SaveDisplaySettings());
+    QCOMPARE(store.Get(QStringLiteral("PicSettings"), QStringLiteral("LEDType"), {}), QStringLiteral("1"));
+
+    AppSettings loaded(store);
+    loaded.LoadAllSettings();
+    QCOMPARE(loaded.FormBackColor, 1);
+    QCOMPARE(loaded.LEDBackColor, 2);
+    QCOMPARE(loaded.TextColor, 16777215);
+    QCOMPARE(loaded.LEDLotColor, 0);
+    QCOMPARE(loaded.LEDAmountColor, 65536);
+    QCOMPARE(loaded.NumLockMode, 2);
+    QCOMPARE(loaded.LEDTypeIndex, qint16(1));
+}
+
+void tst_AppSettings::incrementsLoad_data()
+{
+    QTest::addColumn<Pairs>("stored");
+    QTest::addColumn<QList<QList<int>>>("table");
+
+    const QList<QList<int>> ascending = {{0, 5}, {100, 10}, {1000, 50}};
+    auto p = [](const char* key, const char* value) {
+        return SettingsPair(QLatin1String(key), QLatin1String(value));
+    };
+    QTest::newRow("ascending") << Pairs{p(" 0", " 5"), p(" 100", " 10"), p(" 1000", " 50")} << ascending;
+    QTest::newRow("descending") << Pairs{p(" 1000", " 50"), p(" 100", " 10"), p(" 0", " 5")} << ascending;
+    QTest::newRow("shuffled") << Pairs{p(" 100", " 10"), p(" 1000", " 50"), p(" 0", " 5")} << ascending;
+    QTest::newRow("same minimum, blank first wins")
+        << Pairs{p(" 5", " 10"), p("5", " 20")} << QList<QList<int>>{{5, 10}};
+    QTest::newRow("same minimum, plain first wins")
+        << Pairs{p("5", " 20"), p(" 5", " 10")} << QList<QList<int>>{{5, 20}};
+    QTest::newRow("fraction rounds onto a minimum")
+        << Pairs{p(" 100", " 10"), p("100.4", " 99")} << QList<QList<int>>{{100, 10}};
+    QTest::newRow("negative kept") << Pairs{p("-5", " 1")} << QList<QList<int>>{{-5, 1}};
+    QTest::newRow("unreadable minimum skipped")
+        << Pairs{p("abc", " 5"), p(" 100", " 10")} << QList<QList<int>>{{100, 10}};
+    QTest::newRow("unreadable amount skipped")
+        << Pairs{p(" 0", "five"), p(" 100", " 10")} << QList<QList<int>>{{100, 10}};
+    QTest::newRow("minimum past 32 bits skipped") << Pairs{p(" 3000000000", " 5")} << QList<QList<int>>{};
+}
+
+void tst_AppSettings::incrementsLoad()
+{
+    QFETCH(Pairs, stored);
+    QFETCH(QList<QList<int>>, table);
+    MemorySettingsStore store;
+    fill(store, QStringLiteral("Increments"), stored);
+    AppSettings settings(store);
+    settings.LoadAllSettings();
+    QCOMPARE(incrementRows(*settings.IncrementList), table);
+}
+
+void tst_AppSettings::saveIncrementsReplacesSection()
+{
+    MemorySettingsStore store;
+    fill(store, QStringLiteral("Increments"),
+         {{QStringLiteral(" 0"), QStringLiteral(" 1")}, {QStringLiteral(" 7"), QStringLiteral(" 1")}});
+    AppSettings settings(store);
+    settings.LoadAllSettings();
+    settings.IncrementList = std::make_shared<IncrementCollection>();
+    for (auto [minimum, amount] : {std::pair{1000, 50}, {0, 5}, {100, 10}}) {
+        auto row = std::make_shared<IncrementInfo>();
+        row->Minimum = minimum;
+        row->Amount = amount;
+        settings.IncrementList->Add(row);
+    }
+    QVERIFY(settings.SaveIncrements());
+    const Pairs expected = {{QStringLiteral(" 0"), QStringLiteral(" 5")},
+                            {QStringLiteral(" 100"), QStringLiteral(" 10")},
+                            {QStringLiteral(" 1000"), QStringLiteral(" 50")}};
+    QCOMPARE(store.GetAll(QStringLiteral("Increments")), expected);
+}
+
+void tst_AppSettings::lotRecords_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("amount");
+    QTest::addColumn<QString>("note");
+
+    QTest::newRow("as written") << record(QStringLiteral(" 12"), QStringLiteral(" 150"), QStringLiteral("Oak chest"))
+                                << 12 << 150 << QStringLiteral("Oak chest");
+    QTest::newRow("empty note") << record(QStringLiteral(" 7"), QStringLiteral(" 0"), QString()) << 7 << 0 << QString();
+    QTest::newRow("note with line breaks and blanks")
+        << record(QStringLiteral(" 1"), QStringLiteral(" 2"), QStringLiteral("  Pair of\r\nchairs  ")) << 1 << 2
+        << QStringLiteral("  Pair of\r\nchairs  ");
+    QTest::newRow("separator in note cuts it")
+        << record(QStringLiteral(" 3"), QStringLiteral(" 4"), QStringLiteral("left") + Sep + QStringLiteral("right"))
+        << 3 << 4 << QStringLiteral("left");
+    QTest::newRow("lenient numbers") << record(QStringLiteral(" 1 2\t"), QStringLiteral("2.5 dollars"), QString()) << 12
+                                     << 2 << QString();
+    QTest::newRow("numbers that are not")
+        << record(QStringLiteral("lot"), QStringLiteral("-"), QStringLiteral("x")) << 0 << 0 << QStringLiteral("x");
+    QTest::newRow("negative numbers") << record(QStringLiteral("-5"), QStringLiteral("-1"), QString()) << -5 << -1
+                                      << QString();
+    QTest::newRow("two fields") << QStringLiteral(" 12") + Sep + QStringLiteral(" 150") << 0 << 0 << QString();
+    QTest::newRow("one field") << QStringLiteral(" 12") << 0 << 0 << QString();
+    QTest::newRow("empty") << QString() << 0 << 0 << QString();
+}
+
+void tst_AppSettings::lotRecords()
+{
+    QFETCH(QString, text);
+    QFETCH(int, number);
+    QFETCH(int, amount);
+    QFETCH(QString, note);
+    MemorySettingsStore store;
+    fill(store, QStringLiteral("Lots"), {{QStringLiteral(" 1"), text}});
+    AppSettings settings(store);
+    settings.LoadAllSettings();
+    QCOMPARE(settings.LotList->Count(), 1);
+    const LotInfoPtr loaded = settings.LotList->Item(1);
+    QCOMPARE(loaded->LotNumber, number);
+    QCOMPARE(loaded->Amount, amount);
+    QCOMPARE(loaded->Note, note);
+}
+
+void tst_AppSettings::lotsKeepStoredOrder()
+{
+    MemorySettingsStore store;
+    // Keys are not read: the order is the stored one, not the keys' or the lot numbers'.
+    fill(store, QStringLiteral("Lots"),
+         {{QStringLiteral(" 3"), record(QStringLiteral(" 7"), QStringLiteral(" 0"), QString())},
+          {QStringLiteral(" 1"), record(QStringLiteral(" 3"), QStringLiteral(" 0"), QString())},
+          {QStringLiteral(" 2"), record(QStringLiteral(" 5"), QStringLiteral(" 0"), QString())}});
+    AppSettings settings(store);
+    settings.LoadAllSettings();
+    QList<int> numbers;
+    for (const LotInfoPtr& loaded : *settings.LotList)
+        numbers.append(loaded->LotNumber);
+    QCOMPARE(numbers, (QList<int>{7, 3, 5}));
+}
+
+void tst_AppSettings::shortRecordKeepsItsPlace()
+{
+    MemorySettingsStore store;
+    fill(store, QStringLiteral("Lots"),
+         {{QStringLiteral(" 1"), record(QStringLiteral(" 7"), QStringLiteral(" 10"), QStringLiteral("a"))},
+          {QStringLiteral(" 2"), QStringLiteral(" 8") + Sep + QStringLiteral(" 20")},
+          {QStringLiteral(" 3"), record(QStringLiteral(" 9"), QStringLiteral(" 30"), QStringLiteral("c"))}});
+    AppSettings settings(store);
+    settings.LoadAllSettings();
+    QCOMPARE(settings.LotList->Count(), 3);
+    QCOMPARE(settings.LotList->Item(1)->LotNumber, 7);
+    QCOMPARE(settings.LotList->Item(2)->LotNumber, 0);
+    QCOMPARE(settings.LotList->Item(2)->Amount, 0);
+    QCOMPARE(settings.LotList->Item(2)->Note, QString());
+    QCOMPARE(settings.LotList->Item(3)->Note, QStringLiteral("c"));
+}
+
+void tst_AppSettings::savedLotRecords_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("amount");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("lot 12") << 12 << 150 << QStringLiteral("Oak chest")
+                            << record(QStringLiteral(" 12"), QStringLiteral(" 150"), QStringLiteral("Oak chest"));
+    QTest::newRow("empty note ends with the separator")
+        << 7 << 0 << QString() << QStringLiteral(" 7") + Sep + QStringLiteral(" 0") + Sep;
+    QTest::newRow("negative numbers") << -5 << -1 << QStringLiteral("x")
+                                      << record(QStringLiteral("-5"), QStringLiteral("-1"), QStringLiteral("x"));
+}
+
+void tst_AppSettings::savedLotRecords()
+{
+    QFETCH(int, number);
+    QFETCH(int, amount);
+    QFETCH(QString, note);
+    QFETCH(QString, stored);
+    MemorySettingsStore store;
+    AppSettings settings(store);
+    settings.LotList->Add(lot(number, amount, note), 0);
+    QVERIFY(settings.SaveLots());
+    QCOMPARE(store.GetAll(QStringLiteral("Lots")), (Pairs{{QStringLiteral(" 1"), stored}}));
+
+    AppSettings loaded(store);
+    loaded.LoadAllSettings();
+    QCOMPARE(loaded.LotList->Item(1)->LotNumber, number);
+    QCOMPARE(loaded.LotList->Item(1)->Amount, amount);
+    QCOMPARE(loaded.LotList->Item(1)->Note, note);
+}
+
+// A window that still holds the old lists must not see them change under it.
+void tst_AppSettings::loadReplacesTheLists()
+{
+    MemorySettingsStore store;
+    fill(store, QStringLiteral("Lots"),
+         {{QStringLiteral(" 1"), record(QStringLiteral(" 1"), QStringLiteral(" 1"), QString())}});
+    AppSettings settings(store);
+    const LotCollectionPtr heldLots = settings.LotList;
+    const IncrementCollectionPtr heldIncrements = settings.IncrementList;
+    heldIncrements->Add(std::make_shared<IncrementInfo>());
+    settings.LoadAllSettings();
+    QVERIFY(settings.LotList != heldLots);
+    QVERIFY(settings.IncrementList != heldIncrements);
+    QCOMPARE(heldLots->Count(), 0);
+    QCOMPARE(heldIncrements->Count(), 1);
+    QCOMPARE(settings.IncrementList->Count(), 0);
+}
+
+void tst_AppSettings::eachSaveIsOneCommit()
+{
+    MemorySettingsStore store;
+    AppSettings settings(store);
+    for (int n = 0; n < 50; ++n)
+        settings.LotList->Add(lot(n, n), 0);
+    settings.IncrementList->Add(std::make_shared<IncrementInfo>());
+    QVERIFY(settings.SaveDisplaySettings());
+    QCOMPARE(store.commitCount(), 1);
+    QVERIFY(settings.SaveIncrements());
+    QCOMPARE(store.commitCount(), 2);
+    QVERIFY(settings.SaveLots());
+    QCOMPARE(store.commitCount(), 3);
+    QCOMPARE(store.GetAll(QStringLiteral("Lots")).size(), 50);
+}
+
+QTEST_GUILESS_MAIN(tst_AppSettings)
+#include "tst_appsettings.moc"
