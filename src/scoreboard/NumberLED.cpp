@@ -4,6 +4,7 @@
 #include "scoreboard/LedColors.h"
 
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -22,16 +23,18 @@ void NumberLED::setCaption(int value)
         value = -1;
     if (value == m_caption)
         return;
+    const QList<int> before = litDigits();
     m_caption = value;
-    update();
+    updateChangedCells(before);
 }
 
 void NumberLED::setZeroFill(bool on)
 {
     if (on == m_zeroFill)
         return;
+    const QList<int> before = litDigits();
     m_zeroFill = on;
-    update();
+    updateChangedCells(before);
 }
 
 void NumberLED::setDigits(int digits)
@@ -121,6 +124,27 @@ QList<int> NumberLED::litDigits() const
     return cells;
 }
 
+QRectF NumberLED::cellRect(int cell) const
+{
+    // The pixel extent is the twips extent rounded, so scale each axis by its own ratio.
+    const QSizeF twips = extentTwips();
+    const double sx = width() / twips.width();
+    const double sy = height() / twips.height();
+    const double cellWidth = DigitWidthPerSize * m_size;
+    const double left = m_paddingH + cell * (cellWidth + m_paddingI);
+    return {left * sx, m_paddingV * sy, cellWidth * sx, DigitHeightPerSize * m_size * sy};
+}
+
+void NumberLED::updateChangedCells(const QList<int>& before)
+{
+    const QList<int> after = litDigits();
+    for (int cell = 0; cell < m_digits; ++cell) {
+        // A pixel of margin covers the antialiased edge.
+        if (before.value(cell) != after.value(cell))
+            update(cellRect(cell).toAlignedRect().adjusted(-1, -1, 1, 1));
+    }
+}
+
 QSize NumberLED::sizeHint() const
 {
     const QSizeF twips = extentTwips();
@@ -135,11 +159,23 @@ void NumberLED::updateExtent()
     update();
 }
 
-void NumberLED::paintEvent(QPaintEvent*)
+void NumberLED::paintEvent(QPaintEvent* event)
 {
+    const QColor back = LedColors::ToQColor(m_backColor);
+    const QColor lit = LedColors::ToQColor(m_litColor);
+    const QColor unlit = LedGeometry::UnlitColor(lit, back);
+    const QRegion& dirty = event->region();
+
     QPainter painter(this);
-    painter.fillRect(rect(), LedColors::ToQColor(m_backColor));
-    // Digit drawing comes with the segment and dot geometry.
+    for (const QRect& part : dirty)
+        painter.fillRect(part, back);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QList<int> digits = litDigits();
+    for (int cell = 0; cell < m_digits; ++cell) {
+        const QRectF area = cellRect(cell);
+        if (dirty.intersects(area.toAlignedRect()))
+            m_digitPainter.paint(painter, area, digits[cell], m_ledType, lit, unlit);
+    }
 }
 
 void NumberLED::keyPressEvent(QKeyEvent* event)

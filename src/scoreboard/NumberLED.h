@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scoreboard/LedGeometry.h"
+
 #include <QWidget>
 
 class QKeyEvent;
@@ -58,6 +60,8 @@ public:
     QSizeF extentTwips() const;
     // What each digit cell shows: -1 for dark, else 0..9. Cell 0 is the leftmost.
     QList<int> litDigits() const;
+    // Where digit cell `cell` lies in the widget, in (fractional) logical pixels.
+    QRectF cellRect(int cell) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -76,6 +80,10 @@ protected:
 
 private:
     void updateExtent();
+    // Schedules a repaint of just the cells whose digit differs from `before`.
+    void updateChangedCells(const QList<int>& before);
+
+    LedGeometry::DigitPainter m_digitPainter;
 
     int m_caption = -1;
     bool m_zeroFill = false;
