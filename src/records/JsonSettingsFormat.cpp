@@ -138,7 +138,7 @@ private:
         return true;
     }
 
-    bool next(char c)
+    bool comesNext(char c)
     {
         skipSpace();
         return m_p != m_end && *m_p == c;
@@ -179,7 +179,7 @@ private:
     {
         QHash<QString, qsizetype> positions;
         return readObject(2, [&](const QString& name) {
-            if (!next('['))
+            if (!comesNext('['))
                 return skipValue(3);
             SettingsPairs pairs;
             if (!readPairs(pairs))
@@ -200,13 +200,13 @@ private:
     bool readPairs(SettingsPairs& pairs)
     {
         return readArray(3, [&] {
-            if (!next('['))
+            if (!comesNext('['))
                 return skipValue(4);
             QString texts[2];
             int count = 0;
             bool allTexts = true;
             const bool valid = readArray(4, [&] {
-                if (count < 2 && next('"'))
+                if (count < 2 && comesNext('"'))
                     return readString(texts[count++]);
                 allTexts = false;
                 ++count;

@@ -9,7 +9,6 @@
 #include <QStandardPaths>
 
 #include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -18,20 +17,19 @@ const QString ApplicationName = QStringLiteral("Gavelor");
 constexpr int LockTimeoutMs = 10000;
 // Start-up only waits for a save in progress in another copy before moving an unreadable file aside.
 constexpr int StartupLockTimeoutMs = 2000;
+// A copy killed while taking the lock can leave it without its process id, which QLockFile only
+// calls stale after this time. A live holder keeps its lock however old it is: QLockFile removes
+// a stale lock only when it can take the holder's flock() on it.
+constexpr int StaleLockMs = 2000;
 
 void warn(const QString& message)
 {
     std::fprintf(stderr, "gavelor: %s\n", qUtf8Printable(message));
 }
 
-// The lock beside the file. A copy killed while taking it can leave it without its process id,
-// which QLockFile only calls stale after this time; a live holder keeps its lock however old,
-// since QLockFile removes a stale lock only when it can take the holder's flock() on it.
-std::unique_ptr<QLockFile> makeLock(const QString& filePath)
+QString lockFilePath(const QString& filePath)
 {
-    auto lock = std::make_unique<QLockFile>(filePath + QStringLiteral(".lock"));
-    lock->setStaleLockTime(2000);
-    return lock;
+    return filePath + QStringLiteral(".lock");
 }
 
 } // namespace
@@ -69,8 +67,9 @@ void JsonSettingsStore::Reload()
     ReadResult result = readFile(m_data, bytes);
     if (result == ReadResult::Unreadable) {
         // Another copy may be saving right now; look again under the lock before setting the file aside.
-        const auto lock = makeLock(m_filePath);
-        if (!lock->tryLock(StartupLockTimeoutMs)) {
+        QLockFile lock(lockFilePath(m_filePath));
+        lock.setStaleLockTime(StaleLockMs);
+        if (!lock.tryLock(StartupLockTimeoutMs)) {
             warn(QStringLiteral("settings file %1 could not be read; starting with default settings").arg(m_filePath));
             return;
         }
@@ -132,8 +131,9 @@ bool JsonSettingsStore::Commit(const SettingsChange& change)
     if (!QDir().mkpath(info.absolutePath()))
         return fail(QStringLiteral("cannot create %1; settings not saved").arg(info.absolutePath()));
 
-    const auto lock = makeLock(m_filePath);
-    if (!lock->tryLock(LockTimeoutMs))
+    QLockFile lock(lockFilePath(m_filePath));
+    lock.setStaleLockTime(StaleLockMs);
+    if (!lock.tryLock(LockTimeoutMs))
         return fail(
             QStringLiteral("settings file %1 is locked by another process; settings not saved").arg(m_filePath));
 

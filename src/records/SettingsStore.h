@@ -4,6 +4,8 @@
 #include <QPair>
 #include <QString>
 
+#include <utility>
+
 using SettingsPair = QPair<QString, QString>;
 using SettingsPairs = QList<SettingsPair>;
 
@@ -77,6 +79,9 @@ private:
 class MemorySettingsStore : public SettingsStore
 {
 public:
+    MemorySettingsStore() = default;
+    explicit MemorySettingsStore(SettingsSections data) : m_data(std::move(data)) {}
+
     QString Get(const QString& section, const QString& key, const QString& defaultValue) const override
     {
         return m_data.value(section, key, defaultValue);
