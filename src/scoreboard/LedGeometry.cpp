@@ -184,9 +184,12 @@ void DigitPainter::paint(QPainter& painter, const QRectF& cell, int digit, int l
 {
     if (!(cell.width() > 0 && cell.height() > 0))
         return;
-    const int style = EffectiveStyle(ledType);
-    if (style != m_style || cell.size() != m_cell)
-        rebuild(cell.size(), style);
+    if (EffectiveStyle(ledType) == StyleDots) {
+        paintDots(painter, cell, digit, lit, unlit);
+        return;
+    }
+    if (cell.size() != m_cell)
+        rebuildSegments(cell.size());
     const std::size_t index = IsDigit(digit) ? static_cast<std::size_t>(digit + 1) : 0;
     const QPointF origin = cell.topLeft();
     painter.translate(origin);
@@ -195,27 +198,50 @@ void DigitPainter::paint(QPainter& painter, const QRectF& cell, int digit, int l
     painter.translate(-origin);
 }
 
-void DigitPainter::rebuild(const QSizeF& cell, int style)
+QImage DigitPainter::makeDot(double radius, double devicePixelRatio, const QColor& color)
+{
+    // One device pixel of room around the disc for its antialiased edge.
+    const int side = static_cast<int>(std::ceil(2 * radius * devicePixelRatio)) + 2;
+    QImage dot(side, side, QImage::Format_ARGB32_Premultiplied);
+    dot.setDevicePixelRatio(devicePixelRatio);
+    dot.fill(Qt::transparent);
+    QPainter painter(&dot);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    const double centre = side / devicePixelRatio / 2;
+    painter.drawEllipse(QPointF(centre, centre), radius, radius);
+    return dot;
+}
+
+void DigitPainter::paintDots(QPainter& painter, const QRectF& cell, int digit, const QColor& lit, const QColor& unlit)
+{
+    const double radius = DotRadius(cell.size());
+    if (!(radius > 0))
+        return;
+    const double ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    if (m_litDot.isNull() || radius != m_dotRadius || ratio != m_litDot.devicePixelRatio() || lit != m_dotLitColor ||
+        unlit != m_dotUnlitColor) {
+        m_dotRadius = radius;
+        m_dotLitColor = lit;
+        m_dotUnlitColor = unlit;
+        m_litDot = makeDot(radius, ratio, lit);
+        m_unlitDot = makeDot(radius, ratio, unlit);
+    }
+    const double half = m_litDot.width() / ratio / 2;
+    const std::uint64_t mask = DotMask(digit);
+    for (int row = 0; row < DotRows; ++row) {
+        for (int column = 0; column < DotColumns; ++column) {
+            const bool on = (mask >> (row * DotColumns + column)) & 1u;
+            const QPointF centre = cell.topLeft() + DotCentre(cell.size(), column, row);
+            painter.drawImage(QPointF(centre.x() - half, centre.y() - half), on ? m_litDot : m_unlitDot);
+        }
+    }
+}
+
+void DigitPainter::rebuildSegments(const QSizeF& cell)
 {
     m_cell = cell;
-    m_style = style;
-    if (style == StyleDots) {
-        const double radius = DotRadius(cell);
-        for (int digit = -1; digit <= 9; ++digit) {
-            QPainterPath lit;
-            QPainterPath unlit;
-            const std::uint64_t mask = DotMask(digit);
-            for (int row = 0; row < DotRows; ++row) {
-                for (int column = 0; column < DotColumns; ++column) {
-                    const bool on = (mask >> (row * DotColumns + column)) & 1u;
-                    (on ? lit : unlit).addEllipse(DotCentre(cell, column, row), radius, radius);
-                }
-            }
-            m_lit[static_cast<std::size_t>(digit + 1)] = lit;
-            m_unlit[static_cast<std::size_t>(digit + 1)] = unlit;
-        }
-        return;
-    }
     const auto polygons = SegmentPolygons(cell);
     for (int digit = -1; digit <= 9; ++digit) {
         QPainterPath lit;

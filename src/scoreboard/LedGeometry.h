@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QPainterPath>
 #include <QPointF>
 #include <QPolygonF>
@@ -62,8 +63,8 @@ double DotRadius(const QSizeF& cell);
 inline constexpr double UnlitBlend = 0.12;
 QColor UnlitColor(const QColor& lit, const QColor& back);
 
-// Draws digits into cells. The outlines of each digit are built once per cell size and style and
-// reused until either changes, so a repaint only fills ready-made paths.
+// Draws digits into cells. The segment outlines of each digit are built once per cell size, and the
+// two dot images once per dot size, colour and pixel ratio; a repaint reuses them until those change.
 class DigitPainter
 {
 public:
@@ -72,10 +73,18 @@ public:
     void paint(QPainter& painter, const QRectF& cell, int digit, int ledType, const QColor& lit, const QColor& unlit);
 
 private:
-    void rebuild(const QSizeF& cell, int style);
+    void rebuildSegments(const QSizeF& cell);
+    void paintDots(QPainter& painter, const QRectF& cell, int digit, const QColor& lit, const QColor& unlit);
+    static QImage makeDot(double radius, double devicePixelRatio, const QColor& color);
 
+    // Cell size the segment paths were built for.
     QSizeF m_cell;
-    int m_style = -1;
+    // Dots are stamped from two small pre-drawn images, far cheaper than filling dozens of round paths.
+    QImage m_litDot;
+    QImage m_unlitDot;
+    double m_dotRadius = 0;
+    QColor m_dotLitColor;
+    QColor m_dotUnlitColor;
     // Index digit + 1, so the dark cell is entry 0.
     std::array<QPainterPath, 11> m_lit;
     std::array<QPainterPath, 11> m_unlit;
