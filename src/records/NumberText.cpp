@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <string_view>
 
@@ -114,7 +115,13 @@ QString Plain(qint64 value)
 
 QString SignReserving(qint64 value)
 {
-    return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
+    // Built in place: every stored lot takes three of these.
+    char text[24];
+    char* first = text + 1;
+    char* last = std::to_chars(first, std::end(text), value).ptr;
+    if (value >= 0)
+        *--first = ' ';
+    return QString::fromLatin1(first, last - first);
 }
 
 double RoundHalfEven(double value)

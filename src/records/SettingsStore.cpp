@@ -3,6 +3,16 @@
 #include <algorithm>
 #include <unordered_map>
 
+namespace {
+
+// The saves of one run usually share their section's text, so the data pointers are compared first.
+bool sameText(const QString& a, const QString& b)
+{
+    return a.constData() == b.constData() || a == b;
+}
+
+} // namespace
+
 bool SettingsStore::Save(const QString& section, const QString& key, const QString& value)
 {
     SettingsChange change;
@@ -54,7 +64,7 @@ void SettingsSections::apply(const SettingsChange& change)
             current = -1;
             continue;
         }
-        if (current < 0 || m_sections[current].first != op.section) {
+        if (current < 0 || !sameText(m_sections[current].first, op.section)) {
             const auto found = std::find_if(m_sections.cbegin(), m_sections.cend(),
                                             [&](const auto& s) { return s.first == op.section; });
             current = found - m_sections.cbegin();
