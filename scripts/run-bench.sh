@@ -3,6 +3,6 @@
 set -eu
 dir="$1"
 for b in "$dir"/bench/bench_*; do
-    [ -x "$b" ] || continue
+    [ -f "$b" ] && [ -x "$b" ] || continue
     QT_QPA_PLATFORM=offscreen "$b"
 done
