@@ -1,17 +1,6 @@
-#include "records/AppSettings.h"
-#include "records/JsonSettingsStore.h"
-
-#include <QApplication>
-#include <QWidget>
+#include "startup/Startup.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Gavelor"));
-    JsonSettingsStore store;
-    AppSettings settings(store);
-    settings.LoadAllSettings();
-    QWidget placeholder;
-    placeholder.show();
-    return QApplication::exec();
+    return Startup::Run(argc, argv);
 }

@@ -1,0 +1,101 @@
+#include "startup/Startup.h"
+
+#include "BuildInfo.h"
+#include "records/JsonSettingsStore.h"
+#include "scoreboard/frmScoreboard.h"
+#include "setup/frmLots.h"
+#include "startup/frmSplash.h"
+
+#include <QApplication>
+
+static void LoadIconResources()
+{
+    Q_INIT_RESOURCE(gavelor);
+}
+
+Startup::Startup(SettingsStore& store, QStringList arguments, QObject* parent)
+    : QObject(parent), m_settings(store), m_arguments(std::move(arguments))
+{
+    m_splash = new frmSplash(m_settings, m_arguments);
+    m_splash->setScoreboardOpener([this] { OpenScoreboard(); });
+    m_splash->setHelpOpener([this] { OpenHelp(); });
+    m_splash->setOptionsOpener([this] { OpenOptions(m_splash); });
+}
+
+Startup::~Startup()
+{
+    // Still there when the run ended on the title window, or closed but not yet deleted.
+    delete m_splash;
+}
+
+void Startup::Begin()
+{
+    if (m_splash)
+        m_splash->Form_Load();
+}
+
+void Startup::OpenScoreboard()
+{
+    if (m_scoreboard)
+        return;
+    m_scoreboard = std::make_unique<frmScoreboard>(m_settings);
+    frmScoreboard* window = m_scoreboard.get();
+    window->setHelpOpener([this] { OpenHelp(); });
+    window->setOptionsOpener([this, window] { OpenOptions(window); });
+    window->setLotEditorOpener([this, window] { OpenLotEditor(window); });
+    connect(window, &frmScoreboard::Unloaded, this, &Startup::EndRun);
+    emit ScoreboardOpened(window);
+    window->show();
+}
+
+void Startup::OpenHelp()
+{
+    // The help viewer, shown modelessly and without an owner, plugs in here.
+}
+
+void Startup::OpenOptions(QWidget* owner)
+{
+    // The options dialog, run modally over owner, plugs in here.
+    Q_UNUSED(owner);
+}
+
+void Startup::OpenLotEditor(QWidget* owner)
+{
+    frmLots editor(m_settings, owner);
+    editor.exec();
+}
+
+void Startup::EndRun()
+{
+    // Closing the scoreboard ends the run at once, even with the help window still open.
+    QCoreApplication::exit(0);
+}
+
+QIcon Startup::ApplicationIcon()
+{
+    LoadIconResources();
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/gavelor/icons/gavelor-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& prepare)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Gavelor"));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(BuildInfo::VersionMajor)
+                                            .arg(BuildInfo::VersionMinor)
+                                            .arg(BuildInfo::VersionPatch));
+    QGuiApplication::setDesktopFileName(QStringLiteral("gavelor"));
+    QApplication::setWindowIcon(ApplicationIcon());
+
+    JsonSettingsStore store;
+    // Qt has already taken its own options (-platform and the like) out of the arguments.
+    Startup startup(store, QCoreApplication::arguments().mid(1));
+    if (prepare)
+        prepare(startup);
+    startup.Begin();
+    return QApplication::exec();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "records/AppSettings.h"
+#include "startup/frmSplash.h"
+
+#include <QIcon>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class SettingsStore;
+class frmScoreboard;
+
+// The run of the program: one set of program-wide values over a settings store, the title
+// window, and the scoreboard it leads to. Every window that the title window and the
+// scoreboard open is connected here.
+class Startup : public QObject
+{
+    Q_OBJECT
+
+public:
+    // arguments: the program's arguments after the program name.
+    Startup(SettingsStore& store, QStringList arguments, QObject* parent = nullptr);
+    ~Startup() override;
+
+    // Opens the title window, which loads the settings and either waits for the operator
+    // or goes straight on to the scoreboard.
+    void Begin();
+
+    AppSettings& settings() { return m_settings; }
+    // The title window until it has closed.
+    frmSplash* splash() const { return m_splash; }
+    // The scoreboard once the title window has led to it.
+    frmScoreboard* scoreboard() const { return m_scoreboard.get(); }
+
+    static QIcon ApplicationIcon();
+
+    // The whole program: application, settings store in the user's configuration, title
+    // window, event loop. prepare, if given, sees the run before the title window loads.
+    static int Run(int argc, char* argv[], const std::function<void(Startup&)>& prepare = {});
+
+signals:
+    // The scoreboard has been created and is about to be shown.
+    void ScoreboardOpened(frmScoreboard* window);
+
+private:
+    void OpenScoreboard();
+    void OpenHelp();
+    void OpenOptions(QWidget* owner);
+    void OpenLotEditor(QWidget* owner);
+    void EndRun();
+
+    AppSettings m_settings;
+    const QStringList m_arguments;
+    QPointer<frmSplash> m_splash;
+    std::unique_ptr<frmScoreboard> m_scoreboard;
+};

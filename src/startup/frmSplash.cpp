@@ -1,0 +1,297 @@
+#include "startup/frmSplash.h"
+
+#include "BuildInfo.h"
+#include "common/Twips.h"
+#include "records/AppSettings.h"
+#include "records/NumberText.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+enum class Kind
+{
+    Label,
+    Picture,
+    Button
+};
+
+// The window's composition: geometry in twips relative to frameSplash, fonts in points.
+struct ControlDesign
+{
+    const char* name;
+    Kind kind;
+    int left, top, width, height;
+    const char* fontFamily;
+    double pointSize;
+    Qt::Alignment alignment;
+    const char16_t* text;
+};
+
+constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignTop;
+constexpr Qt::Alignment Centre = Qt::AlignHCenter | Qt::AlignTop;
+constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignTop;
+constexpr const char* Serif = "Times New Roman";
+constexpr const char* Sans = "Arial";
+// Small enough that each hint fits its box on one or two lines, as laid out.
+constexpr double SmallPoints = 7.5;
+
+// The frame holding every control, relative to the window.
+constexpr QRect FrameDesign(120, 0, 6000, frmSplash::FrameHeight);
+
+// clang-format off
+constexpr ControlDesign Composition[] = {
+    // name          kind           left   top  width height  font   points  align   text
+    {"lblName",    Kind::Label,     120,  240, 5775,  735,  Serif, 21.75, Centre, u"Gavelor"},
+    {"lblMadeBy",  Kind::Label,    4200,  840, 1575,  255,  Sans,   SmallPoints, Right,  u"by Tarnwick"},
+    {"lblClick",   Kind::Label,    2520,  840, 1335,  255,  Sans,   SmallPoints, Left,   u"Click to continue."},
+    {"lblVersion", Kind::Label,    3600, 1080, 2175,  375,  Serif, 15.75, Right,  u""},
+    {"Label1",     Kind::Label,    2640, 1440, 3255,  255,  Sans,   SmallPoints, Left,   u"Press ' F1 ' to view Help from the scoreboard."},
+    {"Label2",     Kind::Label,    2640, 1680, 3255,  375,  Sans,   SmallPoints, Left,   u"Press ' F2 ' to set Options from the scoreboard."},
+    {"Label3",     Kind::Label,    2640, 2100, 3255,  375,  Sans,   SmallPoints, Left,   u"Press ' F3 ' to setup auction lots from the scoreboard."},
+    {"picLogo",    Kind::Picture,   240,  840, 2025, 2115,  Sans,   SmallPoints, Left,   u""},
+    {"cmdHelp",    Kind::Button,   3120, 2520, 1215,  375,  Sans,   8.25, Centre, u"&Help"},
+    {"cmdOptions", Kind::Button,   4560, 2520, 1215,  375,  Sans,   8.25, Centre, u"&Options"},
+};
+// clang-format on
+
+int RoundTwips(double twips)
+{
+    return static_cast<int>(NumberText::RoundHalfEven(twips));
+}
+
+} // namespace
+
+// The artwork lives in the static UI library, where nothing else would pull it in.
+static void LoadArtwork()
+{
+    Q_INIT_RESOURCE(gavelor);
+}
+
+frmSplash::frmSplash(AppSettings& settings, QStringList arguments, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_settings(settings), m_arguments(std::move(arguments))
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QStringLiteral("Gavelor"));
+    // Once the operator has gone on, nothing refers to the title window again.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(Twips::ToPixels(ClientWidth, this), Twips::ToPixels(ClientHeight, this));
+    LoadArtwork();
+    BuildControls();
+}
+
+void frmSplash::BuildControls()
+{
+    frameSplash = new QGroupBox(this);
+    frameSplash->setObjectName(QStringLiteral("frameSplash"));
+    frameSplash->setGeometry(
+        Twips::ToPixels(FrameDesign.left(), FrameDesign.top(), FrameDesign.width(), FrameDesign.height(), this));
+
+    for (const ControlDesign& design : Composition) {
+        QWidget* control = nullptr;
+        const QString text = QString::fromUtf16(design.text);
+        switch (design.kind) {
+        case Kind::Label: {
+            auto* label = new QLabel(text, frameSplash);
+            label->setAlignment(design.alignment);
+            label->setWordWrap(true);
+            control = label;
+            break;
+        }
+        case Kind::Picture: {
+            auto* picture = new QLabel(frameSplash);
+            picture->setPixmap(QPixmap(QStringLiteral(":/gavelor/logo.png")));
+            picture->setScaledContents(true);
+            control = picture;
+            break;
+        }
+        case Kind::Button:
+            control = new QPushButton(text, frameSplash);
+            break;
+        }
+        control->setObjectName(QLatin1String(design.name));
+        QFont font(QLatin1String(design.fontFamily));
+        font.setPointSizeF(design.pointSize);
+        control->setFont(font);
+        control->setGeometry(Twips::ToPixels(design.left, design.top, design.width, design.height, this));
+    }
+
+    lblName = findChild<QLabel*>(QStringLiteral("lblName"));
+    lblMadeBy = findChild<QLabel*>(QStringLiteral("lblMadeBy"));
+    lblClick = findChild<QLabel*>(QStringLiteral("lblClick"));
+    lblVersion = findChild<QLabel*>(QStringLiteral("lblVersion"));
+    Label1 = findChild<QLabel*>(QStringLiteral("Label1"));
+    Label2 = findChild<QLabel*>(QStringLiteral("Label2"));
+    Label3 = findChild<QLabel*>(QStringLiteral("Label3"));
+    picLogo = findChild<QLabel*>(QStringLiteral("picLogo"));
+    cmdHelp = findChild<QPushButton*>(QStringLiteral("cmdHelp"));
+    cmdOptions = findChild<QPushButton*>(QStringLiteral("cmdOptions"));
+
+    m_clickHandlers = {
+        {frameSplash, &frmSplash::frameSplash_Click}, {picLogo, &frmSplash::picLogo_Click},
+        {lblName, &frmSplash::lblName_Click},         {lblMadeBy, &frmSplash::lblMadeBy_Click},
+        {lblVersion, &frmSplash::lblVersion_Click},   {lblClick, &frmSplash::lblClick_Click},
+        {Label1, &frmSplash::Label1_Click},           {Label2, &frmSplash::Label2_Click},
+        {Label3, &frmSplash::Label3_Click},
+    };
+    for (auto it = m_clickHandlers.cbegin(); it != m_clickHandlers.cend(); ++it)
+        it.key()->installEventFilter(this);
+
+    connect(cmdHelp, &QPushButton::clicked, this, &frmSplash::cmdHelp_Click);
+    connect(cmdOptions, &QPushButton::clicked, this, &frmSplash::cmdOptions_Click);
+}
+
+void frmSplash::Form_Load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    PlaceOnScreen();
+    frameSplash->resize(frameSplash->width(), Twips::ToPixels(FrameHeight, this));
+    lblVersion->setText(VersionText(BuildInfo::VersionMajor, BuildInfo::VersionMinor, BuildInfo::VersionPatch));
+    m_settings.LoadAllSettings();
+    if (IsBypass(m_arguments))
+        GoScore();
+    else
+        show();
+}
+
+void frmSplash::GoScore()
+{
+    if (m_goneOn)
+        return;
+    m_goneOn = true;
+    // The scoreboard goes up before the title window goes away, so the screen is never
+    // left empty and the run never looks finished in between.
+    if (m_openScoreboard)
+        m_openScoreboard();
+    close();
+}
+
+QString frmSplash::VersionText(int major, int minor, int patch)
+{
+    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(patch);
+}
+
+bool frmSplash::IsBypass(const QStringList& arguments)
+{
+    return arguments.join(QLatin1Char(' ')) == QLatin1String("bypass");
+}
+
+QRect frmSplash::PlacementTwips(const QSizeF& screenTwips, int windowWidthTwips)
+{
+    // A screen too small for the window still gets its title bar and left edge on screen.
+    const int top = std::max(0, RoundTwips((screenTwips.height() - CentringHeight) / 2.0));
+    const int left = std::max(0, RoundTwips((screenTwips.width() - windowWidthTwips) / 2.0));
+    return QRect(left, top, windowWidthTwips, OuterHeight);
+}
+
+void frmSplash::PlaceOnScreen()
+{
+    const QScreen* where = screen();
+    if (!where)
+        return;
+    const QRect area = where->availableGeometry();
+    const double dpi = Twips::LogicalDpi(this);
+    // The frame the window manager adds is known only once the window has been shown.
+    const QRect placement =
+        PlacementTwips(QSizeF(Twips::FromPixels(area.width(), dpi), Twips::FromPixels(area.height(), dpi)),
+                       RoundTwips(Twips::FromPixels(frameGeometry().width(), dpi)));
+    // The client area keeps its design size so that no control is cut off, whatever the
+    // window manager adds around it; the outer rectangle only decides where it goes.
+    move(area.topLeft() + QPoint(Twips::ToPixels(placement.left(), dpi), Twips::ToPixels(placement.top(), dpi)));
+}
+
+void frmSplash::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Form_Click();
+    else
+        QWidget::mouseReleaseEvent(event);
+}
+
+bool frmSplash::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto handler = m_clickHandlers.value(watched);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* widget = qobject_cast<const QWidget*>(watched);
+        // A click is a release of the left button over the control that was pressed.
+        if (handler && widget && mouse->button() == Qt::LeftButton &&
+            widget->rect().contains(mouse->position().toPoint())) {
+            (this->*handler)();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmSplash::Form_Click()
+{
+    GoScore();
+}
+
+void frmSplash::frameSplash_Click()
+{
+    GoScore();
+}
+
+void frmSplash::picLogo_Click()
+{
+    GoScore();
+}
+
+void frmSplash::lblName_Click()
+{
+    GoScore();
+}
+
+void frmSplash::lblMadeBy_Click()
+{
+    GoScore();
+}
+
+void frmSplash::lblVersion_Click()
+{
+    GoScore();
+}
+
+void frmSplash::lblClick_Click()
+{
+    GoScore();
+}
+
+void frmSplash::Label1_Click()
+{
+    GoScore();
+}
+
+void frmSplash::Label2_Click()
+{
+    GoScore();
+}
+
+void frmSplash::Label3_Click()
+{
+    GoScore();
+}
+
+void frmSplash::cmdHelp_Click()
+{
+    if (m_openHelp)
+        m_openHelp();
+}
+
+void frmSplash::cmdOptions_Click()
+{
+    if (m_openOptions)
+        m_openOptions();
+}
