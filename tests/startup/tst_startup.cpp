@@ -1,0 +1,174 @@
+#include "records/SettingsStore.h"
+#include "scoreboard/NumberLED.h"
+#include "scoreboard/frmScoreboard.h"
+#include "setup/frmLots.h"
+#include "startup/Startup.h"
+#include "startup/frmSplash.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class tst_Startup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void closingScoreboardEndsRun_data();
+    void closingScoreboardEndsRun();
+    void closingTitleWindowEndsRun();
+    void goingOnKeepsRunGoing();
+    void lotEditorOpensOverScoreboard();
+    void applicationIcon();
+    void desktopEntry();
+
+private:
+    // Runs the event loop with the steps queued one after another; gives exec()'s result,
+    // or -1 when the loop was still running a good while after the last step.
+    int runLoop(const QList<std::function<void()>>& steps);
+
+    std::unique_ptr<MemorySettingsStore> m_store;
+    std::unique_ptr<Startup> m_startup;
+};
+
+void tst_Startup::cleanup()
+{
+    m_startup.reset();
+    m_store.reset();
+    QTest::qWait(0);
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+int tst_Startup::runLoop(const QList<std::function<void()>>& steps)
+{
+    QObject context;
+    int delay = 0;
+    for (const auto& step : steps) {
+        delay += 20;
+        QTimer::singleShot(delay, &context, step);
+    }
+    QTimer::singleShot(delay + 3000, &context, [] { QCoreApplication::exit(-1); });
+    const int result = QApplication::exec();
+    // The last window's closing also queued a quit; left over, it would end the next
+    // test's modal loops before they start.
+    QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
+    return result;
+}
+
+void tst_Startup::closingScoreboardEndsRun_data()
+{
+    QTest::addColumn<bool>("otherWindowOpen");
+    QTest::newRow("scoreboard alone") << false;
+    QTest::newRow("another window still open") << true;
+}
+
+void tst_Startup::closingScoreboardEndsRun()
+{
+    QFETCH(bool, otherWindowOpen);
+    m_store = std::make_unique<MemorySettingsStore>();
+    m_startup = std::make_unique<Startup>(*m_store, QStringList{QStringLiteral("bypass")});
+    m_startup->Begin();
+    // A window such as help, opened without an owner, must not keep the run alive.
+    QWidget other;
+    if (otherWindowOpen)
+        other.show();
+    bool scoreboardUp = false;
+    const int result = runLoop({[&] { scoreboardUp = m_startup->scoreboard()->isVisible(); },
+                                [&] {
+                                    m_startup->scoreboard()->close();
+                                }});
+    QVERIFY(scoreboardUp);
+    QCOMPARE(result, 0);
+}
+
+void tst_Startup::closingTitleWindowEndsRun()
+{
+    m_store = std::make_unique<MemorySettingsStore>();
+    m_startup = std::make_unique<Startup>(*m_store, QStringList{});
+    m_startup->Begin();
+    const int result = runLoop({[&] {
+        m_startup->splash()->close();
+    }});
+    QCOMPARE(result, 0);
+    QVERIFY(!m_startup->scoreboard());
+}
+
+void tst_Startup::goingOnKeepsRunGoing()
+{
+    m_store = std::make_unique<MemorySettingsStore>();
+    m_startup = std::make_unique<Startup>(*m_store, QStringList{});
+    m_startup->Begin();
+    QPointer<frmSplash> splash = m_startup->splash();
+    bool stillRunning = false;
+    const int result = runLoop({
+        [&] { QTest::mouseClick(splash->findChild<QLabel*>(QStringLiteral("lblClick")), Qt::LeftButton); },
+        // Closing the title window must not count as closing the program's last window.
+        [&] { stillRunning = !splash && m_startup->scoreboard()->isVisible(); },
+        [&] { m_startup->scoreboard()->close(); },
+    });
+    QVERIFY(stillRunning);
+    QCOMPARE(result, 0);
+}
+
+void tst_Startup::lotEditorOpensOverScoreboard()
+{
+    m_store = std::make_unique<MemorySettingsStore>();
+    m_startup = std::make_unique<Startup>(*m_store, QStringList{QStringLiteral("bypass")});
+    m_startup->Begin();
+    frmScoreboard* scoreboard = m_startup->scoreboard();
+    QVERIFY(QTest::qWaitForWindowActive(scoreboard));
+    auto* lot = scoreboard->findChild<NumberLED*>(QStringLiteral("nledLotNum"));
+
+    bool lotEditor = false;
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, this, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal) {
+            lotEditor = qobject_cast<frmLots*>(modal) != nullptr;
+            owner = modal->parentWidget();
+            modal->close();
+        }
+    });
+    QTest::keyClick(lot, Qt::Key_F3);
+
+    QVERIFY(lotEditor);
+    QCOMPARE(owner, scoreboard);
+    // The editor stored its lot list on closing, an empty one here.
+    QCOMPARE(m_store->commitCount(), 1);
+    QVERIFY(scoreboard->isVisible());
+}
+
+void tst_Startup::applicationIcon()
+{
+    const QIcon icon = Startup::ApplicationIcon();
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        QVERIFY2(icon.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
+        const QImage image = icon.pixmap(QSize(size, size)).toImage();
+        QCOMPARE(image.size(), QSize(size, size));
+        // Artwork, not a blank square: the middle is opaque, the very corner is not.
+        QCOMPARE(image.pixelColor(size / 2, size / 2).alpha(), 255);
+        QVERIFY(image.pixelColor(0, 0).alpha() < 255);
+    }
+}
+
+void tst_Startup::desktopEntry()
+{
+    Startup::ApplicationIcon(); // makes the program's resources available
+    QFile file(QStringLiteral(":/gavelor/gavelor.desktop"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    QCOMPARE(lines.value(0), QStringLiteral("[Desktop Entry]"));
+    for (const char* entry : {"Type=Application", "Name=Gavelor", "Exec=gavelor", "Icon=gavelor", "Categories=Office;"})
+        QVERIFY2(lines.contains(QLatin1String(entry)), entry);
+}
+
+QTEST_MAIN(tst_Startup)
+#include "tst_startup.moc"
