@@ -7,6 +7,7 @@
 #include "startup/frmSplash.h"
 
 #include <QApplication>
+#include <QTimer>
 
 static void LoadIconResources()
 {
@@ -75,7 +76,8 @@ QIcon Startup::ApplicationIcon()
 {
     LoadIconResources();
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    // Title bars, task bars and window switchers; the launcher takes the installed icon.
+    for (int size : {16, 32, 48, 64, 128})
         icon.addFile(QStringLiteral(":/gavelor/icons/gavelor-%1.png").arg(size), QSize(size, size));
     return icon;
 }
@@ -89,7 +91,9 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
                                             .arg(BuildInfo::VersionMinor)
                                             .arg(BuildInfo::VersionPatch));
     QGuiApplication::setDesktopFileName(QStringLiteral("gavelor"));
-    QApplication::setWindowIcon(ApplicationIcon());
+    // Reading the icons is left until the first window is up; the window takes the icon
+    // as soon as it is set.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(ApplicationIcon()); });
 
     JsonSettingsStore store;
     // Qt has already taken its own options (-platform and the like) out of the arguments.

@@ -107,8 +107,9 @@ void frmSplash::BuildControls()
             break;
         }
         case Kind::Picture: {
+            // The picture is read when the window is first shown: started with "bypass",
+            // the title window never is.
             auto* picture = new QLabel(frameSplash);
-            picture->setPixmap(QPixmap(QStringLiteral(":/gavelor/logo.png")));
             picture->setScaledContents(true);
             control = picture;
             break;
@@ -208,6 +209,13 @@ void frmSplash::PlaceOnScreen()
     // The client area keeps its design size so that no control is cut off, whatever the
     // window manager adds around it; the outer rectangle only decides where it goes.
     move(area.topLeft() + QPoint(Twips::ToPixels(placement.left(), dpi), Twips::ToPixels(placement.top(), dpi)));
+}
+
+void frmSplash::showEvent(QShowEvent* event)
+{
+    if (picLogo->pixmap().isNull())
+        picLogo->setPixmap(QPixmap(QStringLiteral(":/gavelor/logo.png")));
+    QWidget::showEvent(event);
 }
 
 void frmSplash::mouseReleaseEvent(QMouseEvent* event)

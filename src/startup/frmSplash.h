@@ -54,6 +54,7 @@ public:
     static QRect PlacementTwips(const QSizeF& screenTwips, int windowWidthTwips = ClientWidth);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -56,6 +56,7 @@ private slots:
     void keysDoNotGoOn_data();
     void keysDoNotGoOn();
     void goScoreOpensOneScoreboard();
+    void logoShown();
     void versionText_data();
     void versionText();
     void textsAndFonts_data();
@@ -313,6 +314,17 @@ void tst_Splash::goScoreOpensOneScoreboard()
     QCOMPARE(m_startup->scoreboard(), first);
     QTRY_VERIFY(!splash);
     QVERIFY(first->isVisible());
+}
+
+void tst_Splash::logoShown()
+{
+    begin({});
+    QVERIFY(QTest::qWaitForWindowExposed(m_startup->splash()));
+    auto* logo = control<QLabel>("picLogo");
+    QCOMPARE(logo->pixmap().size(), QSize(135, 141));
+    // Drawn over the frame: the middle of the picture is the gavel, not the background.
+    const QImage shown = logo->grab().toImage();
+    QVERIFY(shown.pixelColor(shown.rect().center()) != logo->palette().color(QPalette::Window));
 }
 
 void tst_Splash::versionText_data()
