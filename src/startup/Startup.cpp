@@ -15,9 +15,9 @@ static void LoadIconResources()
 }
 
 Startup::Startup(SettingsStore& store, QStringList arguments, QObject* parent)
-    : QObject(parent), m_settings(store), m_arguments(std::move(arguments))
+    : QObject(parent), m_settings(store)
 {
-    m_splash = new frmSplash(m_settings, m_arguments);
+    m_splash = new frmSplash(m_settings, std::move(arguments));
     m_splash->setScoreboardOpener([this] { OpenScoreboard(); });
     m_splash->setHelpOpener([this] { OpenHelp(); });
     m_splash->setOptionsOpener([this] { OpenOptions(m_splash); });

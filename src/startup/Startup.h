@@ -54,7 +54,6 @@ private:
     void EndRun();
 
     AppSettings m_settings;
-    const QStringList m_arguments;
     QPointer<frmSplash> m_splash;
     std::unique_ptr<frmScoreboard> m_scoreboard;
 };
