@@ -172,7 +172,7 @@ void tst_NumberLED::extentMatchesDesignBox_data()
     QTest::addColumn<QSizeF>("designTwips");
     QTest::newRow("amount") << 3 << 120.0 << 100.0 << 150.0 << 300.0 << QSizeF(3765, 2085);
     QTest::newRow("lot") << 4 << 90.0 << 100.0 << 100.0 << 200.0 << QSizeF(3795, 1530);
-    // Part 2.4 scales Size and paddings together: the box scales with them.
+    // The layout scales Size and the paddings together: the box scales with them.
     QTest::newRow("amount at 4k") << 3 << 572.2 << 476.8 << 715.2 << 1430.5 << QSizeF(3765, 2085) * 4.768;
 }
 
