@@ -3,16 +3,14 @@
 #include "common/Twips.h"
 #include "scoreboard/LedColors.h"
 
-#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 
-NumberLED::NumberLED(int digits, QWidget* parent) : QWidget(parent), m_digits(std::max(1, digits))
+NumberLED::NumberLED(int digits, QWidget* parent) : KeyReportingWidget(parent), m_digits(std::max(1, digits))
 {
-    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     updateExtent();
 }
@@ -176,24 +174,6 @@ void NumberLED::paintEvent(QPaintEvent* event)
         if (dirty.intersects(area.toAlignedRect()))
             m_digitPainter.paint(painter, area, digits[cell], m_ledType, lit, unlit);
     }
-}
-
-void NumberLED::keyPressEvent(QKeyEvent* event)
-{
-    emit KeyDown(event);
-    event->accept();
-}
-
-void NumberLED::keyReleaseEvent(QKeyEvent* event)
-{
-    emit KeyUp(event);
-    event->accept();
-}
-
-void NumberLED::mousePressEvent(QMouseEvent* event)
-{
-    QWidget::mousePressEvent(event);
-    emit Click();
 }
 
 void NumberLED::changeEvent(QEvent* event)

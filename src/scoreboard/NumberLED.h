@@ -1,8 +1,7 @@
 #pragma once
 
+#include "scoreboard/KeyReportingWidget.h"
 #include "scoreboard/LedGeometry.h"
-
-#include <QWidget>
 
 class QKeyEvent;
 
@@ -11,7 +10,7 @@ class QKeyEvent;
 //   width  = 2 * PaddingH + Digits * DigitWidth(Size) + (Digits - 1) * PaddingI
 //   height = 2 * PaddingV + DigitHeight(Size)
 // The widget never takes a size from outside; setting any of these resizes it.
-class NumberLED : public QWidget
+class NumberLED : public KeyReportingWidget
 {
     Q_OBJECT
     Q_PROPERTY(int Caption READ Caption WRITE setCaption)
@@ -66,16 +65,8 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-signals:
-    void KeyDown(QKeyEvent* event);
-    void KeyUp(QKeyEvent* event);
-    void Click();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

@@ -102,9 +102,8 @@ qint16 ShiftState(const QKeyEvent* event)
 
 } // namespace
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
+PictureBox::PictureBox(QWidget* parent) : KeyReportingWidget(parent)
 {
-    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -120,24 +119,6 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), LedColors::ToQColor(m_backColor));
-}
-
-void PictureBox::keyPressEvent(QKeyEvent* event)
-{
-    emit KeyDown(event);
-    event->accept();
-}
-
-void PictureBox::keyReleaseEvent(QKeyEvent* event)
-{
-    emit KeyUp(event);
-    event->accept();
-}
-
-void PictureBox::mousePressEvent(QMouseEvent* event)
-{
-    QWidget::mousePressEvent(event);
-    emit Click();
 }
 
 frmScoreboard::frmScoreboard(AppSettings& settings, QWidget* parent) : QWidget(parent), m_settings(settings)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scoreboard/AuctionState.h"
+#include "scoreboard/KeyReportingWidget.h"
 #include "scoreboard/modResize.h"
 #include "scoreboard/modShowDigits.h"
 
@@ -15,7 +16,7 @@ class QPlainTextEdit;
 
 // The panel behind the amount digits. It takes the keyboard focus and reports its keys
 // and clicks to the window, like the digit displays do.
-class PictureBox : public QWidget
+class PictureBox : public KeyReportingWidget
 {
     Q_OBJECT
     Q_PROPERTY(int BackColor READ BackColor WRITE setBackColor)
@@ -27,16 +28,8 @@ public:
     int BackColor() const { return m_backColor; }
     void setBackColor(int color);
 
-signals:
-    void KeyDown(QKeyEvent* event);
-    void KeyUp(QKeyEvent* event);
-    void Click();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     int m_backColor = 0;
