@@ -4,8 +4,8 @@
 set -eu
 
 PACKAGES="g++ make cmake ninja-build qt6-base-dev fonts-liberation2 xvfb xauth libx11-dev"
-# clang builds the fuzz target; it is optional for the rest of the build.
-OPTIONAL="clang"
+# clang and its runtimes build the fuzz target; the rest of the build does not need them.
+OPTIONAL="clang libclang-rt-dev"
 
 missing=""
 for p in $PACKAGES $OPTIONAL; do
