@@ -11,7 +11,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QShortcut>
 
@@ -101,25 +100,6 @@ qint16 ShiftState(const QKeyEvent* event)
 }
 
 } // namespace
-
-PictureBox::PictureBox(QWidget* parent) : KeyReportingWidget(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void PictureBox::setBackColor(int color)
-{
-    if (color == m_backColor)
-        return;
-    m_backColor = color;
-    update();
-}
-
-void PictureBox::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(this);
-    painter.fillRect(event->rect(), LedColors::ToQColor(m_backColor));
-}
 
 frmScoreboard::frmScoreboard(AppSettings& settings, QWidget* parent) : QWidget(parent), m_settings(settings)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "scoreboard/AuctionState.h"
-#include "scoreboard/KeyReportingWidget.h"
+#include "scoreboard/PictureBox.h"
 #include "scoreboard/modResize.h"
 #include "scoreboard/modShowDigits.h"
 
@@ -13,27 +13,6 @@ class AppSettings;
 class NumberLED;
 class QLabel;
 class QPlainTextEdit;
-
-// The panel behind the amount digits. It takes the keyboard focus and reports its keys
-// and clicks to the window, like the digit displays do.
-class PictureBox : public KeyReportingWidget
-{
-    Q_OBJECT
-    Q_PROPERTY(int BackColor READ BackColor WRITE setBackColor)
-
-public:
-    explicit PictureBox(QWidget* parent = nullptr);
-
-    // 24-bit colour: red + 256 * green + 65536 * blue.
-    int BackColor() const { return m_backColor; }
-    void setBackColor(int color);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    int m_backColor = 0;
-};
 
 // The window that faces the room: lot number, bid and note, scaled to any window size,
 // driven by single keys. Closing it ends the program: it emits Unloaded, which main
