@@ -1,5 +1,5 @@
 # Gavelor: every target installs what is missing first, then builds.
-.PHONY: all deps build run test asan bench fuzz format clean
+.PHONY: all deps build run test asan bench fuzz format package clean
 
 JOBS ?= $(shell nproc)
 
@@ -34,6 +34,11 @@ fuzz: deps
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz -j $(JOBS)
 	@sh scripts/run-fuzz.sh build/fuzz 30
+
+package: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS) --target gavelor
+	cd build/release && cpack -G DEB
 
 format:
 	@find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
