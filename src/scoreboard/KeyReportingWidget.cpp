@@ -5,6 +5,15 @@
 KeyReportingWidget::KeyReportingWidget(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
+    DisplayAccessible::Install();
+}
+
+void KeyReportingWidget::setSpokenText(const QString& text)
+{
+    if (text == m_spokenText)
+        return;
+    m_spokenText = text;
+    DisplayAccessible::NotifyChanged(this);
 }
 
 void KeyReportingWidget::keyPressEvent(QKeyEvent* event)

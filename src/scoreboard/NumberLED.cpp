@@ -24,6 +24,8 @@ void NumberLED::setCaption(int value)
     const QList<int> before = litDigits();
     m_caption = value;
     updateChangedCells(before);
+    if (spokenText().isEmpty())
+        DisplayAccessible::NotifyChanged(this);
 }
 
 void NumberLED::setZeroFill(bool on)
@@ -120,6 +122,18 @@ QList<int> NumberLED::litDigits() const
         value /= 10;
     }
     return cells;
+}
+
+QString NumberLED::shownText() const
+{
+    if (!spokenText().isEmpty())
+        return spokenText();
+    QString digits;
+    for (int digit : litDigits()) {
+        if (digit >= 0)
+            digits += QChar(u'0' + digit);
+    }
+    return digits;
 }
 
 QRectF NumberLED::cellRect(int cell) const

@@ -62,6 +62,9 @@ public:
     // Where digit cell `cell` lies in the widget, in (fractional) logical pixels.
     QRectF cellRect(int cell) const;
 
+    // The spoken text when one is set, else the digits shown.
+    QString shownText() const override;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 

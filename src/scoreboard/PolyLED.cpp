@@ -13,6 +13,12 @@ PolyLED::PolyLED(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     updateExtent();
+    DisplayAccessible::Install();
+}
+
+QString PolyLED::shownText() const
+{
+    return m_caption < 0 ? QString() : QString(QChar(u'0' + m_caption));
 }
 
 void PolyLED::setCaption(int value)
@@ -22,6 +28,7 @@ void PolyLED::setCaption(int value)
         return;
     m_caption = value;
     update();
+    DisplayAccessible::NotifyChanged(this);
 }
 
 void PolyLED::setLitColor(int color)

@@ -2,12 +2,14 @@
 
 #include "scoreboard/LedGeometry.h"
 
+#include "scoreboard/DisplayAccessible.h"
+
 #include <QWidget>
 
 // A single LED digit, drawn exactly as the digits of a NumberLED. Its extent follows Size alone:
 // the digit cell of a NumberLED of the same Size with a margin of PaddingPerSide of the cell on
 // every side. Size 57 fills a box of about 540 x 975 twips.
-class PolyLED : public QWidget
+class PolyLED : public QWidget, public ShownText
 {
     Q_OBJECT
     Q_PROPERTY(int Caption READ Caption WRITE setCaption)
@@ -39,6 +41,9 @@ public:
     QSizeF extentTwips() const;
     // Where the digit cell lies in the widget, in (fractional) logical pixels.
     QRectF cellRect() const;
+
+    // The digit shown, for screen readers.
+    QString shownText() const override;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// What a self-drawn display shows, for screen readers and UI automation. The LED displays
+// and the amount panel draw their content themselves, so Qt cannot read it off them; each
+// says in words what it shows, and a change is announced so that a new bid is spoken.
+class ShownText
+{
+public:
+    virtual ~ShownText() = default;
+    virtual QString shownText() const = 0;
+};
+
+namespace DisplayAccessible {
+
+// Registers the accessible interface of the self-drawn displays with Qt; any number of calls.
+void Install();
+// Tells assistive technology that what `display` shows has changed.
+void NotifyChanged(QWidget* display);
+
+} // namespace DisplayAccessible
