@@ -1,5 +1,5 @@
 # Gavelor: every target installs what is missing first, then builds.
-.PHONY: all deps build run test asan bench fuzz format package clean
+.PHONY: all deps build run test asan bench fuzz format package screenshots clean
 
 JOBS ?= $(shell nproc)
 
@@ -39,6 +39,9 @@ package: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release -j $(JOBS) --target gavelor
 	cd build/release && cpack -G DEB
+
+screenshots: build
+	./build/default/tools/screenshots docs/images
 
 format:
 	@find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
