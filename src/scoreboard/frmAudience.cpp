@@ -51,7 +51,9 @@ void frmAudience::ShowOn(QScreen* screen)
     handle->setScreen(screen);
     connect(handle, &QWindow::screenChanged, this, &frmAudience::ScreenChanged, Qt::UniqueConnection);
     setGeometry(screen->geometry());
-    showFullScreen();
+    // showFullScreen() would also activate the window.
+    setWindowState(Qt::WindowFullScreen);
+    show();
 }
 
 void frmAudience::ScreenRemoved(QScreen* screen)
