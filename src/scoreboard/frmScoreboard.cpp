@@ -73,7 +73,7 @@ constexpr LedDesign LedDesigns[] = {
 };
 // clang-format on
 
-// F12 has no command of its own among the platform's key numbers (F1 + 11).
+// The key number of F12 (the function keys run on from F1).
 constexpr qint16 KeyF12 = KeyCodes::F1 + 11;
 
 const LedDesign& LedDesignFor(const char* name)
