@@ -4,14 +4,16 @@
 #include "common/Twips.h"
 #include "records/AppSettings.h"
 #include "scoreboard/KeyCodes.h"
-#include "scoreboard/LedColors.h"
 #include "scoreboard/NumberLED.h"
+#include "scoreboard/frmAudience.h"
 #include "scoreboard/modLEDType.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QShortcut>
 
 namespace {
@@ -71,6 +73,9 @@ constexpr LedDesign LedDesigns[] = {
 };
 // clang-format on
 
+// The key number of F12 (the function keys run on from F1).
+constexpr qint16 KeyF12 = KeyCodes::F1 + 11;
+
 const LedDesign& LedDesignFor(const char* name)
 {
     for (const LedDesign& led : LedDesigns) {
@@ -78,16 +83,6 @@ const LedDesign& LedDesignFor(const char* name)
             return led;
     }
     Q_UNREACHABLE();
-}
-
-void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, int color)
-{
-    const QColor wanted = LedColors::ToQColor(color);
-    QPalette palette = widget->palette();
-    if (palette.color(role) == wanted && palette.isBrushSet(QPalette::Active, role))
-        return;
-    palette.setColor(role, wanted);
-    widget->setPalette(palette);
 }
 
 // The shift state as the platform reports it with a key: 1 Shift, 2 Ctrl, 4 Alt.
@@ -120,10 +115,10 @@ frmScoreboard::frmScoreboard(AppSettings& settings, QWidget* parent) : QWidget(p
     Form_Load();
 }
 
-void frmScoreboard::BuildControls()
+BoardView frmScoreboard::BuildBoard(QWidget* window)
 {
     for (const ControlDesign& design : Composition) {
-        QWidget* container = design.container ? findChild<QWidget*>(QLatin1String(design.container)) : this;
+        QWidget* container = design.container ? window->findChild<QWidget*>(QLatin1String(design.container)) : window;
         Q_ASSERT(container);
         QWidget* control = nullptr;
         switch (design.kind) {
@@ -174,19 +169,39 @@ void frmScoreboard::BuildControls()
             modResize::SetDesignGeometry(control, design.left, design.top, design.width, design.height);
     }
 
-    lblLotNum = findChild<QLabel*>(QStringLiteral("lblLotNum"));
-    nledLotNum = findChild<NumberLED*>(QStringLiteral("nledLotNum"));
-    lblCreatedBy = findChild<QLabel*>(QStringLiteral("lblCreatedBy"));
-    lblAmountDollar = findChild<QLabel*>(QStringLiteral("lblAmountDollar"));
-    picAmountBack = findChild<PictureBox*>(QStringLiteral("picAmountBack"));
-    nledAmountThousands = findChild<NumberLED*>(QStringLiteral("nledAmountThousands"));
-    lblAmountComma = findChild<QLabel*>(QStringLiteral("lblAmountComma"));
-    nledAmountOnes = findChild<NumberLED*>(QStringLiteral("nledAmountOnes"));
-    txtNote = findChild<QPlainTextEdit*>(QStringLiteral("txtNote"));
+    BoardView board;
+    board.window = window;
+    board.lblLotNum = window->findChild<QLabel*>(QStringLiteral("lblLotNum"));
+    board.nledLotNum = window->findChild<NumberLED*>(QStringLiteral("nledLotNum"));
+    board.lblCreatedBy = window->findChild<QLabel*>(QStringLiteral("lblCreatedBy"));
+    board.lblAmountDollar = window->findChild<QLabel*>(QStringLiteral("lblAmountDollar"));
+    board.picAmountBack = window->findChild<PictureBox*>(QStringLiteral("picAmountBack"));
+    board.nledAmountThousands = window->findChild<NumberLED*>(QStringLiteral("nledAmountThousands"));
+    board.lblAmountComma = window->findChild<QLabel*>(QStringLiteral("lblAmountComma"));
+    board.nledAmountOnes = window->findChild<NumberLED*>(QStringLiteral("nledAmountOnes"));
+    board.txtNote = window->findChild<QPlainTextEdit*>(QStringLiteral("txtNote"));
 
-    lblCreatedBy->setText(QLatin1String(BuildInfo::MakerUrl));
-    for (QLabel* label : {lblLotNum, lblCreatedBy, lblAmountDollar, lblAmountComma})
+    board.lblCreatedBy->setText(QLatin1String(BuildInfo::MakerUrl));
+    for (QLabel* label : {board.lblLotNum, board.lblCreatedBy, board.lblAmountDollar, board.lblAmountComma})
         label->setAttribute(Qt::WA_TranslucentBackground);
+    return board;
+}
+
+frmScoreboard::~frmScoreboard() = default;
+
+void frmScoreboard::BuildControls()
+{
+    m_board = BuildBoard(this);
+    lblLotNum = m_board.lblLotNum;
+    nledLotNum = m_board.nledLotNum;
+    lblCreatedBy = m_board.lblCreatedBy;
+    lblAmountDollar = m_board.lblAmountDollar;
+    picAmountBack = m_board.picAmountBack;
+    nledAmountThousands = m_board.nledAmountThousands;
+    lblAmountComma = m_board.lblAmountComma;
+    nledAmountOnes = m_board.nledAmountOnes;
+    txtNote = m_board.txtNote;
+
     // The note shows what the lot says; the operator may click into it, but the keys
     // that drive the sale stay with the displays.
     txtNote->setFocusPolicy(Qt::ClickFocus);
@@ -208,7 +223,7 @@ void frmScoreboard::Form_Load()
     ShowLot();
     ApplyColors();
     UpdateNumLock();
-    ApplyLEDType(this, m_settings.LEDTypeIndex);
+    ApplyDigitStyle();
     m_layout.CaptureDesignLayout(this);
     nledLotNum->setFocus();
 }
@@ -249,13 +264,16 @@ void frmScoreboard::HandleCommandKey(const qint16& keyCode)
             // However the dialog was closed.
             ApplyColors();
             UpdateNumLock();
-            ApplyLEDType(this, m_settings.LEDTypeIndex);
+            ApplyDigitStyle();
         }
         break;
     case KeyCodes::F3:
         // The lot on show stays as it is until the next lot step.
         if (m_openLotEditor)
             m_openLotEditor();
+        break;
+    case KeyF12:
+        ToggleAudience();
         break;
     case KeyCodes::Right:
         if (m_state.NextLot(m_settings.LotList ? m_settings.LotList->Count() : 0))
@@ -278,38 +296,55 @@ void frmScoreboard::HandleCommandKey(const qint16& keyCode)
     }
 }
 
+// The show steps: each puts one part of the sale on every view of the board, the
+// scoreboard's and, while it is there, the audience screen's, in the same pass.
+QVarLengthArray<const BoardView*, 2> frmScoreboard::Boards() const
+{
+    QVarLengthArray<const BoardView*, 2> boards{&m_board};
+    if (m_audience)
+        boards.append(&m_audience->board());
+    return boards;
+}
+
 void frmScoreboard::ShowLot()
 {
     const AuctionState::LotView lot = m_state.ShowLot(m_settings.LotList.get());
-    nledLotNum->setCaption(lot.found ? lot.lotNumber : 0);
+    ShowLotNumber(lot.found ? lot.lotNumber : 0);
     ShowAmount();
-    txtNote->setPlainText(lot.note);
+    for (const BoardView* board : Boards())
+        board->ShowNote(lot.note);
+}
+
+void frmScoreboard::ShowLotNumber(int caption)
+{
+    for (const BoardView* board : Boards())
+        board->ShowLotNumber(caption);
 }
 
 void frmScoreboard::ShowAmount()
 {
     const AuctionState::AmountView view = AuctionState::SplitAmount(m_state.Amount());
-    nledAmountThousands->setCaption(view.thousandsCaption);
-    lblAmountComma->setVisible(view.separatorVisible);
-    nledAmountOnes->setZeroFill(view.zeroFill);
-    nledAmountOnes->setCaption(view.onesCaption);
+    for (const BoardView* board : Boards())
+        board->ShowAmount(view);
 }
 
 void frmScoreboard::ApplyColors()
 {
-    SetPaletteColor(this, QPalette::Window, m_settings.FormBackColor);
-    SetPaletteColor(lblLotNum, QPalette::WindowText, m_settings.TextColor);
-    SetPaletteColor(lblAmountDollar, QPalette::WindowText, m_settings.TextColor);
-    SetPaletteColor(txtNote, QPalette::Text, m_settings.TextColor);
-    // The note box merges with the window.
-    SetPaletteColor(txtNote, QPalette::Base, m_settings.FormBackColor);
-    SetPaletteColor(lblCreatedBy, QPalette::WindowText, m_settings.TextColor);
-    ApplyDigitColors(nledLotNum, m_settings.LEDLotColor, m_settings.LEDBackColor);
-    ApplyDigitColors(nledAmountOnes, m_settings.LEDAmountColor, m_settings.LEDBackColor);
-    ApplyDigitColors(nledAmountThousands, m_settings.LEDAmountColor, m_settings.LEDBackColor);
-    // The separator belongs to the amount, and the panel joins both displays into one block.
-    SetPaletteColor(lblAmountComma, QPalette::WindowText, m_settings.LEDAmountColor);
-    picAmountBack->setBackColor(m_settings.LEDBackColor);
+    for (const BoardView* board : Boards())
+        board->ApplyColors(m_settings);
+}
+
+void frmScoreboard::ApplyDigitStyle()
+{
+    for (const BoardView* board : Boards())
+        board->ApplyLEDType(m_settings.LEDTypeIndex);
+}
+
+// What the operator types into the note is on the board too.
+void frmScoreboard::txtNote_Change()
+{
+    if (m_audience && m_audience->board().txtNote->toPlainText() != txtNote->toPlainText())
+        m_audience->board().ShowNote(txtNote->toPlainText());
 }
 
 void frmScoreboard::ReleaseKey(QKeyEvent* event)
@@ -348,6 +383,7 @@ void frmScoreboard::nledLotNum_KeyDown(QKeyEvent* event)
     const qint16 keyCode = KeyCodes::FromKeyEvent(event);
     HandleCommandKey(keyCode);
     m_lotTyping.TypeIntoDisplay(*nledLotNum, KeyCodeToAsci(keyCode), 0, 9999);
+    ShowLotNumber(nledLotNum->Caption());
 }
 
 void frmScoreboard::nledLotNum_KeyUp(QKeyEvent* event)
@@ -363,6 +399,47 @@ void frmScoreboard::nledAmountThousands_Click()
 void frmScoreboard::nledAmountOnes_Click()
 {
     picAmountBack->setFocus(Qt::MouseFocusReason);
+}
+
+QScreen* frmScoreboard::AudienceScreen() const
+{
+    // The largest screen other than the operator's; the first of equals.
+    QScreen* own = screen();
+    QScreen* best = nullptr;
+    qint64 bestArea = 0;
+    const auto screens = QGuiApplication::screens();
+    for (QScreen* candidate : screens) {
+        const QSize size = candidate->geometry().size();
+        const qint64 area = qint64{size.width()} * size.height();
+        if (candidate != own && area > bestArea) {
+            best = candidate;
+            bestArea = area;
+        }
+    }
+    return best;
+}
+
+void frmScoreboard::ToggleAudience()
+{
+    if (m_audience && m_audience->isVisible()) {
+        m_audience->close();
+        return;
+    }
+    QScreen* target = AudienceScreen();
+    if (!target)
+        return;
+    if (!m_audience) {
+        m_audience = std::make_unique<frmAudience>(this);
+        connect(txtNote, &QPlainTextEdit::textChanged, m_audience.get(), [this] { txtNote_Change(); });
+    }
+    // Everything on show now, then every change as it comes.
+    const BoardView& board = m_audience->board();
+    board.ShowLotNumber(nledLotNum->Caption());
+    board.ShowAmount(AuctionState::SplitAmount(m_state.Amount()));
+    board.ShowNote(txtNote->toPlainText());
+    board.ApplyColors(m_settings);
+    board.ApplyLEDType(m_settings.LEDTypeIndex);
+    m_audience->ShowOn(target);
 }
 
 void frmScoreboard::ToggleFullScreen()
@@ -413,5 +490,7 @@ void frmScoreboard::closeEvent(QCloseEvent* event)
 {
     // Nothing to save: the setup windows saved their work when they closed.
     event->accept();
+    if (m_audience)
+        m_audience->close();
     emit Unloaded();
 }

@@ -1,18 +1,23 @@
 #pragma once
 
 #include "scoreboard/AuctionState.h"
+#include "scoreboard/BoardView.h"
 #include "scoreboard/PictureBox.h"
 #include "scoreboard/modResize.h"
 #include "scoreboard/modShowDigits.h"
 
+#include <QVarLengthArray>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class AppSettings;
+class frmAudience;
 class NumberLED;
 class QLabel;
 class QPlainTextEdit;
+class QScreen;
 
 // The window that faces the room: lot number, bid and note, scaled to any window size,
 // driven by single keys. Closing it ends the program: it emits Unloaded, which main
@@ -27,6 +32,11 @@ public:
     static constexpr int DesignClientHeight = 6795;
 
     explicit frmScoreboard(AppSettings& settings, QWidget* parent = nullptr);
+    ~frmScoreboard() override;
+
+    // Builds the composition into `window` from the design table. The scoreboard and the
+    // audience screen are both built this way: one composition, two views.
+    static BoardView BuildBoard(QWidget* window);
 
     // Windows that the function keys open; a key without an opener does nothing.
     // F1 shows help (modeless). F2 runs the options dialog to its end, after which colours,
@@ -41,6 +51,8 @@ public:
     void UpdateNumLock();
 
     const AuctionState& auctionState() const { return m_state; }
+    // The audience screen that F12 shows and hides; null until it is first shown.
+    frmAudience* audience() const { return m_audience.get(); }
 
 signals:
     // The window was closed; the program is to end now.
@@ -67,9 +79,15 @@ private:
     void nledAmountOnes_Click();
 
     void HandleCommandKey(const qint16& keyCode);
+    QVarLengthArray<const BoardView*, 2> Boards() const;
     void ShowLot();
+    void ShowLotNumber(int caption);
     void ShowAmount();
     void ApplyColors();
+    void ApplyDigitStyle();
+    void txtNote_Change();
+    QScreen* AudienceScreen() const;
+    void ToggleAudience();
     void ReleaseKey(QKeyEvent* event);
     void ToggleFullScreen();
 
@@ -80,6 +98,8 @@ private:
     std::function<void()> m_openHelp;
     std::function<void()> m_openOptions;
     std::function<void()> m_openLotEditor;
+    BoardView m_board;
+    std::unique_ptr<frmAudience> m_audience;
 
     QLabel* lblLotNum = nullptr;
     NumberLED* nledLotNum = nullptr;

@@ -1,0 +1,123 @@
+// How long one key takes to reach both the operator's frame and the room's: the scoreboard
+// at 1920x1080 and the audience screen at 3840x2160, on the offscreen platform given those
+// two screens, so the figures are painting work alone.
+#include "records/AppSettings.h"
+#include "records/SettingsStore.h"
+#include "scoreboard/NumberLED.h"
+#include "scoreboard/frmAudience.h"
+#include "scoreboard/frmScoreboard.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+// Delivers the repaints that are waiting, as the event loop would, and returns when
+// they have been painted into the backing stores and flushed.
+void FinishFrame()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryFile config;
+    if (!config.open())
+        return 1;
+    config.write(R"({"screens": [
+        {"name": "laptop", "x": 0, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+        {"name": "projector", "x": 1920, "y": 0, "width": 3840, "height": 2160, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}
+    ]})");
+    config.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    QApplication app(argc, argv);
+
+    MemorySettingsStore store;
+    AppSettings settings(store);
+    auto lot = std::make_shared<LotInfo>();
+    lot->LotNumber = 1234;
+    lot->Amount = 12050;
+    lot->Note = QStringLiteral("Victorian mahogany partners' desk, leather top, original brass handles");
+    settings.LotList->Add(lot);
+    for (const auto& [minimum, amount] : {std::pair{0, 5}, std::pair{100, 10}, std::pair{1000, 50}}) {
+        auto range = std::make_shared<IncrementInfo>();
+        range->Minimum = minimum;
+        range->Amount = amount;
+        settings.IncrementList->Add(range);
+    }
+
+    frmScoreboard window(settings);
+    window.move(0, 0);
+    window.resize(1920, 1080);
+    window.show();
+    FinishFrame();
+    auto* lotDisplay = window.findChild<NumberLED*>(QStringLiteral("nledLotNum"));
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_F12}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(lotDisplay, &press);
+    }
+    frmAudience* audience = window.audience();
+    if (!audience || !audience->isVisible()) {
+        std::fprintf(stderr, "the audience screen did not open\n");
+        return 1;
+    }
+    FinishFrame();
+    if (window.size() != QSize(1920, 1080) || audience->size() != QSize(3840, 2160))
+        std::fprintf(stderr, "windows are %dx%d and %dx%d\n", window.width(), window.height(), audience->width(),
+                     audience->height());
+
+    PaintCounter operatorPaints;
+    PaintCounter roomPaints;
+    window.findChild<NumberLED*>(QStringLiteral("nledAmountOnes"))->installEventFilter(&operatorPaints);
+    audience->findChild<NumberLED*>(QStringLiteral("nledAmountOnes"))->installEventFilter(&roomPaints);
+    std::vector<double> times;
+    constexpr int Warmup = 10;
+    constexpr int Presses = 50;
+    for (int i = 0; i < Warmup + Presses; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
+        QElapsedTimer timer;
+        timer.start();
+        QApplication::sendEvent(lotDisplay, &press);
+        QApplication::sendEvent(lotDisplay, &release);
+        FinishFrame();
+        const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        if (i >= Warmup)
+            times.push_back(ms);
+    }
+    if (operatorPaints.paints < Warmup + Presses || roomPaints.paints < Warmup + Presses)
+        std::fprintf(stderr, "painted %d and %d of %d presses\n", operatorPaints.paints, roomPaints.paints,
+                     Warmup + Presses);
+    std::printf("BENCH audience.key_to_frame.4k %.3f ms\n", Median(times));
+    return 0;
+}

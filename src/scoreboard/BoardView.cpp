@@ -1,0 +1,65 @@
+#include "scoreboard/BoardView.h"
+
+#include "records/AppSettings.h"
+#include "scoreboard/LedColors.h"
+#include "scoreboard/NumberLED.h"
+#include "scoreboard/PictureBox.h"
+#include "scoreboard/modLEDType.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QPlainTextEdit>
+
+namespace {
+
+void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, int color)
+{
+    const QColor wanted = LedColors::ToQColor(color);
+    QPalette palette = widget->palette();
+    if (palette.color(role) == wanted && palette.isBrushSet(QPalette::Active, role))
+        return;
+    palette.setColor(role, wanted);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+void BoardView::ShowLotNumber(int caption) const
+{
+    nledLotNum->setCaption(caption);
+}
+
+void BoardView::ShowAmount(const AuctionState::AmountView& view) const
+{
+    nledAmountThousands->setCaption(view.thousandsCaption);
+    lblAmountComma->setVisible(view.separatorVisible);
+    nledAmountOnes->setZeroFill(view.zeroFill);
+    nledAmountOnes->setCaption(view.onesCaption);
+}
+
+void BoardView::ShowNote(const QString& note) const
+{
+    txtNote->setPlainText(note);
+}
+
+void BoardView::ApplyColors(const AppSettings& settings) const
+{
+    SetPaletteColor(window, QPalette::Window, settings.FormBackColor);
+    SetPaletteColor(lblLotNum, QPalette::WindowText, settings.TextColor);
+    SetPaletteColor(lblAmountDollar, QPalette::WindowText, settings.TextColor);
+    SetPaletteColor(txtNote, QPalette::Text, settings.TextColor);
+    // The note box merges with the window.
+    SetPaletteColor(txtNote, QPalette::Base, settings.FormBackColor);
+    SetPaletteColor(lblCreatedBy, QPalette::WindowText, settings.TextColor);
+    ApplyDigitColors(nledLotNum, settings.LEDLotColor, settings.LEDBackColor);
+    ApplyDigitColors(nledAmountOnes, settings.LEDAmountColor, settings.LEDBackColor);
+    ApplyDigitColors(nledAmountThousands, settings.LEDAmountColor, settings.LEDBackColor);
+    // The separator belongs to the amount, and the panel joins both displays into one block.
+    SetPaletteColor(lblAmountComma, QPalette::WindowText, settings.LEDAmountColor);
+    picAmountBack->setBackColor(settings.LEDBackColor);
+}
+
+void BoardView::ApplyLEDType(int ledType) const
+{
+    ::ApplyLEDType(window, ledType);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "scoreboard/AuctionState.h"
+
+#include <QString>
+
+class AppSettings;
+class NumberLED;
+class PictureBox;
+class QLabel;
+class QPlainTextEdit;
+class QWidget;
+
+// One view of the board: the controls that the scoreboard's design table builds into a
+// window (frmScoreboard::BuildBoard), and the steps that put the sale on them. The
+// scoreboard and the audience screen each hold one and are fed from the same state in the
+// same pass, so the room never sees anything the operator does not.
+struct BoardView
+{
+    QWidget* window = nullptr;
+    QLabel* lblLotNum = nullptr;
+    NumberLED* nledLotNum = nullptr;
+    QLabel* lblCreatedBy = nullptr;
+    QLabel* lblAmountDollar = nullptr;
+    PictureBox* picAmountBack = nullptr;
+    NumberLED* nledAmountThousands = nullptr;
+    QLabel* lblAmountComma = nullptr;
+    NumberLED* nledAmountOnes = nullptr;
+    QPlainTextEdit* txtNote = nullptr;
+
+    void ShowLotNumber(int caption) const;
+    void ShowAmount(const AuctionState::AmountView& view) const;
+    void ShowNote(const QString& note) const;
+    // The five colours and the digit style.
+    void ApplyColors(const AppSettings& settings) const;
+    void ApplyLEDType(int ledType) const;
+};

@@ -1,0 +1,108 @@
+#include "scoreboard/frmAudience.h"
+
+#include "common/Twips.h"
+#include "scoreboard/frmScoreboard.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QWindow>
+
+frmAudience::frmAudience(QWidget* operatorWindow)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
+      m_operatorWindow(operatorWindow)
+{
+    setObjectName(QStringLiteral("frmAudience"));
+    setWindowTitle(operatorWindow->windowTitle());
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    // Only the scoreboard decides when the run ends.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFocusPolicy(Qt::NoFocus);
+    setAutoFillBackground(true);
+    setProperty("ScaleWidth", frmScoreboard::DesignClientWidth);
+    setProperty("ScaleHeight", frmScoreboard::DesignClientHeight);
+    resize(Twips::ToPixels(frmScoreboard::DesignClientWidth, this),
+           Twips::ToPixels(frmScoreboard::DesignClientHeight, this));
+
+    m_board = frmScoreboard::BuildBoard(this);
+    m_board.txtNote->setReadOnly(true);
+    setCursor(Qt::BlankCursor);
+    const auto controls = findChildren<QWidget*>();
+    for (QWidget* control : controls) {
+        control->setFocusPolicy(Qt::NoFocus);
+        // Clicks and the wheel fall through to the window, which ignores them.
+        control->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // The note's viewport sets a text cursor of its own.
+        control->setCursor(Qt::BlankCursor);
+    }
+    m_layout.CaptureDesignLayout(this);
+
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &frmAudience::ScreenRemoved);
+}
+
+void frmAudience::ShowOn(QScreen* screen)
+{
+    m_screen = screen;
+    // The window exists before it is shown, so the screen and the geometry are in place
+    // before the window manager first sees it.
+    winId();
+    QWindow* handle = windowHandle();
+    handle->setScreen(screen);
+    connect(handle, &QWindow::screenChanged, this, &frmAudience::ScreenChanged, Qt::UniqueConnection);
+    setGeometry(screen->geometry());
+    // showFullScreen() would also activate the window.
+    setWindowState(Qt::WindowFullScreen);
+    show();
+}
+
+void frmAudience::ScreenRemoved(QScreen* screen)
+{
+    if (screen == m_screen)
+        close();
+}
+
+void frmAudience::ScreenChanged(QScreen* screen)
+{
+    // The platform moves the windows of a lost screen onto the remaining ones: the board
+    // never follows onto the operator's screen.
+    if (isVisible() && screen != m_screen)
+        close();
+}
+
+void frmAudience::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_layout.StretchToWindow(this);
+}
+
+void frmAudience::ForwardKey(QKeyEvent* event)
+{
+    QWidget* target = m_operatorWindow->focusWidget();
+    QCoreApplication::sendEvent(target ? target : m_operatorWindow, event);
+}
+
+void frmAudience::keyPressEvent(QKeyEvent* event)
+{
+    ForwardKey(event);
+}
+
+void frmAudience::keyReleaseEvent(QKeyEvent* event)
+{
+    ForwardKey(event);
+}
+
+void frmAudience::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void frmAudience::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void frmAudience::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+}

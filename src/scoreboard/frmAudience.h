@@ -1,0 +1,46 @@
+#pragma once
+
+#include "scoreboard/BoardView.h"
+#include "scoreboard/modResize.h"
+
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+
+// The board as the room sees it: frameless and full screen on a screen of its own, built
+// from the scoreboard's design table and scaled by the same proportional layout. It is a
+// view only: it never takes the focus, clicks on it do nothing, the pointer is hidden over
+// it, and any key that still reaches it goes on to the operator's window.
+class frmAudience : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmAudience(QWidget* operatorWindow);
+
+    const BoardView& board() const { return m_board; }
+    // The screen it was last shown on; null once that screen is gone.
+    QScreen* audienceScreen() const { return m_screen; }
+
+    // Shows the board full screen on `screen`. When that screen goes, the window closes
+    // rather than follow the platform onto another screen.
+    void ShowOn(QScreen* screen);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void ScreenRemoved(QScreen* screen);
+    void ScreenChanged(QScreen* screen);
+    void ForwardKey(QKeyEvent* event);
+
+    QWidget* m_operatorWindow;
+    BoardView m_board;
+    modResize m_layout;
+    QPointer<QScreen> m_screen;
+};
