@@ -144,15 +144,20 @@ QString quotedCell(const QString& cell)
 
 bool isBlankRow(const QList<QString>& cells)
 {
-    return std::all_of(cells.begin(), cells.end(), [](const QString& cell) { return cell.trimmed().isEmpty(); });
+    return std::all_of(cells.begin(), cells.end(), [](const QString& cell) {
+        return std::all_of(cell.begin(), cell.end(), [](QChar c) { return c.isSpace(); });
+    });
 }
 
 // A note as the editor would hold it: line breaks as LF and no lot field separator.
 QString noteText(QString cell)
 {
-    cell.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    cell.replace(u'\r', u'\n');
-    cell.remove(AppSettings::LotFieldSeparator);
+    if (cell.contains(u'\r')) {
+        cell.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        cell.replace(u'\r', u'\n');
+    }
+    if (cell.contains(AppSettings::LotFieldSeparator))
+        cell.remove(AppSettings::LotFieldSeparator);
     return cell;
 }
 
@@ -227,6 +232,9 @@ private:
                             .arg(note.size())
                             .arg(frmLots::LotNoteMaxLength));
         }
+        // Once a row has failed nothing will be imported; the rest is only checked.
+        if (m_reading.problemCount > 0)
+            return;
         if (m_reading.lots->Count() >= LotsCsv::MaxLots) {
             m_reading.refusal = QStringLiteral("It holds more than %1 lots.").arg(LotsCsv::MaxLots);
             return;
@@ -406,7 +414,7 @@ LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes)
 
     if (reading.refusal.isEmpty() && reading.problemCount == 0 && reading.lots->Count() == 0)
         reading.refusal = QStringLiteral("It holds no lots.");
-    if (!reading.refusal.isEmpty())
+    if (!reading.refusal.isEmpty() || reading.problemCount > 0)
         reading.lots = std::make_shared<LotCollection>();
     return reading;
 }
