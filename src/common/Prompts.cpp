@@ -1,7 +1,9 @@
 #include "common/Prompts.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -9,7 +11,9 @@ struct TestState
 {
     bool enabled = false;
     QList<Prompts::Answer> answers;
+    QList<int> choices;
     QList<std::optional<QColor>> colors;
+    QList<QString> fileNames;
     QList<Prompts::Asked> asked;
 };
 
@@ -74,6 +78,27 @@ bool Prompts::Confirm(QWidget* parent, const QString& text, Icon icon, const QSt
     return box.exec() != QMessageBox::No;
 }
 
+int Prompts::Choose(QWidget* parent, const QString& text, const QStringList& buttons, int defaultButton,
+                    int escapeButton, Icon icon, const QString& caption)
+{
+    TestState& state = testState();
+    if (state.enabled) {
+        state.asked.append({captionOr(caption), text, icon, false, buttons});
+        return state.choices.isEmpty() ? defaultButton : state.choices.takeFirst();
+    }
+    QMessageBox box(boxIcon(icon), captionOr(caption), text, QMessageBox::NoButton, parent);
+    QList<QPushButton*> pushButtons;
+    for (const QString& button : buttons)
+        pushButtons.append(box.addButton(button, QMessageBox::ActionRole));
+    if (defaultButton >= 0 && defaultButton < pushButtons.size())
+        box.setDefaultButton(pushButtons[defaultButton]);
+    if (escapeButton >= 0 && escapeButton < pushButtons.size())
+        box.setEscapeButton(pushButtons[escapeButton]);
+    box.exec();
+    const auto chosen = pushButtons.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+    return chosen >= 0 ? static_cast<int>(chosen) : escapeButton;
+}
+
 std::optional<QColor> Prompts::PickColor(QWidget* parent, const QColor& initial)
 {
     TestState& state = testState();
@@ -87,6 +112,40 @@ std::optional<QColor> Prompts::PickColor(QWidget* parent, const QColor& initial)
     return chosen;
 }
 
+namespace {
+
+QString askFileName(QWidget* parent, QFileDialog::AcceptMode mode, const QString& caption, const QString& path,
+                    const QString& filter, const QString& defaultSuffix)
+{
+    TestState& state = testState();
+    if (state.enabled) {
+        state.asked.append({caption, path, Prompts::Icon::None, false, {filter}});
+        return state.fileNames.isEmpty() ? QString() : state.fileNames.takeFirst();
+    }
+    QFileDialog dialog(parent, caption, path, filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (mode == QFileDialog::AcceptSave)
+        dialog.selectFile(path);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+QString Prompts::OpenFileName(QWidget* parent, const QString& caption, const QString& directory, const QString& filter)
+{
+    return askFileName(parent, QFileDialog::AcceptOpen, caption, directory, filter, {});
+}
+
+QString Prompts::SaveFileName(QWidget* parent, const QString& caption, const QString& proposedPath,
+                              const QString& filter, const QString& defaultSuffix)
+{
+    return askFileName(parent, QFileDialog::AcceptSave, caption, proposedPath, filter, defaultSuffix);
+}
+
 void Prompts::setTestMode(bool on)
 {
     testState().enabled = on;
@@ -97,9 +156,19 @@ void Prompts::queueAnswer(Answer answer)
     testState().answers.append(answer);
 }
 
+void Prompts::queueChoice(int button)
+{
+    testState().choices.append(button);
+}
+
 void Prompts::queueColor(std::optional<QColor> color)
 {
     testState().colors.append(color);
+}
+
+void Prompts::queueFileName(const QString& path)
+{
+    testState().fileNames.append(path);
 }
 
 const QList<Prompts::Asked>& Prompts::asked()
@@ -111,6 +180,8 @@ void Prompts::clear()
 {
     TestState& state = testState();
     state.answers.clear();
+    state.choices.clear();
     state.colors.clear();
+    state.fileNames.clear();
     state.asked.clear();
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -23,20 +24,36 @@ public:
         QString text;
         Icon icon;
         bool yesNo;
+        // A choice's buttons, or a file dialog's filter.
+        QStringList buttons = {};
     };
 
     // A message with only an OK button. The caption is "Gavelor" unless given.
     static void Inform(QWidget* parent, const QString& text, Icon icon = Icon::None, const QString& caption = {});
     // A Yes/No question; true unless the answer was No.
     static bool Confirm(QWidget* parent, const QString& text, Icon icon, const QString& caption = {});
+    // A question with buttons of its own; the index of the button chosen. Closing the box
+    // counts as the escape button.
+    static int Choose(QWidget* parent, const QString& text, const QStringList& buttons, int defaultButton,
+                      int escapeButton, Icon icon, const QString& caption = {});
     // The colour picker; nothing when it was cancelled.
     static std::optional<QColor> PickColor(QWidget* parent, const QColor& initial);
+    // File dialogs; an empty name when cancelled. The save dialog proposes the given path
+    // and asks before it overwrites a file.
+    static QString OpenFileName(QWidget* parent, const QString& caption, const QString& directory,
+                                const QString& filter);
+    static QString SaveFileName(QWidget* parent, const QString& caption, const QString& proposedPath,
+                                const QString& filter, const QString& defaultSuffix);
 
     // Test seam. While answers are queued, prompts take them instead of showing dialogs;
-    // a prompt met with an empty queue in test mode answers Ok/Yes/cancel and is recorded.
+    // a prompt met with an empty queue in test mode answers Ok/Yes/the default button/cancel
+    // and is recorded. A file dialog is recorded with its caption, the proposed path as text
+    // and its filter as the only button.
     static void setTestMode(bool on);
     static void queueAnswer(Answer answer);
+    static void queueChoice(int button);
     static void queueColor(std::optional<QColor> color);
+    static void queueFileName(const QString& path);
     static const QList<Asked>& asked();
     static void clear();
 };

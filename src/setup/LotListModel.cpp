@@ -57,6 +57,19 @@ void LotListModel::appendLot(LotInfoPtr lot)
     endInsertRows();
 }
 
+void LotListModel::appendLots(const LotCollection& lots)
+{
+    if (lots.Count() == 0)
+        return;
+    // Taken first, so that a list appended to itself doubles rather than grows without end.
+    const LotCollection::Storage incoming(lots.begin(), lots.end());
+    const int first = m_lots->Count();
+    beginInsertRows({}, first, first + static_cast<int>(incoming.size()) - 1);
+    for (const LotInfoPtr& lot : incoming)
+        m_lots->Add(lot, 0);
+    endInsertRows();
+}
+
 bool LotListModel::replaceLot(qint32 position, LotInfoPtr lot)
 {
     if (!m_lots->Item(position))

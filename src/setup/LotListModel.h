@@ -33,6 +33,8 @@ public:
 
     // Positions are 1-based, as in the list.
     void appendLot(LotInfoPtr lot);
+    // Appends the records of another list (shared, not copied) with one insertion for the view.
+    void appendLots(const LotCollection& lots);
     // Puts the record in place of the one at the position; false when no lot has it.
     bool replaceLot(qint32 position, LotInfoPtr lot);
     void removeLot(qint32 position);

@@ -6,7 +6,10 @@
 #include "records/NumberText.h"
 #include "setup/LotListModel.h"
 #include "setup/LotRowDelegate.h"
+#include "setup/LotsCsv.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -15,6 +18,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -26,6 +30,7 @@ constexpr int ClientWidth = 8505;
 constexpr int ClientHeight = 7590;
 constexpr double MaxLotNumber = 9999;
 constexpr double MaxLotAmount = 999999;
+const QString CsvFilter = QStringLiteral("CSV files (*.csv *.txt)");
 
 // A single-selection list that never loses its selected row to a click: the buttons
 // act on the selected lot, so while there are lots one of them stays selected.
@@ -116,6 +121,10 @@ void frmLots::createControls()
     cmdMoveUp->setToolTip(QStringLiteral("Move selected lot up."));
     cmdMoveDown = newButton(QStringLiteral("\\/"), fraLots);
     cmdMoveDown->setToolTip(QStringLiteral("Move selected lot down."));
+    cmdImport = newButton(QStringLiteral("&Import..."), this);
+    cmdImport->setToolTip(QStringLiteral("Read lots from a CSV file saved by a spreadsheet."));
+    cmdExport = newButton(QStringLiteral("E&xport..."), this);
+    cmdExport->setToolTip(QStringLiteral("Write the lots to a CSV file that a spreadsheet opens."));
 
     fraLotEdit = new QGroupBox(QStringLiteral("New Lot"), this);
     lblLotNumber = new QLabel(QStringLiteral("&Lot #:"), fraLotEdit);
@@ -148,6 +157,8 @@ void frmLots::createControls()
         {lblCount, u"lblCount", 6120, 3000, 1275, 375},
         {cmdMoveUp, u"cmdMoveUp", 7380, 1200, 495, 435},
         {cmdMoveDown, u"cmdMoveDown", 7380, 1680, 495, 435},
+        {cmdImport, u"cmdImport", 180, 4200, 1395, 435},
+        {cmdExport, u"cmdExport", 180, 4740, 1395, 435},
         {fraLotEdit, u"fraLotEdit", 1740, 4080, 4875, 2835},
         {lblLotNumber, u"lblLotNumber", 420, 420, 1095, 375},
         {txtLotNumber, u"txtLotNumber", 1500, 420, 1215, 375},
@@ -177,6 +188,8 @@ void frmLots::createControls()
     connect(cmdDeleteAll, &QPushButton::clicked, this, &frmLots::cmdDeleteAll_Click);
     connect(cmdMoveUp, &QPushButton::clicked, this, &frmLots::cmdMoveUp_Click);
     connect(cmdMoveDown, &QPushButton::clicked, this, &frmLots::cmdMoveDown_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &frmLots::cmdImport_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &frmLots::cmdExport_Click);
     connect(cmdSaveLot, &QPushButton::clicked, this, &frmLots::cmdSaveLot_Click);
     connect(cmdOk, &QPushButton::clicked, this, &frmLots::cmdOk_Click);
     connect(txtLotNote, &QPlainTextEdit::textChanged, this, &frmLots::txtLotNote_Change);
@@ -352,6 +365,70 @@ void frmLots::cmdMoveUp_Click()
 void frmLots::cmdMoveDown_Click()
 {
     MoveSelectedLot(1);
+}
+
+void frmLots::cmdImport_Click()
+{
+    if (m_csvDirectory.isEmpty())
+        m_csvDirectory = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = Prompts::OpenFileName(this, QStringLiteral("Import Lots"), m_csvDirectory, CsvFilter);
+    if (path.isEmpty())
+        return;
+    m_csvDirectory = QFileInfo(path).absolutePath();
+    const QString fileName = QFileInfo(path).fileName();
+
+    const LotsCsv::Reading reading = LotsCsv::Read(path);
+    if (!reading.ok()) {
+        Prompts::Inform(this, LotsCsv::FailureMessage(reading, fileName), Prompts::Icon::Warning);
+        return;
+    }
+    enum
+    {
+        Append,
+        Replace,
+        Cancel
+    };
+    const qint32 count = reading.lots->Count();
+    const QString question =
+        (count == 1 ? QStringLiteral("%1 lot was read from \"%2\".") : QStringLiteral("%1 lots were read from \"%2\"."))
+            .arg(count)
+            .arg(fileName) +
+        QStringLiteral("\n\nAppend them to the list, or replace the list with them?");
+    const int answer = Prompts::Choose(
+        this, question, {QStringLiteral("&Append"), QStringLiteral("&Replace"), QStringLiteral("Cancel")}, Append,
+        Cancel, Prompts::Icon::Question);
+    if (answer != Append && answer != Replace)
+        return;
+
+    qint32 firstImported = 1;
+    if (answer == Replace) {
+        m_model->setLots(reading.lots);
+        // The lot being edited is gone with the list it came from.
+        m_editLot.reset();
+        SetLotEditor(nullptr, true);
+    } else {
+        firstImported = m_model->lots()->Count() + 1;
+        m_model->appendLots(*reading.lots);
+    }
+    FillLotList(firstImported);
+}
+
+void frmLots::cmdExport_Click()
+{
+    if (m_csvDirectory.isEmpty())
+        m_csvDirectory = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = Prompts::SaveFileName(this, QStringLiteral("Export Lots"),
+                                               QDir(m_csvDirectory).filePath(QStringLiteral("lots.csv")), CsvFilter,
+                                               QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    m_csvDirectory = QFileInfo(path).absolutePath();
+    const QString error = LotsCsv::Save(path, *m_model->lots());
+    if (!error.isEmpty()) {
+        Prompts::Inform(
+            this, QStringLiteral("The lots could not be written to \"%1\": %2").arg(QFileInfo(path).fileName(), error),
+            Prompts::Icon::Warning);
+    }
 }
 
 void frmLots::cmdSaveLot_Click()

@@ -43,6 +43,8 @@ private slots:
     void cmdDeleteAll_Click();
     void cmdMoveUp_Click();
     void cmdMoveDown_Click();
+    void cmdImport_Click();
+    void cmdExport_Click();
     void cmdSaveLot_Click();
     void cmdOk_Click();
     void txtLotNote_Change();
@@ -69,6 +71,8 @@ private:
     bool m_needsLoad = false;
     qsizetype m_noteLength = 0;
     bool m_trimmingNote = false;
+    // Where the last import or export went; the next file dialog starts there.
+    QString m_csvDirectory;
 
     QGroupBox* fraLots = nullptr;
     QListView* lstLots = nullptr;
@@ -79,6 +83,8 @@ private:
     QLabel* lblCount = nullptr;
     QPushButton* cmdMoveUp = nullptr;
     QPushButton* cmdMoveDown = nullptr;
+    QPushButton* cmdImport = nullptr;
+    QPushButton* cmdExport = nullptr;
     QGroupBox* fraLotEdit = nullptr;
     QLabel* lblLotNumber = nullptr;
     QLineEdit* txtLotNumber = nullptr;

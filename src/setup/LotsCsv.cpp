@@ -1,0 +1,514 @@
+#include "setup/LotsCsv.h"
+
+#include "records/AppSettings.h"
+#include "records/NumberText.h"
+#include "setup/frmLots.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <csv.h>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <iterator>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+// The ranges the lot editor admits; a row is checked as its "&Save" checks a lot.
+constexpr double MaxLotNumber = 9999;
+constexpr double MaxLotAmount = 999999;
+constexpr size_t ParseChunk = 1 << 20;
+constexpr qsizetype QuotedCellLength = 20;
+
+const QString LotNumberMessage = QStringLiteral("Lot # must be between 0 and 9999");
+const QString AmountMessage = QStringLiteral("Lot starting bid must be between 0 and 999999");
+
+// Bytes 0x80 to 0x9F of Windows-1252; the others are those of Latin-1. The five codes the
+// code page leaves unassigned map to the control characters of the same value, as Windows does.
+constexpr std::array<char16_t, 32> Windows1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString fromWindows1252(const char* data, size_t size)
+{
+    QString text(static_cast<qsizetype>(size), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (size_t i = 0; i < size; ++i) {
+        const auto byte = static_cast<unsigned char>(data[i]);
+        out[i] = (byte >= 0x80 && byte < 0xA0) ? QChar(Windows1252High[byte - 0x80]) : QChar(static_cast<char16_t>(byte));
+    }
+    return text;
+}
+
+// Control characters have no place in a lot list; a file with them is taken for binary.
+// Tab and the line ends are text, and the lot field separator is dropped from notes.
+bool looksLikeText(QByteArrayView bytes)
+{
+    return std::none_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != 0x05;
+    });
+}
+
+// The separator of the first records, counted outside quotes: the one that occurs equally often
+// in every sampled record wins over one that does not, then the more frequent one, then the
+// order comma, semicolon, tab.
+char detectSeparator(QByteArrayView bytes)
+{
+    constexpr std::array<char, 3> candidates = {',', ';', '\t'};
+    constexpr int SampledRecords = 20;
+    std::array<std::vector<int>, 3> counts;
+    std::array<int, 3> current = {};
+    bool quoted = false;
+    bool recordHasText = false;
+    int records = 0;
+    auto endRecord = [&] {
+        if (recordHasText) {
+            for (size_t c = 0; c < candidates.size(); ++c)
+                counts[c].push_back(current[c]);
+            ++records;
+        }
+        current = {};
+        recordHasText = false;
+    };
+    for (qsizetype i = 0; i < bytes.size() && records < SampledRecords; ++i) {
+        const char byte = bytes[i];
+        if (byte == '"') {
+            quoted = !quoted;
+            recordHasText = true;
+        } else if (quoted) {
+            continue;
+        } else if (byte == '\n' || byte == '\r') {
+            endRecord();
+        } else {
+            for (size_t c = 0; c < candidates.size(); ++c)
+                current[c] += byte == candidates[c];
+            recordHasText = recordHasText || byte != ' ';
+        }
+    }
+    endRecord();
+
+    char best = ',';
+    std::pair<bool, int> bestScore = {false, 0};
+    for (size_t c = 0; c < candidates.size(); ++c) {
+        if (counts[c].empty())
+            continue;
+        const bool steady =
+            std::all_of(counts[c].begin(), counts[c].end(), [&](int n) { return n > 0 && n == counts[c].front(); });
+        const int total = std::accumulate(counts[c].begin(), counts[c].end(), 0);
+        const std::pair<bool, int> score = {steady, total};
+        if (total > 0 && score > bestScore) {
+            best = candidates[c];
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+enum class Column
+{
+    Lot,
+    Amount,
+    Note,
+    Other
+};
+
+Column columnNamed(const QString& cell)
+{
+    const QString name = cell.simplified().toLower();
+    for (const char16_t* lot : {u"lot", u"lot number", u"lot #", u"number"})
+        if (name == QStringView(lot))
+            return Column::Lot;
+    for (const char16_t* amount : {u"starting bid", u"start", u"amount", u"bid", u"price"})
+        if (name == QStringView(amount))
+            return Column::Amount;
+    for (const char16_t* note : {u"note", u"description", u"title"})
+        if (name == QStringView(note))
+            return Column::Note;
+    return Column::Other;
+}
+
+QString quotedCell(const QString& cell)
+{
+    QString shown = cell.simplified();
+    if (shown.size() > QuotedCellLength)
+        shown = shown.left(QuotedCellLength) + QChar(0x2026);
+    return u'"' + shown + u'"';
+}
+
+bool isBlankRow(const QList<QString>& cells)
+{
+    return std::all_of(cells.begin(), cells.end(), [](const QString& cell) {
+        return std::all_of(cell.begin(), cell.end(), [](QChar c) { return c.isSpace(); });
+    });
+}
+
+// A note as the editor would hold it: line breaks as LF and no lot field separator.
+QString noteText(QString cell)
+{
+    if (cell.contains(u'\r')) {
+        cell.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        cell.replace(u'\r', u'\n');
+    }
+    if (cell.contains(AppSettings::LotFieldSeparator))
+        cell.remove(AppSettings::LotFieldSeparator);
+    return cell;
+}
+
+// Everything one pass of libcsv needs; its callbacks get it back as their data pointer.
+class RowReader
+{
+public:
+    explicit RowReader(LotsCsv::Reading& reading) : m_reading(reading) {}
+
+    static void field(void* data, size_t size, void* self) { static_cast<RowReader*>(self)->onField(data, size); }
+    static void recordEnd(int terminator, void* self) { static_cast<RowReader*>(self)->onRecordEnd(terminator); }
+
+    bool stopped() const { return !m_reading.refusal.isEmpty(); }
+    // The line on which the record being read starts.
+    qint64 recordLine() const { return m_cells.isEmpty() ? m_line : m_recordLine; }
+
+private:
+    void onField(void* data, size_t size)
+    {
+        if (stopped())
+            return;
+        if (m_cells.isEmpty())
+            m_recordLine = m_line;
+        m_afterCR = false;
+        const char* bytes = static_cast<const char*>(data);
+        m_cells.append(m_reading.encoding == LotsCsv::Encoding::Utf8
+                           ? QString::fromUtf8(bytes, static_cast<qsizetype>(size))
+                           : fromWindows1252(bytes, size));
+        // Quoted line breaks move the file on without ending the record.
+        for (size_t i = 0; i < size; ++i) {
+            if (bytes[i] == '\r' || (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')))
+                ++m_line;
+        }
+    }
+
+    void onRecordEnd(int terminator)
+    {
+        // Every line end is reported: the LF of a CRLF arrives as an empty record of its own.
+        if (terminator == '\n' && m_afterCR && m_cells.isEmpty()) {
+            m_afterCR = false;
+            return;
+        }
+        if (!stopped() && !m_cells.isEmpty() && !isBlankRow(m_cells))
+            takeRow();
+        m_cells.clear();
+        m_afterCR = terminator == '\r';
+        if (terminator == '\r' || terminator == '\n')
+            ++m_line;
+    }
+
+    void takeRow()
+    {
+        if (!m_columnsKnown) {
+            m_columnsKnown = true;
+            if (takeHeader())
+                return;
+        }
+        const QString lotCell = m_cells.value(m_lotColumn);
+        const QString amountCell = m_amountColumn >= 0 ? m_cells.value(m_amountColumn) : QString();
+        const QString note = m_noteColumn >= 0 ? noteText(m_cells.value(m_noteColumn)) : QString();
+
+        const std::optional<double> lotNumber = NumberText::ToNumber(lotCell);
+        if (!lotNumber || *lotNumber < 0.0 || *lotNumber > MaxLotNumber)
+            return fail(LotNumberMessage + QStringLiteral(" (it reads %1).").arg(quotedCell(lotCell)));
+        std::optional<double> amount = 0.0;
+        if (!amountCell.trimmed().isEmpty())
+            amount = LotsCsv::ReadAmount(amountCell, m_reading.separator == ';');
+        if (!amount || *amount < 0.0 || *amount > MaxLotAmount)
+            return fail(AmountMessage + QStringLiteral(" (it reads %1).").arg(quotedCell(amountCell)));
+        if (note.size() > frmLots::LotNoteMaxLength) {
+            return fail(QStringLiteral("The note has %1 characters; a lot admits at most %2.")
+                            .arg(note.size())
+                            .arg(frmLots::LotNoteMaxLength));
+        }
+        // Once a row has failed nothing will be imported; the rest is only checked.
+        if (m_reading.problemCount > 0)
+            return;
+        if (m_reading.lots->Count() >= LotsCsv::MaxLots) {
+            m_reading.refusal = QStringLiteral("It holds more than %1 lots.").arg(LotsCsv::MaxLots);
+            return;
+        }
+        auto lot = std::make_shared<LotInfo>();
+        lot->LotNumber = static_cast<qint32>(NumberText::RoundHalfEven(*lotNumber));
+        lot->Amount = static_cast<qint32>(NumberText::RoundHalfEven(*amount));
+        lot->Note = note;
+        m_reading.lots->Add(std::move(lot), 0);
+    }
+
+    // A first row that names a column and holds no number is the header.
+    bool takeHeader()
+    {
+        const bool named = std::any_of(m_cells.begin(), m_cells.end(),
+                                       [](const QString& cell) { return columnNamed(cell) != Column::Other; });
+        const bool numbers = std::any_of(m_cells.begin(), m_cells.end(),
+                                         [](const QString& cell) { return NumberText::IsNumeric(cell); });
+        if (!named || numbers)
+            return false;
+        m_lotColumn = m_amountColumn = m_noteColumn = -1;
+        for (qsizetype i = 0; i < m_cells.size(); ++i) {
+            int* column = nullptr;
+            switch (columnNamed(m_cells[i])) {
+            case Column::Lot:
+                column = &m_lotColumn;
+                break;
+            case Column::Amount:
+                column = &m_amountColumn;
+                break;
+            case Column::Note:
+                column = &m_noteColumn;
+                break;
+            case Column::Other:
+                break;
+            }
+            if (column && *column < 0)
+                *column = static_cast<int>(i);
+        }
+        m_reading.hasHeader = true;
+        if (m_lotColumn < 0) {
+            m_reading.refusal = QStringLiteral("Its header row names no lot number column (Lot, Lot number, Lot # "
+                                               "or Number).");
+        }
+        return true;
+    }
+
+    void fail(const QString& text)
+    {
+        if (m_reading.problems.size() < LotsCsv::KeptProblems)
+            m_reading.problems.append({m_recordLine, text});
+        ++m_reading.problemCount;
+    }
+
+    LotsCsv::Reading& m_reading;
+    QList<QString> m_cells;
+    qint64 m_line = 1;
+    qint64 m_recordLine = 1;
+    bool m_afterCR = false;
+    bool m_columnsKnown = false;
+    // Without a header: lot number, starting bid and note are the first three columns.
+    int m_lotColumn = 0;
+    int m_amountColumn = 1;
+    int m_noteColumn = 2;
+};
+
+int noBlanks(unsigned char)
+{
+    // Blanks around a cell are kept: a note keeps its own, and the number checks allow them.
+    return 0;
+}
+
+// The 1-based line of a byte offset.
+qint64 lineAt(QByteArrayView bytes, qsizetype offset)
+{
+    qint64 line = 1;
+    for (qsizetype i = 0; i < offset && i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' || (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')))
+            ++line;
+    }
+    return line;
+}
+
+bool needsQuotes(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c == u',' || c == u'"' || c == u'\n' || c == u'\r'; });
+}
+
+void appendNote(QByteArray& out, const QString& note)
+{
+    if (!needsQuotes(note)) {
+        out += note.toUtf8();
+        return;
+    }
+    out += '"';
+    out += note.toUtf8().replace('"', "\"\"");
+    out += '"';
+}
+
+} // namespace
+
+LotsCsv::Reading LotsCsv::Read(const QString& path)
+{
+    Reading reading;
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        reading.refusal = QStringLiteral("It is not a file that can be read.");
+        return reading;
+    }
+    if (info.size() > MaxFileBytes) {
+        reading.refusal =
+            QStringLiteral("It is larger than %1 MB, too large for a lot list.").arg(MaxFileBytes / (1024 * 1024));
+        return reading;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reading.refusal = QStringLiteral("It could not be opened: %1.").arg(file.errorString());
+        return reading;
+    }
+    // The size may have changed since it was asked for: never read past the limit.
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        reading.refusal = QStringLiteral("It could not be read: %1.").arg(file.errorString());
+        return reading;
+    }
+    return Parse(bytes);
+}
+
+LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes)
+{
+    Reading reading;
+    if (bytes.size() > MaxFileBytes) {
+        reading.refusal =
+            QStringLiteral("It is larger than %1 MB, too large for a lot list.").arg(MaxFileBytes / (1024 * 1024));
+        return reading;
+    }
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    if (!looksLikeText(bytes)) {
+        reading.refusal = QStringLiteral("It does not look like a text file. Save the lot list from the spreadsheet "
+                                         "as CSV.");
+        return reading;
+    }
+    reading.encoding = bytes.isValidUtf8() ? Encoding::Utf8 : Encoding::Windows1252;
+    reading.separator = detectSeparator(bytes);
+
+    csv_parser parser;
+    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL) != 0) {
+        reading.refusal = QStringLiteral("There is not enough memory to read it.");
+        return reading;
+    }
+    csv_set_delim(&parser, static_cast<unsigned char>(reading.separator));
+    csv_set_space_func(&parser, noBlanks);
+    RowReader rows(reading);
+    for (qsizetype done = 0; done < bytes.size() && !rows.stopped();) {
+        const size_t chunk = std::min<size_t>(ParseChunk, static_cast<size_t>(bytes.size() - done));
+        const size_t taken =
+            csv_parse(&parser, bytes.data() + done, chunk, RowReader::field, RowReader::recordEnd, &rows);
+        if (taken != chunk) {
+            const qsizetype at = done + static_cast<qsizetype>(taken);
+            reading.refusal = csv_error(&parser) == CSV_EPARSE
+                                  ? QStringLiteral("Line %1: a double quote stands inside a field that is not in "
+                                                   "quotes, or after the closing quote of one.")
+                                        .arg(lineAt(bytes, at))
+                                  : QStringLiteral("There is not enough memory to read it.");
+            break;
+        }
+        done += static_cast<qsizetype>(chunk);
+    }
+    if (!rows.stopped()) {
+        const qint64 openLine = rows.recordLine();
+        if (csv_fini(&parser, RowReader::field, RowReader::recordEnd, &rows) != 0 && !rows.stopped())
+            reading.refusal = QStringLiteral("Line %1: a quoted field is never closed.").arg(openLine);
+    }
+    csv_free(&parser);
+
+    if (reading.refusal.isEmpty() && reading.problemCount == 0 && reading.lots->Count() == 0)
+        reading.refusal = QStringLiteral("It holds no lots.");
+    if (!reading.refusal.isEmpty() || reading.problemCount > 0)
+        reading.lots = std::make_shared<LotCollection>();
+    return reading;
+}
+
+std::optional<double> LotsCsv::ReadAmount(QStringView cell, bool decimalComma)
+{
+    QString text;
+    text.reserve(cell.size());
+    for (QChar c : cell) {
+        if (!c.isSpace() && c.category() != QChar::Symbol_Currency)
+            text.append(c);
+    }
+    const QChar group = decimalComma ? u'.' : u',';
+    const QChar decimal = decimalComma ? u',' : u'.';
+    if (text.count(decimal) > 1)
+        return std::nullopt;
+    const qsizetype point = text.indexOf(decimal);
+    QString whole = point >= 0 ? text.left(point) : text;
+    const QString fraction = point >= 0 ? text.mid(point + 1) : QString();
+
+    if (whole.contains(group)) {
+        // Groups of three digits after one of one to three: 1,250 and 12,345,678 but not 12,5.
+        const qsizetype digitsFrom = (whole.startsWith(u'-') || whole.startsWith(u'+')) ? 1 : 0;
+        const QStringList groups = QStringView(whole).sliced(digitsFrom).toString().split(group);
+        const auto allDigits = [](const QString& part) {
+            return std::all_of(part.begin(), part.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        };
+        if (groups.first().isEmpty() || groups.first().size() > 3 || !allDigits(groups.first()))
+            return std::nullopt;
+        for (qsizetype i = 1; i < groups.size(); ++i) {
+            if (groups[i].size() != 3 || !allDigits(groups[i]))
+                return std::nullopt;
+        }
+        whole.remove(group);
+    }
+    // Starting bids are whole dollars: three digits after the mark mean a thousands separator in
+    // much of the world, so 1.250 is refused rather than taken for one dollar and a quarter.
+    if (fraction.size() == 3 &&
+        std::all_of(fraction.begin(), fraction.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return std::nullopt;
+    return NumberText::ToNumber(point >= 0 ? whole + u'.' + fraction : whole);
+}
+
+QByteArray LotsCsv::Write(const LotCollection& lots)
+{
+    QByteArray out;
+    out.reserve(64 + static_cast<qsizetype>(lots.Count()) * 40);
+    out += "\xEF\xBB\xBFLot,Starting bid,Note\r\n";
+    char number[16];
+    for (const LotInfoPtr& lot : lots) {
+        if (!lot)
+            continue;
+        out.append(number, std::to_chars(number, std::end(number), lot->LotNumber).ptr - number);
+        out += ',';
+        out.append(number, std::to_chars(number, std::end(number), lot->Amount).ptr - number);
+        out += ',';
+        appendNote(out, lot->Note);
+        out += "\r\n";
+    }
+    return out;
+}
+
+QString LotsCsv::Save(const QString& path, const LotCollection& lots)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray bytes = Write(lots);
+    if (file.write(bytes) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString LotsCsv::FailureMessage(const Reading& reading, const QString& fileName)
+{
+    QString message = QStringLiteral("No lots were imported from \"%1\".").arg(fileName);
+    if (!reading.refusal.isEmpty())
+        return message + u' ' + reading.refusal;
+    if (reading.problemCount == 1)
+        message += QStringLiteral(" One row is not a valid lot:\n");
+    else if (reading.problemCount <= reading.problems.size())
+        message += QStringLiteral(" %1 rows are not valid lots:\n").arg(reading.problemCount);
+    else
+        message += QStringLiteral(" %1 rows are not valid lots; the first %2:\n")
+                       .arg(reading.problemCount)
+                       .arg(reading.problems.size());
+    for (const Problem& problem : reading.problems)
+        message += QStringLiteral("\nLine %1: %2").arg(problem.line).arg(problem.text);
+    if (reading.problemCount > reading.problems.size())
+        message += QStringLiteral("\n\n... and %1 more.").arg(reading.problemCount - reading.problems.size());
+    return message;
+}
