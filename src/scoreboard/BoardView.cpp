@@ -24,9 +24,17 @@ void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, int color)
 
 } // namespace
 
+QString BoardView::SpokenAmount(const AuctionState::AmountView& view)
+{
+    if (!view.separatorVisible)
+        return QStringLiteral("$%1").arg(view.onesCaption);
+    return QStringLiteral("$%1,%2").arg(view.thousandsCaption).arg(view.onesCaption, 3, 10, QLatin1Char('0'));
+}
+
 void BoardView::ShowLotNumber(int caption) const
 {
     nledLotNum->setCaption(caption);
+    nledLotNum->setSpokenText(QStringLiteral("Lot #: %1").arg(caption));
 }
 
 void BoardView::ShowAmount(const AuctionState::AmountView& view) const
@@ -35,6 +43,7 @@ void BoardView::ShowAmount(const AuctionState::AmountView& view) const
     lblAmountComma->setVisible(view.separatorVisible);
     nledAmountOnes->setZeroFill(view.zeroFill);
     nledAmountOnes->setCaption(view.onesCaption);
+    picAmountBack->setSpokenText(SpokenAmount(view));
 }
 
 void BoardView::ShowNote(const QString& note) const

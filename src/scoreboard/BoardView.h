@@ -28,6 +28,9 @@ struct BoardView
     NumberLED* nledAmountOnes = nullptr;
     QPlainTextEdit* txtNote = nullptr;
 
+    // The amount as a screen reader says it: "$950", "$12,050".
+    static QString SpokenAmount(const AuctionState::AmountView& view);
+
     void ShowLotNumber(int caption) const;
     void ShowAmount(const AuctionState::AmountView& view) const;
     void ShowNote(const QString& note) const;

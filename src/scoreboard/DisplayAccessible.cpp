@@ -6,6 +6,12 @@
 
 namespace {
 
+DisplayAccessible::Observer& CurrentObserver()
+{
+    static DisplayAccessible::Observer observer;
+    return observer;
+}
+
 class DisplayInterface : public QAccessibleWidget
 {
 public:
@@ -52,6 +58,14 @@ void DisplayAccessible::NotifyChanged(QWidget* display)
     const auto* shown = dynamic_cast<const ShownText*>(display);
     if (!shown)
         return;
-    QAccessibleValueChangeEvent event(display, shown->shownText());
+    const QString text = shown->shownText();
+    if (const Observer& observer = CurrentObserver())
+        observer(display, text);
+    QAccessibleValueChangeEvent event(display, text);
     QAccessible::updateAccessibility(&event);
+}
+
+void DisplayAccessible::SetObserver(Observer observer)
+{
+    CurrentObserver() = std::move(observer);
 }

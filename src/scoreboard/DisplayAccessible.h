@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 // What a self-drawn display shows, for screen readers and UI automation. The LED displays
@@ -20,5 +22,10 @@ namespace DisplayAccessible {
 void Install();
 // Tells assistive technology that what `display` shows has changed.
 void NotifyChanged(QWidget* display);
+
+// Sees every announcement as it is handed to Qt. Qt passes it on only while an assistive
+// technology listens, which no test platform has; tests watch it here.
+using Observer = std::function<void(QWidget* display, const QString& text)>;
+void SetObserver(Observer observer);
 
 } // namespace DisplayAccessible

@@ -184,6 +184,12 @@ BoardView frmScoreboard::BuildBoard(QWidget* window)
     board.lblCreatedBy->setText(QLatin1String(BuildInfo::MakerUrl));
     for (QLabel* label : {board.lblLotNum, board.lblCreatedBy, board.lblAmountDollar, board.lblAmountComma})
         label->setAttribute(Qt::WA_TranslucentBackground);
+    // What a screen reader calls the controls that have no caption of their own.
+    board.nledLotNum->setAccessibleName(QStringLiteral("Lot number"));
+    board.picAmountBack->setAccessibleName(QStringLiteral("Current bid"));
+    board.nledAmountThousands->setAccessibleName(QStringLiteral("Bid thousands"));
+    board.nledAmountOnes->setAccessibleName(QStringLiteral("Bid ones"));
+    board.txtNote->setAccessibleName(QStringLiteral("Lot note"));
     return board;
 }
 

@@ -1,0 +1,111 @@
+// What a screen reader or UI automation reads off the windows: a name for every control,
+// and the lot and bid as the room sees them, announced as they change.
+
+#include "records/AppSettings.h"
+#include "records/SettingsStore.h"
+#include "scoreboard/DisplayAccessible.h"
+#include "scoreboard/frmScoreboard.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+
+namespace {
+
+QList<QPair<QObject*, QString>> g_announced;
+
+QString AccessibleText(QWidget* widget, QAccessible::Text which)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(which) : QString();
+}
+
+// Every visible control of the window that has no accessible name.
+QStringList Unnamed(QWidget* window)
+{
+    QStringList unnamed;
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (!child->isVisibleTo(window) || child->objectName().isEmpty() ||
+            child->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        if (AccessibleText(child, QAccessible::Name).remove(QLatin1Char('&')).trimmed().isEmpty())
+            unnamed << child->objectName();
+    }
+    return unnamed;
+}
+
+SettingsSections Sale()
+{
+    SettingsChange change;
+    change.Save(QStringLiteral("Increments"), QStringLiteral(" 0"), QStringLiteral(" 5"));
+    change.Save(QStringLiteral("Increments"), QStringLiteral(" 1000"), QStringLiteral(" 50"));
+    change.Save(QStringLiteral("Lots"), QStringLiteral(" 1"), QStringLiteral(" 12\u0005 1150\u0005Oak chest"));
+    change.Save(QStringLiteral("Lots"), QStringLiteral(" 2"), QStringLiteral(" 14\u0005 300\u0005Vases"));
+    SettingsSections sections;
+    sections.apply(change);
+    return sections;
+}
+
+} // namespace
+
+class tst_Accessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void scoreboardControlsAreNamed();
+    void lotAndBidAreReadAndAnnounced();
+};
+
+void tst_Accessibility::initTestCase()
+{
+    DisplayAccessible::SetObserver([](QWidget* display, const QString& text) { g_announced.append({display, text}); });
+}
+
+void tst_Accessibility::scoreboardControlsAreNamed()
+{
+    MemorySettingsStore store(Sale());
+    AppSettings settings(store);
+    settings.LoadAllSettings();
+    frmScoreboard window(settings);
+    window.show();
+    QCOMPARE(Unnamed(&window), QStringList());
+}
+
+void tst_Accessibility::lotAndBidAreReadAndAnnounced()
+{
+    MemorySettingsStore store(Sale());
+    AppSettings settings(store);
+    settings.LoadAllSettings();
+    frmScoreboard window(settings);
+    window.show();
+    QWidget* lot = window.findChild<QWidget*>(QStringLiteral("nledLotNum"));
+    QWidget* amount = window.findChild<QWidget*>(QStringLiteral("picAmountBack"));
+    QCOMPARE(AccessibleText(lot, QAccessible::Value), QStringLiteral("Lot #: 0"));
+    QCOMPARE(AccessibleText(amount, QAccessible::Value), QStringLiteral("$0"));
+
+    const struct
+    {
+        Qt::Key key;
+        const char* lot;
+        const char* amount;
+    } steps[] = {
+        {Qt::Key_Right, "Lot #: 12", "$1,150"}, // a lot step brings its starting bid
+        {Qt::Key_Up, "Lot #: 12", "$1,200"},    // a raise across the thousands
+        {Qt::Key_Down, "Lot #: 12", "$1,150"},  // taken back
+        {Qt::Key_Right, "Lot #: 14", "$300"},   // below a thousand, no separator
+    };
+    for (const auto& step : steps) {
+        g_announced.clear();
+        QTest::keyClick(lot, step.key);
+        QCOMPARE(AccessibleText(lot, QAccessible::Value), QString::fromUtf8(step.lot));
+        QCOMPARE(AccessibleText(amount, QAccessible::Value), QString::fromUtf8(step.amount));
+        // The new bid is announced once, with what is now shown.
+        QCOMPARE(g_announced.count({amount, QString::fromUtf8(step.amount)}), 1);
+    }
+    QCOMPARE(AccessibleText(amount, QAccessible::Name), QStringLiteral("Current bid"));
+}
+
+QTEST_MAIN(tst_Accessibility)
+#include "tst_accessibility.moc"
