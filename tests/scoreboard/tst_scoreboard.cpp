@@ -58,6 +58,7 @@ private slots:
     void lotNumberTyping();
     void lotNumberTypingAcrossLotChange();
     void focusOrder();
+    void clickOnAmountDisplaysFocusesAmountArea_data();
     void clickOnAmountDisplaysFocusesAmountArea();
     void functionKeysOpenTheirWindows();
     void optionsClosedReappliesLook();
@@ -423,15 +424,28 @@ void tst_Scoreboard::focusOrder()
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(thousands()));
 }
 
+void tst_Scoreboard::clickOnAmountDisplaysFocusesAmountArea_data()
+{
+    QTest::addColumn<bool>("onOnes");
+    QTest::addColumn<int>("button");
+    QTest::newRow("ones, left") << true << int(Qt::LeftButton);
+    QTest::newRow("thousands, left") << false << int(Qt::LeftButton);
+    QTest::newRow("ones, right") << true << int(Qt::RightButton);
+    QTest::newRow("thousands, middle") << false << int(Qt::MiddleButton);
+}
+
+// Only a left click is a click; another button leaves the focus, and so the typing, alone.
 void tst_Scoreboard::clickOnAmountDisplaysFocusesAmountArea()
 {
-    QTest::mouseClick(ones(), Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), amountArea());
+    QFETCH(bool, onOnes);
+    QFETCH(int, button);
     lotDisplay()->setFocus();
-    QTest::mouseClick(thousands(), Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), amountArea());
+    QTest::mouseClick(onOnes ? ones() : thousands(), Qt::MouseButton(button));
+    const bool left = button == Qt::LeftButton;
+    QCOMPARE(QApplication::focusWidget(), left ? amountArea() : static_cast<QWidget*>(lotDisplay()));
     typeKeys(QApplication::focusWidget(), QStringLiteral("77E"));
-    QCOMPARE(shownAmount(), 77);
+    QCOMPARE(shownAmount(), left ? 77 : 0);
+    QCOMPARE(lotDisplay()->Caption(), left ? 0 : 77);
 }
 
 void tst_Scoreboard::functionKeysOpenTheirWindows()
