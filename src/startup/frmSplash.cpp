@@ -1,6 +1,7 @@
 #include "startup/frmSplash.h"
 
 #include "BuildInfo.h"
+#include "common/CaptionButton.h"
 #include "common/Twips.h"
 #include "records/AppSettings.h"
 #include "records/NumberText.h"
@@ -116,7 +117,7 @@ void frmSplash::BuildControls()
             break;
         }
         case Kind::Button:
-            control = new QPushButton(text, frameSplash);
+            control = new CaptionButton(text, frameSplash);
             break;
         }
         control->setObjectName(QLatin1String(design.name));

@@ -640,10 +640,9 @@ void tst_Lots::closingUnchangedRewritesLots()
     open(0);
     click("cmdOk");
     QCOMPARE(m_store->commitCount(), commits + 1);
-    QCOMPARE(m_store->GetAll(QStringLiteral("Lots")),
-             SettingsPairs({{QStringLiteral(" 1"), records.at(0)},
-                            {QStringLiteral(" 2"), records.at(1)},
-                            {QStringLiteral(" 3"), records.at(2)}}));
+    QCOMPARE(m_store->GetAll(QStringLiteral("Lots")), SettingsPairs({{QStringLiteral(" 1"), records.at(0)},
+                                                                     {QStringLiteral(" 2"), records.at(1)},
+                                                                     {QStringLiteral(" 3"), records.at(2)}}));
 }
 
 void tst_Lots::storeFailureIsReported()
@@ -658,7 +657,7 @@ void tst_Lots::storeFailureIsReported()
     QCOMPARE(Prompts::asked().size(), 1);
     QCOMPARE(Prompts::asked().first().icon, Prompts::Icon::Warning);
     QCOMPARE(m_settings->LotList->Count(), 2); // still in use for this run
-    delete m_dlg; // before the store it was given goes
+    delete m_dlg;                              // before the store it was given goes
     m_dlg = nullptr;
     m_settings.reset();
 }
