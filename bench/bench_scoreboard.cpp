@@ -1,6 +1,8 @@
-// How long the scoreboard takes from a key press to the finished frame, and to paint the
-// whole window, at the sizes a sale room uses. Runs on the offscreen platform, whose
-// backing store is an image in memory, so the figures are painting work alone.
+// How long the scoreboard takes from a key press to the finished frame, to paint the whole
+// window at the sizes a sale room uses, and to rescale it to a 4K screen. Runs on the
+// offscreen platform, whose backing store is an image in memory, so the figures are
+// painting work alone.
+#include "common/Twips.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
 #include "scoreboard/NumberLED.h"
@@ -9,6 +11,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QPainter>
 
 #include <algorithm>
 #include <cstdio>
@@ -45,7 +48,7 @@ void FinishFrame()
     QCoreApplication::processEvents();
 }
 
-void SettleAt(frmScoreboard& window, QSize size)
+void SettleAt(QWidget& window, QSize size)
 {
     window.resize(size);
     FinishFrame();
@@ -97,6 +100,40 @@ double FullFrame(frmScoreboard& window, QSize size)
     return Median(times);
 }
 
+// A window with nothing on it but its background, for what the platform itself spends
+// on a resize: a new backing store of the new size, filled once.
+class BareWindow : public QWidget
+{
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Qt::black); }
+};
+
+// One rescale from the design size to the given size: the resize, StretchToWindow over
+// every control and the single repaint of the whole window that ends it.
+double StretchFrom(QWidget& window, QSize designSize, QSize size)
+{
+    PaintCounter counter;
+    window.installEventFilter(&counter);
+    std::vector<double> times;
+    constexpr int Warmup = 3;
+    constexpr int Stretches = 25;
+    for (int i = 0; i < Warmup + Stretches; ++i) {
+        SettleAt(window, designSize);
+        counter.paints = 0;
+        QElapsedTimer timer;
+        timer.start();
+        window.resize(size);
+        FinishFrame();
+        const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        if (counter.paints != 1)
+            std::fprintf(stderr, "a stretch painted the window %d times\n", counter.paints);
+        if (i >= Warmup)
+            times.push_back(ms);
+    }
+    window.removeEventFilter(&counter);
+    return Median(times);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -133,5 +170,14 @@ int main(int argc, char* argv[])
     std::printf("BENCH scoreboard.key_to_frame.4k %.3f ms\n", uhd);
     const double full = FullFrame(window, QSize(3840, 2160));
     std::printf("BENCH scoreboard.full_frame.4k %.3f ms\n", full);
+    const QSize design(Twips::ToPixels(frmScoreboard::DesignClientWidth, &window),
+                       Twips::ToPixels(frmScoreboard::DesignClientHeight, &window));
+    const double stretch = StretchFrom(window, design, QSize(3840, 2160));
+    std::printf("BENCH layout.stretch.4k %.3f ms\n", stretch);
+    BareWindow bare;
+    bare.show();
+    FinishFrame();
+    const double bareResize = StretchFrom(bare, design, QSize(3840, 2160));
+    std::printf("BENCH layout.bare_window_resize.4k %.3f ms\n", bareResize);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "scoreboard/KeyCodes.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace KeyCodes {
@@ -25,6 +26,55 @@ qint16 FromKeypadKey(int key)
         return NumpadDecimal;
     case Qt::Key_Slash:
         return NumpadDivide;
+    default:
+        return None;
+    }
+}
+
+// The keys named by position, by XKB keycode (the evdev code + 8): the digit row
+// 1..9, 0 is 10..19, then minus 20 and equals 21; the full stop is 60.
+qint16 FromXkbKeycode(quint32 keycode)
+{
+    if (keycode >= 10 && keycode <= 18)
+        return static_cast<qint16>(Digit0 + 1 + (keycode - 10));
+    switch (keycode) {
+    case 19:
+        return Digit0;
+    case 20:
+        return Minus;
+    case 21:
+        return Plus;
+    case 60:
+        return Period;
+    default:
+        return None;
+    }
+}
+
+// The digit row of a US keyboard with Shift held.
+qint16 FromShiftedDigit(int key)
+{
+    switch (key) {
+    case Qt::Key_ParenRight:
+        return Digit0;
+    case Qt::Key_Exclam:
+        return Digit0 + 1;
+    case Qt::Key_At:
+        return Digit0 + 2;
+    case Qt::Key_NumberSign:
+        return Digit0 + 3;
+    case Qt::Key_Dollar:
+        return Digit0 + 4;
+    case Qt::Key_Percent:
+        return Digit0 + 5;
+    case Qt::Key_AsciiCircum:
+        return Digit0 + 6;
+    case Qt::Key_Ampersand:
+        return Digit0 + 7;
+    case Qt::Key_Asterisk:
+        return Digit0 + 8;
+    case Qt::Key_ParenLeft:
+        return Digit0 + 9;
     default:
         return None;
     }
@@ -140,11 +190,34 @@ qint16 FromQtKey(int key, Qt::KeyboardModifiers modifiers)
     }
 }
 
-qint16 FromKeyEvent(const QKeyEvent* event)
+ScanCodes PlatformScanCodes()
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland")))
+        return ScanCodes::Xkb;
+    return ScanCodes::None;
+}
+
+qint16 FromKeyEvent(const QKeyEvent* event, ScanCodes scanCodes)
 {
     if (!event)
         return None;
-    return FromQtKey(event->key(), event->modifiers());
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (modifiers.testFlag(Qt::KeypadModifier))
+        return FromQtKey(key, modifiers);
+    // A scan code of 0 is a synthesised event that names no key position.
+    if (scanCodes == ScanCodes::Xkb && event->nativeScanCode() != 0) {
+        const qint16 positional = FromXkbKeycode(event->nativeScanCode());
+        return positional != None ? positional : FromQtKey(key, modifiers);
+    }
+    const qint16 shiftedDigit = FromShiftedDigit(key);
+    return shiftedDigit != None ? shiftedDigit : FromQtKey(key, modifiers);
+}
+
+qint16 FromKeyEvent(const QKeyEvent* event)
+{
+    return FromKeyEvent(event, PlatformScanCodes());
 }
 
 qint16 KeyCodeToAsci(qint16 keyCode)

@@ -64,8 +64,24 @@ enum VirtualKey : qint16
 };
 
 // The virtual-key number of a Qt key; keypad keys are told apart by Qt::KeypadModifier.
-// 0 for a key that has none.
+// 0 for a key that has none. This follows the symbol and so the keyboard layout.
 qint16 FromQtKey(int key, Qt::KeyboardModifiers modifiers);
+
+// Where a key event's native scan code comes from. The Linux desktop platforms (xcb,
+// Wayland) report the XKB keycode, which names the key's position on the keyboard.
+enum class ScanCodes
+{
+    None,
+    Xkb,
+};
+ScanCodes PlatformScanCodes();
+
+// The virtual-key number of a key event. The digit row and the main keyboard's minus,
+// equals/plus and full-stop keys are known by their position whatever the layout and
+// Shift, as the platform's virtual keys are: from the XKB keycode where there is one,
+// otherwise from the symbol with the shifted US digit row (! @ # ...) taken back to
+// its digits. Every other key follows FromQtKey.
+qint16 FromKeyEvent(const QKeyEvent* event, ScanCodes scanCodes);
 qint16 FromKeyEvent(const QKeyEvent* event);
 
 // The character code that a key types on the scoreboard's displays: digits (main

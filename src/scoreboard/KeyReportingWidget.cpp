@@ -1,10 +1,13 @@
 #include "scoreboard/KeyReportingWidget.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 KeyReportingWidget::KeyReportingWidget(QWidget* parent) : QWidget(parent)
 {
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab reaches it; a click focuses it below, for the left button only, so that a right
+    // or middle press leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
     DisplayAccessible::Install();
 }
 
@@ -30,6 +33,11 @@ void KeyReportingWidget::keyReleaseEvent(QKeyEvent* event)
 
 void KeyReportingWidget::mousePressEvent(QMouseEvent* event)
 {
-    QWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    setFocus(Qt::MouseFocusReason);
     emit Click();
 }

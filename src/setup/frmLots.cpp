@@ -1,5 +1,6 @@
 #include "setup/frmLots.h"
 
+#include "common/CaptionButton.h"
 #include "common/Prompts.h"
 #include "common/Twips.h"
 #include "records/AppSettings.h"
@@ -53,7 +54,8 @@ protected:
 
 QPushButton* newButton(const QString& caption, QWidget* container)
 {
-    auto* button = new QPushButton(caption, container);
+    // A caption too long for its box wraps within it.
+    auto* button = new CaptionButton(caption, container);
     // No button answers Enter for the whole window.
     button->setAutoDefault(false);
     button->setDefault(false);

@@ -1,6 +1,7 @@
 #include "startup/frmSplash.h"
 
 #include "BuildInfo.h"
+#include "common/CaptionButton.h"
 #include "common/Twips.h"
 #include "records/AppSettings.h"
 #include "records/NumberText.h"
@@ -13,6 +14,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -80,7 +82,7 @@ frmSplash::frmSplash(AppSettings& settings, QStringList arguments, QWidget* pare
       m_settings(settings), m_arguments(std::move(arguments))
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("Gavelor"));
+    setWindowTitle(QStringLiteral("Bidwatch"));
     // Once the operator has gone on, nothing refers to the title window again.
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Twips::ToPixels(ClientWidth, this), Twips::ToPixels(ClientHeight, this));
@@ -115,7 +117,7 @@ void frmSplash::BuildControls()
             break;
         }
         case Kind::Button:
-            control = new QPushButton(text, frameSplash);
+            control = new CaptionButton(text, frameSplash);
             break;
         }
         control->setObjectName(QLatin1String(design.name));
@@ -200,14 +202,18 @@ void frmSplash::PlaceOnScreen()
     const QScreen* where = screen();
     if (!where)
         return;
-    const QRect area = where->availableGeometry();
+    // The whole screen, panels included, as the title window has always been placed.
+    const QRect area = where->geometry();
     const double dpi = Twips::LogicalDpi(this);
+    // The outer height is 3240 twips with the title bar, but the client area never gets
+    // smaller than its design height, which would cut off the buttons under a tall title bar.
     // The frame the window manager adds is known only once the window has been shown.
+    const QSize frame = frameGeometry().size() - size();
+    m_placedWithFrame = frame;
+    setFixedHeight(std::max(Twips::ToPixels(ClientHeight, dpi), Twips::ToPixels(OuterHeight, dpi) - frame.height()));
     const QRect placement =
         PlacementTwips(QSizeF(Twips::FromPixels(area.width(), dpi), Twips::FromPixels(area.height(), dpi)),
                        RoundTwips(Twips::FromPixels(frameGeometry().width(), dpi)));
-    // The client area keeps its design size so that no control is cut off, whatever the
-    // window manager adds around it; the outer rectangle only decides where it goes.
     move(area.topLeft() + QPoint(Twips::ToPixels(placement.left(), dpi), Twips::ToPixels(placement.top(), dpi)));
 }
 
@@ -216,30 +222,66 @@ void frmSplash::showEvent(QShowEvent* event)
     if (picLogo->pixmap().isNull())
         picLogo->setPixmap(QPixmap(QStringLiteral(":/gavelor/logo.png")));
     QWidget::showEvent(event);
+    // Placed again once the platform has told the frame it draws around the window.
+    if (m_loaded && frameGeometry().size() - size() != m_placedWithFrame)
+        PlaceOnScreen();
+}
+
+void frmSplash::mousePressEvent(QMouseEvent* event)
+{
+    if (!TrackClick(event))
+        QWidget::mousePressEvent(event);
 }
 
 void frmSplash::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Form_Click();
-    else
+    if (!TrackClick(event))
         QWidget::mouseReleaseEvent(event);
 }
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const auto handler = m_clickHandlers.value(watched);
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        const auto* widget = qobject_cast<const QWidget*>(watched);
-        // A click is a release of the left button over the control that was pressed.
-        if (handler && widget && mouse->button() == Qt::LeftButton &&
-            widget->rect().contains(mouse->position().toPoint())) {
-            (this->*handler)();
-            return true;
-        }
-    }
+    if (m_clickHandlers.contains(watched) && TrackClick(event))
+        return true;
     return QWidget::eventFilter(watched, event);
+}
+
+QObject* frmSplash::ClickTargetAt(const QPointF& globalPosition) const
+{
+    const QPoint local = mapFromGlobal(globalPosition).toPoint();
+    if (!rect().contains(local))
+        return nullptr;
+    for (QWidget* under = childAt(local); under; under = under->parentWidget()) {
+        if (m_clickHandlers.contains(under))
+            return under;
+        if (qobject_cast<QPushButton*>(under))
+            return nullptr;
+    }
+    return const_cast<frmSplash*>(this);
+}
+
+bool frmSplash::TrackClick(QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton)
+        return false;
+    // A press is seen by the control and again by each container it travels up to; all
+    // name the same target.
+    QObject* target = ClickTargetAt(mouse->globalPosition());
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_pressedTarget = target;
+        return false;
+    }
+    QObject* pressed = std::exchange(m_pressedTarget, nullptr);
+    if (!target || target != pressed)
+        return true;
+    if (target == this)
+        Form_Click();
+    else
+        (this->*m_clickHandlers.value(target))();
+    return true;
 }
 
 void frmSplash::Form_Click()

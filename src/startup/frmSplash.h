@@ -55,12 +55,19 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
     void PlaceOnScreen();
+    // The click target under a point on the screen: a control with a click handler, the
+    // window itself for its background, none over a button or outside the window.
+    QObject* ClickTargetAt(const QPointF& globalPosition) const;
+    // A click is a left press and release over the same target; true when the event was one
+    // of the two halves.
+    bool TrackClick(QEvent* event);
 
     void Form_Click();
     void frameSplash_Click();
@@ -83,6 +90,8 @@ private:
     std::function<void()> m_openHelp;
     std::function<void()> m_openOptions;
     QHash<QObject*, void (frmSplash::*)()> m_clickHandlers;
+    QObject* m_pressedTarget = nullptr;
+    QSize m_placedWithFrame;
 
     QGroupBox* frameSplash = nullptr;
     QLabel* lblName = nullptr;

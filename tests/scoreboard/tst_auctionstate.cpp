@@ -344,7 +344,8 @@ void tst_AuctionState::heldDigitKeyStaysBounded()
 void tst_AuctionState::millionRandomKeys()
 {
     const LotCollection lots = Lots({0, 995, 999990, 12050, 1});
-    const IncrementCollection ranges = Ranges({{0, 5}, {100, 10}, {1000, 50}, {10000, 500}});
+    const std::initializer_list<std::pair<qint32, qint32>> rangeRows{{0, 5}, {100, 10}, {1000, 50}, {10000, 500}};
+    const IncrementCollection ranges = Ranges(rangeRows);
     const std::vector<qint16> keys{KeyCodes::Up,
                                    KeyCodes::Up,
                                    KeyCodes::Up,
@@ -376,6 +377,25 @@ void tst_AuctionState::millionRandomKeys()
         qint64 amount = 0;
         std::vector<qint64> history;
         std::string typed;
+        // The increment of the last range whose minimum is not above the amount, else 1.
+        qint64 increment(std::initializer_list<std::pair<qint32, qint32>> rows) const
+        {
+            qint64 found = 1;
+            for (const auto& [minimum, step] : rows) {
+                if (minimum <= amount)
+                    found = step;
+            }
+            return found;
+        }
+        // The digit that a main-keyboard or keypad digit key types, else 0.
+        static char digit(qint16 key)
+        {
+            if (key >= 48 && key <= 57)
+                return static_cast<char>(key);
+            if (key >= 96 && key <= 105)
+                return static_cast<char>('0' + key - 96);
+            return 0;
+        }
     } model;
 
     std::mt19937 random(20240611u);
@@ -401,15 +421,13 @@ void tst_AuctionState::millionRandomKeys()
             if (model.history.size() > 100)
                 model.history.erase(model.history.begin());
             model.history.push_back(model.amount);
-            const IncrementInfo* range = ranges.RangeFor(static_cast<qint32>(model.amount));
-            model.amount = std::min<qint64>(999999, model.amount + (range ? range->Amount : 1));
+            model.amount = std::min<qint64>(999999, model.amount + model.increment(rangeRows));
         } else if (key == KeyCodes::Down && !model.history.empty()) {
             model.amount = model.history.back();
             model.history.pop_back();
         }
-        const qint16 asci = KeyCodes::KeyCodeToAsci(key);
-        if (asci >= '0' && asci <= '9')
-            model.typed.push_back(static_cast<char>(asci));
+        if (const char typedDigit = Model::digit(key))
+            model.typed.push_back(typedDigit);
         if (key == KeyCodes::Space)
             model.typed.clear();
         if (key == KeyCodes::Enter) {

@@ -10,6 +10,8 @@ class tst_KeyCodes : public QObject
 private slots:
     void fromQtKey_data();
     void fromQtKey();
+    void byKeyPosition_data();
+    void byKeyPosition();
     void keyCodeToAsci_data();
     void keyCodeToAsci();
     void onlyTypingKeysHaveCharacters();
@@ -65,9 +67,71 @@ void tst_KeyCodes::fromQtKey()
     const Qt::KeyboardModifiers modifiers = keypad ? Qt::KeypadModifier : Qt::NoModifier;
     QCOMPARE(int(KeyCodes::FromQtKey(key, modifiers)), expected);
     // Shift or Ctrl held do not change the key.
+    QCOMPARE(int(KeyCodes::FromQtKey(key, modifiers | Qt::ShiftModifier)), expected);
     QCOMPARE(int(KeyCodes::FromQtKey(key, modifiers | Qt::ControlModifier)), expected);
     QKeyEvent event(QEvent::KeyPress, key, modifiers);
     QCOMPARE(int(KeyCodes::FromKeyEvent(&event)), expected);
+}
+
+// Events as the keyboards produce them: a US keyboard with Shift held and a French
+// AZERTY keyboard, with the XKB keycode that xcb and Wayland report, or none (offscreen).
+void tst_KeyCodes::byKeyPosition_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("xkbKeycode");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<int>("typed");
+    const int shift = Qt::ShiftModifier;
+    const int keypad = Qt::KeypadModifier;
+    // Without a scan code.
+    QTest::newRow("US Shift+1 (!)") << int(Qt::Key_Exclam) << shift << 0 << 49 << 49;
+    QTest::newRow("US Shift+6 (^)") << int(Qt::Key_AsciiCircum) << shift << 0 << 54 << 54;
+    QTest::newRow("US Shift+8 (*)") << int(Qt::Key_Asterisk) << shift << 0 << 56 << 56;
+    QTest::newRow("US Shift+9 (()") << int(Qt::Key_ParenLeft) << shift << 0 << 57 << 57;
+    QTest::newRow("US Shift+0 ())") << int(Qt::Key_ParenRight) << shift << 0 << 48 << 48;
+    QTest::newRow("US Shift+- (_)") << int(Qt::Key_Underscore) << shift << 0 << 189 << 45;
+    QTest::newRow("US Shift+= (+)") << int(Qt::Key_Plus) << shift << 0 << 187 << 43;
+    QTest::newRow("US Shift+. (>)") << int(Qt::Key_Greater) << shift << 0 << 190 << 46;
+    QTest::newRow("keypad * stays") << int(Qt::Key_Asterisk) << keypad << 0 << 106 << -1;
+    QTest::newRow("letter Q") << int(Qt::Key_Q) << shift << 0 << 81 << -1;
+    // With the XKB keycode.
+    QTest::newRow("US Shift+1 by keycode") << int(Qt::Key_Exclam) << shift << 10 << 49 << 49;
+    QTest::newRow("AZERTY 1 (&)") << int(Qt::Key_Ampersand) << 0 << 10 << 49 << 49;
+    QTest::newRow("AZERTY 2 (e acute)") << int(Qt::Key_Eacute) << 0 << 11 << 50 << 50;
+    QTest::newRow("AZERTY 3 (\")") << int(Qt::Key_QuoteDbl) << 0 << 12 << 51 << 51;
+    QTest::newRow("AZERTY 4 (')") << int(Qt::Key_Apostrophe) << 0 << 13 << 52 << 52;
+    QTest::newRow("AZERTY 6 (-)") << int(Qt::Key_Minus) << 0 << 15 << 54 << 54;
+    QTest::newRow("AZERTY 8 (_)") << int(Qt::Key_Underscore) << 0 << 17 << 56 << 56;
+    QTest::newRow("AZERTY 9 (c cedilla)") << int(Qt::Key_Ccedilla) << 0 << 18 << 57 << 57;
+    QTest::newRow("AZERTY 0 (a grave)") << int(Qt::Key_Agrave) << 0 << 19 << 48 << 48;
+    QTest::newRow("AZERTY Shift+5 (5)") << int(Qt::Key_5) << shift << 14 << 53 << 53;
+    QTest::newRow("AZERTY minus position ())") << int(Qt::Key_ParenRight) << 0 << 20 << 189 << 45;
+    QTest::newRow("AZERTY equals position (=)") << int(Qt::Key_Equal) << 0 << 21 << 187 << 43;
+    QTest::newRow("AZERTY full-stop position (:)") << int(Qt::Key_Colon) << 0 << 60 << 190 << 46;
+    QTest::newRow("AZERTY ! is no digit") << int(Qt::Key_Exclam) << 0 << 61 << 0 << -1;
+    QTest::newRow("AZERTY letter A") << int(Qt::Key_A) << 0 << 24 << 65 << -1;
+    QTest::newRow("AZERTY keypad 1") << int(Qt::Key_1) << keypad << 87 << 97 << 49;
+    QTest::newRow("keypad - by keycode") << int(Qt::Key_Minus) << keypad << 82 << 109 << 45;
+    QTest::newRow("Up by keycode") << int(Qt::Key_Up) << 0 << 111 << 38 << -1;
+}
+
+void tst_KeyCodes::byKeyPosition()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, xkbKeycode);
+    QFETCH(int, expected);
+    QFETCH(int, typed);
+    const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), quint32(xkbKeycode), 0, 0);
+    const auto scanCodes = xkbKeycode != 0 ? KeyCodes::ScanCodes::Xkb : KeyCodes::ScanCodes::None;
+    const qint16 code = KeyCodes::FromKeyEvent(&event, scanCodes);
+    QCOMPARE(int(code), expected);
+    QCOMPARE(int(KeyCodes::KeyCodeToAsci(code)), typed);
+    if (xkbKeycode == 0) {
+        // On xcb a synthesised event without a keycode is read by its symbol, too.
+        QCOMPARE(int(KeyCodes::FromKeyEvent(&event, KeyCodes::ScanCodes::Xkb)), expected);
+    }
 }
 
 void tst_KeyCodes::keyCodeToAsci_data()

@@ -58,9 +58,11 @@ private slots:
     void lotNumberTyping();
     void lotNumberTypingAcrossLotChange();
     void focusOrder();
+    void clickOnAmountDisplaysFocusesAmountArea_data();
     void clickOnAmountDisplaysFocusesAmountArea();
     void functionKeysOpenTheirWindows();
     void optionsClosedReappliesLook();
+    void optionsCancelledReappliesLook();
     void lotEditorLeavesLotOnShow();
     void functionKeysWithoutOpenersDoNothing();
     void colours();
@@ -153,6 +155,8 @@ void tst_Scoreboard::typeKeys(QWidget* target, const QString& keys, bool keypad)
             QTest::keyClick(target, Qt::Key_Minus, modifiers);
         else if (key == u'.')
             QTest::keyClick(target, Qt::Key_Period, modifiers);
+        else // the digit row's shifted symbols
+            QTest::keyClick(target, key.toLatin1(), Qt::ShiftModifier);
     }
 }
 
@@ -333,6 +337,7 @@ void tst_Scoreboard::amountTyping_data()
     QTest::newRow("seven digits dropped") << "1234567E" << false << 95;
     QTest::newRow("space restarts") << "12 7E" << false << 7;
     QTest::newRow("signs and points ignored") << "3+.-4E" << true << 34;
+    QTest::newRow("digit row with Shift") << "!)@(E" << false << 1029;
 }
 
 void tst_Scoreboard::amountTyping()
@@ -419,15 +424,28 @@ void tst_Scoreboard::focusOrder()
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(thousands()));
 }
 
+void tst_Scoreboard::clickOnAmountDisplaysFocusesAmountArea_data()
+{
+    QTest::addColumn<bool>("onOnes");
+    QTest::addColumn<int>("button");
+    QTest::newRow("ones, left") << true << int(Qt::LeftButton);
+    QTest::newRow("thousands, left") << false << int(Qt::LeftButton);
+    QTest::newRow("ones, right") << true << int(Qt::RightButton);
+    QTest::newRow("thousands, middle") << false << int(Qt::MiddleButton);
+}
+
+// Only a left click is a click; another button leaves the focus, and so the typing, alone.
 void tst_Scoreboard::clickOnAmountDisplaysFocusesAmountArea()
 {
-    QTest::mouseClick(ones(), Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), amountArea());
+    QFETCH(bool, onOnes);
+    QFETCH(int, button);
     lotDisplay()->setFocus();
-    QTest::mouseClick(thousands(), Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), amountArea());
+    QTest::mouseClick(onOnes ? ones() : thousands(), Qt::MouseButton(button));
+    const bool left = button == Qt::LeftButton;
+    QCOMPARE(QApplication::focusWidget(), left ? amountArea() : static_cast<QWidget*>(lotDisplay()));
     typeKeys(QApplication::focusWidget(), QStringLiteral("77E"));
-    QCOMPARE(shownAmount(), 77);
+    QCOMPARE(shownAmount(), left ? 77 : 0);
+    QCOMPARE(lotDisplay()->Caption(), left ? 0 : 77);
 }
 
 void tst_Scoreboard::functionKeysOpenTheirWindows()
@@ -445,9 +463,15 @@ void tst_Scoreboard::functionKeysOpenTheirWindows()
     QCOMPARE(help, 1);
     QCOMPARE(options, 1);
     QCOMPARE(lots, 1);
-    // Keypad digits with NumLock off are navigation keys, not F-keys or digits.
-    QTest::keyClick(m_window.get(), Qt::Key_F4);
+    // Keypad digits with NumLock off are navigation keys: they open nothing and type
+    // no digit (as digits they would read 013579).
+    QTest::keyClick(lotDisplay(), Qt::Key_Up);
+    amountArea()->setFocus();
+    for (Qt::Key key : {Qt::Key_Insert, Qt::Key_End, Qt::Key_PageDown, Qt::Key_Clear, Qt::Key_Home, Qt::Key_PageUp})
+        QTest::keyClick(amountArea(), key, Qt::KeypadModifier);
+    QTest::keyClick(amountArea(), Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(help + options + lots, 3);
+    QCOMPARE(shownAmount(), 5);
 }
 
 void tst_Scoreboard::optionsClosedReappliesLook()
@@ -479,6 +503,30 @@ void tst_Scoreboard::optionsClosedReappliesLook()
     QCOMPARE(shownAmount(), 100);
     QTest::keyClick(lotDisplay(), Qt::Key_Down);
     QCOMPARE(shownAmount(), 95);
+}
+
+// A dialog closed with Cancel changes no setting; the displays still get the stored look
+// again, whatever they showed before.
+void tst_Scoreboard::optionsCancelledReappliesLook()
+{
+    int opened = 0;
+    m_window->setOptionsOpener([&] { ++opened; });
+    for (NumberLED* display : {lotDisplay(), ones(), thousands()}) {
+        display->setLitColor(0x123456);
+        display->setBackColor(0x654321);
+        display->setLedType(1 - m_settings->LEDTypeIndex);
+    }
+    amountArea()->setProperty("BackColor", 0x654321);
+    QTest::keyClick(lotDisplay(), Qt::Key_F2);
+    QCOMPARE(opened, 1);
+    for (NumberLED* display : {lotDisplay(), ones(), thousands()}) {
+        QCOMPARE(display->BackColor(), m_settings->LEDBackColor);
+        QCOMPARE(display->LedType(), int(m_settings->LEDTypeIndex));
+    }
+    QCOMPARE(lotDisplay()->LitColor(), m_settings->LEDLotColor);
+    QCOMPARE(ones()->LitColor(), m_settings->LEDAmountColor);
+    QCOMPARE(thousands()->LitColor(), m_settings->LEDAmountColor);
+    QCOMPARE(amountArea()->property("BackColor").toInt(), m_settings->LEDBackColor);
 }
 
 void tst_Scoreboard::lotEditorLeavesLotOnShow()

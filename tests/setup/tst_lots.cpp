@@ -65,6 +65,7 @@ private slots:
     void editAfterMovesReplacesEditedLot();
     void closingCommitsOnce_data();
     void closingCommitsOnce();
+    void closingUnchangedRewritesLots();
     void storeFailureIsReported();
     void escapeAndEnterDoNotClose();
     void tabOrderAndAccessKeys();
@@ -625,6 +626,25 @@ void tst_Lots::closingCommitsOnce()
     QCOMPARE(m_store->commitCount(), commits + 1);
 }
 
+// No change made, the section is still written anew: same records, in order, keyed 1..n.
+void tst_Lots::closingUnchangedRewritesLots()
+{
+    const QStringList records{QStringLiteral(" 12\u0005 150\u0005Oak chest"), QStringLiteral(" 7\u0005 0\u0005"),
+                              QStringLiteral(" 31\u0005 12050\u0005Grand piano\nwith stool")};
+    SettingsChange stored;
+    for (int i = 0; i < records.size(); ++i)
+        stored.Save(QStringLiteral("Lots"), QStringLiteral(" %1").arg(4 + 5 * i), records.at(i));
+    m_store->Commit(stored);
+    m_settings->LoadAllSettings();
+    const int commits = m_store->commitCount();
+    open(0);
+    click("cmdOk");
+    QCOMPARE(m_store->commitCount(), commits + 1);
+    QCOMPARE(m_store->GetAll(QStringLiteral("Lots")), SettingsPairs({{QStringLiteral(" 1"), records.at(0)},
+                                                                     {QStringLiteral(" 2"), records.at(1)},
+                                                                     {QStringLiteral(" 3"), records.at(2)}}));
+}
+
 void tst_Lots::storeFailureIsReported()
 {
     QTemporaryDir dir;
@@ -637,7 +657,7 @@ void tst_Lots::storeFailureIsReported()
     QCOMPARE(Prompts::asked().size(), 1);
     QCOMPARE(Prompts::asked().first().icon, Prompts::Icon::Warning);
     QCOMPARE(m_settings->LotList->Count(), 2); // still in use for this run
-    delete m_dlg; // before the store it was given goes
+    delete m_dlg;                              // before the store it was given goes
     m_dlg = nullptr;
     m_settings.reset();
 }

@@ -51,6 +51,8 @@ private slots:
     void placedOnTheScreen();
     void clickGoesOn_data();
     void clickGoesOn();
+    void dragIsNoClick_data();
+    void dragIsNoClick();
     void buttonsCallTheirOpeners_data();
     void buttonsCallTheirOpeners();
     void keysDoNotGoOn_data();
@@ -147,7 +149,7 @@ void tst_Splash::bypass()
         QTRY_VERIFY(!m_startup->splash());
     } else {
         QVERIFY(m_startup->splash()->isVisible());
-        QCOMPARE(m_startup->splash()->windowTitle(), QStringLiteral("Gavelor"));
+        QCOMPARE(m_startup->splash()->windowTitle(), QStringLiteral("Bidwatch"));
         QVERIFY(!m_startup->scoreboard());
     }
 }
@@ -177,16 +179,20 @@ void tst_Splash::placedOnTheScreen()
 {
     begin({});
     frmSplash* splash = m_startup->splash();
-    const QRect area = splash->screen()->availableGeometry();
+    const QRect screen = splash->screen()->geometry();
     const double dpi = Twips::LogicalDpi(splash);
-    // 1320 twips above the centre of the screen, centred across it.
-    const double topTwips = (Twips::FromPixels(area.height(), dpi) - 5880) / 2;
+    const QRect outer = splash->frameGeometry();
+    // 1320 twips above the centre of the whole screen, centred across it, 3240 twips tall.
+    const double topTwips = (Twips::FromPixels(screen.height(), dpi) - 5880) / 2;
+    const double leftTwips = (Twips::FromPixels(screen.width(), dpi) - Twips::FromPixels(outer.width(), dpi)) / 2;
     QVERIFY(topTwips > 0);
-    QCOMPARE(splash->frameGeometry().top() - area.top(), Twips::ToPixels(topTwips, dpi));
-    // Centred as far as the frame, which the window manager adds only later, allows.
-    const int frame = splash->frameGeometry().width() - splash->width();
-    QVERIFY(qAbs(splash->frameGeometry().center().x() - area.center().x()) <= frame / 2 + 1);
-    QCOMPARE(splash->size(), QSize(Twips::ToPixels(6240, dpi), Twips::ToPixels(3210, dpi)));
+    QCOMPARE(outer.top() - screen.top(), Twips::ToPixels(topTwips, dpi));
+    QCOMPARE(outer.left() - screen.left(), Twips::ToPixels(leftTwips, dpi));
+    // 3240 twips with the frame, unless that would leave the client area below its design
+    // height (the offscreen frame is 4 pixels tall, 30 twips are 2).
+    const int frameHeight = outer.height() - splash->height();
+    QCOMPARE(outer.height(), std::max(Twips::ToPixels(3240, dpi), Twips::ToPixels(3210, dpi) + frameHeight));
+    QCOMPARE(splash->width(), Twips::ToPixels(6240, dpi));
 }
 
 void tst_Splash::clickGoesOn_data()
@@ -223,6 +229,47 @@ void tst_Splash::clickGoesOn()
     QVERIFY(wentOnToScoreboard());
     QVERIFY(QTest::qWaitForWindowExposed(m_startup->scoreboard()));
     QTRY_VERIFY(!m_startup->splash());
+}
+
+void tst_Splash::dragIsNoClick_data()
+{
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<QString>("released");
+    QTest::newRow("frame onto a label") << QStringLiteral("frameSplash") << QStringLiteral("lblName");
+    QTest::newRow("label onto the frame") << QStringLiteral("Label1") << QStringLiteral("frameSplash");
+    QTest::newRow("label onto a label") << QStringLiteral("lblClick") << QStringLiteral("lblVersion");
+    QTest::newRow("logo onto a button") << QStringLiteral("picLogo") << QStringLiteral("cmdHelp");
+    QTest::newRow("window background onto the frame") << QStringLiteral("frmSplash") << QStringLiteral("frameSplash");
+}
+
+// The press and the release go to the pressed control, as the mouse grab delivers them.
+void tst_Splash::dragIsNoClick()
+{
+    QFETCH(QString, pressed);
+    QFETCH(QString, released);
+    begin({});
+    frmSplash* splash = m_startup->splash();
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+    auto find = [&](const QString& name) {
+        return name == splash->objectName() ? static_cast<QWidget*>(splash) : splash->findChild<QWidget*>(name);
+    };
+    QWidget* from = find(pressed);
+    QWidget* to = find(released);
+    QVERIFY(from && to);
+    // On the window background: its left margin, beside the frame.
+    const QPoint fromAt = from == splash ? QPoint(Twips::ToPixels(45, splash), from->height() / 2)
+                                         : QPoint(Twips::ToPixels(30, from), Twips::ToPixels(30, from));
+    const QPoint toAt = from->mapFrom(splash, to->mapTo(splash, QPoint(Twips::ToPixels(30, to), to->height() / 2)));
+    QSignalSpy opened(m_startup.get(), &Startup::ScoreboardOpened);
+
+    QTest::mousePress(from, Qt::LeftButton, {}, fromAt);
+    QTest::mouseRelease(from, Qt::LeftButton, {}, toAt);
+    QCOMPARE(opened.count(), 0);
+    QVERIFY(splash->isVisible());
+    // Back on the pressed control, the same press and release are a click.
+    QTest::mousePress(from, Qt::LeftButton, {}, fromAt);
+    QTest::mouseRelease(from, Qt::LeftButton, {}, fromAt);
+    QCOMPARE(opened.count(), 1);
 }
 
 void tst_Splash::buttonsCallTheirOpeners_data()
