@@ -71,8 +71,12 @@ bool writeWhole(const QString& path, const QByteArray& bytes, QString& cause)
     QSaveFile file(path);
     // Unbuffered, so that a full disk fails the write itself and its error is the one reported.
     bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    if (written)
-        written = file.write(bytes) == bytes.size();
+    // A write cut short gives no error of its own; the next one, into the full disk, does.
+    for (qsizetype done = 0; written && done < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        written = n > 0;
+        done += written ? n : 0;
+    }
     cause = file.errorString();
     if (written) {
         written = file.commit();
