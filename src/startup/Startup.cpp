@@ -32,7 +32,8 @@ static void LoadIconResources()
     Q_INIT_RESOURCE(gavelor);
 }
 
-Startup::Startup(SettingsStore& store, QStringList arguments, QObject* parent) : QObject(parent), m_settings(store)
+Startup::Startup(SettingsStore& store, QStringList arguments, QObject* parent)
+    : QObject(parent), m_settings(store)
 {
     m_splash = new frmSplash(m_settings, std::move(arguments));
     m_splash->setScoreboardOpener([this] { OpenScoreboard(); });
