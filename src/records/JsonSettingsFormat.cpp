@@ -3,9 +3,12 @@
 // Both directions are written out here rather than through QJsonDocument, which builds a whole
 // tree of values first: for a long lot list that tree cost more than the rest of start-up and of
 // a save together. The reader is strict JSON (plus a leading byte order mark) with a nesting limit.
+// It also notes whether it took the document whole: a file from which it had to drop or change
+// anything is kept aside before a save writes over it.
 #include "records/JsonSettingsStore.h"
 
 #include <QHash>
+#include <QSet>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -105,10 +108,23 @@ public:
     {
         if (m_end - m_p >= 3 && std::memcmp(m_p, "\xEF\xBB\xBF", 3) == 0)
             m_p += 3;
+        // Bytes that are not UTF-8 can only stand inside strings, where they would come back as U+FFFD.
+        if (!QByteArrayView(m_p, m_end - m_p).isValidUtf8())
+            m_whole = false;
         std::optional<SettingsSections> result;
+        QSet<QString> seen;
         const bool valid = readObject(1, [&](const QString& key) {
-            if (key != QLatin1String("sections"))
+            if (seen.contains(key))
+                m_whole = false; // of two members with one name only the later one is kept
+            seen.insert(key);
+            if (key == QLatin1String("application"))
+                return readApplication();
+            if (key == QLatin1String("version"))
+                return readVersion();
+            if (key != QLatin1String("sections")) {
+                m_whole = false; // nothing this program knows, and the next save would not write it
                 return skipValue(2);
+            }
             SettingsSections sections;
             if (!readSections(sections))
                 return false;
@@ -120,6 +136,9 @@ public:
             return std::nullopt;
         return result;
     }
+
+    // False once anything of the document was skipped or changed on reading.
+    bool readWhole() const { return m_whole; }
 
 private:
     void skipSpace()
@@ -142,6 +161,38 @@ private:
     {
         skipSpace();
         return m_p != m_end && *m_p == c;
+    }
+
+    // Another program's file, or a newer Gavelor's, is read for what it shares with this one.
+    bool readApplication()
+    {
+        QString name;
+        if (!comesNext('"'))
+            return notWhole(skipValue(2));
+        if (!readString(name))
+            return false;
+        if (name != QLatin1String("Gavelor"))
+            m_whole = false;
+        return true;
+    }
+
+    bool readVersion()
+    {
+        skipSpace();
+        const char* start = m_p;
+        if (m_p == m_end || !(*m_p == '-' || (*m_p >= '0' && *m_p <= '9')))
+            return notWhole(skipValue(2));
+        if (!skipNumber())
+            return false;
+        if (QByteArray(start, m_p - start).toDouble() != FormatVersion)
+            m_whole = false;
+        return true;
+    }
+
+    bool notWhole(bool valid)
+    {
+        m_whole = false;
+        return valid;
     }
 
     // {"key": value, ...}; readMember(key) reads each value.
@@ -180,13 +231,14 @@ private:
         QHash<QString, qsizetype> positions;
         return readObject(2, [&](const QString& name) {
             if (!comesNext('['))
-                return skipValue(3);
+                return notWhole(skipValue(3));
             SettingsPairs pairs;
             if (!readPairs(pairs))
                 return false;
             auto& list = sections.sections();
             const auto known = positions.constFind(name);
             if (known != positions.cend()) {
+                m_whole = false;
                 list[*known].second = std::move(pairs);
             } else {
                 positions.insert(name, list.size());
@@ -201,7 +253,7 @@ private:
     {
         return readArray(3, [&] {
             if (!comesNext('['))
-                return skipValue(4);
+                return notWhole(skipValue(4));
             QString texts[2];
             int count = 0;
             bool allTexts = true;
@@ -214,6 +266,8 @@ private:
             });
             if (valid && allTexts && count == 2)
                 pairs.append({std::move(texts[0]), std::move(texts[1])});
+            else
+                m_whole = false;
             return valid;
         });
     }
@@ -363,9 +417,11 @@ private:
                     } else {
                         m_p = pairStart;
                         code = QChar::ReplacementCharacter;
+                        m_whole = false;
                     }
                 } else if (QChar::isSurrogate(code)) {
                     code = QChar::ReplacementCharacter;
+                    m_whole = false;
                 }
                 char encoded[4];
                 utf8.append(encoded, putUtf8(encoded, code) - encoded);
@@ -389,13 +445,18 @@ private:
 
     const char* m_p;
     const char* m_end;
+    bool m_whole = true;
 };
 
 } // namespace
 
-std::optional<SettingsSections> JsonSettingsStore::Parse(const QByteArray& text)
+std::optional<SettingsSections> JsonSettingsStore::Parse(const QByteArray& text, bool* readWhole)
 {
-    return DocumentReader(text).read();
+    DocumentReader reader(text);
+    std::optional<SettingsSections> sections = reader.read();
+    if (readWhole)
+        *readWhole = sections && reader.readWhole();
+    return sections;
 }
 
 // One pair per line: the file reads and diffs well.

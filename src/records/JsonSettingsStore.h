@@ -10,7 +10,9 @@
 // The per-user settings file: a JSON object
 //   {"application": "Gavelor", "version": 1, "sections": {NAME: [[KEY, VALUE], ...], ...}}
 // Every commit replaces the whole file atomically (QSaveFile) under a cross-process lock
-// (QLockFile), after re-reading it so that another running copy's changes survive.
+// (QLockFile), after re-reading it so that another running copy's changes survive. Nothing the file
+// held is lost without a copy: an unreadable file is moved aside when it is found, and a file that
+// could be read only in part is copied aside before the first commit writes over it.
 class JsonSettingsStore : public SettingsStore
 {
 public:
@@ -23,14 +25,19 @@ public:
     QString Get(const QString& section, const QString& key, const QString& defaultValue) const override;
     SettingsPairs GetAll(const QString& section) const override;
     bool Commit(const SettingsChange& change) override;
+    QString lastError() const override { return m_lastError; }
 
     // Reads the file again, replacing what is held in memory.
     void Reload();
     QString filePath() const { return m_filePath; }
+    // How long a commit waits for another copy's commit to finish before it gives up.
+    void setLockTimeout(int milliseconds) { m_lockTimeoutMs = milliseconds; }
 
     // The file's text form. Parse gives nothing for a text that is not a settings document;
-    // entries of the wrong type inside a readable document are skipped.
-    static std::optional<SettingsSections> Parse(const QByteArray& text);
+    // entries of the wrong type inside a readable document are skipped. readWhole, if given, is
+    // set to whether the sections hold everything the document did, unchanged: no entry or section
+    // skipped, no text that was not UTF-8, and a document of this application and format version.
+    static std::optional<SettingsSections> Parse(const QByteArray& text, bool* readWhole = nullptr);
     static QByteArray Serialize(const SettingsSections& sections);
 
     // Files larger than this are not settings this program wrote; they are treated as unreadable.
@@ -41,6 +48,7 @@ private:
     {
         Missing,
         Read,
+        ReadInPart, // read, but without something the file held
         Unreadable
     };
     // Reads the file into sections (and its bytes), or leaves sections alone when it is missing
@@ -48,10 +56,20 @@ private:
     ReadResult readFile(SettingsSections& sections, QByteArray& bytes) const;
     // Moves an unreadable file aside so that nothing the user had is lost. Call under the lock.
     void keepUnreadableFile() const;
+    // Copies a file read in part aside, byte for byte, before it is written over. Call under the lock.
+    bool keepFileReadInPart(const QByteArray& bytes);
+    // Removes what a copy killed in the middle of a commit left of its new file. Call under the lock.
+    void removeLeftoverTemporaries() const;
 
     QString m_filePath;
     SettingsSections m_data;
     // The file's bytes when m_data was last read from or written to it; a commit that finds the
     // same bytes need not parse them again. Empty when m_data holds changes the file lacks.
     QByteArray m_fileBytes;
+    bool m_fileReadWhole = true; // of m_fileBytes
+    // The bytes of the file last kept aside, so that a commit that failed after keeping them does
+    // not keep them a second time.
+    QByteArray m_keptBytes;
+    QString m_lastError;
+    int m_lockTimeoutMs;
 };

@@ -54,6 +54,9 @@ public:
     // Applies the change atomically. Returns false when it could not be stored; the
     // values in memory then still reflect the change.
     virtual bool Commit(const SettingsChange& change) = 0;
+    // Why the last commit failed, in the words of the system call that failed ("Permission
+    // denied", "No space left on device"); empty after a commit that succeeded.
+    virtual QString lastError() const { return {}; }
 
     // Convenience single-operation commits.
     bool Save(const QString& section, const QString& key, const QString& value);

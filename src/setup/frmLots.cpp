@@ -5,6 +5,7 @@
 #include "common/Twips.h"
 #include "records/AppSettings.h"
 #include "records/NumberText.h"
+#include "records/SettingsStore.h"
 #include "setup/LotListModel.h"
 #include "setup/LotRowDelegate.h"
 #include "setup/LotsCsv.h"
@@ -247,8 +248,9 @@ void frmLots::Form_Unload(bool tellFailure)
     m_settings.LotList = m_model->lots();
     if (!m_settings.SaveLots() && tellFailure) {
         Prompts::Inform(this,
-                        QStringLiteral("The lots could not be written to the settings file. They stay in use until "
-                                       "Gavelor is closed."),
+                        QStringLiteral("The lots could not be written to the settings file: %1. They stay in use "
+                                       "until Gavelor is closed.")
+                            .arg(m_settings.store().lastError()),
                         Prompts::Icon::Warning);
     }
 }

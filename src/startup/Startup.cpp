@@ -4,10 +4,28 @@
 #include "records/JsonSettingsStore.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
+#include "startup/SingleInstance.h"
 #include "startup/frmSplash.h"
 
 #include <QApplication>
 #include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// How long a later start waits for the running copy to answer, which it does from its event loop.
+constexpr int RaiseTimeoutMs = 5000;
+// A claim that no copy answers for may be one that a killed copy left half written; QLockFile
+// takes it over once it is older than the claim's stale time.
+constexpr int StaleClaimWaitMs = 3000;
+
+void tell(const QString& message)
+{
+    std::fprintf(stderr, "gavelor: %s\n", qUtf8Printable(message));
+}
+
+} // namespace
 
 static void LoadIconResources()
 {
@@ -72,6 +90,22 @@ void Startup::EndRun()
     QCoreApplication::exit(0);
 }
 
+void Startup::BringToFront()
+{
+    QWidget* window = m_scoreboard ? static_cast<QWidget*>(m_scoreboard.get()) : m_splash.data();
+    if (!window || !window->isVisible())
+        return;
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->raise();
+    window->activateWindow();
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
+    emit BroughtToFront(window);
+}
+
 QIcon Startup::ApplicationIcon()
 {
     LoadIconResources();
@@ -95,9 +129,28 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
     // as soon as it is set.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(ApplicationIcon()); });
 
-    JsonSettingsStore store;
+    const QString settingsFile = JsonSettingsStore::DefaultFilePath();
+    SingleInstance instance(settingsFile);
+    SingleInstance::Claim claim = instance.claim(0);
+    if (claim == SingleInstance::Claim::AlreadyRunning) {
+        if (instance.askRunningCopyToRaise(RaiseTimeoutMs)) {
+            tell(QStringLiteral("already running for %1; brought its window to the front").arg(settingsFile));
+            return 0;
+        }
+        claim = instance.claim(StaleClaimWaitMs);
+        if (claim == SingleInstance::Claim::AlreadyRunning) {
+            tell(QStringLiteral("another copy holds %1 but does not answer; not starting a second one")
+                     .arg(settingsFile));
+            return 1;
+        }
+    }
+    if (claim == SingleInstance::Claim::Unavailable)
+        tell(QStringLiteral("%1; a second start will open a second copy").arg(instance.claimError()));
+
+    JsonSettingsStore store(settingsFile);
     // Qt has already taken its own options (-platform and the like) out of the arguments.
     Startup startup(store, QCoreApplication::arguments().mid(1));
+    QObject::connect(&instance, &SingleInstance::raiseRequested, &startup, &Startup::BringToFront);
     if (prepare)
         prepare(startup);
     startup.Begin();

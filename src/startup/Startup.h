@@ -38,6 +38,10 @@ public:
 
     static QIcon ApplicationIcon();
 
+    // Brings the front window (the scoreboard, or the title window before it) to the front and to
+    // the top, with a setup window open over it still above it. Asked by a later start.
+    void BringToFront();
+
     // The whole program: application, settings store in the user's configuration, title
     // window, event loop. prepare, if given, sees the run before the title window loads.
     static int Run(int argc, char* argv[], const std::function<void(Startup&)>& prepare = {});
@@ -45,6 +49,8 @@ public:
 signals:
     // The scoreboard has been created and is about to be shown.
     void ScoreboardOpened(frmScoreboard* window);
+    // BringToFront has raised window.
+    void BroughtToFront(QWidget* window);
 
 private:
     void OpenScoreboard();

@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -15,8 +16,11 @@
 #include <QTemporaryFile>
 #include <QTest>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+#include <sys/mount.h>
 #include <unistd.h>
 
 using Pairs = SettingsPairs;
@@ -28,6 +32,14 @@ namespace {
 constexpr char SaveLoopVariable[] = "GAVELOR_TEST_SAVE_LOOP_FILE";
 constexpr int CrashLotCount = 10000;
 constexpr int CrashRounds = 30;
+// A child that saves a lot list once into the named file and prints why it failed; with the
+// tmpfs variable it first mounts a small file system on that folder (in a mount namespace of its
+// own) and fills it up to the number of bytes left free.
+constexpr char SaveOnceVariable[] = "GAVELOR_TEST_SAVE_ONCE_FILE";
+constexpr char TmpfsVariable[] = "GAVELOR_TEST_TMPFS_LEAVE_FREE";
+// A child that takes the settings lock and holds it until it is killed.
+constexpr char HoldLockVariable[] = "GAVELOR_TEST_HOLD_LOCK_FILE";
+constexpr int CannotMount = 77;
 
 const QChar Sep = AppSettings::LotFieldSeparator;
 
@@ -73,6 +85,61 @@ int runSaveLoop(const QString& file, int argc, char* argv[])
         std::printf("saved %d\n", n);
         std::fflush(stdout);
     }
+    return 2;
+}
+
+LotInfoPtr lot(qint32 number, qint32 amount, const QString& note)
+{
+    auto result = std::make_shared<LotInfo>();
+    result->LotNumber = number;
+    result->Amount = amount;
+    result->Note = note;
+    return result;
+}
+
+// Fills the folder with one file until the disk is full, then gives leaveFree bytes back.
+bool fillUp(const QString& dir, qint64 leaveFree)
+{
+    QFile filler(dir + QStringLiteral("/filler"));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+    return filler.resize(std::max<qint64>(0, filler.size() - leaveFree));
+}
+
+int runSaveOnce(const QString& file, int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QString dir = QFileInfo(file).absolutePath();
+    if (const QByteArray leaveFree = qgetenv(TmpfsVariable); !leaveFree.isEmpty()) {
+        if (::mount("tmpfs", QFile::encodeName(dir).constData(), "tmpfs", 0, "size=256k") != 0) {
+            std::printf("cannot mount a tmpfs: %s\n", std::strerror(errno));
+            return CannotMount;
+        }
+        if (!fillUp(dir, leaveFree.toLongLong()))
+            return 3;
+    }
+    JsonSettingsStore store(file);
+    store.setLockTimeout(300);
+    AppSettings settings(store);
+    for (int i = 0; i < 2000; ++i)
+        settings.LotList->Add(lot(i, i, QStringLiteral("a note long enough to need more than a few pages")), 0);
+    const bool saved = settings.SaveLots();
+    std::printf("cause: %s\n", qUtf8Printable(store.lastError()));
+    return saved ? 0 : 1;
+}
+
+int runHoldLock(const QString& file, int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QLockFile lock(file + QStringLiteral(".lock"));
+    if (!lock.tryLock(0))
+        return 1;
+    std::printf("held\n");
+    std::fflush(stdout);
+    QTest::qSleep(60000);
     return 2;
 }
 
@@ -134,23 +201,19 @@ Pairs pairsFromJson(const QByteArray& bytes, const QString& section)
     return pairs;
 }
 
-LotInfoPtr lot(qint32 number, qint32 amount, const QString& note)
+QStringList keptFiles(const QString& dir, const QString& kind)
 {
-    auto result = std::make_shared<LotInfo>();
-    result->LotNumber = number;
-    result->Amount = amount;
-    result->Note = note;
-    return result;
-}
-
-QStringList keptUnreadableFiles(const QString& dir)
-{
-    static const QRegularExpression name(QStringLiteral("^settings\\.json\\.unreadable-\\d{8}-\\d{6}(-\\d+)?$"));
+    const QRegularExpression name(QStringLiteral("^settings\\.json\\.%1-\\d{8}-\\d{6}(-\\d+)?$").arg(kind));
     QStringList kept;
     for (const QString& entry : QDir(dir).entryList(QDir::Files))
         if (name.match(entry).hasMatch())
             kept.append(dir + QLatin1Char('/') + entry);
     return kept;
+}
+
+QStringList keptUnreadableFiles(const QString& dir)
+{
+    return keptFiles(dir, QStringLiteral("unreadable"));
 }
 
 } // namespace
@@ -176,6 +239,12 @@ private slots:
     void unreadableNamesDoNotCollide();
     void damagedBeforeSaveKeepsBoth();
     void wrongTypesSkipped();
+    void readInPartKeptBeforeSave_data();
+    void readInPartKeptBeforeSave();
+    void saveFailureNamesCause_data();
+    void saveFailureNamesCause();
+    void leftoverTemporariesRemoved_data();
+    void leftoverTemporariesRemoved();
     void twoStoresKeepEachOthersWork();
     void unwritableLocationFails();
     void killedSaveLeavesOldOrNew();
@@ -534,6 +603,183 @@ void tst_JsonSettingsStore::wrongTypesSkipped()
     QVERIFY(keptUnreadableFiles(dir()).isEmpty());
 }
 
+void tst_JsonSettingsStore::readInPartKeptBeforeSave_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("kept");
+
+    auto document = [](const QByteArray& sections,
+                       const QByteArray& head = R"("application": "Gavelor", "version": 1)") {
+        return "{" + head + R"(, "sections": {)" + sections + "}}";
+    };
+    const QByteArray lot1 = R"([" 1", " 5\u0005 6\u0005Oak"])";
+    QTest::newRow("text given as a number")
+        << document(R"("ColorSettings": [["Text", 16777215], ["LEDLot", "9"]])") << true;
+    QTest::newRow("lot given as a number") << document(R"("Lots": [)" + lot1 + R"(, [" 4", 123]])") << true;
+    QTest::newRow("section not a list") << document(R"("KeySettings": {"NumLockForce": "1"}, "Lots": [)" + lot1 + "]")
+                                        << true;
+    QTest::newRow("another application") << document(R"("Lots": [)" + lot1 + "]",
+                                                     R"("application": "Hammer", "version": 1)")
+                                         << true;
+    QTest::newRow("newer version") << document(R"("Lots": [)" + lot1 + "]", R"("application": "Gavelor", "version": 2)")
+                                   << true;
+    QTest::newRow("bytes that are not UTF-8")
+        << document("\"Lots\": [[\" 1\", \" 5\\u0005 6\\u0005caf\xe9\"]]") << true;
+    QTest::newRow("member of another program")
+        << document(R"("Lots": [)" + lot1 + "]", R"("application": "Gavelor", "version": 1, "comment": "mine")")
+        << true;
+
+    QTest::newRow("as this program writes it") << document(R"("Lots": [)" + lot1 + "]") << false;
+    QTest::newRow("escapes and blanks") << QByteArray(
+                                               "\xEF\xBB\xBF { \"version\" : 1.0 , \"sections\" : { \"Lots\" : [ [ "
+                                               "\" 1\" , \" 5\\u0005 6\\u0005\\u00e9\\/\\ud83c\\udfa8\" ] ] } }\n")
+                                        << false;
+}
+
+// A file from which the reader had to drop or change anything is kept, byte for byte, before the
+// first save writes over it, and only then; a file read whole is never copied.
+void tst_JsonSettingsStore::readInPartKeptBeforeSave()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, kept);
+    writeAll(path(), bytes);
+    JsonSettingsStore store(path());
+    AppSettings settings(store);
+    settings.LoadAllSettings();
+    QVERIFY(keptFiles(dir(), QStringLiteral("invalid")).isEmpty()); // reading alone keeps nothing
+
+    StderrCapture capture;
+    QVERIFY(settings.SaveDisplaySettings());
+    QVERIFY(settings.SaveLots());
+    QVERIFY(JsonSettingsStore(path()).Save(QStringLiteral("Extra"), QStringLiteral("k"), QStringLiteral("v")));
+    const QStringList messages = capture.finish();
+
+    const QStringList copies = keptFiles(dir(), QStringLiteral("invalid"));
+    QCOMPARE(copies.size(), kept ? 1 : 0);
+    QCOMPARE(messages.size(), kept ? 1 : 0);
+    if (kept) {
+        QVERIFY(readAll(copies.first()) == bytes);
+        QVERIFY2(messages.first().contains(QFileInfo(copies.first()).fileName()), qPrintable(messages.first()));
+    }
+    bool whole = false;
+    QVERIFY(JsonSettingsStore::Parse(readAll(path()), &whole));
+    QVERIFY(whole);
+}
+
+namespace {
+enum class SaveSituation
+{
+    ReadOnlyFolder,
+    DiskFull,
+    FewKilobytesFree,
+    LockHeldByLiveCopy,
+    LockLeftByKilledCopy
+};
+} // namespace
+
+void tst_JsonSettingsStore::saveFailureNamesCause_data()
+{
+    QTest::addColumn<SaveSituation>("situation");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("read-only folder") << SaveSituation::ReadOnlyFolder << QStringLiteral("Permission denied");
+    QTest::newRow("full disk, no byte free") << SaveSituation::DiskFull << QStringLiteral("No space left on device");
+    QTest::newRow("full disk, a few kilobytes free")
+        << SaveSituation::FewKilobytesFree << QStringLiteral("No space left on device");
+    QTest::newRow("lock held by a live copy")
+        << SaveSituation::LockHeldByLiveCopy << QStringLiteral("locked by another running copy");
+    QTest::newRow("lock left by a killed copy") << SaveSituation::LockLeftByKilledCopy << QString();
+}
+
+// A copy of this program saves once in the situation; it must name the failing call's own cause,
+// both as the store's error and on standard error, or save when nothing stands in the way.
+void tst_JsonSettingsStore::saveFailureNamesCause()
+{
+    QFETCH(SaveSituation, situation);
+    QFETCH(QString, cause);
+    writeAll(path(), R"({"sections": {}})");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(SaveOnceVariable), path());
+    const bool root = ::geteuid() == 0;
+    QStringList command = {QCoreApplication::applicationFilePath()};
+    QProcess holder;
+    switch (situation) {
+    case SaveSituation::ReadOnlyFolder:
+        QVERIFY(QFile::setPermissions(dir(), QFile::ReadOwner | QFile::ExeOwner));
+        // Root passes every permission check; in a user namespace of its own it is only the owner.
+        if (root)
+            command.prepend(QStringLiteral("-U"));
+        break;
+    case SaveSituation::DiskFull:
+    case SaveSituation::FewKilobytesFree:
+        environment.insert(QLatin1String(TmpfsVariable),
+                           situation == SaveSituation::DiskFull ? QStringLiteral("0") : QStringLiteral("8192"));
+        command.prepend(root ? QStringLiteral("-m") : QStringLiteral("-rm"));
+        break;
+    case SaveSituation::LockHeldByLiveCopy:
+    case SaveSituation::LockLeftByKilledCopy: {
+        QProcessEnvironment holding = QProcessEnvironment::systemEnvironment();
+        holding.insert(QLatin1String(HoldLockVariable), path());
+        holder.setProcessEnvironment(holding);
+        holder.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(holder.waitForStarted());
+        while (!holder.readAllStandardOutput().contains("held"))
+            QVERIFY2(holder.waitForReadyRead(30000), "the holding copy did not take the lock");
+        if (situation == SaveSituation::LockLeftByKilledCopy) {
+            holder.kill();
+            QVERIFY(holder.waitForFinished(10000));
+            QVERIFY(QFile::exists(path() + QStringLiteral(".lock")));
+        }
+        break;
+    }
+    }
+    const bool wrapped = command.first().startsWith(QLatin1Char('-'));
+
+    QProcess saver;
+    saver.setProcessEnvironment(environment);
+    saver.start(wrapped ? QStringLiteral("unshare") : command.takeFirst(), command);
+    const bool finished = saver.waitForFinished(60000);
+    QFile::setPermissions(dir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    holder.kill();
+    holder.waitForFinished(10000);
+    const QString out = QString::fromUtf8(saver.readAllStandardOutput()).trimmed();
+    const QString err = QString::fromUtf8(saver.readAllStandardError()).trimmed();
+    if (wrapped && (saver.error() == QProcess::FailedToStart || err.startsWith(QLatin1String("unshare:"))))
+        QSKIP(qPrintable(QStringLiteral("no namespace of its own for the saving copy here: %1").arg(err)));
+    if (saver.exitCode() == CannotMount)
+        QSKIP(qPrintable(out));
+    QVERIFY(finished);
+    QCOMPARE(out, (QStringLiteral("cause: ") + cause).trimmed());
+    QCOMPARE(saver.exitCode(), cause.isEmpty() ? 0 : 1);
+    if (!cause.isEmpty()) {
+        QCOMPARE(err.count(QLatin1Char('\n')), 0);
+        QVERIFY2(err.contains(cause), qPrintable(err));
+    }
+}
+
+void tst_JsonSettingsStore::leftoverTemporariesRemoved_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("left by a killed save") << QStringLiteral("settings.json.QbXkTr") << true;
+    QTest::newRow("five letters") << QStringLiteral("settings.json.QbXkT") << false;
+    QTest::newRow("with a digit") << QStringLiteral("settings.json.QbX1Tr") << false;
+    QTest::newRow("of another file") << QStringLiteral("options.json.QbXkTr") << false;
+    QTest::newRow("a kept copy") << QStringLiteral("settings.json.invalid-20240611-120000") << false;
+}
+
+void tst_JsonSettingsStore::leftoverTemporariesRemoved()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, removed);
+    JsonSettingsStore store(path());
+    QVERIFY(store.Save(QStringLiteral("KeySettings"), QStringLiteral("NumLockForce"), QStringLiteral("1")));
+    writeAll(dir() + QLatin1Char('/') + name, R"({"application": "Gavelor", "vers)");
+    QVERIFY(store.Save(QStringLiteral("KeySettings"), QStringLiteral("NumLockForce"), QStringLiteral("2")));
+    QCOMPARE(QFile::exists(dir() + QLatin1Char('/') + name), !removed);
+    QCOMPARE(JsonSettingsStore(path()).Get(QStringLiteral("KeySettings"), QStringLiteral("NumLockForce"), {}),
+             QStringLiteral("2"));
+}
+
 // Two running copies: each save re-reads the file and replaces only what it writes.
 void tst_JsonSettingsStore::twoStoresKeepEachOthersWork()
 {
@@ -644,6 +890,10 @@ int main(int argc, char* argv[])
 {
     if (const QByteArray file = qgetenv(SaveLoopVariable); !file.isEmpty())
         return runSaveLoop(QFile::decodeName(file), argc, argv);
+    if (const QByteArray file = qgetenv(SaveOnceVariable); !file.isEmpty())
+        return runSaveOnce(QFile::decodeName(file), argc, argv);
+    if (const QByteArray file = qgetenv(HoldLockVariable); !file.isEmpty())
+        return runHoldLock(QFile::decodeName(file), argc, argv);
     QCoreApplication app(argc, argv);
     tst_JsonSettingsStore test;
     QTEST_SET_MAIN_SOURCE_PATH

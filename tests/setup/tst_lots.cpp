@@ -656,6 +656,9 @@ void tst_Lots::storeFailureIsReported()
     click("cmdOk");
     QCOMPARE(Prompts::asked().size(), 1);
     QCOMPARE(Prompts::asked().first().icon, Prompts::Icon::Warning);
+    // The cause is the failing call's own: the settings folder would sit inside a plain file.
+    QVERIFY2(Prompts::asked().first().text.contains(QStringLiteral("Not a directory")),
+             qPrintable(Prompts::asked().first().text));
     QCOMPARE(m_settings->LotList->Count(), 2); // still in use for this run
     delete m_dlg;                              // before the store it was given goes
     m_dlg = nullptr;

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+// One running copy per user and settings file. The first start claims a lock beside the settings
+// file for the whole run and listens on a local socket named from the user and that file; a later
+// start finds the claim taken and asks the running copy, through the socket, to come to the front.
+// A claim left by a copy that was killed is stale and taken over (QLockFile's own test: the holder's
+// process is gone and its flock() with it).
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SingleInstance(const QString& settingsFilePath, QObject* parent = nullptr);
+
+    enum class Claim
+    {
+        First,          // this is the running copy now
+        AlreadyRunning, // a live copy holds the claim
+        Unavailable     // the claim cannot be made here (no writable folder); run without it
+    };
+    // waitMs: how long to wait for a claim to become free or stale.
+    Claim claim(int waitMs);
+    // Why the claim was Unavailable.
+    QString claimError() const { return m_claimError; }
+
+    // From a later start: asks the running copy to bring its front window up. False when no copy
+    // answered within timeoutMs.
+    bool askRunningCopyToRaise(int timeoutMs) const;
+
+    QString serverName() const { return m_serverName; }
+    static QString ServerName(const QString& settingsFilePath);
+
+signals:
+    // A later start asked this copy to come to the front.
+    void raiseRequested();
+
+private:
+    void serveConnection();
+
+    QString m_settingsFilePath;
+    QString m_serverName;
+    QLockFile m_lock;
+    QLocalServer m_server;
+    QString m_claimError;
+};
