@@ -10,6 +10,7 @@
 #include <functional>
 
 class AppSettings;
+class NumLockBackend;
 class NumberLED;
 class QLabel;
 class QPlainTextEdit;
@@ -26,7 +27,8 @@ public:
     static constexpr int DesignClientWidth = 9480;
     static constexpr int DesignClientHeight = 6795;
 
-    explicit frmScoreboard(AppSettings& settings, QWidget* parent = nullptr);
+    // numLock: the keyboard whose NumLock the window holds; null leaves NumLock alone.
+    explicit frmScoreboard(AppSettings& settings, QWidget* parent = nullptr, NumLockBackend* numLock = nullptr);
 
     // Windows that the function keys open; a key without an opener does nothing.
     // F1 shows help (modeless). F2 runs the options dialog to its end, after which colours,
@@ -38,6 +40,7 @@ public:
     static qint16 KeyCodeToAsci(qint16 keyCode);
     // Common key-release handling of the window and its key-taking controls.
     void AllKeyUp(qint16 keyCode, qint16 shift);
+    // Brings NumLock to the state the NumLock mode holds, if it holds one.
     void UpdateNumLock();
 
     const AuctionState& auctionState() const { return m_state; }
@@ -74,6 +77,7 @@ private:
     void ToggleFullScreen();
 
     AppSettings& m_settings;
+    NumLockBackend* m_numLock;
     AuctionState m_state;
     modShowDigits m_lotTyping;
     modResize m_layout;
