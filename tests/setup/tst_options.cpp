@@ -1,4 +1,5 @@
 #include "common/Prompts.h"
+#include "common/Twips.h"
 #include "records/AppSettings.h"
 #include "records/JsonSettingsStore.h"
 #include "records/SettingsStore.h"
@@ -18,6 +19,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -87,6 +89,8 @@ private slots:
     void cancelDropsEveryEdit_data();
     void cancelDropsEveryEdit();
     void reopeningAfterCancelShowsProgramValues();
+    void controlsSitWhereDesignedOnTheTabControl_data();
+    void controlsSitWhereDesignedOnTheTabControl();
     void okRewritesEverything_data();
     void okRewritesEverything();
     void failedWriteKeepsValuesAndWarnsOnce();
@@ -250,6 +254,30 @@ void tst_Options::reopeningAfterCancelShowsProgramValues()
     QCOMPARE(control<PictureBox>("picBackC")->BackColor(), AppSettings::DefaultFormBackColor);
     QCOMPARE(rows(), QStringList({QStringLiteral("0\t5"), QStringLiteral("100\t10"), QStringLiteral("1000\t55")}));
     QCOMPARE(selectedRow(), 0);
+    m_dlg->close();
+}
+
+void tst_Options::controlsSitWhereDesignedOnTheTabControl_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPoint>("twips");
+    QTest::newRow("colours") << 0 << u"cmdResetColors"_qs << QPoint(4620, 4680);
+    QTest::newRow("increments") << 1 << u"fraIncrements"_qs << QPoint(360, 720);
+    QTest::newRow("additional") << 2 << u"cmdResetKeys"_qs << QPoint(4380, 4560);
+}
+
+void tst_Options::controlsSitWhereDesignedOnTheTabControl()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, name);
+    QFETCH(QPoint, twips);
+    open();
+    showTab(tab);
+    auto* tabs = control<QTabWidget>("SSTab1");
+    const QPoint expected(Twips::ToPixels(twips.x(), m_dlg), Twips::ToPixels(twips.y(), m_dlg));
+    QTRY_COMPARE(m_dlg->findChild<QWidget*>(name)->mapTo(tabs, QPoint(0, 0)), expected);
+    QVERIFY(tabs->tabBar()->geometry().bottom() < expected.y());
     m_dlg->close();
 }
 
