@@ -6,6 +6,7 @@
 #include "scoreboard/KeyCodes.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmAudience.h"
+#include "scoreboard/modGrabKeys.h"
 #include "scoreboard/modLEDType.h"
 
 #include <QCloseEvent>
@@ -96,7 +97,8 @@ qint16 ShiftState(const QKeyEvent* event)
 
 } // namespace
 
-frmScoreboard::frmScoreboard(AppSettings& settings, QWidget* parent) : QWidget(parent), m_settings(settings)
+frmScoreboard::frmScoreboard(AppSettings& settings, QWidget* parent, NumLockBackend* numLock)
+    : QWidget(parent), m_settings(settings), m_numLock(numLock)
 {
     setObjectName(QStringLiteral("frmScoreboard"));
     setWindowTitle(QStringLiteral("Gavelor by ") + QLatin1String(BuildInfo::MakerUrl));
@@ -253,8 +255,8 @@ void frmScoreboard::AllKeyUp(qint16 keyCode, qint16 shift)
 
 void frmScoreboard::UpdateNumLock()
 {
-    // Holding NumLock in the chosen state needs the keyboard backend; until it is in
-    // place the keyboard alone decides, as with mode 0.
+    if (const std::optional<bool> wanted = modGrabKeys::WantedNumLock(m_settings.NumLockMode))
+        modGrabKeys::SetNumLock(m_numLock, *wanted);
 }
 
 void frmScoreboard::HandleCommandKey(const qint16& keyCode)

@@ -14,6 +14,7 @@
 
 class AppSettings;
 class frmAudience;
+class NumLockBackend;
 class NumberLED;
 class QLabel;
 class QPlainTextEdit;
@@ -31,7 +32,8 @@ public:
     static constexpr int DesignClientWidth = 9480;
     static constexpr int DesignClientHeight = 6795;
 
-    explicit frmScoreboard(AppSettings& settings, QWidget* parent = nullptr);
+    // numLock: the keyboard whose NumLock the window holds; null leaves NumLock alone.
+    explicit frmScoreboard(AppSettings& settings, QWidget* parent = nullptr, NumLockBackend* numLock = nullptr);
     ~frmScoreboard() override;
 
     // Builds the composition into `window` from the design table. The scoreboard and the
@@ -48,6 +50,7 @@ public:
     static qint16 KeyCodeToAsci(qint16 keyCode);
     // Common key-release handling of the window and its key-taking controls.
     void AllKeyUp(qint16 keyCode, qint16 shift);
+    // Brings NumLock to the state the NumLock mode holds, if it holds one.
     void UpdateNumLock();
 
     const AuctionState& auctionState() const { return m_state; }
@@ -92,6 +95,7 @@ private:
     void ToggleFullScreen();
 
     AppSettings& m_settings;
+    NumLockBackend* m_numLock;
     AuctionState m_state;
     modShowDigits m_lotTyping;
     modResize m_layout;

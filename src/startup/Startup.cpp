@@ -2,8 +2,10 @@
 
 #include "BuildInfo.h"
 #include "records/JsonSettingsStore.h"
+#include "scoreboard/NumLockBackend.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
+#include "setup/frmOptions.h"
 #include "startup/SingleInstance.h"
 #include "startup/frmSplash.h"
 
@@ -33,7 +35,7 @@ static void LoadIconResources()
 }
 
 Startup::Startup(SettingsStore& store, QStringList arguments, QObject* parent)
-    : QObject(parent), m_settings(store)
+    : QObject(parent), m_settings(store), m_numLock(NumLockBackend::ForPlatform())
 {
     m_splash = new frmSplash(m_settings, std::move(arguments));
     m_splash->setScoreboardOpener([this] { OpenScoreboard(); });
@@ -57,7 +59,7 @@ void Startup::OpenScoreboard()
 {
     if (m_scoreboard)
         return;
-    m_scoreboard = std::make_unique<frmScoreboard>(m_settings);
+    m_scoreboard = std::make_unique<frmScoreboard>(m_settings, nullptr, m_numLock.get());
     frmScoreboard* window = m_scoreboard.get();
     window->setHelpOpener([this] { OpenHelp(); });
     window->setOptionsOpener([this, window] { OpenOptions(window); });
@@ -74,8 +76,8 @@ void Startup::OpenHelp()
 
 void Startup::OpenOptions(QWidget* owner)
 {
-    // The options dialog, run modally over owner, plugs in here.
-    Q_UNUSED(owner);
+    frmOptions dialog(m_settings, m_numLock.get(), owner);
+    dialog.exec();
 }
 
 void Startup::OpenLotEditor(QWidget* owner)

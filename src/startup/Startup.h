@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class NumLockBackend;
 class SettingsStore;
 class frmScoreboard;
 
@@ -60,6 +61,8 @@ private:
     void EndRun();
 
     AppSettings m_settings;
+    // The keyboard whose NumLock the scoreboard and the options dialog hold.
+    std::unique_ptr<NumLockBackend> m_numLock;
     QPointer<frmSplash> m_splash;
     std::unique_ptr<frmScoreboard> m_scoreboard;
 };

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "setup/frmOptionsDesign.h"
+
+class AppSettings;
+class NumLockBackend;
+class PolyLED;
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// "&Additional Settings": the digit type with its preview, and the NumLock mode. The
+// pending values are the list's selection and the selected option button.
+class AdditionalTab : public OptionsTabPage
+{
+    Q_OBJECT
+
+public:
+    // numLock: where the NumLock options take effect; without one that can hold NumLock
+    // the options are shown but cannot be chosen.
+    AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock);
+
+    void Load(const AppSettings& settings);
+    // Sets NumLockMode (a keep option takes effect at once), then LEDTypeIndex.
+    void Commit(AppSettings& settings) const;
+
+    static QString NumLockUnavailableTip();
+
+private:
+    void cmbLedType_Click();
+    void cmdResetKeys_Click();
+    void SelectNumLockOption(QRadioButton* option);
+
+    NumLockBackend* m_numLock;
+    QButtonGroup* m_numLockOptions = nullptr;
+
+    QGroupBox* Frame6 = nullptr;
+    QComboBox* cmbLedType = nullptr;
+    QLabel* Label1 = nullptr;
+    PolyLED* pledPreview = nullptr;
+    QGroupBox* Frame9 = nullptr;
+    QRadioButton* optNormal = nullptr;
+    QRadioButton* optKeepOn = nullptr;
+    QRadioButton* optKeepOff = nullptr;
+    QPushButton* cmdResetKeys = nullptr;
+};

@@ -1,0 +1,132 @@
+#include "setup/ColorTab.h"
+
+#include "common/Prompts.h"
+#include "records/AppSettings.h"
+#include "scoreboard/LedColors.h"
+#include "scoreboard/PictureBox.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+// A swatch shows a colour; it takes no keys, so Enter and Esc stay with the dialog.
+PictureBox* newSwatch(QWidget* frame)
+{
+    auto* swatch = new PictureBox(frame);
+    swatch->setFocusPolicy(Qt::NoFocus);
+    return swatch;
+}
+
+} // namespace
+
+ColorTab::ColorTab(QTabWidget* tabs) : OptionsTabPage(tabs)
+{
+    QWidget* tab = face();
+    frmBackColor = new QGroupBox(QStringLiteral("Back Color:"), tab);
+    picBackC = newSwatch(frmBackColor);
+    cmdBackC = new QPushButton(QStringLiteral("Change"), frmBackColor);
+    fraLedBack = new QGroupBox(QStringLiteral("LED Background:"), tab);
+    picLEDB = newSwatch(fraLedBack);
+    cmdLEDB = new QPushButton(QStringLiteral("Change"), fraLedBack);
+    frmTextColor = new QGroupBox(QStringLiteral("Text Color:"), tab);
+    picTextC = newSwatch(frmTextColor);
+    cmdTextC = new QPushButton(QStringLiteral("Change"), frmTextColor);
+    frmLEDLotColor = new QGroupBox(QStringLiteral("LED Lot Color:"), tab);
+    picLEDLotC = newSwatch(frmLEDLotColor);
+    cmdLEDLotC = new QPushButton(QStringLiteral("Change"), frmLEDLotColor);
+    frmLEDAmountColor = new QGroupBox(QStringLiteral("LED Amount Color:"), tab);
+    picLEDAmountC = newSwatch(frmLEDAmountColor);
+    cmdLEDAmountC = new QPushButton(QStringLiteral("Change"), frmLEDAmountColor);
+    cmdResetColors = new QPushButton(QStringLiteral("Reset Colors"), tab);
+
+    // clang-format off
+    OptionsDesign::Place({
+        {frmBackColor,      u"frmBackColor",       420, 1020, 1695, 735},
+        {picBackC,          u"picBackC",           120,  240,  615, 375},
+        {cmdBackC,          u"cmdBackC",           840,  240,  735, 375},
+        {fraLedBack,        u"fraLedBack",        2220, 1020, 1695, 735},
+        {picLEDB,           u"picLEDB",            120,  240,  615, 375},
+        {cmdLEDB,           u"cmdLEDB",            840,  240,  735, 375},
+        {frmTextColor,      u"frmTextColor",      4020, 1020, 1695, 735},
+        {picTextC,          u"picTextC",           120,  240,  615, 375},
+        {cmdTextC,          u"cmdTextC",           840,  240,  735, 375},
+        {frmLEDLotColor,    u"frmLEDLotColor",     420, 2220, 1695, 735},
+        {picLEDLotC,        u"picLEDLotC",         120,  240,  615, 375},
+        {cmdLEDLotC,        u"cmdLEDLotC",         840,  240,  735, 375},
+        {frmLEDAmountColor, u"frmLEDAmountColor", 2220, 2220, 1695, 735},
+        {picLEDAmountC,     u"picLEDAmountC",      120,  240,  615, 375},
+        {cmdLEDAmountC,     u"cmdLEDAmountC",      840,  240,  735, 375},
+        {cmdResetColors,    u"cmdResetColors",    4620, 4680, 1215, 375},
+    }, tabs);
+    // clang-format on
+
+    connect(cmdBackC, &QPushButton::clicked, this, &ColorTab::cmdBackC_Click);
+    connect(cmdLEDB, &QPushButton::clicked, this, &ColorTab::cmdLEDB_Click);
+    connect(cmdTextC, &QPushButton::clicked, this, &ColorTab::cmdTextC_Click);
+    connect(cmdLEDLotC, &QPushButton::clicked, this, &ColorTab::cmdLEDLotC_Click);
+    connect(cmdLEDAmountC, &QPushButton::clicked, this, &ColorTab::cmdLEDAmountC_Click);
+    connect(cmdResetColors, &QPushButton::clicked, this, &ColorTab::cmdResetColors_Click);
+}
+
+void ColorTab::Load(const AppSettings& settings)
+{
+    picBackC->setBackColor(settings.FormBackColor);
+    picLEDB->setBackColor(settings.LEDBackColor);
+    picTextC->setBackColor(settings.TextColor);
+    picLEDLotC->setBackColor(settings.LEDLotColor);
+    picLEDAmountC->setBackColor(settings.LEDAmountColor);
+}
+
+void ColorTab::Commit(AppSettings& settings) const
+{
+    settings.FormBackColor = picBackC->BackColor();
+    settings.LEDBackColor = picLEDB->BackColor();
+    settings.TextColor = picTextC->BackColor();
+    settings.LEDLotColor = picLEDLotC->BackColor();
+    settings.LEDAmountColor = picLEDAmountC->BackColor();
+}
+
+void ColorTab::PickInto(PictureBox* swatch)
+{
+    if (const std::optional<QColor> color = Prompts::PickColor(this, LedColors::ToQColor(swatch->BackColor())))
+        swatch->setBackColor(LedColors::FromQColor(*color));
+}
+
+void ColorTab::cmdBackC_Click()
+{
+    PickInto(picBackC);
+}
+
+void ColorTab::cmdLEDB_Click()
+{
+    PickInto(picLEDB);
+}
+
+void ColorTab::cmdTextC_Click()
+{
+    PickInto(picTextC);
+}
+
+void ColorTab::cmdLEDLotC_Click()
+{
+    PickInto(picLEDLotC);
+}
+
+void ColorTab::cmdLEDAmountC_Click()
+{
+    PickInto(picLEDAmountC);
+}
+
+void ColorTab::cmdResetColors_Click()
+{
+    if (!Prompts::Confirm(this, QStringLiteral("Are you sure you want to reset the colors?"), Prompts::Icon::Question,
+                          QStringLiteral("Reset Colors")))
+        return;
+    picBackC->setBackColor(AppSettings::DefaultFormBackColor);
+    picLEDB->setBackColor(AppSettings::DefaultLEDBackColor);
+    picTextC->setBackColor(AppSettings::DefaultTextColor);
+    picLEDLotC->setBackColor(AppSettings::DefaultLEDLotColor);
+    picLEDAmountC->setBackColor(AppSettings::DefaultLEDAmountColor);
+}

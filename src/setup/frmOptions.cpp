@@ -1,0 +1,107 @@
+#include "setup/frmOptions.h"
+
+#include "common/Prompts.h"
+#include "common/Twips.h"
+#include "records/AppSettings.h"
+#include "setup/AdditionalTab.h"
+#include "setup/ColorTab.h"
+#include "setup/IncrementTab.h"
+#include "setup/frmOptionsDesign.h"
+
+#include <QFont>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+
+frmOptions::frmOptions(AppSettings& settings, NumLockBackend* numLock, QWidget* parent)
+    : QDialog(parent), m_settings(settings)
+{
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Gavelor - Options"));
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(Twips::ToPixels(ClientWidth, this), Twips::ToPixels(ClientHeight, this));
+    // Laid out in twips for a small dialog face, like the lot editor.
+    setFont(QFont(QStringLiteral("Arial"), 8));
+
+    SSTab1 = new QTabWidget(this);
+    m_colorTab = new ColorTab(SSTab1);
+    m_incrementTab = new IncrementTab(SSTab1);
+    m_additionalTab = new AdditionalTab(SSTab1, numLock);
+    SSTab1->addTab(m_colorTab, QStringLiteral("Color Controls"));
+    SSTab1->addTab(m_incrementTab, QStringLiteral("Increment Settings"));
+    SSTab1->addTab(m_additionalTab, QStringLiteral("&Additional Settings"));
+    m_colorTab->setObjectName(QStringLiteral("tabColors"));
+    m_incrementTab->setObjectName(QStringLiteral("tabIncrements"));
+    m_additionalTab->setObjectName(QStringLiteral("tabAdditional"));
+
+    cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
+    cmdOk->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+
+    // clang-format off
+    OptionsDesign::Place({
+        {SSTab1,    u"SSTab1",     180,  120, 6075, 5295},
+        {cmdOk,     u"cmdOk",     2002, 5520, 1080,  375},
+        {cmdCancel, u"cmdCancel", 3322, 5520, 1080,  375},
+    }, this);
+    // clang-format on
+
+    connect(cmdOk, &QPushButton::clicked, this, &frmOptions::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
+
+    Form_Load();
+}
+
+QString frmOptions::SaveFailedMessage()
+{
+    return QStringLiteral("The options could not be written to the settings file. They stay in use until Gavelor "
+                          "is closed.");
+}
+
+void frmOptions::Form_Load()
+{
+    m_needsLoad = false;
+    SSTab1->setCurrentIndex(0);
+    m_colorTab->Load(m_settings);
+    m_additionalTab->Load(m_settings);
+    m_incrementTab->Load(m_settings);
+}
+
+void frmOptions::Form_Activate()
+{
+    cmdOk->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void frmOptions::showEvent(QShowEvent* event)
+{
+    // Shown again after closing: start afresh from the program-wide values.
+    if (m_needsLoad)
+        Form_Load();
+    QDialog::showEvent(event);
+    // Only at opening: a message box or the picker closing over the dialog leaves the focus be.
+    if (!event->spontaneous())
+        Form_Activate();
+}
+
+void frmOptions::done(int result)
+{
+    m_needsLoad = true;
+    QDialog::done(result);
+}
+
+void frmOptions::cmdOk_Click()
+{
+    m_colorTab->Commit(m_settings);
+    m_additionalTab->Commit(m_settings);
+    const bool displayStored = m_settings.SaveDisplaySettings();
+    const bool incrementsStored = m_incrementTab->Commit(m_settings);
+    // The values are in effect either way; the operator learns once that they will not last.
+    if (!displayStored || !incrementsStored)
+        Prompts::Inform(this, SaveFailedMessage(), Prompts::Icon::Warning);
+    accept();
+}
+
+void frmOptions::cmdCancel_Click()
+{
+    reject();
+}

@@ -1,0 +1,47 @@
+#include "setup/frmOptionsDesign.h"
+
+#include "common/Twips.h"
+
+#include <QTabWidget>
+
+namespace OptionsDesign {
+
+void Place(std::initializer_list<Row> rows, const QWidget* dpiReference)
+{
+    QWidget* previous = nullptr;
+    for (const Row& row : rows) {
+        row.control->setObjectName(QString::fromUtf16(row.name));
+        row.control->setGeometry(Twips::ToPixels(row.left, row.top, row.width, row.height, dpiReference));
+        if (row.control->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, row.control);
+        previous = row.control;
+    }
+}
+
+} // namespace OptionsDesign
+
+OptionsTabPage::OptionsTabPage(QTabWidget* tabs) : QWidget(tabs), m_tabs(tabs), m_face(new QWidget(this))
+{
+    alignFace();
+}
+
+void OptionsTabPage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    alignFace();
+}
+
+void OptionsTabPage::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    alignFace();
+}
+
+void OptionsTabPage::alignFace()
+{
+    // Until the tab control has laid out its pages the offset is that of the bare page.
+    const QPoint offset = parentWidget() ? mapTo(m_tabs, QPoint(0, 0)) : QPoint(0, 0);
+    m_face->setGeometry(QRect(-offset, m_tabs->size()));
+}
