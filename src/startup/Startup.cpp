@@ -4,6 +4,7 @@
 #include "records/JsonSettingsStore.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
+#include "startup/frmHelp.h"
 #include "startup/frmSplash.h"
 
 #include <QApplication>
@@ -14,8 +15,7 @@ static void LoadIconResources()
     Q_INIT_RESOURCE(gavelor);
 }
 
-Startup::Startup(SettingsStore& store, QStringList arguments, QObject* parent)
-    : QObject(parent), m_settings(store)
+Startup::Startup(SettingsStore& store, QStringList arguments, QObject* parent) : QObject(parent), m_settings(store)
 {
     m_splash = new frmSplash(m_settings, std::move(arguments));
     m_splash->setScoreboardOpener([this] { OpenScoreboard(); });
@@ -27,6 +27,7 @@ Startup::~Startup()
 {
     // Still there when the run ended on the title window, or closed but not yet deleted.
     delete m_splash;
+    delete m_help;
 }
 
 void Startup::Begin()
@@ -51,7 +52,18 @@ void Startup::OpenScoreboard()
 
 void Startup::OpenHelp()
 {
-    // The help viewer, shown modelessly and without an owner, plugs in here.
+    // One help window at a time, without an owner, so that it outlives the title window; asked
+    // for again, it comes to the front.
+    if (!m_help) {
+        m_help = new frmHelp();
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+        // The scoreboard alone decides when the run ends.
+        m_help->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    m_help->setWindowState(m_help->windowState() & ~Qt::WindowMinimized);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 void Startup::OpenOptions(QWidget* owner)

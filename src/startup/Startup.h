@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/AppSettings.h"
+#include "startup/frmHelp.h"
 #include "startup/frmSplash.h"
 
 #include <QIcon>
@@ -35,6 +36,8 @@ public:
     frmSplash* splash() const { return m_splash; }
     // The scoreboard once the title window has led to it.
     frmScoreboard* scoreboard() const { return m_scoreboard.get(); }
+    // The help window while it is open.
+    frmHelp* help() const { return m_help; }
 
     static QIcon ApplicationIcon();
 
@@ -56,4 +59,5 @@ private:
     AppSettings m_settings;
     QPointer<frmSplash> m_splash;
     std::unique_ptr<frmScoreboard> m_scoreboard;
+    QPointer<frmHelp> m_help;
 };
