@@ -1,8 +1,10 @@
 #include "startup/RtfReader.h"
 
 #include <QBrush>
+#include <QBuffer>
 #include <QColor>
 #include <QImage>
+#include <QImageReader>
 #include <QList>
 #include <QMutex>
 #include <QMutexLocker>
@@ -37,7 +39,7 @@ constexpr double TwipsPerPixel = 15.0;
 // Lengths and sizes beyond these are hostile; they are clamped, not refused.
 constexpr int MaxTwips = 31680; // 22 inches
 constexpr int MaxHalfPoints = 3276;
-constexpr int MaxPicturePixels = 8000;
+constexpr int MaxShownPixels = 8000;
 constexpr int MaxFields = 64;
 
 double PixelsFromTwips(int twips)
@@ -1445,10 +1447,16 @@ void Reader::EnsureLevel(int level)
             t.rowEnded = t.cellEnded = false;
             m_cursor = t.table->cellAt(t.row, 0).firstCursorPosition();
         } else if (t.cellEnded) {
-            if (t.column >= t.table->columns())
-                t.table->appendColumns(1);
             t.cellEnded = false;
-            m_cursor = t.table->cellAt(t.row, t.column).firstCursorPosition();
+            if (t.column >= t.table->columns() && t.table->columns() < RtfReader::MaxTableColumns)
+                t.table->appendColumns(1);
+            if (t.column < t.table->columns()) {
+                m_cursor = t.table->cellAt(t.row, t.column).firstCursorPosition();
+            } else {
+                // A column more adds a cell to every row: past the limit, cells run on in the last.
+                t.column = t.table->columns() - 1;
+                m_cursor = t.table->cellAt(t.row, t.column).lastCursorPosition();
+            }
         }
     }
     while (static_cast<int>(m_tables.size()) < level)
@@ -1537,14 +1545,21 @@ void Reader::FinishPicture()
     if ((picture.kind != Picture::Png && picture.kind != Picture::Jpeg) || picture.tooLarge || picture.data.isEmpty() ||
         state().destination != Destination::Text)
         return;
-    QImage image;
-    if (!image.loadFromData(picture.data, picture.kind == Picture::Png ? "PNG" : "JPEG") || image.isNull())
+    // The header gives the size; a picture that would decode into more than the limit is left out
+    // before any of it is decoded.
+    QBuffer buffer(&picture.data);
+    QImageReader reader(&buffer, picture.kind == Picture::Png ? "png" : "jpeg");
+    const QSize size = reader.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > RtfReader::MaxPicturePixels)
+        return;
+    const QImage image = reader.read();
+    if (image.isNull())
         return;
     // The size shown: the goal size in twips where given, else the picture's own, then scaled.
     const auto shown = [](int goal, int pixels, int scale) {
         const double base = goal > 0 ? std::min(goal, MaxTwips) / TwipsPerPixel : pixels;
         const double factor = scale > 0 ? std::min(scale, 1000) / 100.0 : 1.0;
-        return std::clamp(base * factor, 1.0, static_cast<double>(MaxPicturePixels));
+        return std::clamp(base * factor, 1.0, static_cast<double>(MaxShownPixels));
     };
     const QString name = QStringLiteral("rtf-picture:%1").arg(++m_pictureCount);
     m_document.addResource(QTextDocument::ImageResource, QUrl(name), image);

@@ -18,8 +18,12 @@ public:
     static constexpr int MaxGroupDepth = 2048;
     // Tables nested deeper than this are laid into the deepest kept table.
     static constexpr int MaxTableDepth = 16;
+    // Rows may have up to this many cells; further cells of a row run on in its last one.
+    static constexpr int MaxTableColumns = 64;
     // Pictures with more data than this are left out.
     static constexpr qsizetype MaxPictureBytes = 32 * 1024 * 1024;
+    // And so are pictures that would decode into more pixels than this.
+    static constexpr qint64 MaxPicturePixels = 4096 * 4096;
 
     // Replaces the document's content with what could be read from rtf. True when the input
     // was a complete document: it begins with "{\rtf" and its groups close.

@@ -379,6 +379,12 @@ void tst_RtfReader::hostile_data()
         << QByteArray("{\\rtf1 \\cell\\row\\nestrow\\nestcell x}") << QStringLiteral("x");
     QTest::newRow("tables nested past the limit")
         << QByteArray("{\\rtf1\\intbl\\itap99 x\\nestcell\\nestrow y}") << QStringLiteral("x");
+    QByteArray wide = "{\\rtf1 ";
+    for (int row = 0; row < 50; ++row)
+        wide += "\\intbl x\\row";
+    for (int cell = 0; cell < 4000; ++cell)
+        wide += "\\intbl\\cell";
+    QTest::newRow("a row of thousands of cells") << wide + " w}" << QStringLiteral("w");
     QTest::newRow("picture data that is not a picture")
         << QByteArray("{\\rtf1 a{\\pict\\pngblip 00112233zz}b}") << QStringLiteral("ab");
     QTest::newRow("field instructions without end")
