@@ -7,6 +7,7 @@
 #include "setup/frmLots.h"
 #include "setup/frmOptions.h"
 #include "startup/SingleInstance.h"
+#include "startup/frmHelp.h"
 #include "startup/frmSplash.h"
 
 #include <QApplication>
@@ -47,6 +48,7 @@ Startup::~Startup()
 {
     // Still there when the run ended on the title window, or closed but not yet deleted.
     delete m_splash;
+    delete m_help;
 }
 
 void Startup::Begin()
@@ -71,7 +73,18 @@ void Startup::OpenScoreboard()
 
 void Startup::OpenHelp()
 {
-    // The help viewer, shown modelessly and without an owner, plugs in here.
+    // One help window at a time, without an owner, so that it outlives the title window; asked
+    // for again, it comes to the front.
+    if (!m_help) {
+        m_help = new frmHelp();
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+        // The scoreboard alone decides when the run ends.
+        m_help->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    m_help->setWindowState(m_help->windowState() & ~Qt::WindowMinimized);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 void Startup::OpenOptions(QWidget* owner)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/AppSettings.h"
+#include "startup/frmHelp.h"
 #include "startup/frmSplash.h"
 
 #include <QIcon>
@@ -36,6 +37,8 @@ public:
     frmSplash* splash() const { return m_splash; }
     // The scoreboard once the title window has led to it.
     frmScoreboard* scoreboard() const { return m_scoreboard.get(); }
+    // The help window while it is open.
+    frmHelp* help() const { return m_help; }
 
     static QIcon ApplicationIcon();
 
@@ -65,4 +68,5 @@ private:
     std::unique_ptr<NumLockBackend> m_numLock;
     QPointer<frmSplash> m_splash;
     std::unique_ptr<frmScoreboard> m_scoreboard;
+    QPointer<frmHelp> m_help;
 };

@@ -1,0 +1,109 @@
+#include "startup/frmHelp.h"
+
+#include "common/Twips.h"
+#include "startup/RtfReader.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QResizeEvent>
+#include <QTextBrowser>
+#include <QTextDocument>
+
+#include <algorithm>
+
+const QString frmHelp::FileName = QStringLiteral("gavelorhelpfile.rtf");
+const QString frmHelp::MissingText =
+    QStringLiteral("Help file has been moved from its normal location.  Please reinstall the program.");
+
+frmHelp::frmHelp(const QString& directory, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_directory(directory.isEmpty() ? QCoreApplication::applicationDirPath() : directory)
+{
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("Gavelor - Help"));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    rtbHelp = new QTextBrowser(this);
+    rtbHelp->setObjectName(QStringLiteral("rtbHelp"));
+    // Links are followed here, never by loading another file into the viewer.
+    rtbHelp->setOpenLinks(false);
+    rtbHelp->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    rtbHelp->setGeometry(Twips::ToPixels(ViewerLeft, ViewerTop, ClientWidth - ViewerLeft, ClientHeight, this));
+    connect(rtbHelp, &QTextBrowser::anchorClicked, this, &frmHelp::rtbHelp_AnchorClicked);
+
+    resize(Twips::ToPixels(ClientWidth, this), Twips::ToPixels(ClientHeight, this));
+    Form_Load();
+}
+
+bool frmHelp::IsNormalFile(const QString& path)
+{
+    const QFileInfo info(path);
+    // isFile() follows links and is false for directories, devices, pipes and dangling links.
+    return info.isFile() && !info.fileName().startsWith(QLatin1Char('.'));
+}
+
+void frmHelp::Form_Load()
+{
+    const QString path = m_directory + QLatin1Char('/') + FileName;
+    QFile file(path);
+    if (!IsNormalFile(path) || !file.open(QIODevice::ReadOnly)) {
+        rtbHelp->setPlainText(MissingText);
+        return;
+    }
+    auto* document = new QTextDocument(rtbHelp);
+    RtfReader::Read(file.readAll(), *document);
+    rtbHelp->setDocument(document);
+}
+
+void frmHelp::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmHelp::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Restored from the task bar: refit to the size it comes back at.
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void frmHelp::Form_Resize()
+{
+    if (windowState() & Qt::WindowMinimized)
+        return;
+    // The outer size includes the frame the window manager draws around the client area.
+    const QSize frame = frameGeometry().size() - size();
+    setMinimumSize(std::max(1, Twips::ToPixels(MinOuterWidth, this) - frame.width()),
+                   std::max(1, Twips::ToPixels(MinOuterHeight, this) - frame.height()));
+    if (width() < minimumWidth() || height() < minimumHeight()) {
+        resize(std::max(width(), minimumWidth()), std::max(height(), minimumHeight()));
+        return; // the resize comes back here
+    }
+
+    const double outerWidth = Twips::FromPixels(frameGeometry().width(), this);
+    const double outerHeight = Twips::FromPixels(frameGeometry().height(), this);
+    // Under a window manager whose frame is larger than the design's, the viewer still ends
+    // inside the client area.
+    const int left = Twips::ToPixels(ViewerLeft, this);
+    const int viewerWidth = std::min(Twips::ToPixels(outerWidth - ViewerWidthAllowance, this), width() - left);
+    const int viewerHeight = std::min(Twips::ToPixels(outerHeight - ViewerHeightAllowance, this), height());
+    rtbHelp->setGeometry(left, Twips::ToPixels(ViewerTop, this), std::max(1, viewerWidth), std::max(1, viewerHeight));
+    const double wrapTwips = Twips::FromPixels(rtbHelp->width(), this) - WrapAllowance;
+    rtbHelp->setLineWrapColumnOrWidth(std::max(1, Twips::ToPixels(wrapTwips, this)));
+    rtbHelp->viewport()->update();
+}
+
+void frmHelp::rtbHelp_AnchorClicked(const QUrl& link)
+{
+    if (link.scheme().isEmpty() && link.hasFragment())
+        rtbHelp->scrollToAnchor(link.fragment());
+    else
+        QDesktopServices::openUrl(link);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QTextBrowser;
+class QUrl;
+
+// The help viewer: a plain resizable window showing the help document that lies beside the
+// program, or a notice when it is not there. It is opened without an owner and stays open
+// beside the other windows until the operator closes it.
+class frmHelp : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Design sizes in twips.
+    static constexpr int ClientWidth = 11055;
+    static constexpr int ClientHeight = 9270;
+    static constexpr int ViewerLeft = 120;
+    static constexpr int ViewerTop = 0;
+    static constexpr int MinOuterWidth = 2700;
+    static constexpr int MinOuterHeight = 1700;
+    // The viewer is the window's outer size less these; its text wraps this much short of it.
+    static constexpr int ViewerWidthAllowance = 240;
+    static constexpr int ViewerHeightAllowance = 420;
+    static constexpr int WrapAllowance = 450;
+
+    static const QString FileName;
+    static const QString MissingText;
+
+    // directory: where the help document is looked for, the program's own directory unless
+    // given. The document is read at once.
+    explicit frmHelp(const QString& directory = {}, QWidget* parent = nullptr);
+
+    // A regular file, or a link to one, whose name does not start with a dot.
+    static bool IsNormalFile(const QString& path);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Resize();
+    void rtbHelp_AnchorClicked(const QUrl& link);
+
+    QString m_directory;
+    QTextBrowser* rtbHelp = nullptr;
+};

@@ -1,0 +1,270 @@
+#include "common/Twips.h"
+#include "records/SettingsStore.h"
+#include "scoreboard/NumberLED.h"
+#include "scoreboard/frmScoreboard.h"
+#include "startup/RtfReader.h"
+#include "startup/Startup.h"
+#include "startup/frmHelp.h"
+#include "startup/frmSplash.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextTable>
+#include <QTimer>
+
+#include <memory>
+
+class tst_Help : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void helpFile_data();
+    void helpFile();
+    void normalFileName_data();
+    void normalFileName();
+    void minimumSize_data();
+    void minimumSize();
+    void viewerFitsWindow_data();
+    void viewerFitsWindow();
+    void restoredWindowRefitted();
+    void f1TwiceGivesOneWindow();
+    void helpOutlivesTitleWindowAndNotTheRun();
+    void shippedDocument();
+
+private:
+    static QTextBrowser* viewer(frmHelp& window) { return window.findChild<QTextBrowser*>(QStringLiteral("rtbHelp")); }
+    static int px(double twips) { return Twips::ToPixels(twips); }
+
+    std::unique_ptr<MemorySettingsStore> m_store;
+    std::unique_ptr<Startup> m_startup;
+};
+
+void tst_Help::cleanup()
+{
+    m_startup.reset();
+    m_store.reset();
+    QTest::qWait(0);
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_Help::helpFile_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<bool>("showsDocument");
+    QTest::newRow("present") << "file" << true;
+    QTest::newRow("absent") << "" << false;
+    QTest::newRow("under another case") << "GavelorHelpFile.rtf" << false;
+    QTest::newRow("with another extension") << "gavelorhelpfile.rtf.bak" << false;
+    QTest::newRow("a directory of that name") << "directory" << false;
+    QTest::newRow("a dangling link") << "dangling" << false;
+    QTest::newRow("a link to a device") << "device" << false;
+    QTest::newRow("a link to the document") << "link" << true;
+}
+
+void tst_Help::helpFile()
+{
+    QFETCH(QString, layout);
+    QFETCH(bool, showsDocument);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(frmHelp::FileName);
+    const QByteArray rtf = R"({\rtf1\ansi Press {\b F1} for help.\par})";
+    const auto write = [&rtf](const QString& to) {
+        QFile file(to);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(rtf);
+    };
+    if (layout == QLatin1String("file")) {
+        write(path);
+    } else if (layout == QLatin1String("directory")) {
+        QVERIFY(QDir(dir.path()).mkdir(frmHelp::FileName));
+    } else if (layout == QLatin1String("dangling")) {
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone.rtf")), path));
+    } else if (layout == QLatin1String("device")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    } else if (layout == QLatin1String("link")) {
+        write(dir.filePath(QStringLiteral("elsewhere.rtf")));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("elsewhere.rtf")), path));
+    } else if (!layout.isEmpty()) {
+        write(dir.filePath(layout));
+    }
+
+    frmHelp window(dir.path());
+    window.show();
+    QTextDocument* document = viewer(window)->document();
+    if (showsDocument) {
+        QCOMPARE(document->toPlainText(), QStringLiteral("Press F1 for help.\n"));
+        QTextCursor key = document->find(QStringLiteral("F1"));
+        QCOMPARE(key.charFormat().fontWeight(), int(QFont::Bold));
+    } else {
+        QCOMPARE(document->toPlainText(), frmHelp::MissingText);
+    }
+    QCOMPARE(window.windowTitle(), QStringLiteral("Gavelor - Help"));
+}
+
+void tst_Help::normalFileName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("normal");
+    QTest::newRow("plain name") << "help.rtf" << true;
+    QTest::newRow("hidden name") << ".help.rtf" << false;
+}
+
+void tst_Help::normalFileName()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, normal);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QCOMPARE(frmHelp::IsNormalFile(file.fileName()), normal);
+}
+
+void tst_Help::minimumSize_data()
+{
+    // Outer sizes; the window is resized to them less its frame.
+    QTest::addColumn<QSize>("requested");
+    QTest::addColumn<QSize>("expected");
+    const QSize min(px(frmHelp::MinOuterWidth), px(frmHelp::MinOuterHeight));
+    QTest::newRow("both too small") << QSize(20, 20) << min;
+    QTest::newRow("too narrow") << QSize(20, 600) << QSize(min.width(), 600);
+    QTest::newRow("too low") << QSize(600, 20) << QSize(600, min.height());
+    QTest::newRow("one pixel short") << min - QSize(1, 1) << min;
+    QTest::newRow("just the minimum") << min << min;
+}
+
+void tst_Help::minimumSize()
+{
+    QFETCH(QSize, requested);
+    QFETCH(QSize, expected);
+    QTemporaryDir dir;
+    frmHelp window(dir.path());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QSize frame = window.frameGeometry().size() - window.size();
+    window.resize(requested - frame);
+    QTRY_COMPARE(window.frameGeometry().size(), expected);
+    // Refitted to the size it snapped back to.
+    QCOMPARE(viewer(window)->width(), px(Twips::FromPixels(expected.width()) - frmHelp::ViewerWidthAllowance));
+}
+
+void tst_Help::viewerFitsWindow_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("design size") << QSize(px(frmHelp::ClientWidth), px(frmHelp::ClientHeight));
+    QTest::newRow("wide and low") << QSize(1400, 200);
+    QTest::newRow("narrow and tall") << QSize(190, 900);
+}
+
+void tst_Help::viewerFitsWindow()
+{
+    QFETCH(QSize, size);
+    QTemporaryDir dir;
+    frmHelp window(dir.path());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // From a different size first, so that every fit below comes from a resize.
+    window.resize(size + QSize(37, 23));
+    window.resize(size);
+    QTRY_COMPARE(window.size(), size);
+    QTextBrowser* rtb = viewer(window);
+    const double outerWidth = Twips::FromPixels(window.frameGeometry().width());
+    const double outerHeight = Twips::FromPixels(window.frameGeometry().height());
+    QCOMPARE(rtb->geometry(), QRect(px(frmHelp::ViewerLeft), 0, px(outerWidth - frmHelp::ViewerWidthAllowance),
+                                    px(outerHeight - frmHelp::ViewerHeightAllowance)));
+    QCOMPARE(rtb->lineWrapMode(), QTextEdit::FixedPixelWidth);
+    QCOMPARE(rtb->lineWrapColumnOrWidth(), px(Twips::FromPixels(rtb->width()) - frmHelp::WrapAllowance));
+}
+
+void tst_Help::restoredWindowRefitted()
+{
+    QTemporaryDir dir;
+    frmHelp window(dir.path());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.showMaximized();
+    QTRY_VERIFY(window.isMaximized());
+    QTextBrowser* rtb = viewer(window);
+    QTRY_COMPARE(rtb->width(), px(Twips::FromPixels(window.frameGeometry().width()) - frmHelp::ViewerWidthAllowance));
+    window.showMinimized();
+    window.showNormal();
+    QTRY_VERIFY(!window.isMaximized() && !window.isMinimized());
+    QTRY_COMPARE(rtb->width(), px(Twips::FromPixels(window.frameGeometry().width()) - frmHelp::ViewerWidthAllowance));
+    QCOMPARE(rtb->height(), px(Twips::FromPixels(window.frameGeometry().height()) - frmHelp::ViewerHeightAllowance));
+}
+
+void tst_Help::f1TwiceGivesOneWindow()
+{
+    m_store = std::make_unique<MemorySettingsStore>();
+    m_startup = std::make_unique<Startup>(*m_store, QStringList{QStringLiteral("bypass")});
+    m_startup->Begin();
+    frmScoreboard* scoreboard = m_startup->scoreboard();
+    QVERIFY(QTest::qWaitForWindowActive(scoreboard));
+    auto* lot = scoreboard->findChild<NumberLED*>(QStringLiteral("nledLotNum"));
+    QTest::keyClick(lot, Qt::Key_F1);
+    QPointer<frmHelp> first = m_startup->help();
+    QVERIFY(first && first->isVisible());
+    QVERIFY(!first->parentWidget());
+    // Behind the scoreboard, then F1 again: the same window comes forward.
+    scoreboard->activateWindow();
+    QTRY_VERIFY(scoreboard->isActiveWindow());
+    QTest::keyClick(lot, Qt::Key_F1);
+    QCOMPARE(m_startup->help(), first.data());
+    QTRY_VERIFY(first->isActiveWindow());
+    int helpWindows = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        helpWindows += qobject_cast<frmHelp*>(window) != nullptr;
+    QCOMPARE(helpWindows, 1);
+}
+
+void tst_Help::helpOutlivesTitleWindowAndNotTheRun()
+{
+    m_store = std::make_unique<MemorySettingsStore>();
+    m_startup = std::make_unique<Startup>(*m_store, QStringList{});
+    m_startup->Begin();
+    QPointer<frmSplash> splash = m_startup->splash();
+    QTest::mouseClick(splash->findChild<QPushButton*>(QStringLiteral("cmdHelp")), Qt::LeftButton);
+    QPointer<frmHelp> help = m_startup->help();
+    QVERIFY(help && help->isVisible());
+    QTest::mouseClick(splash->findChild<QLabel*>(QStringLiteral("lblClick")), Qt::LeftButton);
+    QTRY_VERIFY(!splash);
+    QVERIFY(help && help->isVisible());
+
+    // Closing the scoreboard ends the run although the help window is still open.
+    QObject context;
+    QTimer::singleShot(20, &context, [this] { m_startup->scoreboard()->close(); });
+    QTimer::singleShot(3000, &context, [] { QCoreApplication::exit(-1); });
+    const int result = QApplication::exec();
+    QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
+    QCOMPARE(result, 0);
+}
+
+void tst_Help::shippedDocument()
+{
+    QFile file(qEnvironmentVariable("GAVELOR_SOURCE_DIR") + QStringLiteral("/resources/") + frmHelp::FileName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QTextDocument document;
+    QVERIFY(RtfReader::Read(file.readAll(), document));
+    // The logo, a table of the keys, and every key the scoreboard answers to.
+    QVERIFY(document.toRawText().contains(QChar::ObjectReplacementCharacter));
+    QTextTable* keys = nullptr;
+    for (QTextBlock block = document.begin(); block.isValid() && !keys; block = block.next())
+        keys = QTextCursor(block).currentTable();
+    QVERIFY(keys && keys->rows() >= 10);
+    const QString text = document.toPlainText();
+    for (const char* key : {"F1", "F2", "F3", "F11", "Enter", "Space", "NumLock", "settings.json"})
+        QVERIFY2(text.contains(QLatin1String(key)), key);
+}
+
+QTEST_MAIN(tst_Help)
+#include "tst_help.moc"
