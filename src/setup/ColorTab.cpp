@@ -12,10 +12,12 @@
 namespace {
 
 // A swatch shows a colour; it takes no keys, so Enter and Esc stay with the dialog.
-PictureBox* newSwatch(QWidget* frame)
+PictureBox* newSwatch(QGroupBox* frame)
 {
     auto* swatch = new PictureBox(frame);
     swatch->setFocusPolicy(Qt::NoFocus);
+    // Screen readers name the swatch after its frame: "Back Color".
+    swatch->setAccessibleName(frame->title().remove(QLatin1Char(':')));
     return swatch;
 }
 

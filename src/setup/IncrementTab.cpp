@@ -95,6 +95,7 @@ IncrementTab::IncrementTab(QTabWidget* tabs) : OptionsTabPage(tabs)
 
     fraIncrements = new QGroupBox(QStringLiteral("&Increment Ranges:"), tab);
     lstIncrements = new RangeListView(fraIncrements);
+    lstIncrements->setAccessibleName(QStringLiteral("Increment ranges"));
     lstIncrements->setModel(m_model);
     lstIncrements->setItemDelegate(new IncrementRowDelegate(lstIncrements));
     lstIncrements->setUniformItemSizes(true);

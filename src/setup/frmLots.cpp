@@ -114,6 +114,7 @@ void frmLots::createControls()
     lstLots->setUniformItemSizes(true);
     lstLots->setSelectionMode(QAbstractItemView::SingleSelection);
     lstLots->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstLots->setAccessibleName(QStringLiteral("Lots"));
     cmdNew = newButton(QStringLiteral("&Create New"), fraLots);
     cmdEdit = newButton(QStringLiteral("&Edit Selected"), fraLots);
     cmdDelete = newButton(QStringLiteral("&Delete Selected"), fraLots);

@@ -33,6 +33,9 @@ frmOptions::frmOptions(AppSettings& settings, NumLockBackend* numLock, QWidget* 
     m_colorTab->setObjectName(QStringLiteral("tabColors"));
     m_incrementTab->setObjectName(QStringLiteral("tabIncrements"));
     m_additionalTab->setObjectName(QStringLiteral("tabAdditional"));
+    SSTab1->setAccessibleName(QStringLiteral("Options"));
+    for (int tab = 0; tab < SSTab1->count(); ++tab)
+        SSTab1->widget(tab)->setAccessibleName(SSTab1->tabText(tab).remove(QLatin1Char('&')));
 
     cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
     cmdOk->setDefault(true);

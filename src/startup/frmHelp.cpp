@@ -29,6 +29,7 @@ frmHelp::frmHelp(const QString& directory, QWidget* parent)
     setAutoFillBackground(true);
 
     rtbHelp = new QTextBrowser(this);
+    rtbHelp->setAccessibleName(QStringLiteral("Help"));
     rtbHelp->setObjectName(QStringLiteral("rtbHelp"));
     // Links are followed here, never by loading another file into the viewer.
     rtbHelp->setOpenLinks(false);

@@ -54,7 +54,7 @@ constexpr ControlDesign Composition[] = {
     {"lblName",    Kind::Label,     120,  240, 5775,  735,  Serif, 21.75, Centre, u"Gavelor"},
     {"lblMadeBy",  Kind::Label,    4200,  840, 1575,  255,  Sans,   SmallPoints, Right,  u"by Tarnwick"},
     {"lblClick",   Kind::Label,    2520,  840, 1335,  255,  Sans,   SmallPoints, Left,   u"Click to continue."},
-    {"lblVersion", Kind::Label,    3600, 1080, 2175,  375,  Serif, 15.75, Right,  u""},
+    {"lblVersion", Kind::Label,    3600, 1080, 2175,  375,  Serif, 15.75, Right,  u"Version 1.0.0"},
     {"Label1",     Kind::Label,    2640, 1440, 3255,  255,  Sans,   SmallPoints, Left,   u"Press ' F1 ' to view Help from the scoreboard."},
     {"Label2",     Kind::Label,    2640, 1680, 3255,  375,  Sans,   SmallPoints, Left,   u"Press ' F2 ' to set Options from the scoreboard."},
     {"Label3",     Kind::Label,    2640, 2100, 3255,  375,  Sans,   SmallPoints, Left,   u"Press ' F3 ' to setup auction lots from the scoreboard."},
@@ -135,6 +135,9 @@ void frmSplash::BuildControls()
     Label2 = findChild<QLabel*>(QStringLiteral("Label2"));
     Label3 = findChild<QLabel*>(QStringLiteral("Label3"));
     picLogo = findChild<QLabel*>(QStringLiteral("picLogo"));
+    // Named for screen readers and automation: neither has a caption.
+    frameSplash->setAccessibleName(QStringLiteral("Gavelor title"));
+    picLogo->setAccessibleName(QStringLiteral("Gavelor logo"));
     cmdHelp = findChild<QPushButton*>(QStringLiteral("cmdHelp"));
     cmdOptions = findChild<QPushButton*>(QStringLiteral("cmdOptions"));
 

@@ -5,9 +5,16 @@
 #include "records/SettingsStore.h"
 #include "scoreboard/DisplayAccessible.h"
 #include "scoreboard/frmScoreboard.h"
+#include "setup/frmLots.h"
+#include "setup/frmOptions.h"
+#include "startup/frmHelp.h"
+#include "startup/frmSplash.h"
+
+#include <QTabWidget>
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -54,7 +61,7 @@ class tst_Accessibility : public QObject
 
 private slots:
     void initTestCase();
-    void scoreboardControlsAreNamed();
+    void everyControlIsNamed();
     void lotAndBidAreReadAndAnnounced();
 };
 
@@ -63,14 +70,30 @@ void tst_Accessibility::initTestCase()
     DisplayAccessible::SetObserver([](QWidget* display, const QString& text) { g_announced.append({display, text}); });
 }
 
-void tst_Accessibility::scoreboardControlsAreNamed()
+void tst_Accessibility::everyControlIsNamed()
 {
     MemorySettingsStore store(Sale());
     AppSettings settings(store);
     settings.LoadAllSettings();
-    frmScoreboard window(settings);
-    window.show();
-    QCOMPARE(Unnamed(&window), QStringList());
+    frmScoreboard scoreboard(settings);
+    frmSplash splash(settings, {});
+    frmLots lots(settings);
+    frmOptions options(settings, nullptr);
+    frmHelp help(QDir::tempPath());
+    QWidget* const windows[] = {&scoreboard, &splash, &lots, &options, &help};
+    for (QWidget* window : windows) {
+        window->show();
+        if (auto* tabs = window->findChild<QTabWidget*>()) {
+            // The controls of every tab, not only the one in front.
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                QVERIFY2(Unnamed(window).isEmpty(), qPrintable(Unnamed(window).join(QLatin1Char(' '))));
+            }
+        }
+        QVERIFY2(Unnamed(window).isEmpty(),
+                 qPrintable(window->objectName() + QLatin1Char(':') + Unnamed(window).join(QLatin1Char(' '))));
+        window->hide();
+    }
 }
 
 void tst_Accessibility::lotAndBidAreReadAndAnnounced()
