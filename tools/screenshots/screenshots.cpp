@@ -10,12 +10,15 @@
 #include "records/SettingsStore.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
+#include "setup/frmOptions.h"
+#include "startup/frmHelp.h"
 #include "startup/frmSplash.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTest>
 
 #include <cstdio>
@@ -111,6 +114,20 @@ int main(int argc, char* argv[])
         frmLots editor(settings, &scoreboard);
         renderer.save(editor, QStringLiteral("lot-editor"));
         editor.hide();
+
+        frmOptions options(settings, nullptr, &scoreboard);
+        auto* tabs = options.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+        const char* const tabNames[] = {"options-colors", "options-increments", "options-additional"};
+        for (int tab = 0; tab < tabs->count() && tab < 3; ++tab) {
+            tabs->setCurrentIndex(tab);
+            renderer.save(options, QLatin1String(tabNames[tab]));
+        }
+        options.hide();
+
+        // The help document beside the program, as the build puts it.
+        frmHelp help(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
+        help.resize(900, 700);
+        renderer.save(help, QStringLiteral("help"));
     }
     return renderer.ok() ? 0 : 1;
 }
