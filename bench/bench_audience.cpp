@@ -7,6 +7,8 @@
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
 
+#include "helpers/FrameTiming.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -16,38 +18,9 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
-
-// Delivers the repaints that are waiting, as the event loop would, and returns when
-// they have been painted into the backing stores and flushed.
-void FinishFrame()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    QCoreApplication::processEvents();
-}
-
-} // namespace
+using FrameTiming::FinishFrame;
+using FrameTiming::Median;
+using FrameTiming::PaintCounter;
 
 int main(int argc, char* argv[])
 {

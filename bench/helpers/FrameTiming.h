@@ -1,0 +1,44 @@
+#pragma once
+
+// What the frame benchmarks share: counting paints, the median of the rounds, and
+// finishing the frame that is waiting.
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
+
+#include <algorithm>
+#include <vector>
+
+namespace FrameTiming {
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+// Delivers the repaints that are waiting, as the event loop would, and returns when
+// they have been painted into the backing stores and flushed.
+inline void FinishFrame()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    QCoreApplication::processEvents();
+}
+
+} // namespace FrameTiming
