@@ -1,6 +1,7 @@
 #include "setup/IncrementTab.h"
 
 #include "common/Prompts.h"
+#include "common/SelectedRowListView.h"
 #include "records/AppSettings.h"
 #include "records/NumberText.h"
 #include "setup/IncrementRowDelegate.h"
@@ -18,25 +19,6 @@
 namespace {
 
 constexpr double MaxIncrementValue = 999999;
-
-// A single-selection list that keeps its selected row when clicked again with Ctrl: the
-// buttons act on the selected range, so while there are ranges one stays selected.
-class RangeListView : public QListView
-{
-public:
-    using QListView::QListView;
-
-protected:
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override
-    {
-        if (!index.isValid())
-            return QItemSelectionModel::NoUpdate;
-        const QItemSelectionModel::SelectionFlags flags = QListView::selectionCommand(index, event);
-        if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
-            return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
-        return flags;
-    }
-};
 
 // The number in the box when it passes the numeric test and lies in [0, 999999] before rounding.
 std::optional<double> numberInRange(const QLineEdit* box)
@@ -94,7 +76,7 @@ IncrementTab::IncrementTab(QTabWidget* tabs) : OptionsTabPage(tabs)
     m_model = new RangeModel(this);
 
     fraIncrements = new QGroupBox(QStringLiteral("&Increment Ranges:"), tab);
-    lstIncrements = new RangeListView(fraIncrements);
+    lstIncrements = new SelectedRowListView(fraIncrements);
     lstIncrements->setAccessibleName(QStringLiteral("Increment ranges"));
     lstIncrements->setModel(m_model);
     lstIncrements->setItemDelegate(new IncrementRowDelegate(lstIncrements));

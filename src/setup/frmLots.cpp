@@ -2,6 +2,7 @@
 
 #include "common/CaptionButton.h"
 #include "common/Prompts.h"
+#include "common/SelectedRowListView.h"
 #include "common/Twips.h"
 #include "records/AppSettings.h"
 #include "records/NumberText.h"
@@ -33,25 +34,6 @@ constexpr int ClientHeight = 7590;
 constexpr double MaxLotNumber = 9999;
 constexpr double MaxLotAmount = 999999;
 const QString CsvFilter = QStringLiteral("CSV files (*.csv *.txt)");
-
-// A single-selection list that never loses its selected row to a click: the buttons
-// act on the selected lot, so while there are lots one of them stays selected.
-class LotListView : public QListView
-{
-public:
-    using QListView::QListView;
-
-protected:
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override
-    {
-        if (!index.isValid())
-            return QItemSelectionModel::NoUpdate;
-        const QItemSelectionModel::SelectionFlags flags = QListView::selectionCommand(index, event);
-        if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
-            return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
-        return flags;
-    }
-};
 
 QPushButton* newButton(const QString& caption, QWidget* container)
 {
@@ -108,7 +90,7 @@ void frmLots::createControls()
     m_model = new LotListModel(this);
 
     fraLots = new QGroupBox(QStringLiteral("Lots:"), this);
-    lstLots = new LotListView(fraLots);
+    lstLots = new SelectedRowListView(fraLots);
     lstLots->setModel(m_model);
     lstLots->setItemDelegate(new LotRowDelegate(lstLots));
     lstLots->setUniformItemSizes(true);
