@@ -146,21 +146,9 @@ void IncrementTab::FillIncrementList(qint32 SelectPosition)
 {
     const int remembered = selectedRow();
     m_model->Refill(m_working);
-    const int rows = m_model->rowCount();
-    int row = SelectPosition > 0 ? SelectPosition - 1 : remembered;
-    if (rows > 0) {
-        if (row >= rows)
-            row = rows - 1;
-        else if (row < 0)
-            row = 0;
-        const QModelIndex index = m_model->index(row);
-        lstIncrements->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-        lstIncrements->scrollTo(index);
-    } else {
-        lstIncrements->selectionModel()->clear();
-    }
-    cmdIncrementEdit->setEnabled(rows > 0);
-    cmdIncrementDelete->setEnabled(rows > 0);
+    const bool any = lstIncrements->selectWithin(SelectPosition > 0 ? SelectPosition - 1 : remembered);
+    cmdIncrementEdit->setEnabled(any);
+    cmdIncrementDelete->setEnabled(any);
 }
 
 void IncrementTab::SetIncrementEditor(const IncrementInfo* Increment, bool Disable)

@@ -4,6 +4,7 @@
 #include "setup/frmOptionsDesign.h"
 
 class AppSettings;
+class SelectedRowListView;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -42,7 +43,7 @@ private:
     qint32 m_editPosition = 0;
 
     QGroupBox* fraIncrements = nullptr;
-    QListView* lstIncrements = nullptr;
+    SelectedRowListView* lstIncrements = nullptr;
     QPushButton* cmdIncrementAdd = nullptr;
     QPushButton* cmdIncrementEdit = nullptr;
     QPushButton* cmdIncrementDelete = nullptr;

@@ -247,22 +247,10 @@ int frmLots::selectedRow() const
 void frmLots::FillLotList(qint32 SelectPosition)
 {
     // The rows already follow the working list; what is left is the selection and the buttons.
-    const int rows = m_model->rowCount();
-    int row = SelectPosition > 0 ? SelectPosition - 1 : selectedRow();
-    if (rows > 0) {
-        if (row >= rows)
-            row = rows - 1;
-        else if (row < 0)
-            row = 0;
-        const QModelIndex index = m_model->index(row);
-        lstLots->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-        lstLots->scrollTo(index);
-    } else {
-        lstLots->selectionModel()->clear();
-    }
-    cmdEdit->setEnabled(rows > 0);
-    cmdDelete->setEnabled(rows > 0);
-    cmdDeleteAll->setEnabled(rows > 0);
+    const bool any = lstLots->selectWithin(SelectPosition > 0 ? SelectPosition - 1 : selectedRow());
+    cmdEdit->setEnabled(any);
+    cmdDelete->setEnabled(any);
+    cmdDeleteAll->setEnabled(any);
     lblCount->setText(QStringLiteral("Total Lots: ") + NumberText::Plain(m_model->lots()->Count()));
     UpdateMoveButtons();
 }

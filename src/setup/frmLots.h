@@ -6,6 +6,7 @@
 
 class AppSettings;
 class LotListModel;
+class SelectedRowListView;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -75,7 +76,7 @@ private:
     QString m_csvDirectory;
 
     QGroupBox* fraLots = nullptr;
-    QListView* lstLots = nullptr;
+    SelectedRowListView* lstLots = nullptr;
     QPushButton* cmdNew = nullptr;
     QPushButton* cmdEdit = nullptr;
     QPushButton* cmdDelete = nullptr;
