@@ -1,5 +1,6 @@
 # What `cmake --install` and the Debian package put on the machine:
 #   lib/gavelor/gavelor, lib/gavelor/gavelorhelpfile.rtf  the program looks for its help beside itself
+#   lib/gavelor/gavelor-instance.so                       and for its socket module
 #   bin/gavelor                                           a symbolic link to it
 #   share/applications, share/icons/hicolor, share/metainfo
 include(GNUInstallDirs)
@@ -10,6 +11,7 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(GAVELOR_PROGRAM_DIR lib/gavelor)
 
 install(TARGETS gavelor RUNTIME DESTINATION ${GAVELOR_PROGRAM_DIR})
+install(TARGETS gavelor_instance_channel LIBRARY DESTINATION ${GAVELOR_PROGRAM_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/resources/gavelorhelpfile.rtf DESTINATION ${GAVELOR_PROGRAM_DIR})
 
 # A relative link, so that the tree can be staged anywhere (DESTDIR, the package build).

@@ -7,8 +7,11 @@
 
 int main(int argc, char* argv[])
 {
-    return Startup::Run(argc, argv, [](Startup& startup) {
-        QObject::connect(&startup, &Startup::ScoreboardOpened,
-                         [](frmScoreboard* window) { new FirstFrame::Reporter(window); });
-    });
+    return Startup::Run(
+        argc, argv,
+        [](Startup& startup) {
+            QObject::connect(&startup, &Startup::ScoreboardOpened,
+                             [](frmScoreboard* window) { new FirstFrame::Reporter(window); });
+        },
+        QStringLiteral(GAVELOR_BUILT_MODULE_DIR));
 }

@@ -1,20 +1,15 @@
 #include "startup/SingleInstance.h"
 
+#include "startup/InstanceChannel.h"
+
 #include <QCryptographicHash>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalSocket>
-#include <QThread>
-
-#include <algorithm>
 
 #include <unistd.h>
 
 namespace {
 
-const QByteArray RaiseRequest = "raise\n";
-const QByteArray RaiseReply = "raised\n";
 // A copy killed while it wrote its claim leaves the lock file without a process id; QLockFile
 // takes such a claim as stale after this age. A live holder keeps its claim however old it is.
 constexpr int StaleClaimMs = 2000;
@@ -26,14 +21,14 @@ QString claimFilePath(const QString& settingsFilePath)
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString& settingsFilePath, QObject* parent)
+SingleInstance::SingleInstance(const QString& settingsFilePath, const QString& moduleDirectory, QObject* parent)
     : QObject(parent), m_settingsFilePath(settingsFilePath), m_serverName(ServerName(settingsFilePath)),
-      m_lock(claimFilePath(settingsFilePath))
+      m_moduleDirectory(moduleDirectory), m_lock(claimFilePath(settingsFilePath))
 {
     m_lock.setStaleLockTime(StaleClaimMs);
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::serveConnection);
 }
+
+SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::ServerName(const QString& settingsFilePath)
 {
@@ -66,46 +61,24 @@ SingleInstance::Claim SingleInstance::claim(int waitMs)
         m_claimError = QStringLiteral("cannot write %1").arg(m_lock.fileName());
         return Claim::Unavailable;
     }
-    // Holding the claim, no other copy serves this name: a socket left under it is a killed copy's.
-    QLocalServer::removeServer(m_serverName);
-    if (!m_server.listen(m_serverName))
-        m_claimError = m_server.errorString(); // still the running copy, only later starts cannot reach it
     return Claim::First;
 }
 
-bool SingleInstance::askRunningCopyToRaise(int timeoutMs) const
+bool SingleInstance::loadChannel()
 {
-    // The running copy may be starting up and not yet listening, or busy loading a long lot list.
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        QLocalSocket socket;
-        socket.connectToServer(m_serverName);
-        if (socket.waitForConnected(static_cast<int>(std::min<qint64>(deadline.remainingTime(), 500)))) {
-            socket.write(RaiseRequest);
-            if (!socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime())))
-                return false;
-            QByteArray reply;
-            while (!reply.contains('\n') && socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
-                reply += socket.readAll();
-            return reply == RaiseReply;
-        }
-        QThread::msleep(50);
-    }
-    return false;
+    if (!m_channel)
+        m_channel = InstanceChannel::Load(m_moduleDirectory, &m_claimError);
+    return m_channel != nullptr;
 }
 
-void SingleInstance::serveConnection()
+bool SingleInstance::listen()
 {
-    while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine())
-                return;
-            if (socket->readLine() == RaiseRequest) {
-                emit raiseRequested();
-                socket->write(RaiseReply);
-            }
-            socket->disconnectFromServer();
-        });
-    }
+    Q_ASSERT(m_lock.isLocked());
+    return loadChannel() && m_channel->listen(
+                                m_serverName, [this] { emit raiseRequested(); }, &m_claimError);
+}
+
+bool SingleInstance::askRunningCopyToRaise(int timeoutMs)
+{
+    return loadChannel() && m_channel->askToRaise(m_serverName, timeoutMs);
 }

@@ -11,6 +11,7 @@
 #include "startup/frmSplash.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QTimer>
 
 #include <cstdio>
@@ -27,6 +28,37 @@ void tell(const QString& message)
 {
     std::fprintf(stderr, "gavelor: %s\n", qUtf8Printable(message));
 }
+
+// Runs work once the first window has painted its first frame, after what that frame queued.
+// What the operator does not need to see the window goes here.
+class AfterFirstFrame : public QObject
+{
+public:
+    AfterFirstFrame(std::function<void()> work, QObject* parent) : QObject(parent), m_work(std::move(work))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
+            qApp->removeEventFilter(this);
+            // The window's children paint in the same pass; a call posted now runs once it is over,
+            // and one posted from there runs after whatever the pass posted.
+            QTimer::singleShot(0, this, [this] {
+                QTimer::singleShot(0, this, [this] {
+                    m_work();
+                    deleteLater();
+                });
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_work;
+};
 
 } // namespace
 
@@ -137,7 +169,7 @@ void Startup::PrepareProcess()
         qputenv("QT_MAX_CACHED_GLYPH_SIZE", "1024");
 }
 
-int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& prepare)
+int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& prepare, const QString& moduleDirectory)
 {
     PrepareProcess();
     QApplication app(argc, argv);
@@ -147,18 +179,17 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
                                             .arg(BuildInfo::VersionMinor)
                                             .arg(BuildInfo::VersionPatch));
     QGuiApplication::setDesktopFileName(QStringLiteral("gavelor"));
-    // Reading the icons is left until the first window is up; the window takes the icon
-    // as soon as it is set.
-    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(ApplicationIcon()); });
 
     const QString settingsFile = JsonSettingsStore::DefaultFilePath();
-    SingleInstance instance(settingsFile);
+    SingleInstance instance(settingsFile, moduleDirectory);
     SingleInstance::Claim claim = instance.claim(0);
     if (claim == SingleInstance::Claim::AlreadyRunning) {
         if (instance.askRunningCopyToRaise(RaiseTimeoutMs)) {
             tell(QStringLiteral("already running for %1; brought its window to the front").arg(settingsFile));
             return 0;
         }
+        if (!instance.claimError().isEmpty())
+            tell(QStringLiteral("cannot reach the running copy: %1").arg(instance.claimError()));
         claim = instance.claim(StaleClaimWaitMs);
         if (claim == SingleInstance::Claim::AlreadyRunning) {
             tell(QStringLiteral("another copy holds %1 but does not answer; not starting a second one")
@@ -168,6 +199,16 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
     }
     if (claim == SingleInstance::Claim::Unavailable)
         tell(QStringLiteral("%1; a second start will open a second copy").arg(instance.claimError()));
+    // Left until the first window is up: the icons (the window takes the icon as soon as it is
+    // set) and the socket module, whose loading takes longer than the rest of the start-up; a
+    // later start keeps asking until this copy listens.
+    new AfterFirstFrame(
+        [&instance, claim] {
+            QApplication::setWindowIcon(ApplicationIcon());
+            if (claim == SingleInstance::Claim::First && !instance.listen())
+                tell(QStringLiteral("a second start cannot reach this copy: %1").arg(instance.claimError()));
+        },
+        &app);
 
     JsonSettingsStore store(settingsFile);
     // Qt has already taken its own options (-platform and the like) out of the arguments.

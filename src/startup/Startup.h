@@ -48,7 +48,9 @@ public:
 
     // The whole program: application, settings store in the user's configuration, title
     // window, event loop. prepare, if given, sees the run before the title window loads.
-    static int Run(int argc, char* argv[], const std::function<void(Startup&)>& prepare = {});
+    // moduleDirectory: where the program's loadable modules are, when not beside the program.
+    static int Run(int argc, char* argv[], const std::function<void(Startup&)>& prepare = {},
+                   const QString& moduleDirectory = {});
 
     // Process-wide rendering settings, before the QApplication is made. The board's
     // captions and note are drawn hundreds of pixels tall; Qt keeps glyphs in its glyph cache

@@ -8,12 +8,15 @@
 
 int main(int argc, char* argv[])
 {
-    return Startup::Run(argc, argv, [](Startup& startup) {
-        QObject::connect(&startup, &Startup::BroughtToFront, [](QWidget* window) {
-            std::printf("front %s\n", window->metaObject()->className());
+    return Startup::Run(
+        argc, argv,
+        [](Startup& startup) {
+            QObject::connect(&startup, &Startup::BroughtToFront, [](QWidget* window) {
+                std::printf("front %s\n", window->metaObject()->className());
+                std::fflush(stdout);
+            });
+            std::printf("running\n");
             std::fflush(stdout);
-        });
-        std::printf("running\n");
-        std::fflush(stdout);
-    });
+        },
+        QStringLiteral(GAVELOR_BUILT_MODULE_DIR));
 }

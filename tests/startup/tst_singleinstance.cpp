@@ -1,3 +1,6 @@
+#include "startup/InstanceChannel.h"
+#include "startup/SingleInstance.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -67,6 +70,7 @@ private slots:
     void secondStartBringsFirstToFront();
     void killedCopyDoesNotBlock();
     void otherSettingsFolderRunsApart();
+    void missingModuleIsReported();
 
 private:
     QString configHome() const { return m_dir->path() + QStringLiteral("/config"); }
@@ -142,6 +146,22 @@ void tst_SingleInstance::otherSettingsFolderRunsApart()
     Copy other(m_dir->path() + QStringLiteral("/other-config"), {QStringLiteral("bypass")});
     QVERIFY(other.waitForLine("running"));
     QVERIFY(!first.lines().contains("front frmScoreboard"));
+}
+
+// A broken installation without the socket module still runs; both sides say what is missing.
+void tst_SingleInstance::missingModuleIsReported()
+{
+    const QString settings = configHome() + QStringLiteral("/gavelor/settings.json");
+    const QString emptyFolder = m_dir->path() + QStringLiteral("/runtime");
+    SingleInstance first(settings, emptyFolder);
+    QCOMPARE(first.claim(0), SingleInstance::Claim::First);
+    QVERIFY(!first.listen());
+    QVERIFY2(first.claimError().contains(InstanceChannel::ModuleFileName()), qPrintable(first.claimError()));
+
+    SingleInstance second(settings, emptyFolder);
+    QCOMPARE(second.claim(0), SingleInstance::Claim::AlreadyRunning);
+    QVERIFY(!second.askRunningCopyToRaise(1000));
+    QVERIFY2(second.claimError().contains(InstanceChannel::ModuleFileName()), qPrintable(second.claimError()));
 }
 
 QTEST_GUILESS_MAIN(tst_SingleInstance)
