@@ -9,6 +9,7 @@
 #include "startup/Startup.h"
 
 #include "helpers/FrameTiming.h"
+#include "helpers/SaleFixture.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -40,17 +41,7 @@ int main(int argc, char* argv[])
 
     MemorySettingsStore store;
     AppSettings settings(store);
-    auto lot = std::make_shared<LotInfo>();
-    lot->LotNumber = 1234;
-    lot->Amount = 12050;
-    lot->Note = QStringLiteral("Victorian mahogany partners' desk, leather top, original brass handles");
-    settings.LotList->Add(lot);
-    for (const auto& [minimum, amount] : {std::pair{0, 5}, std::pair{100, 10}, std::pair{1000, 50}}) {
-        auto range = std::make_shared<IncrementInfo>();
-        range->Minimum = minimum;
-        range->Amount = amount;
-        settings.IncrementList->Add(range);
-    }
+    SaleFixture::Fill(settings);
 
     frmScoreboard window(settings);
     window.move(0, 0);

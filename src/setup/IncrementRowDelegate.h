@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "common/ColumnRowDelegate.h"
 
 // Draws an increment row as two right-aligned columns, minimum and amount, sized for the
 // widest values the editor admits. The row's text (minimum, tab, amount) stays its data.
-class IncrementRowDelegate : public QStyledItemDelegate
+class IncrementRowDelegate : public ColumnRowDelegate
 {
     Q_OBJECT
 
@@ -15,8 +15,8 @@ public:
         AmountRole
     };
 
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using ColumnRowDelegate::ColumnRowDelegate;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+protected:
+    QList<Column> columns(const QRect& textArea, const QFontMetrics& metrics, const QModelIndex& index) const override;
 };

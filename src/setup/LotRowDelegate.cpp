@@ -3,9 +3,6 @@
 #include "records/NumberText.h"
 #include "setup/LotListModel.h"
 
-#include <QApplication>
-#include <QPainter>
-
 #include <algorithm>
 
 namespace {
@@ -41,46 +38,14 @@ QString LotRowDelegate::NoteOnOneLine(const QString& note)
     return line;
 }
 
-void LotRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+QList<ColumnRowDelegate::Column> LotRowDelegate::columns(const QRect& textArea, const QFontMetrics& metrics,
+                                                         const QModelIndex& index) const
 {
-    QStyleOptionViewItem background = option;
-    initStyleOption(&background, index);
-    background.text.clear();
-    const QWidget* widget = option.widget;
-    QStyle* style = widget ? widget->style() : QApplication::style();
-    style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
-
-    const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &background, widget);
-    const Columns columns = columnsFor(textRect, background.fontMetrics);
-    const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
-                                       : (option.state & QStyle::State_Active) ? QPalette::Active
-                                                                               : QPalette::Inactive;
-    const QPalette::ColorRole role =
-        (option.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text;
-
-    painter->save();
-    painter->setFont(background.font);
-    painter->setPen(option.palette.color(group, role));
-    const QFontMetrics& metrics = background.fontMetrics;
-    auto draw = [&](const QRect& rect, const QString& text, Qt::Alignment alignment) {
-        painter->drawText(rect, static_cast<int>(alignment | Qt::AlignVCenter | Qt::TextSingleLine),
-                          metrics.elidedText(text, Qt::ElideRight, rect.width()));
+    const Columns at = columnsFor(textArea, metrics);
+    return {
+        {at.lotNumber, NumberText::Plain(index.data(LotListModel::LotNumberRole).toInt()), Qt::AlignRight,
+         Qt::ElideRight},
+        {at.amount, NumberText::Plain(index.data(LotListModel::AmountRole).toInt()), Qt::AlignRight, Qt::ElideRight},
+        {at.note, NoteOnOneLine(index.data(LotListModel::NoteRole).toString()), Qt::AlignLeft, Qt::ElideRight},
     };
-    draw(columns.lotNumber, NumberText::Plain(index.data(LotListModel::LotNumberRole).toInt()), Qt::AlignRight);
-    draw(columns.amount, NumberText::Plain(index.data(LotListModel::AmountRole).toInt()), Qt::AlignRight);
-    draw(columns.note, NoteOnOneLine(index.data(LotListModel::NoteRole).toString()), Qt::AlignLeft);
-    painter->restore();
-}
-
-QSize LotRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
-{
-    // One line whatever the note holds: the list takes every row's size from a single row.
-    QStyleOptionViewItem single = option;
-    initStyleOption(&single, index);
-    single.text = QStringLiteral("9");
-    const QWidget* widget = option.widget;
-    QStyle* style = widget ? widget->style() : QApplication::style();
-    QSize size = style->sizeFromContents(QStyle::CT_ItemViewItem, &single, QSize(), widget);
-    size.setWidth(1);
-    return size;
 }

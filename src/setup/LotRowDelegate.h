@@ -1,22 +1,22 @@
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "common/ColumnRowDelegate.h"
 
 // Draws a lot row in three aligned columns: lot number and starting bid right-aligned,
 // then the note. Rows stay one line high (the list uses uniform row sizes), so a line
 // break inside a note is drawn as a visible mark.
-class LotRowDelegate : public QStyledItemDelegate
+class LotRowDelegate : public ColumnRowDelegate
 {
     Q_OBJECT
 
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using ColumnRowDelegate::ColumnRowDelegate;
 
     // The mark that stands for a line break of the note within a row.
     static constexpr QChar LineBreakMark = QChar(0x21B5);
 
     static QString NoteOnOneLine(const QString& note);
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+protected:
+    QList<Column> columns(const QRect& textArea, const QFontMetrics& metrics, const QModelIndex& index) const override;
 };
