@@ -200,30 +200,21 @@ frmScoreboard::~frmScoreboard() = default;
 void frmScoreboard::BuildControls()
 {
     m_board = BuildBoard(this);
-    lblLotNum = m_board.lblLotNum;
-    nledLotNum = m_board.nledLotNum;
-    lblCreatedBy = m_board.lblCreatedBy;
-    lblAmountDollar = m_board.lblAmountDollar;
-    picAmountBack = m_board.picAmountBack;
-    nledAmountThousands = m_board.nledAmountThousands;
-    lblAmountComma = m_board.lblAmountComma;
-    nledAmountOnes = m_board.nledAmountOnes;
-    txtNote = m_board.txtNote;
 
     // The note shows what the lot says; the operator may click into it, but the keys
     // that drive the sale stay with the displays.
-    txtNote->setFocusPolicy(Qt::ClickFocus);
+    m_board.txtNote->setFocusPolicy(Qt::ClickFocus);
 
-    setTabOrder(nledLotNum, picAmountBack);
-    setTabOrder(picAmountBack, nledAmountOnes);
-    setTabOrder(nledAmountOnes, nledAmountThousands);
+    setTabOrder(m_board.nledLotNum, m_board.picAmountBack);
+    setTabOrder(m_board.picAmountBack, m_board.nledAmountOnes);
+    setTabOrder(m_board.nledAmountOnes, m_board.nledAmountThousands);
 
-    connect(nledLotNum, &NumberLED::KeyDown, this, &frmScoreboard::nledLotNum_KeyDown);
-    connect(nledLotNum, &NumberLED::KeyUp, this, &frmScoreboard::nledLotNum_KeyUp);
-    connect(picAmountBack, &PictureBox::KeyDown, this, &frmScoreboard::picAmountBack_KeyDown);
-    connect(picAmountBack, &PictureBox::KeyUp, this, &frmScoreboard::picAmountBack_KeyUp);
-    connect(nledAmountThousands, &NumberLED::Click, this, &frmScoreboard::nledAmountThousands_Click);
-    connect(nledAmountOnes, &NumberLED::Click, this, &frmScoreboard::nledAmountOnes_Click);
+    connect(m_board.nledLotNum, &NumberLED::KeyDown, this, &frmScoreboard::nledLotNum_KeyDown);
+    connect(m_board.nledLotNum, &NumberLED::KeyUp, this, &frmScoreboard::nledLotNum_KeyUp);
+    connect(m_board.picAmountBack, &PictureBox::KeyDown, this, &frmScoreboard::picAmountBack_KeyDown);
+    connect(m_board.picAmountBack, &PictureBox::KeyUp, this, &frmScoreboard::picAmountBack_KeyUp);
+    connect(m_board.nledAmountThousands, &NumberLED::Click, this, &frmScoreboard::nledAmountThousands_Click);
+    connect(m_board.nledAmountOnes, &NumberLED::Click, this, &frmScoreboard::nledAmountOnes_Click);
 }
 
 void frmScoreboard::Form_Load()
@@ -233,7 +224,7 @@ void frmScoreboard::Form_Load()
     UpdateNumLock();
     ApplyDigitStyle();
     m_layout.CaptureDesignLayout(this);
-    nledLotNum->setFocus();
+    m_board.nledLotNum->setFocus();
 }
 
 void frmScoreboard::Form_Resize()
@@ -351,8 +342,8 @@ void frmScoreboard::ApplyDigitStyle()
 // What the operator types into the note is on the board too.
 void frmScoreboard::txtNote_Change()
 {
-    if (m_audience && m_audience->board().txtNote->toPlainText() != txtNote->toPlainText())
-        m_audience->board().ShowNote(txtNote->toPlainText());
+    if (m_audience && m_audience->board().txtNote->toPlainText() != m_board.txtNote->toPlainText())
+        m_audience->board().ShowNote(m_board.txtNote->toPlainText());
 }
 
 void frmScoreboard::ReleaseKey(QKeyEvent* event)
@@ -390,8 +381,8 @@ void frmScoreboard::nledLotNum_KeyDown(QKeyEvent* event)
 {
     const qint16 keyCode = KeyCodes::FromKeyEvent(event);
     HandleCommandKey(keyCode);
-    m_lotTyping.TypeIntoDisplay(*nledLotNum, KeyCodeToAsci(keyCode), 0, 9999);
-    ShowLotNumber(nledLotNum->Caption());
+    m_lotTyping.TypeIntoDisplay(*m_board.nledLotNum, KeyCodeToAsci(keyCode), 0, 9999);
+    ShowLotNumber(m_board.nledLotNum->Caption());
 }
 
 void frmScoreboard::nledLotNum_KeyUp(QKeyEvent* event)
@@ -401,12 +392,12 @@ void frmScoreboard::nledLotNum_KeyUp(QKeyEvent* event)
 
 void frmScoreboard::nledAmountThousands_Click()
 {
-    picAmountBack->setFocus(Qt::MouseFocusReason);
+    m_board.picAmountBack->setFocus(Qt::MouseFocusReason);
 }
 
 void frmScoreboard::nledAmountOnes_Click()
 {
-    picAmountBack->setFocus(Qt::MouseFocusReason);
+    m_board.picAmountBack->setFocus(Qt::MouseFocusReason);
 }
 
 QScreen* frmScoreboard::AudienceScreen() const
@@ -438,13 +429,13 @@ void frmScoreboard::ToggleAudience()
         return;
     if (!m_audience) {
         m_audience = std::make_unique<frmAudience>(this);
-        connect(txtNote, &QPlainTextEdit::textChanged, m_audience.get(), [this] { txtNote_Change(); });
+        connect(m_board.txtNote, &QPlainTextEdit::textChanged, m_audience.get(), [this] { txtNote_Change(); });
     }
     // Everything on show now, then every change as it comes.
     const BoardView& board = m_audience->board();
-    board.ShowLotNumber(nledLotNum->Caption());
+    board.ShowLotNumber(m_board.nledLotNum->Caption());
     board.ShowAmount(AuctionState::SplitAmount(m_state.Amount()));
-    board.ShowNote(txtNote->toPlainText());
+    board.ShowNote(m_board.txtNote->toPlainText());
     board.ApplyColors(m_settings);
     board.ApplyLEDType(m_settings.LEDTypeIndex);
     m_audience->ShowOn(target);

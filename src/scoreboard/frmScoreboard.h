@@ -104,14 +104,4 @@ private:
     std::function<void()> m_openLotEditor;
     BoardView m_board;
     std::unique_ptr<frmAudience> m_audience;
-
-    QLabel* lblLotNum = nullptr;
-    NumberLED* nledLotNum = nullptr;
-    QLabel* lblCreatedBy = nullptr;
-    QLabel* lblAmountDollar = nullptr;
-    PictureBox* picAmountBack = nullptr;
-    NumberLED* nledAmountThousands = nullptr;
-    QLabel* lblAmountComma = nullptr;
-    NumberLED* nledAmountOnes = nullptr;
-    QPlainTextEdit* txtNote = nullptr;
 };
