@@ -67,21 +67,9 @@ int main(int argc, char* argv[])
     PaintCounter roomPaints;
     window.findChild<NumberLED*>(QStringLiteral("nledAmountOnes"))->installEventFilter(&operatorPaints);
     audience->findChild<NumberLED*>(QStringLiteral("nledAmountOnes"))->installEventFilter(&roomPaints);
-    std::vector<double> times;
     constexpr int Warmup = 10;
     constexpr int Presses = 50;
-    for (int i = 0; i < Warmup + Presses; ++i) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
-        QElapsedTimer timer;
-        timer.start();
-        QApplication::sendEvent(lotDisplay, &press);
-        QApplication::sendEvent(lotDisplay, &release);
-        FinishFrame();
-        const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-        if (i >= Warmup)
-            times.push_back(ms);
-    }
+    const std::vector<double> times = FrameTiming::UpPressesToFrame(lotDisplay, Warmup, Presses);
     if (operatorPaints.paints < Warmup + Presses || roomPaints.paints < Warmup + Presses)
         std::fprintf(stderr, "painted %d and %d of %d presses\n", operatorPaints.paints, roomPaints.paints,
                      Warmup + Presses);

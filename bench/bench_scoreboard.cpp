@@ -43,21 +43,9 @@ double KeyToFrame(frmScoreboard& window, QWidget* target, NumberLED* ones, QSize
                      size.height());
     PaintCounter counter;
     ones->installEventFilter(&counter);
-    std::vector<double> times;
     constexpr int Warmup = 10;
     constexpr int Presses = 50;
-    for (int i = 0; i < Warmup + Presses; ++i) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
-        QElapsedTimer timer;
-        timer.start();
-        QApplication::sendEvent(target, &press);
-        QApplication::sendEvent(target, &release);
-        FinishFrame();
-        const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-        if (i >= Warmup)
-            times.push_back(ms);
-    }
+    const std::vector<double> times = FrameTiming::UpPressesToFrame(target, Warmup, Presses);
     ones->removeEventFilter(&counter);
     if (counter.paints < Warmup + Presses)
         std::fprintf(stderr, "only %d of %d presses were painted\n", counter.paints, Warmup + Presses);
