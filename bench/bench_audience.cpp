@@ -21,7 +21,6 @@
 #include <vector>
 
 using FrameTiming::FinishFrame;
-using FrameTiming::Median;
 using FrameTiming::PaintCounter;
 
 int main(int argc, char* argv[])

@@ -1,5 +1,6 @@
 // Reading a help document of about 1 MB into the viewer, against Qt reading the same content as
 // HTML. Prints "BENCH <name> <value> <unit>" lines.
+#include "helpers/Median.h"
 #include "startup/RtfReader.h"
 
 #include <QApplication>
@@ -93,12 +94,6 @@ Documents Build(qsizetype targetBytes)
     return d;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -153,7 +148,7 @@ int main(int argc, char** argv)
             html.push_back(timer.nsecsElapsed() / 1e6);
         }
     }
-    std::printf("BENCH help.load.1mb %.2f ms\n", median(intoViewer));
-    std::printf("BENCH help.load.ratio_vs_html %.3f ratio\n", median(rtf) / median(html));
+    std::printf("BENCH help.load.1mb %.2f ms\n", Median(intoViewer));
+    std::printf("BENCH help.load.ratio_vs_html %.3f ratio\n", Median(rtf) / Median(html));
     return 0;
 }

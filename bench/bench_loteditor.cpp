@@ -1,6 +1,7 @@
 // The lot editor on a sale of 100,000 lots: opening and closing (the store write
 // included) and the slowest of its list actions, each with the repaint it causes.
 #include "common/Prompts.h"
+#include "helpers/Median.h"
 #include "records/AppSettings.h"
 #include "records/JsonSettingsStore.h"
 #include "setup/frmLots.h"
@@ -30,12 +31,6 @@ double elapsedMs(const std::function<void()>& work)
     work();
     QCoreApplication::processEvents();
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 void fill(AppSettings& settings)
@@ -142,13 +137,13 @@ int main(int argc, char** argv)
             QCoreApplication::processEvents();
             times.push_back(elapsedMs(action));
         }
-        const double typical = median(times);
+        const double typical = Median(times);
         slowest = std::max(slowest, typical);
         std::printf("BENCH lot_editor.action.%s.100k %.2f ms\n", name, typical);
     }
     dialog.close();
 
-    std::printf("BENCH lot_editor.open_close.100k %.1f ms\n", median(openClose));
+    std::printf("BENCH lot_editor.open_close.100k %.1f ms\n", Median(openClose));
     std::printf("BENCH lot_editor.action.100k %.2f ms\n", slowest);
     return 0;
 }

@@ -1,6 +1,7 @@
 // CSV import and export in the lot editor on a sale of 100,000 lots: the button press
 // through reading, checking and the list refresh, or through writing the file.
 #include "common/Prompts.h"
+#include "helpers/Median.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
 #include "setup/LotsCsv.h"
@@ -21,12 +22,6 @@ namespace {
 
 constexpr int LotCount = 100000;
 constexpr int Rounds = 7;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Rows as a spreadsheet saves a catalogue: currency signs, thousands separators, quoted notes.
 QByteArray catalogue()
@@ -92,7 +87,7 @@ int main(int argc, char** argv)
             return 3;
         dialog.close();
     }
-    std::printf("BENCH lot_editor.import.100k %.1f ms\n", median(imports));
-    std::printf("BENCH lot_editor.export.100k %.1f ms\n", median(exports));
+    std::printf("BENCH lot_editor.import.100k %.1f ms\n", Median(imports));
+    std::printf("BENCH lot_editor.export.100k %.1f ms\n", Median(exports));
     return 0;
 }

@@ -1,6 +1,7 @@
 // From F2 on the scoreboard to the options dialog's first painted frame, with a table of
 // 1,000 increment ranges, on the offscreen platform.
 #include "common/Prompts.h"
+#include "helpers/Median.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
 #include "scoreboard/NumberLED.h"
@@ -52,12 +53,6 @@ private:
     bool m_seen = false;
 };
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -105,6 +100,6 @@ int main(int argc, char** argv)
             times.push_back(ms);
         QCoreApplication::processEvents();
     }
-    std::printf("BENCH options.open.ms %.2f ms\n", median(times));
+    std::printf("BENCH options.open.ms %.2f ms\n", Median(times));
     return 0;
 }

@@ -22,7 +22,6 @@
 #include <vector>
 
 using FrameTiming::FinishFrame;
-using FrameTiming::Median;
 using FrameTiming::PaintCounter;
 
 namespace {

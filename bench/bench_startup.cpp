@@ -3,6 +3,7 @@
 // empty window. Each run is a fresh process on the offscreen platform with an empty
 // configuration directory; the clock starts just before the process is spawned.
 #include "helpers/FirstFrame.h"
+#include "helpers/Median.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,13 +19,6 @@ namespace {
 
 constexpr int WarmUpRuns = 2;
 constexpr int MeasuredRuns = 11;
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
 
 // Milliseconds from spawning the program to the frame it reports, or nothing on failure.
 std::optional<double> TimeToFirstFrame(const QString& program, const QStringList& arguments)

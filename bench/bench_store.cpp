@@ -1,5 +1,6 @@
 // Load and save of a large lot list through the settings file, against QSettings' INI files with the
 // same entries. Prints "BENCH <name> <value> <unit>" lines.
+#include "helpers/Median.h"
 #include "records/AppSettings.h"
 #include "records/JsonSettingsStore.h"
 #include "records/NumberText.h"
@@ -50,12 +51,6 @@ LotCollectionPtr makeLots(int count)
     return lots;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // Median milliseconds of `body`; `prepare` runs untimed before each run.
 double measure(const std::function<void(int)>& prepare, const std::function<void(int)>& body)
 {
@@ -67,7 +62,7 @@ double measure(const std::function<void(int)>& prepare, const std::function<void
         body(run);
         times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
-    return median(times);
+    return Median(times);
 }
 
 void print(const char* name, double value, const char* unit)
@@ -192,13 +187,13 @@ int main(int argc, char* argv[])
         for (int n = 0; n < 3; ++n)
             smallLoads.push_back(timeLoad(small, 10000));
     }
-    ours.load = median(bigLoads);
+    ours.load = Median(bigLoads);
     const Figures ini = measureQSettings(dir.path(), bigLots);
 
     print("store.load.100k_lots", ours.load, "ms");
     print("store.save.100k_lots", ours.save, "ms");
     print("store.load.ratio_vs_qsettings", ours.load / ini.load, "ratio");
     print("store.save.ratio_vs_qsettings", ours.save / ini.save, "ratio");
-    print("store.scaling.10k_to_100k", ours.load / median(smallLoads), "ratio");
+    print("store.scaling.10k_to_100k", ours.load / Median(smallLoads), "ratio");
     return 0;
 }

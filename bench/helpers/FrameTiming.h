@@ -3,6 +3,8 @@
 // What the frame benchmarks share: counting paints, the median of the rounds, and
 // finishing the frame that is waiting.
 
+#include "Median.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -27,13 +29,6 @@ protected:
         return false;
     }
 };
-
-inline double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
 
 // Delivers the repaints that are waiting, as the event loop would, and returns when
 // they have been painted into the backing stores and flushed.
