@@ -11,6 +11,8 @@
 #include <QTextImageFormat>
 #include <QTextTable>
 
+#include <functional>
+
 class tst_RtfReader : public QObject
 {
     Q_OBJECT
@@ -35,6 +37,8 @@ private:
     // The document's text with blocks joined by '\n', nothing replaced (no-break spaces stay).
     static QString rawText(const QTextDocument& document);
     static QTextCursor find(const QTextDocument& document, const QString& marker);
+    // The data row's property of the format that formatOf takes from the marker's text.
+    static void checkFormat(const std::function<QTextFormat(const QTextCursor&)>& formatOf);
 };
 
 QString tst_RtfReader::rawText(const QTextDocument& document)
@@ -50,6 +54,19 @@ QTextCursor tst_RtfReader::find(const QTextDocument& document, const QString& ma
     QTextCursor cursor = document.find(marker, 0, QTextDocument::FindCaseSensitively);
     // The format of a selection is that of its last character.
     return cursor;
+}
+
+void tst_RtfReader::checkFormat(const std::function<QTextFormat(const QTextCursor&)>& formatOf)
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, marker);
+    QFETCH(int, property);
+    QFETCH(QVariant, expected);
+    QTextDocument document;
+    RtfReader::Read(rtf, document);
+    const QTextCursor at = find(document, marker);
+    QVERIFY2(!at.isNull(), qPrintable(rawText(document)));
+    QCOMPARE(formatOf(at).property(property), expected);
 }
 
 void tst_RtfReader::text_data()
@@ -168,15 +185,7 @@ void tst_RtfReader::characterFormat_data()
 
 void tst_RtfReader::characterFormat()
 {
-    QFETCH(QByteArray, rtf);
-    QFETCH(QString, marker);
-    QFETCH(int, property);
-    QFETCH(QVariant, expected);
-    QTextDocument document;
-    RtfReader::Read(rtf, document);
-    const QTextCursor at = find(document, marker);
-    QVERIFY2(!at.isNull(), qPrintable(rawText(document)));
-    QCOMPARE(at.charFormat().property(property), expected);
+    checkFormat([](const QTextCursor& at) -> QTextFormat { return at.charFormat(); });
 }
 
 void tst_RtfReader::paragraphFormat_data()
@@ -212,15 +221,7 @@ void tst_RtfReader::paragraphFormat_data()
 
 void tst_RtfReader::paragraphFormat()
 {
-    QFETCH(QByteArray, rtf);
-    QFETCH(QString, marker);
-    QFETCH(int, property);
-    QFETCH(QVariant, expected);
-    QTextDocument document;
-    RtfReader::Read(rtf, document);
-    const QTextCursor at = find(document, marker);
-    QVERIFY2(!at.isNull(), qPrintable(rawText(document)));
-    QCOMPARE(at.blockFormat().property(property), expected);
+    checkFormat([](const QTextCursor& at) -> QTextFormat { return at.blockFormat(); });
 }
 
 void tst_RtfReader::table()
