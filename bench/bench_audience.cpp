@@ -6,7 +6,6 @@
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
-#include "startup/Startup.h"
 
 #include "helpers/FrameTiming.h"
 #include "helpers/SaleFixture.h"
@@ -34,8 +33,6 @@ int main(int argc, char* argv[])
     ]})");
     config.flush();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
-    // The program's own rendering settings, so that the figures are the program's.
-    Startup::PrepareProcess();
     QApplication app(argc, argv);
 
     MemorySettingsStore store;

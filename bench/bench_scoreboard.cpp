@@ -7,7 +7,6 @@
 #include "records/SettingsStore.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmScoreboard.h"
-#include "startup/Startup.h"
 
 #include "helpers/FrameTiming.h"
 #include "helpers/SaleFixture.h"
@@ -106,8 +105,6 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The program's own rendering settings, so that the figures are the program's.
-    Startup::PrepareProcess();
     QApplication app(argc, argv);
 
     MemorySettingsStore store;

@@ -34,7 +34,7 @@ QString BoardView::SpokenAmount(const AuctionState::AmountView& view)
 void BoardView::ShowLotNumber(int caption) const
 {
     nledLotNum->setCaption(caption);
-    nledLotNum->setSpokenText(QStringLiteral("Lot #: %1").arg(caption));
+    nledLotNum->setSpokenText(QStringLiteral("Lot #: %1").arg(caption), caption);
 }
 
 void BoardView::ShowAmount(const AuctionState::AmountView& view) const
@@ -43,12 +43,16 @@ void BoardView::ShowAmount(const AuctionState::AmountView& view) const
     lblAmountComma->setVisible(view.separatorVisible);
     nledAmountOnes->setZeroFill(view.zeroFill);
     nledAmountOnes->setCaption(view.onesCaption);
-    picAmountBack->setSpokenText(SpokenAmount(view));
+    const int amount = view.separatorVisible ? view.thousandsCaption * 1000 + view.onesCaption : view.onesCaption;
+    picAmountBack->setSpokenText(SpokenAmount(view), amount);
 }
 
 void BoardView::ShowNote(const QString& note) const
 {
-    txtNote->setPlainText(note);
+    // The lot editor admits 45 characters, but a hand-made settings file may hold a note of
+    // any length; laying out one long unbroken word costs time that grows with its square.
+    // The box shows a few lines, so what lies far past them is left out.
+    txtNote->setPlainText(note.size() > MaxShownNote ? note.left(MaxShownNote) : note);
 }
 
 void BoardView::ApplyColors(const AppSettings& settings) const

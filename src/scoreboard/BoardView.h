@@ -28,6 +28,9 @@ struct BoardView
     NumberLED* nledAmountOnes = nullptr;
     QPlainTextEdit* txtNote = nullptr;
 
+    // The most of a note that the board lays out.
+    static constexpr int MaxShownNote = 1000;
+
     // The amount as a screen reader says it: "$950", "$12,050".
     static QString SpokenAmount(const AuctionState::AmountView& view);
 

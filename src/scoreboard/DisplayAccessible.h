@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -14,17 +15,20 @@ class ShownText
 public:
     virtual ~ShownText() = default;
     virtual QString shownText() const = 0;
+    // The number on show, for a screen reader's value: the lot number, the whole bid.
+    virtual std::optional<int> shownNumber() const { return std::nullopt; }
 };
 
 namespace DisplayAccessible {
 
 // Registers the accessible interface of the self-drawn displays with Qt; any number of calls.
 void Install();
-// Tells assistive technology that what `display` shows has changed.
-void NotifyChanged(QWidget* display);
+// Tells assistive technology that what `display` shows has changed from `before`: the
+// value and the text change, as the desktop's accessibility bus carries them.
+void NotifyChanged(QWidget* display, const QString& before);
 
 // Sees every announcement as it is handed to Qt. Qt passes it on only while an assistive
-// technology listens, which no test platform has; tests watch it here.
+// technology listens; the in-process tests watch it here, the bus tests on the bus.
 using Observer = std::function<void(QWidget* display, const QString& text)>;
 void SetObserver(Observer observer);
 

@@ -11,12 +11,14 @@ KeyReportingWidget::KeyReportingWidget(QWidget* parent) : QWidget(parent)
     DisplayAccessible::Install();
 }
 
-void KeyReportingWidget::setSpokenText(const QString& text)
+void KeyReportingWidget::setSpokenText(const QString& text, std::optional<int> number)
 {
-    if (text == m_spokenText)
+    if (text == m_spokenText && number == m_spokenNumber)
         return;
+    const QString before = m_spokenText;
     m_spokenText = text;
-    DisplayAccessible::NotifyChanged(this);
+    m_spokenNumber = number;
+    DisplayAccessible::NotifyChanged(this, before);
 }
 
 void KeyReportingWidget::keyPressEvent(QKeyEvent* event)

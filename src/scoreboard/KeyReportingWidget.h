@@ -15,10 +15,12 @@ class KeyReportingWidget : public QWidget, public ShownText
 public:
     explicit KeyReportingWidget(QWidget* parent = nullptr);
 
-    // What the control shows, in words ("Lot #: 12", "$12,050"); a change is announced.
+    // What the control shows, in words ("Lot #: 12", "$12,050"), and the number that is on
+    // show (12, 12050), if any; a change is announced.
     QString spokenText() const { return m_spokenText; }
-    void setSpokenText(const QString& text);
+    void setSpokenText(const QString& text, std::optional<int> number = std::nullopt);
     QString shownText() const override { return m_spokenText; }
+    std::optional<int> shownNumber() const override { return m_spokenNumber; }
 
 signals:
     void KeyDown(QKeyEvent* event);
@@ -32,4 +34,5 @@ protected:
 
 private:
     QString m_spokenText;
+    std::optional<int> m_spokenNumber;
 };

@@ -22,10 +22,11 @@ void NumberLED::setCaption(int value)
     if (value == m_caption)
         return;
     const QList<int> before = litDigits();
+    const QString shownBefore = shownText();
     m_caption = value;
     updateChangedCells(before);
     if (spokenText().isEmpty())
-        DisplayAccessible::NotifyChanged(this);
+        DisplayAccessible::NotifyChanged(this, shownBefore);
 }
 
 void NumberLED::setZeroFill(bool on)

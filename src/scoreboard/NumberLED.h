@@ -64,6 +64,10 @@ public:
 
     // The spoken text when one is set, else the digits shown.
     QString shownText() const override;
+    std::optional<int> shownNumber() const override
+    {
+        return m_caption >= 0 ? std::optional<int>(m_caption) : std::nullopt;
+    }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }

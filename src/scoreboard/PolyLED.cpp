@@ -26,9 +26,10 @@ void PolyLED::setCaption(int value)
     value = value < 0 ? -1 : value % 10;
     if (value == m_caption)
         return;
+    const QString before = shownText();
     m_caption = value;
     update();
-    DisplayAccessible::NotifyChanged(this);
+    DisplayAccessible::NotifyChanged(this, before);
 }
 
 void PolyLED::setLitColor(int color)

@@ -10,7 +10,11 @@
 #include <QWindow>
 
 frmAudience::frmAudience(QWidget* operatorWindow)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
+    // A window manager places a new window where it sees fit, often on the screen with the
+    // pointer, and would take the board off the room's screen at once; the board is placed
+    // by hand, over the whole of its screen, and never takes the focus.
+    : QWidget(nullptr,
+              Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint),
       m_operatorWindow(operatorWindow)
 {
     setObjectName(QStringLiteral("frmAudience"));
@@ -64,10 +68,16 @@ void frmAudience::ScreenRemoved(QScreen* screen)
 
 void frmAudience::ScreenChanged(QScreen* screen)
 {
+    if (!isVisible() || screen == m_screen)
+        return;
     // The platform moves the windows of a lost screen onto the remaining ones: the board
-    // never follows onto the operator's screen.
-    if (isVisible() && screen != m_screen)
+    // never follows onto the operator's screen. Anything else that moved it goes back.
+    if (!QGuiApplication::screens().contains(m_screen)) {
         close();
+        return;
+    }
+    windowHandle()->setScreen(m_screen);
+    setGeometry(m_screen->geometry());
 }
 
 void frmAudience::resizeEvent(QResizeEvent* event)

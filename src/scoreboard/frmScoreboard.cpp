@@ -1,6 +1,7 @@
 #include "scoreboard/frmScoreboard.h"
 
 #include "BuildInfo.h"
+#include "common/CaptionLabel.h"
 #include "common/Twips.h"
 #include "records/AppSettings.h"
 #include "scoreboard/KeyCodes.h"
@@ -125,7 +126,7 @@ BoardView frmScoreboard::BuildBoard(QWidget* window)
         QWidget* control = nullptr;
         switch (design.kind) {
         case Kind::Label: {
-            auto* label = new QLabel(container);
+            auto* label = new CaptionLabel(container);
             label->setAlignment(design.alignment);
             if (design.caption)
                 label->setText(QLatin1String(design.caption));

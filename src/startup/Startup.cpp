@@ -163,15 +163,8 @@ QIcon Startup::ApplicationIcon()
     return icon;
 }
 
-void Startup::PrepareProcess()
-{
-    if (qEnvironmentVariableIsEmpty("QT_MAX_CACHED_GLYPH_SIZE"))
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "1024");
-}
-
 int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& prepare, const QString& moduleDirectory)
 {
-    PrepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gavelor"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")

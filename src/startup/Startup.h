@@ -52,12 +52,6 @@ public:
     static int Run(int argc, char* argv[], const std::function<void(Startup&)>& prepare = {},
                    const QString& moduleDirectory = {});
 
-    // Process-wide rendering settings, before the QApplication is made. The board's
-    // captions and note are drawn hundreds of pixels tall; Qt keeps glyphs in its glyph cache
-    // only up to 64 pixels and fills every larger one as a path at each paint, which made a
-    // 4K repaint five times slower. A value the user set is kept.
-    static void PrepareProcess();
-
 signals:
     // The scoreboard has been created and is about to be shown.
     void ScoreboardOpened(frmScoreboard* window);

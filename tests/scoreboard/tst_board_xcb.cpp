@@ -1,0 +1,342 @@
+// What the room sees, read back from a real X server: the built program started on a private
+// Xvfb under openbox, driven with XTest keys, and a screenshot of the server's pixels checked
+// in the box of every caption for the caption's colour. The offscreen platform draws text by
+// another path, so only this shows what a user's screen shows.
+
+#include "records/AppSettings.h"
+#include "records/JsonSettingsStore.h"
+#include "records/SettingsStore.h"
+#include "scoreboard/LedColors.h"
+#include "scoreboard/frmScoreboard.h"
+#include "startup/frmSplash.h"
+#include "support/XvfbServer.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+const QString Scoreboard = QStringLiteral("Gavelor by www.tarnwick.com");
+
+enum class View
+{
+    Design,     // the size the composition is designed for
+    HalfScreen, // F11 on a 1920x1080 monitor
+    FullScreen, // F11 on the whole 3840x2160 screen
+    Audience,   // F12: the room's view on the other 1920x1080 monitor
+};
+
+int Run(const QString& program, const QStringList& arguments, QByteArray* output = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
+        return -1;
+    if (output)
+        *output = process.readAllStandardOutput();
+    return process.exitCode();
+}
+
+// Two monitors side by side, or the one whole screen.
+bool SplitScreen(bool split)
+{
+    Run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("left")});
+    Run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("right")});
+    const int wanted = split ? 2 : 1;
+    if (split &&
+        (Run(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), QStringLiteral("left"),
+                                        QStringLiteral("1920/508x1080/286+0+0"), QStringLiteral("screen")}) != 0 ||
+         Run(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), QStringLiteral("right"),
+                                        QStringLiteral("1920/508x1080/286+1920+0"), QStringLiteral("none")}) != 0))
+        return false;
+    QElapsedTimer timer;
+    timer.start();
+    while (QGuiApplication::screens().size() != wanted && timer.elapsed() < 10000)
+        QTest::qWait(50);
+    return QGuiApplication::screens().size() == wanted;
+}
+
+// The window with exactly this title, and its client area on the screen.
+QRect FindWindow(const QString& title, QString* id, QSize wantedSize = {})
+{
+    const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 20000) {
+        QByteArray found;
+        if (Run(QStringLiteral("xdotool"),
+                {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern},
+                &found) == 0) {
+            *id = QString::fromLatin1(found.split('\n').first().trimmed());
+            // xwininfo reports where the client area is on the screen; xdotool adds the window
+            // manager's frame offset a second time.
+            QByteArray info;
+            Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), *id}, &info);
+            QHash<QByteArray, int> values;
+            for (const QByteArray& line : info.split('\n')) {
+                const QList<QByteArray> pair = line.split(':');
+                if (pair.size() == 2)
+                    values[pair[0].trimmed()] = pair[1].trimmed().toInt();
+            }
+            const QRect client(values.value("Absolute upper-left X"), values.value("Absolute upper-left Y"),
+                               values.value("Width"), values.value("Height"));
+            if (!client.isEmpty() && (wantedSize.isEmpty() || client.size() == wantedSize))
+                return client;
+        }
+        QTest::qWait(100);
+    }
+    return {};
+}
+
+// The server's pixels, as a screenshot tool reads them off the root window.
+QImage Screenshot(const QRect& area)
+{
+    QScreen* screen = QGuiApplication::screenAt(area.center());
+    if (!screen)
+        return {};
+    const QPoint origin = area.topLeft() - screen->geometry().topLeft();
+    return screen->grabWindow(0, origin.x(), origin.y(), area.width(), area.height()).toImage();
+}
+
+int Distance(QColor a, QColor b)
+{
+    return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
+}
+
+// How many pixels of the box are inked: nearer the caption's colour than halfway from its
+// background, so that anti-aliased strokes count and the background does not.
+int CountInk(const QImage& image, const QRect& box, QColor ink, QColor background)
+{
+    const int threshold = Distance(ink, background) / 2;
+    int count = 0;
+    const QRect inside = box & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (Distance(image.pixelColor(x, y), ink) < threshold)
+                ++count;
+        }
+    }
+    return count;
+}
+
+struct Caption
+{
+    QString name;
+    QRect box;
+    QColor ink, background;
+};
+
+// A caption is drawn when at least 1% of its box is inked: glyph strokes fill far more of
+// the box they were laid out for, and an empty box none of it.
+QStringList MissingCaptions(const QImage& shot, const QList<Caption>& captions)
+{
+    QStringList missing;
+    for (const Caption& caption : captions) {
+        const int area = caption.box.width() * caption.box.height();
+        const int inked = CountInk(shot, caption.box, caption.ink, caption.background);
+        if (inked * 100 < area)
+            missing << QStringLiteral("%1 (%2 of %3 px)").arg(caption.name).arg(inked).arg(area);
+    }
+    return missing;
+}
+
+} // namespace
+
+class tst_BoardXcb : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void captionsAreDrawn_data();
+    void captionsAreDrawn();
+    void titleNameIsDrawn_data();
+    void titleNameIsDrawn();
+
+private:
+    // Starts the built program on a settings file with one lot (12, starting bid 1,250).
+    bool startProgram(QProcess& program, const QStringList& arguments, int ledType, double scale);
+
+    QProcess m_windowManager;
+    QTemporaryDir m_config;
+};
+
+void tst_BoardXcb::initTestCase()
+{
+    QVERIFY(m_config.isValid());
+    m_windowManager.start(QStringLiteral("openbox"), {});
+    QVERIFY2(m_windowManager.waitForStarted(10000), "openbox could not be started");
+}
+
+void tst_BoardXcb::cleanupTestCase()
+{
+    m_windowManager.terminate();
+    m_windowManager.waitForFinished(5000);
+}
+
+bool tst_BoardXcb::startProgram(QProcess& program, const QStringList& arguments, int ledType, double scale)
+{
+    QDir(m_config.path()).removeRecursively();
+    QDir().mkpath(m_config.path());
+    JsonSettingsStore store(m_config.path() + QStringLiteral("/Gavelor/settings.json"));
+    AppSettings settings(store);
+    settings.LoadAllSettings();
+    auto lot = std::make_shared<LotInfo>();
+    lot->LotNumber = 12;
+    lot->Amount = 1250;
+    lot->Note = QStringLiteral("Oak chest");
+    settings.LotList->Add(lot);
+    settings.LEDTypeIndex = static_cast<qint16>(ledType);
+    if (!settings.SaveLots() || !settings.SaveDisplaySettings())
+        return false;
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QStringLiteral(GAVELOR_EXECUTABLE), arguments);
+    return program.waitForStarted(10000);
+}
+
+void tst_BoardXcb::captionsAreDrawn_data()
+{
+    QTest::addColumn<int>("view");
+    QTest::addColumn<int>("ledType");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("design size, lines") << int(View::Design) << 0 << 1.0;
+    QTest::newRow("design size, dots") << int(View::Design) << 1 << 1.0;
+    QTest::newRow("design size, scale 2") << int(View::Design) << 0 << 2.0;
+    QTest::newRow("design size, scale 3") << int(View::Design) << 1 << 3.0;
+    QTest::newRow("1920x1080, lines") << int(View::HalfScreen) << 0 << 1.0;
+    QTest::newRow("1920x1080, dots") << int(View::HalfScreen) << 1 << 1.0;
+    QTest::newRow("3840x2160, lines") << int(View::FullScreen) << 0 << 1.0;
+    QTest::newRow("3840x2160, dots") << int(View::FullScreen) << 1 << 1.0;
+    QTest::newRow("3840x2160, scale 2") << int(View::FullScreen) << 0 << 2.0;
+    QTest::newRow("audience screen") << int(View::Audience) << 0 << 1.0;
+}
+
+void tst_BoardXcb::captionsAreDrawn()
+{
+    QFETCH(int, view);
+    QFETCH(int, ledType);
+    QFETCH(double, scale);
+    const View shown = static_cast<View>(view);
+    QVERIFY(SplitScreen(shown != View::FullScreen));
+
+    QProcess program;
+    QVERIFY(startProgram(program, {QStringLiteral("bypass")}, ledType, scale));
+    QString id;
+    QRect client = FindWindow(Scoreboard, &id);
+    QVERIFY2(!client.isEmpty(), "the scoreboard did not appear");
+    Run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), id});
+    // The lot with its starting bid of 1,250: the separator is on show.
+    Run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("Right")});
+    switch (shown) {
+    case View::Design:
+        break;
+    case View::HalfScreen:
+    case View::FullScreen: {
+        Run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("F11")});
+        const QSize screen = shown == View::HalfScreen ? QSize(1920, 1080) : QSize(3840, 2160);
+        client = FindWindow(Scoreboard, &id, screen);
+        break;
+    }
+    case View::Audience:
+        Run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("F12")});
+        // The audience window carries the scoreboard's title; it fills the other monitor.
+        client = QRect(1920, 0, 1920, 1080);
+        break;
+    }
+    QVERIFY2(!client.isEmpty(), "the board did not reach its size");
+
+    // The same composition at the same size in this process gives every control's box.
+    MemorySettingsStore store;
+    AppSettings reference(store);
+    frmScoreboard layout(reference);
+    layout.setAttribute(Qt::WA_DontShowOnScreen);
+    layout.resize(client.size() / scale);
+    layout.show();
+    QTRY_COMPARE(layout.size(), client.size() / scale);
+    const QColor text = LedColors::ToQColor(reference.TextColor);
+    const QColor window = LedColors::ToQColor(reference.FormBackColor);
+    QList<Caption> captions{{QStringLiteral("lblLotNum"), {}, text, window},
+                            {QStringLiteral("lblAmountDollar"), {}, text, window},
+                            {QStringLiteral("lblAmountComma"),
+                             {},
+                             LedColors::ToQColor(reference.LEDAmountColor),
+                             LedColors::ToQColor(reference.LEDBackColor)},
+                            {QStringLiteral("txtNote"), {}, text, window},
+                            {QStringLiteral("lblCreatedBy"), {}, text, window}};
+    for (Caption& caption : captions) {
+        const QWidget* control = layout.findChild<QWidget*>(caption.name);
+        const QRect logical(control->mapTo(&layout, QPoint(0, 0)), control->size());
+        caption.box = QRect((QPointF(logical.topLeft()) * scale).toPoint(), (QSizeF(logical.size()) * scale).toSize());
+    }
+
+    // The frame may still be on its way to the server.
+    QStringList missing;
+    QElapsedTimer timer;
+    timer.start();
+    do {
+        QTest::qWait(200);
+        missing = MissingCaptions(Screenshot(client), captions);
+    } while (!missing.isEmpty() && timer.elapsed() < 8000);
+
+    program.terminate();
+    if (!program.waitForFinished(5000))
+        program.kill();
+    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("not drawn: ") + missing.join(QStringLiteral(", "))));
+}
+
+void tst_BoardXcb::titleNameIsDrawn_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::newRow("scale 1") << 1.0;
+    QTest::newRow("scale 3") << 3.0;
+}
+
+void tst_BoardXcb::titleNameIsDrawn()
+{
+    QFETCH(double, scale);
+    QVERIFY(SplitScreen(false));
+    QProcess program;
+    QVERIFY(startProgram(program, {}, 0, scale));
+    QString id;
+    const QRect client = FindWindow(QStringLiteral("Bidwatch"), &id);
+    QVERIFY2(!client.isEmpty(), "the title window did not appear");
+
+    MemorySettingsStore store;
+    AppSettings reference(store);
+    frmSplash layout(reference, {});
+    const auto* name = layout.findChild<QWidget*>(QStringLiteral("lblName"));
+    const QRect logical(name->mapTo(&layout, QPoint(0, 0)), name->size());
+    const QRect box((QPointF(logical.topLeft()) * scale).toPoint(), (QSizeF(logical.size()) * scale).toSize());
+    const QList<Caption> captions{{QStringLiteral("lblName"), box, name->palette().color(QPalette::WindowText),
+                                   name->palette().color(QPalette::Window)}};
+
+    QStringList missing;
+    QElapsedTimer timer;
+    timer.start();
+    do {
+        QTest::qWait(200);
+        missing = MissingCaptions(Screenshot(client), captions);
+    } while (!missing.isEmpty() && timer.elapsed() < 8000);
+    program.terminate();
+    if (!program.waitForFinished(5000))
+        program.kill();
+    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("not drawn: ") + missing.join(QStringLiteral(", "))));
+}
+
+GAVELOR_XVFB_TEST_MAIN(tst_BoardXcb, {QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("3840x2160x24"),
+                                      QStringLiteral("-dpi"), QStringLiteral("96")})
+#include "tst_board_xcb.moc"
