@@ -74,6 +74,9 @@ void frmHelp::changeEvent(QEvent* event)
     // Restored from the task bar: refit to the size it comes back at.
     if (event->type() == QEvent::WindowStateChange)
         Form_Resize();
+    // A window manager that frames the window late has framed it by the time it hands over the focus.
+    else if (event->type() == QEvent::ActivationChange)
+        RefitToFrame();
 }
 
 void frmHelp::showEvent(QShowEvent* event)
