@@ -4,6 +4,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <qdrawutil.h>
 
 PictureBox::PictureBox(QWidget* parent) : KeyReportingWidget(parent)
 {
@@ -18,8 +19,18 @@ void PictureBox::setBackColor(int color)
     update();
 }
 
+void PictureBox::setSunkenBorder(bool sunken)
+{
+    if (sunken == m_sunkenBorder)
+        return;
+    m_sunkenBorder = sunken;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), LedColors::ToQColor(m_backColor));
+    if (m_sunkenBorder)
+        qDrawWinPanel(&painter, rect(), palette(), true);
 }

@@ -1,5 +1,6 @@
 #include "setup/AdditionalTab.h"
 
+#include "common/Frame.h"
 #include "common/Prompts.h"
 #include "records/AppSettings.h"
 #include "scoreboard/NumLockBackend.h"
@@ -8,7 +9,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,13 +17,13 @@
 AdditionalTab::AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock) : OptionsTabPage(tabs), m_numLock(numLock)
 {
     QWidget* tab = face();
-    Frame6 = new QGroupBox(QStringLiteral("Digit Type:"), tab);
+    Frame6 = new Frame(QStringLiteral("Digit Type:"), tab);
     cmbLedType = new QComboBox(Frame6);
     cmbLedType->addItems({QStringLiteral("Lines"), QStringLiteral("Dots")});
     Label1 = new QLabel(QStringLiteral("Preview:"), Frame6);
     pledPreview = new PolyLED(Frame6);
     pledPreview->setCaption(8);
-    Frame9 = new QGroupBox(QStringLiteral("Numlock Options:"), tab);
+    Frame9 = new Frame(QStringLiteral("Numlock Options:"), tab);
     optNormal = new QRadioButton(QStringLiteral("Normal Mode"), Frame9);
     optKeepOn = new QRadioButton(QStringLiteral("Keep Numlock On"), Frame9);
     optKeepOff = new QRadioButton(QStringLiteral("Keep Numlock Off"), Frame9);

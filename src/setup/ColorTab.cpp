@@ -1,11 +1,11 @@
 #include "setup/ColorTab.h"
 
+#include "common/Frame.h"
 #include "common/Prompts.h"
 #include "records/AppSettings.h"
 #include "scoreboard/LedColors.h"
 #include "scoreboard/PictureBox.h"
 
-#include <QGroupBox>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -16,6 +16,8 @@ PictureBox* newSwatch(QGroupBox* frame)
 {
     auto* swatch = new PictureBox(frame);
     swatch->setFocusPolicy(Qt::NoFocus);
+    // Sunken, so that a swatch in the dialog's own colours still shows as one.
+    swatch->setSunkenBorder(true);
     // Screen readers name the swatch after its frame: "Back Color".
     swatch->setAccessibleName(frame->title().remove(QLatin1Char(':')));
     return swatch;
@@ -26,19 +28,19 @@ PictureBox* newSwatch(QGroupBox* frame)
 ColorTab::ColorTab(QTabWidget* tabs) : OptionsTabPage(tabs)
 {
     QWidget* tab = face();
-    frmBackColor = new QGroupBox(QStringLiteral("Back Color:"), tab);
+    frmBackColor = new Frame(QStringLiteral("Back Color:"), tab);
     picBackC = newSwatch(frmBackColor);
     cmdBackC = new QPushButton(QStringLiteral("Change"), frmBackColor);
-    fraLedBack = new QGroupBox(QStringLiteral("LED Background:"), tab);
+    fraLedBack = new Frame(QStringLiteral("LED Background:"), tab);
     picLEDB = newSwatch(fraLedBack);
     cmdLEDB = new QPushButton(QStringLiteral("Change"), fraLedBack);
-    frmTextColor = new QGroupBox(QStringLiteral("Text Color:"), tab);
+    frmTextColor = new Frame(QStringLiteral("Text Color:"), tab);
     picTextC = newSwatch(frmTextColor);
     cmdTextC = new QPushButton(QStringLiteral("Change"), frmTextColor);
-    frmLEDLotColor = new QGroupBox(QStringLiteral("LED Lot Color:"), tab);
+    frmLEDLotColor = new Frame(QStringLiteral("LED Lot Color:"), tab);
     picLEDLotC = newSwatch(frmLEDLotColor);
     cmdLEDLotC = new QPushButton(QStringLiteral("Change"), frmLEDLotColor);
-    frmLEDAmountColor = new QGroupBox(QStringLiteral("LED Amount Color:"), tab);
+    frmLEDAmountColor = new Frame(QStringLiteral("LED Amount Color:"), tab);
     picLEDAmountC = newSwatch(frmLEDAmountColor);
     cmdLEDAmountC = new QPushButton(QStringLiteral("Change"), frmLEDAmountColor);
     cmdResetColors = new QPushButton(QStringLiteral("Reset Colors"), tab);

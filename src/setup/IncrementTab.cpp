@@ -1,5 +1,6 @@
 #include "setup/IncrementTab.h"
 
+#include "common/Frame.h"
 #include "common/Prompts.h"
 #include "common/SelectedRowListView.h"
 #include "records/AppSettings.h"
@@ -7,7 +8,6 @@
 #include "setup/IncrementRowDelegate.h"
 
 #include <QAbstractListModel>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -75,7 +75,7 @@ IncrementTab::IncrementTab(QTabWidget* tabs) : OptionsTabPage(tabs)
     QWidget* tab = face();
     m_model = new RangeModel(this);
 
-    fraIncrements = new QGroupBox(QStringLiteral("&Increment Ranges:"), tab);
+    fraIncrements = new Frame(QStringLiteral("&Increment Ranges:"), tab);
     lstIncrements = new SelectedRowListView(fraIncrements);
     lstIncrements->setAccessibleName(QStringLiteral("Increment ranges"));
     lstIncrements->setModel(m_model);
@@ -86,7 +86,7 @@ IncrementTab::IncrementTab(QTabWidget* tabs) : OptionsTabPage(tabs)
     cmdIncrementAdd = new QPushButton(QStringLiteral("Create &New"), fraIncrements);
     cmdIncrementEdit = new QPushButton(QStringLiteral("&Edit Selected"), fraIncrements);
     cmdIncrementDelete = new QPushButton(QStringLiteral("&Delete Selected"), fraIncrements);
-    fraEditIncrement = new QGroupBox(QStringLiteral("New Increment"), tab);
+    fraEditIncrement = new Frame(QStringLiteral("New Increment"), tab);
     lblIncrementMin = new QLabel(QStringLiteral("If the &current bid is at least:"), fraEditIncrement);
     lblIncrementMin->setWordWrap(true);
     txtIncrementMin = new QLineEdit(fraEditIncrement);

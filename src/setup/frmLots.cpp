@@ -1,6 +1,7 @@
 #include "setup/frmLots.h"
 
 #include "common/CaptionButton.h"
+#include "common/Frame.h"
 #include "common/Prompts.h"
 #include "common/SelectedRowListView.h"
 #include "common/Twips.h"
@@ -89,7 +90,7 @@ void frmLots::createControls()
 {
     m_model = new LotListModel(this);
 
-    fraLots = new QGroupBox(QStringLiteral("Lots:"), this);
+    fraLots = new Frame(QStringLiteral("Lots:"), this);
     lstLots = new SelectedRowListView(fraLots);
     lstLots->setModel(m_model);
     lstLots->setItemDelegate(new LotRowDelegate(lstLots));
@@ -112,7 +113,7 @@ void frmLots::createControls()
     cmdExport = newButton(QStringLiteral("E&xport..."), this);
     cmdExport->setToolTip(QStringLiteral("Write the lots to a CSV file that a spreadsheet opens."));
 
-    fraLotEdit = new QGroupBox(QStringLiteral("New Lot"), this);
+    fraLotEdit = new Frame(QStringLiteral("New Lot"), this);
     lblLotNumber = new QLabel(QStringLiteral("&Lot #:"), fraLotEdit);
     txtLotNumber = new QLineEdit(fraLotEdit);
     txtLotNumber->setMaxLength(LotNumberMaxLength);

@@ -11,6 +11,7 @@
 #include <QResizeEvent>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -73,6 +74,32 @@ void frmHelp::changeEvent(QEvent* event)
     // Restored from the task bar: refit to the size it comes back at.
     if (event->type() == QEvent::WindowStateChange)
         Form_Resize();
+    // A window manager that frames the window late has framed it by the time it hands over the focus.
+    else if (event->type() == QEvent::ActivationChange)
+        RefitToFrame();
+}
+
+void frmHelp::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The window manager frames the window only after it is shown, without resizing the
+    // client area: the window hears of its frame from the move or the exposure that follow.
+    if (QWindow* window = windowHandle())
+        window->installEventFilter(this);
+    RefitToFrame();
+}
+
+bool frmHelp::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && (event->type() == QEvent::Expose || event->type() == QEvent::Move))
+        RefitToFrame();
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmHelp::RefitToFrame()
+{
+    if (frameGeometry().size() - size() != m_fittedFrame)
+        Form_Resize();
 }
 
 void frmHelp::Form_Resize()
@@ -81,6 +108,7 @@ void frmHelp::Form_Resize()
         return;
     // The outer size includes the frame the window manager draws around the client area.
     const QSize frame = frameGeometry().size() - size();
+    m_fittedFrame = frame;
     setMinimumSize(std::max(1, Twips::ToPixels(MinOuterWidth, this) - frame.width()),
                    std::max(1, Twips::ToPixels(MinOuterHeight, this) - frame.height()));
     if (width() < minimumWidth() || height() < minimumHeight()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -39,12 +40,18 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
     void Form_Resize();
+    // Fits again when the window manager's frame is not the one the last fit allowed for.
+    void RefitToFrame();
     void rtbHelp_AnchorClicked(const QUrl& link);
 
     QString m_directory;
     QTextBrowser* rtbHelp = nullptr;
+    // Outer size less client size at the last fit.
+    QSize m_fittedFrame;
 };
