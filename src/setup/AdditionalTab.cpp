@@ -19,6 +19,7 @@ AdditionalTab::AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock) : Option
     QWidget* tab = face();
     Frame6 = new Frame(QStringLiteral("Digit Type:"), tab);
     cmbLedType = new QComboBox(Frame6);
+    cmbLedType->setAccessibleName(QStringLiteral("Digit type"));
     cmbLedType->addItems({QStringLiteral("Lines"), QStringLiteral("Dots")});
     Label1 = new QLabel(QStringLiteral("Preview:"), Frame6);
     pledPreview = new PolyLED(Frame6);

@@ -23,6 +23,15 @@ PictureBox* newSwatch(QGroupBox* frame)
     return swatch;
 }
 
+// The button that changes a frame's colour; its caption says "Change" like its neighbours,
+// so a screen reader is told which colour it changes: "Change Back Color".
+QPushButton* newChangeButton(QGroupBox* frame)
+{
+    auto* button = new QPushButton(QStringLiteral("Change"), frame);
+    button->setAccessibleName(QStringLiteral("Change ") + frame->title().remove(QLatin1Char(':')));
+    return button;
+}
+
 } // namespace
 
 ColorTab::ColorTab(QTabWidget* tabs) : OptionsTabPage(tabs)
@@ -30,19 +39,19 @@ ColorTab::ColorTab(QTabWidget* tabs) : OptionsTabPage(tabs)
     QWidget* tab = face();
     frmBackColor = new Frame(QStringLiteral("Back Color:"), tab);
     picBackC = newSwatch(frmBackColor);
-    cmdBackC = new QPushButton(QStringLiteral("Change"), frmBackColor);
+    cmdBackC = newChangeButton(frmBackColor);
     fraLedBack = new Frame(QStringLiteral("LED Background:"), tab);
     picLEDB = newSwatch(fraLedBack);
-    cmdLEDB = new QPushButton(QStringLiteral("Change"), fraLedBack);
+    cmdLEDB = newChangeButton(fraLedBack);
     frmTextColor = new Frame(QStringLiteral("Text Color:"), tab);
     picTextC = newSwatch(frmTextColor);
-    cmdTextC = new QPushButton(QStringLiteral("Change"), frmTextColor);
+    cmdTextC = newChangeButton(frmTextColor);
     frmLEDLotColor = new Frame(QStringLiteral("LED Lot Color:"), tab);
     picLEDLotC = newSwatch(frmLEDLotColor);
-    cmdLEDLotC = new QPushButton(QStringLiteral("Change"), frmLEDLotColor);
+    cmdLEDLotC = newChangeButton(frmLEDLotColor);
     frmLEDAmountColor = new Frame(QStringLiteral("LED Amount Color:"), tab);
     picLEDAmountC = newSwatch(frmLEDAmountColor);
-    cmdLEDAmountC = new QPushButton(QStringLiteral("Change"), frmLEDAmountColor);
+    cmdLEDAmountC = newChangeButton(frmLEDAmountColor);
     cmdResetColors = new QPushButton(QStringLiteral("Reset Colors"), tab);
 
     // clang-format off

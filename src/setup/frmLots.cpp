@@ -106,8 +106,11 @@ void frmLots::createControls()
     lblCount->setWordWrap(true); // a six-digit count goes to a second line rather than being cut
     cmdMoveUp = newButton(QStringLiteral("/\\"), fraLots);
     cmdMoveUp->setToolTip(QStringLiteral("Move selected lot up."));
+    // The arrows drawn in slashes mean nothing read aloud.
+    cmdMoveUp->setAccessibleName(QStringLiteral("Move selected lot up"));
     cmdMoveDown = newButton(QStringLiteral("\\/"), fraLots);
     cmdMoveDown->setToolTip(QStringLiteral("Move selected lot down."));
+    cmdMoveDown->setAccessibleName(QStringLiteral("Move selected lot down"));
     cmdImport = newButton(QStringLiteral("&Import..."), this);
     cmdImport->setToolTip(QStringLiteral("Read lots from a CSV file saved by a spreadsheet."));
     cmdExport = newButton(QStringLiteral("E&xport..."), this);
