@@ -11,15 +11,18 @@ namespace {
 
 // Qt's own options, which QApplication takes out of the arguments; they may be given with one dash
 // or two. The first group takes a value, as the next argument or after "=".
-constexpr std::array<std::string_view, 16> QtOptionsWithValue = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
-    "qwindowtitle", "title", "qwindowicon", "icon", "display", "name", "session", "style", "stylesheet",
-    "qmljsdebugger"};
+constexpr std::array<std::string_view, 16> QtOptionsWithValue = {"platform",        "platformpluginpath",
+                                                                 "platformtheme",   "plugin",
+                                                                 "qwindowgeometry", "geometry",
+                                                                 "qwindowtitle",    "title",
+                                                                 "qwindowicon",     "icon",
+                                                                 "display",         "name",
+                                                                 "session",         "style",
+                                                                 "stylesheet",      "qmljsdebugger"};
 constexpr std::array<std::string_view, 6> QtFlags = {"reverse", "widgetcount", "testability",
-                                                     "sync", "nograb", "dograb"};
+                                                     "sync",    "nograb",      "dograb"};
 
-template <std::size_t N>
-bool contains(const std::array<std::string_view, N>& names, std::string_view name)
+template <std::size_t N> bool contains(const std::array<std::string_view, N>& names, std::string_view name)
 {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
@@ -59,8 +62,8 @@ Parsed Parse(const std::vector<std::string>& arguments)
 
 std::string VersionText()
 {
-    return "Gavelor " + std::to_string(BuildInfo::VersionMajor) + '.' + std::to_string(BuildInfo::VersionMinor) +
-           '.' + std::to_string(BuildInfo::VersionPatch);
+    return "Gavelor " + std::to_string(BuildInfo::VersionMajor) + '.' + std::to_string(BuildInfo::VersionMinor) + '.' +
+           std::to_string(BuildInfo::VersionPatch);
 }
 
 std::string Usage()
@@ -68,17 +71,17 @@ std::string Usage()
     return "Usage: gavelor [bypass]\n"
            "       gavelor --help | --version\n"
            "\n"
-           "Gavelor shows the lot on the block and the current bid on an auction scoreboard.\n"
+           "Gavelor shows the lot on the block and the current bid on a scoreboard.\n"
            "\n"
            "  bypass         open the scoreboard at once, without the title window\n"
            "  -h, --help     show this help and exit\n"
            "  -v, --version  show the version and exit\n"
            "\n"
-           "Keys on the scoreboard: Right and Left step to the next and previous lot, Up raises\n"
-           "the bid by the increment that applies, Down takes the last raise back; digits and\n"
-           "Enter on the amount set the bid (Space clears them), on the lot display the lot\n"
-           "number; F1 help, F2 options, F3 lot editor, F11 full screen, F12 the screen for the\n"
-           "room.\n"
+           "Keys on the scoreboard: Right and Left step to the next and previous lot, Up\n"
+           "raises the bid by the increment that applies, Down takes the last raise back;\n"
+           "digits and Enter on the amount set the bid (Space clears them), on the lot\n"
+           "display the lot number; F1 help, F2 options, F3 lot editor, F11 full screen,\n"
+           "F12 the screen for the room.\n"
            "\n"
            "Settings live in $XDG_CONFIG_HOME/Gavelor/settings.json\n"
            "(~/.config/Gavelor/settings.json when XDG_CONFIG_HOME is not set).\n"

@@ -9,7 +9,13 @@
 // "bypass", which the title window reads; anything else that starts with "-" is an unknown option.
 namespace CommandLine {
 
-enum class Request { Run, Help, Version, UnknownOption };
+enum class Request
+{
+    Run,
+    Help,
+    Version,
+    UnknownOption
+};
 
 struct Parsed
 {
