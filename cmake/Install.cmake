@@ -36,13 +36,14 @@ install(FILES ${CMAKE_BINARY_DIR}/install/gavelor DESTINATION ${CMAKE_INSTALL_BI
 
 # The manual page and the package's changelog go compressed as Debian wants them: the highest level,
 # no name or time stamp in the header, so that the same sources give the same package.
+configure_file(${CMAKE_SOURCE_DIR}/resources/gavelor.1 ${CMAKE_BINARY_DIR}/install/gavelor.1 @ONLY)
 set(GAVELOR_GZIPPED ${CMAKE_BINARY_DIR}/install/gavelor.1.gz ${CMAKE_BINARY_DIR}/install/changelog.Debian.gz)
 add_custom_command(
     OUTPUT ${GAVELOR_GZIPPED}
-    COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/resources/gavelor.1 > ${CMAKE_BINARY_DIR}/install/gavelor.1.gz
+    COMMAND gzip -9 -n -c ${CMAKE_BINARY_DIR}/install/gavelor.1 > ${CMAKE_BINARY_DIR}/install/gavelor.1.gz
     COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/resources/package/changelog
             > ${CMAKE_BINARY_DIR}/install/changelog.Debian.gz
-    DEPENDS ${CMAKE_SOURCE_DIR}/resources/gavelor.1 ${CMAKE_SOURCE_DIR}/resources/package/changelog
+    DEPENDS ${CMAKE_BINARY_DIR}/install/gavelor.1 ${CMAKE_SOURCE_DIR}/resources/package/changelog
     VERBATIM)
 add_custom_target(gavelor_documents DEPENDS ${GAVELOR_GZIPPED})
 # `make package` builds the program alone; what it installs beside it comes with it.
@@ -78,6 +79,12 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The first Debian revision of this version: its changelog is changelog.Debian.gz.
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+# A new version needs its changelog entry, or the package would describe another version.
+file(STRINGS ${CMAKE_SOURCE_DIR}/resources/package/changelog GAVELOR_CHANGELOG_TOP LIMIT_COUNT 1)
+if(NOT GAVELOR_CHANGELOG_TOP MATCHES "^gavelor \\(${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}\\) ")
+    message(FATAL_ERROR "resources/package/changelog does not begin with the entry for "
+                        "${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}: ${GAVELOR_CHANGELOG_TOP}")
+endif()
 # Stripped program and module; the symbols stay in the build tree.
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
