@@ -10,7 +10,7 @@
 namespace {
 
 // Qt's own options, which QApplication takes out of the arguments; they may be given with one dash
-// or two. The first group takes a value, as the next argument or after "=".
+// or two. The first group takes a value as the next argument, the second also after "=".
 constexpr std::array<std::string_view, 16> QtOptionsWithValue = {"platform",        "platformpluginpath",
                                                                  "platformtheme",   "plugin",
                                                                  "qwindowgeometry", "geometry",
@@ -19,6 +19,7 @@ constexpr std::array<std::string_view, 16> QtOptionsWithValue = {"platform",    
                                                                  "display",         "name",
                                                                  "session",         "style",
                                                                  "stylesheet",      "qmljsdebugger"};
+constexpr std::array<std::string_view, 3> QtOptionsWithEquals = {"style", "stylesheet", "qmljsdebugger"};
 constexpr std::array<std::string_view, 6> QtFlags = {"reverse", "widgetcount", "testability",
                                                      "sync",    "nograb",      "dograb"};
 
@@ -47,7 +48,7 @@ Parsed Parse(const std::vector<std::string>& arguments)
         std::string_view name = argument.substr(argument.starts_with("--") ? 2 : 1);
         const std::size_t equals = name.find('=');
         if (equals != std::string_view::npos) {
-            if (contains(QtOptionsWithValue, name.substr(0, equals)))
+            if (contains(QtOptionsWithEquals, name.substr(0, equals)))
                 continue;
         } else if (contains(QtOptionsWithValue, name)) {
             ++i; // its value, whatever it looks like
