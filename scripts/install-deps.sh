@@ -1,15 +1,39 @@
 #!/bin/sh
-# Installs the Debian packages Gavelor needs to build, test and run.
+# Installs the Debian packages that a make target needs, by group:
+#   run      build and run the program (make run)
+#   test     build and run every test (make build, make test, make asan, make bench, make screenshots)
+#   package  build the Debian package and check it (make package, make check-package)
+#   fuzz     build and run the fuzz targets with clang (make fuzz)
+# Several groups may be given; none means run. Every group beyond run includes run.
 # Costs one dpkg query when everything is already present.
 set -eu
 
-PACKAGES="g++ make cmake ninja-build qt6-base-dev fonts-liberation2 xvfb xauth libx11-dev libxtst-dev xdotool x11-xserver-utils libcsv-dev desktop-file-utils appstream dpkg-dev file openbox x11-utils dbus-daemon at-spi2-core python3-pyatspi"
-# clang and its runtimes build the fuzz target; the rest of the build does not need them.
-OPTIONAL="clang libclang-rt-dev"
+RUN_PACKAGES="g++ make cmake ninja-build qt6-base-dev fonts-liberation2 libx11-dev libcsv-dev"
+# The tests that look where the user looks: a real X server with a window manager, and the
+# desktop's accessibility bus read through pyatspi.
+TEST_PACKAGES="xvfb xauth libxtst-dev xdotool x11-xserver-utils x11-utils openbox desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi"
+PACKAGE_PACKAGES="dpkg-dev file lintian man-db"
+FUZZ_PACKAGES="clang libclang-rt-dev"
 
+wanted="$RUN_PACKAGES"
+for group in "$@"; do
+    case "$group" in
+        run) ;;
+        test) wanted="$wanted $TEST_PACKAGES" ;;
+        package) wanted="$wanted $PACKAGE_PACKAGES" ;;
+        fuzz) wanted="$wanted $FUZZ_PACKAGES" ;;
+        *)
+            echo "install-deps: unknown group '$group' (run, test, package, fuzz)" >&2
+            exit 2
+            ;;
+    esac
+done
+
+# shellcheck disable=SC2086
+installed=$(dpkg-query -W -f='${Package} ${Status}\n' $wanted 2>/dev/null || true)
 missing=""
-for p in $PACKAGES $OPTIONAL; do
-    if ! dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q "install ok installed"; then
+for p in $wanted; do
+    if ! printf '%s\n' "$installed" | grep -qx "$p install ok installed"; then
         missing="$missing $p"
     fi
 done
