@@ -6,3 +6,8 @@ for b in "$dir"/bench/bench_*; do
     [ -f "$b" ] && [ -x "$b" ] || continue
     QT_QPA_PLATFORM=offscreen "$b"
 done
+
+# What is drawn, and how fast, on the platform of every Linux desktop: the scoreboard's frames
+# again on a private 4K X server, where text takes another path than offscreen.
+xvfb-run -a -s "-screen 0 3840x2160x24 -dpi 96 -noreset -nolisten tcp" \
+    env QT_QPA_PLATFORM=xcb "$dir/bench/bench_scoreboard"

@@ -8,8 +8,14 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QObject>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 
 #include <algorithm>
 #include <vector>
@@ -30,12 +36,24 @@ protected:
     }
 };
 
+// The name a figure goes by on the platform it was measured on: the X server's figures
+// carry ".xcb", the offscreen platform's none.
+inline const char* PlatformSuffix()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb") ? ".xcb" : "";
+}
+
 // Delivers the repaints that are waiting, as the event loop would, and returns when
-// they have been painted into the backing stores and flushed.
+// they have been painted into the backing stores and flushed; on an X server, when the
+// server has taken the frame in.
 inline void FinishFrame()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     QCoreApplication::processEvents();
+    // A round trip: the server answers once it has carried out every request before it.
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->connection())
+        std::free(xcb_get_input_focus_reply(x11->connection(), xcb_get_input_focus(x11->connection()), nullptr));
 }
 
 // An operator's raises: Up pressed and released on target, each frame finished. Returns the
