@@ -3,7 +3,7 @@
 # Costs one dpkg query when everything is already present.
 set -eu
 
-PACKAGES="g++ make cmake ninja-build qt6-base-dev fonts-liberation2 xvfb xauth libx11-dev libxtst-dev xdotool x11-xserver-utils libcsv-dev desktop-file-utils appstream dpkg-dev file"
+PACKAGES="g++ make cmake ninja-build qt6-base-dev fonts-liberation2 xvfb xauth libx11-dev libxtst-dev xdotool x11-xserver-utils libcsv-dev desktop-file-utils appstream dpkg-dev file poppler-utils"
 # clang and its runtimes build the fuzz target; the rest of the build does not need them.
 OPTIONAL="clang libclang-rt-dev"
 

@@ -94,6 +94,8 @@ LotResult& SaleRecord::Entry(const SaleEvent& event)
 void SaleRecord::Apply(const SaleEvent& event)
 {
     ++m_events;
+    if (NamesLot(event.kind) && event.kind != SaleEvent::Kind::Shown)
+        ++m_marks;
     switch (event.kind) {
     case SaleEvent::Kind::Started:
         m_startedAt = event.time;

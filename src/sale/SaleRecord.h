@@ -112,6 +112,8 @@ public:
     bool Ended() const { return m_ended; }
     // Anything beyond the start: a restart has something to offer.
     bool HasEvents() const { return m_events > 1; }
+    // Counts the events that change a result: the results are the same while it is.
+    qint64 Marks() const { return m_marks; }
     const std::optional<OnShow>& LastOnShow() const { return m_onShow; }
 
     // The result of a lot, or null when it has none.
@@ -129,6 +131,7 @@ private:
     QString m_startedAt;
     bool m_ended = false;
     qint64 m_events = 0;
+    qint64 m_marks = 0;
     std::optional<OnShow> m_onShow;
     std::vector<LotResult> m_results;
     QHash<SaleLotKey, size_t> m_index;
