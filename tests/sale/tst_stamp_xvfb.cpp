@@ -4,9 +4,9 @@
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
 #include "sale/SaleJournal.h"
+#include "scoreboard/LedColors.h"
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
-#include "scoreboard/LedColors.h"
 #include "support/XvfbServer.h"
 
 #include <QApplication>
@@ -51,7 +51,8 @@ double tst_StampXvfb::StampShare(QWidget* window)
 {
     auto* note = window->findChild<QPlainTextEdit*>(QStringLiteral("txtNote"));
     const QRect box(note->mapTo(window, QPoint(0, 0)), note->size());
-    const QImage shot = window->screen()->grabWindow(window->winId(), box.x(), box.y(), box.width(), box.height())
+    const QImage shot = window->screen()
+                            ->grabWindow(window->winId(), box.x(), box.y(), box.width(), box.height())
                             .toImage()
                             .convertToFormat(QImage::Format_RGB32);
     const QColor ink = LedColors::ToQColor(AppSettings::DefaultLEDLotColor);
@@ -59,7 +60,8 @@ double tst_StampXvfb::StampShare(QWidget* window)
     for (int y = 0; y < shot.height(); ++y) {
         for (int x = 0; x < shot.width(); ++x) {
             const QColor c = shot.pixelColor(x, y);
-            if (std::abs(c.red() - ink.red()) + std::abs(c.green() - ink.green()) + std::abs(c.blue() - ink.blue()) < 40)
+            if (std::abs(c.red() - ink.red()) + std::abs(c.green() - ink.green()) + std::abs(c.blue() - ink.blue()) <
+                40)
                 ++inked;
         }
     }
