@@ -3,7 +3,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <array>
+#include <climits>
 
 namespace {
 
@@ -20,6 +22,164 @@ bool NamesLot(SaleEvent::Kind kind)
 {
     return HasLot(kind) && kind != SaleEvent::Kind::Amount;
 }
+
+// Reads one JSON object whose values are strings or whole numbers.
+class FlatJsonReader
+{
+public:
+    explicit FlatJsonReader(QByteArrayView text) : m_text(text) {}
+
+    bool Open()
+    {
+        SkipBlanks();
+        return Take('{');
+    }
+
+    // The next key and its colon; false at the closing brace or on an error.
+    bool NextKey(QByteArrayView& key)
+    {
+        SkipBlanks();
+        if (Peek() == '}')
+            return false;
+        if (m_count > 0 && !Take(','))
+            return Fail();
+        SkipBlanks();
+        if (!Take('"'))
+            return Fail();
+        const qsizetype start = m_at;
+        while (m_at < m_text.size() && m_text[m_at] != '"' && m_text[m_at] != '\\')
+            ++m_at;
+        if (!Take('"'))
+            return Fail();
+        key = m_text.sliced(start, m_at - 1 - start);
+        SkipBlanks();
+        ++m_count;
+        return Take(':') || Fail();
+    }
+
+    bool String(QString& out)
+    {
+        SkipBlanks();
+        if (!Take('"'))
+            return false;
+        const qsizetype start = m_at;
+        while (m_at < m_text.size() && m_text[m_at] != '"' && m_text[m_at] != '\\')
+            ++m_at;
+        if (m_at < m_text.size() && m_text[m_at] == '"') {
+            out = QString::fromUtf8(m_text.sliced(start, m_at - start));
+            ++m_at;
+            return true;
+        }
+        // Escapes: the slow way, rarely taken.
+        QString text = QString::fromUtf8(m_text.sliced(start, m_at - start));
+        while (m_at < m_text.size() && m_text[m_at] != '"') {
+            if (m_text[m_at] != '\\') {
+                const qsizetype run = m_at;
+                while (m_at < m_text.size() && m_text[m_at] != '"' && m_text[m_at] != '\\')
+                    ++m_at;
+                text += QString::fromUtf8(m_text.sliced(run, m_at - run));
+                continue;
+            }
+            if (++m_at >= m_text.size())
+                return false;
+            const char c = m_text[m_at++];
+            switch (c) {
+            case '"':
+                text += u'"';
+                break;
+            case '\\':
+                text += u'\\';
+                break;
+            case '/':
+                text += u'/';
+                break;
+            case 'b':
+                text += u'\b';
+                break;
+            case 'f':
+                text += u'\f';
+                break;
+            case 'n':
+                text += u'\n';
+                break;
+            case 'r':
+                text += u'\r';
+                break;
+            case 't':
+                text += u'\t';
+                break;
+            case 'u': {
+                if (m_at + 4 > m_text.size())
+                    return false;
+                bool ok = false;
+                const uint code = QByteArray(m_text.sliced(m_at, 4).data(), 4).toUInt(&ok, 16);
+                if (!ok)
+                    return false;
+                text += QChar(static_cast<char16_t>(code));
+                m_at += 4;
+                break;
+            }
+            default:
+                return false;
+            }
+        }
+        if (!Take('"'))
+            return false;
+        out = text;
+        return true;
+    }
+
+    bool Number(qint64& out)
+    {
+        SkipBlanks();
+        const bool negative = Peek() == '-';
+        if (negative)
+            ++m_at;
+        const qsizetype start = m_at;
+        qint64 value = 0;
+        while (m_at < m_text.size() && m_text[m_at] >= '0' && m_text[m_at] <= '9' && m_at - start < 15)
+            value = value * 10 + (m_text[m_at++] - '0');
+        if (m_at == start || (Peek() >= '0' && Peek() <= '9'))
+            return false;
+        out = negative ? -value : value;
+        return true;
+    }
+
+    // The closing brace with nothing after it.
+    bool Closed()
+    {
+        SkipBlanks();
+        if (m_failed || !Take('}'))
+            return false;
+        SkipBlanks();
+        return m_at == m_text.size();
+    }
+
+private:
+    char Peek() const { return m_at < m_text.size() ? m_text[m_at] : '\0'; }
+    bool Take(char c)
+    {
+        if (Peek() != c)
+            return false;
+        ++m_at;
+        return true;
+    }
+    void SkipBlanks()
+    {
+        while (m_at < m_text.size() && (m_text[m_at] == ' ' || m_text[m_at] == '\t' || m_text[m_at] == '\r'))
+            ++m_at;
+    }
+    bool Fail()
+    {
+        m_failed = true;
+        return false;
+    }
+
+    QByteArrayView m_text;
+    qsizetype m_at = 0;
+    int m_count = 0;
+    bool m_failed = false;
+};
 
 } // namespace
 
@@ -50,26 +210,51 @@ QByteArray SaleEvent::ToJsonLine() const
 
 std::optional<SaleEvent> SaleEvent::FromJsonLine(QByteArrayView line)
 {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(line.toByteArray(), &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return std::nullopt;
-    const QJsonObject object = document.object();
-    const QString name = object.value(QLatin1String("event")).toString();
+    // The journal's records are flat objects of strings and whole numbers; a reader of just
+    // that keeps the replay of a long sale quick. Anything else is not a record.
+    FlatJsonReader reader(line);
     SaleEvent event;
-    size_t k = 0;
-    while (k < KindNames.size() && name != QLatin1String(KindNames[k]))
-        ++k;
-    if (k == KindNames.size())
+    bool haveKind = false;
+    if (!reader.Open())
         return std::nullopt;
-    event.kind = static_cast<Kind>(k);
-    event.time = object.value(QLatin1String("time")).toString();
-    event.position = object.value(QLatin1String("position")).toInt();
-    event.lotNumber = object.value(QLatin1String("lot")).toInt();
-    event.note = object.value(QLatin1String("note")).toString();
-    event.startingBid = object.value(QLatin1String("startingBid")).toInt();
-    event.amount = object.value(QLatin1String(event.kind == Kind::Sold ? "price" : "amount")).toInt();
-    event.buyer = object.value(QLatin1String("buyer")).toString();
+    QByteArrayView key;
+    while (reader.NextKey(key)) {
+        if (key == "event" || key == "time" || key == "note" || key == "buyer") {
+            QString text;
+            if (!reader.String(text))
+                return std::nullopt;
+            if (key == "event") {
+                size_t k = 0;
+                while (k < KindNames.size() && text != QLatin1String(KindNames[k]))
+                    ++k;
+                if (k == KindNames.size())
+                    return std::nullopt;
+                event.kind = static_cast<Kind>(k);
+                haveKind = true;
+            } else if (key == "time") {
+                event.time = text;
+            } else if (key == "note") {
+                event.note = text;
+            } else {
+                event.buyer = text;
+            }
+        } else {
+            qint64 number = 0;
+            if (!reader.Number(number))
+                return std::nullopt;
+            const auto value = static_cast<qint32>(std::clamp<qint64>(number, INT_MIN, INT_MAX));
+            if (key == "position")
+                event.position = value;
+            else if (key == "lot")
+                event.lotNumber = value;
+            else if (key == "startingBid")
+                event.startingBid = value;
+            else if (key == "amount" || key == "price")
+                event.amount = value;
+        }
+    }
+    if (!reader.Closed() || !haveKind)
+        return std::nullopt;
     return event;
 }
 

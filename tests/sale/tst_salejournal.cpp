@@ -125,6 +125,11 @@ void tst_SaleJournal::openingAJournal_data()
         << Started + Shown + Sold.chopped(1) << true << false << -1 << 50;
     QTest::newRow("garbled last line") << Started + Shown + "\x01\x02garbage\n" << true << false << -1 << 50;
     QTest::newRow("garbled line inside") << Started + "garbage\n" + Sold << false << true << -1 << -1;
+    QTest::newRow("text after a record inside") << Started +
+                                                       R"({"event":"shown","lot":1} x)"
+                                                       "\n" +
+                                                       Sold
+                                                << false << true << -1 << -1;
     QTest::newRow("no start") << Shown + Sold << false << true << -1 << -1;
     QTest::newRow("empty file") << QByteArray() << false << true << -1 << -1;
     QTest::newRow("ended sale") << Started + Sold +
