@@ -295,7 +295,8 @@ void frmResults::Open(QWidget* owner)
 void frmResults::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // The lot list may have changed while the window was closed.
+    // The lot list may have changed while the window was closed, in place too.
+    m_shown = {};
     Refresh();
     if (m_resume && !lstResults->currentIndex().isValid())
         SelectPosition(m_resume->key.position);
@@ -305,9 +306,16 @@ void frmResults::Refresh()
 {
     if (!isVisible())
         return;
+    ShowSaving();
+    // Bids and lot steps change no result: the rows stay as they are.
+    const auto shown = std::make_tuple(m_sale.record().Marks(), m_sale.record().StartedAt(),
+                                       static_cast<const void*>(m_settings.LotList.get()),
+                                       m_settings.LotList ? m_settings.LotList->Count() : 0);
+    if (shown == m_shown)
+        return;
+    m_shown = shown;
     m_model->Reload(m_settings.LotList ? *m_settings.LotList : LotCollection());
     ShowTotals();
-    ShowSaving();
 }
 
 void frmResults::ShowTotals()

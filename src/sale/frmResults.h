@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <tuple>
 
 class AppSettings;
 class QLabel;
@@ -121,5 +122,7 @@ private:
     // Right after a restart: where the board stood when the last run ended.
     std::optional<SaleRecord::OnShow> m_resume;
     bool m_placed = false;
+    // What the rows were last taken from: marks, sale, lot list and its length.
+    std::tuple<qint64, QString, const void*, qint32> m_shown;
     std::function<bool(QPrinter&)> m_choosePrinter;
 };

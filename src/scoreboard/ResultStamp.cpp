@@ -98,13 +98,16 @@ void ResultStamp::paintEvent(QPaintEvent*)
         return;
     const qreal ratio = devicePixelRatioF();
     // What decides the picture: outcome, size, ratio and colours.
-    const qint64 key = qHashMulti(0, static_cast<int>(m_outcome), width(), height(), ratio, m_stampColor, m_backColor);
-    if (key != m_cacheKey || m_cache.isNull()) {
-        m_cache = QPixmap::fromImage(Render(m_outcome, size(), ratio, m_stampColor, m_backColor));
-        m_cacheKey = key;
+    const size_t key = qHashMulti(0, static_cast<int>(m_outcome), width(), height(), ratio, m_stampColor, m_backColor);
+    auto found = m_cache.find(key);
+    if (found == m_cache.end()) {
+        // A resize or a new colour makes the older ones useless.
+        if (m_cache.size() >= 4)
+            m_cache.clear();
+        found = m_cache.insert(key, QPixmap::fromImage(Render(m_outcome, size(), ratio, m_stampColor, m_backColor)));
     }
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_cache);
+    painter.drawPixmap(0, 0, *found);
 }
 
 bool ResultStamp::eventFilter(QObject* watched, QEvent* event)

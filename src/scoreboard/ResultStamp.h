@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QPixmap>
 #include <QWidget>
 
@@ -39,6 +40,6 @@ private:
     Outcome m_outcome = Outcome::None;
     int m_stampColor = 0;
     int m_backColor = 0;
-    QPixmap m_cache;
-    qint64 m_cacheKey = -1;
+    // The stamps drawn so far at this size and in these colours, by what decides them.
+    QHash<size_t, QPixmap> m_cache;
 };
