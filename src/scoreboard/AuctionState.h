@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <deque>
 
 class IncrementCollection;
@@ -50,6 +51,11 @@ public:
     // Right and Left. True when the index moved; the caller then shows the lot.
     bool NextLot(qint32 lotCount);
     bool PreviousLot();
+    // Straight to a position, as the results window's Show on Board does; the caller
+    // then shows the lot.
+    void GoToLot(qint32 index) { m_lotIndex = index; }
+    // A bid put back as it stood; the history is left as it is.
+    void SetAmount(qint32 amount) { m_amount = std::clamp(amount, 0, MaxAmount); }
     // Puts the lot at the current index on the block: its starting bid becomes the bid
     // (no lot: 0) and the history starts afresh. The typed amount is kept.
     LotView ShowLot(const LotCollection* lots);

@@ -70,6 +70,7 @@ void BoardView::ApplyColors(const AppSettings& settings) const
     // The separator belongs to the amount, and the panel joins both displays into one block.
     SetPaletteColor(lblAmountComma, QPalette::WindowText, settings.LEDAmountColor);
     picAmountBack->setBackColor(settings.LEDBackColor);
+    stamp->setColors(settings.LEDLotColor, settings.FormBackColor);
 }
 
 void BoardView::ApplyLEDType(int ledType) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scoreboard/AuctionState.h"
+#include "scoreboard/ResultStamp.h"
 
 #include <QString>
 
@@ -27,6 +28,8 @@ struct BoardView
     QLabel* lblAmountComma = nullptr;
     NumberLED* nledAmountOnes = nullptr;
     QPlainTextEdit* txtNote = nullptr;
+    // Over the note: the result of the lot on show.
+    ResultStamp* stamp = nullptr;
 
     // The most of a note that the board lays out.
     static constexpr int MaxShownNote = 1000;
@@ -37,6 +40,7 @@ struct BoardView
     void ShowLotNumber(int caption) const;
     void ShowAmount(const AuctionState::AmountView& view) const;
     void ShowNote(const QString& note) const;
+    void ShowStamp(ResultStamp::Outcome outcome) const { stamp->setOutcome(outcome); }
     // The five colours and the digit style.
     void ApplyColors(const AppSettings& settings) const;
     void ApplyLEDType(int ledType) const;

@@ -4,6 +4,8 @@
 #include "common/CaptionLabel.h"
 #include "common/Twips.h"
 #include "records/AppSettings.h"
+#include "sale/SaleJournal.h"
+#include "sale/frmResults.h"
 #include "scoreboard/KeyCodes.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmAudience.h"
@@ -75,7 +77,10 @@ constexpr LedDesign LedDesigns[] = {
 };
 // clang-format on
 
-// The key number of F12 (the function keys run on from F1).
+// The key numbers of F4 to F6 and F12 (the function keys run on from F1).
+constexpr qint16 KeyF4 = KeyCodes::F1 + 3;
+constexpr qint16 KeyF5 = KeyCodes::F1 + 4;
+constexpr qint16 KeyF6 = KeyCodes::F1 + 5;
 constexpr qint16 KeyF12 = KeyCodes::F1 + 11;
 
 const LedDesign& LedDesignFor(const char* name)
@@ -183,6 +188,7 @@ BoardView frmScoreboard::BuildBoard(QWidget* window)
     board.lblAmountComma = window->findChild<QLabel*>(QStringLiteral("lblAmountComma"));
     board.nledAmountOnes = window->findChild<NumberLED*>(QStringLiteral("nledAmountOnes"));
     board.txtNote = window->findChild<QPlainTextEdit*>(QStringLiteral("txtNote"));
+    board.stamp = new ResultStamp(board.txtNote);
 
     board.lblCreatedBy->setText(QLatin1String(BuildInfo::MakerUrl));
     for (QLabel* label : {board.lblLotNum, board.lblCreatedBy, board.lblAmountDollar, board.lblAmountComma})
@@ -272,6 +278,16 @@ void frmScoreboard::HandleCommandKey(const qint16& keyCode)
         if (m_openLotEditor)
             m_openLotEditor();
         break;
+    case KeyF4:
+        if (m_sale)
+            ShowResults();
+        break;
+    case KeyF5:
+        MarkLot(SaleEvent::Kind::Sold);
+        break;
+    case KeyF6:
+        MarkLot(SaleEvent::Kind::Passed);
+        break;
     case KeyF12:
         ToggleAudience();
         break;
@@ -309,10 +325,85 @@ QVarLengthArray<const BoardView*, 2> frmScoreboard::Boards() const
 void frmScoreboard::ShowLot()
 {
     const AuctionState::LotView lot = m_state.ShowLot(m_settings.LotList.get());
+    m_onShow = lot;
+    m_onShowStartingBid = m_journaledAmount = m_state.Amount();
+    if (m_sale && lot.found) {
+        SaleEvent shown;
+        shown.kind = SaleEvent::Kind::Shown;
+        shown.position = m_state.LotIndex();
+        shown.lotNumber = lot.lotNumber;
+        shown.note = lot.note;
+        shown.startingBid = m_onShowStartingBid;
+        m_sale->Record(shown);
+    }
     ShowLotNumber(lot.found ? lot.lotNumber : 0);
     ShowAmount();
     for (const BoardView* board : Boards())
         board->ShowNote(lot.note);
+    ShowResultStamp();
+}
+
+void frmScoreboard::ShowLotAt(qint32 position, std::optional<qint32> amount)
+{
+    m_state.GoToLot(position);
+    ShowLot();
+    if (amount) {
+        m_state.SetAmount(*amount);
+        ShowAmount();
+    }
+}
+
+void frmScoreboard::setSale(SaleJournal* sale)
+{
+    if (m_sale)
+        disconnect(m_sale, nullptr, this, nullptr);
+    m_sale = sale;
+    // A result cleared or marked from the results window shows on the board at once.
+    if (m_sale)
+        connect(m_sale, &SaleJournal::Changed, this, &frmScoreboard::ShowResultStamp);
+    ShowResultStamp();
+}
+
+void frmScoreboard::MarkLot(SaleEvent::Kind kind)
+{
+    // With no lot on show the keys have nothing to mark.
+    if (!m_sale || !m_onShow.found)
+        return;
+    SaleEvent mark;
+    mark.kind = kind;
+    mark.position = m_state.LotIndex();
+    mark.lotNumber = m_onShow.lotNumber;
+    mark.note = m_onShow.note;
+    mark.startingBid = m_onShowStartingBid;
+    mark.amount = m_state.Amount();
+    // On the disk before the room sees it; the stamp follows from the record.
+    m_sale->Record(mark);
+}
+
+void frmScoreboard::ShowResultStamp()
+{
+    ResultStamp::Outcome outcome = ResultStamp::Outcome::None;
+    if (m_sale && m_onShow.found) {
+        if (const LotResult* result = m_sale->record().Find({m_state.LotIndex(), m_onShow.lotNumber, m_onShow.note})) {
+            if (result->outcome == LotResult::Outcome::Sold)
+                outcome = ResultStamp::Outcome::Sold;
+            else if (result->outcome == LotResult::Outcome::Passed)
+                outcome = ResultStamp::Outcome::Passed;
+        }
+    }
+    for (const BoardView* board : Boards())
+        board->ShowStamp(outcome);
+}
+
+void frmScoreboard::ShowResults()
+{
+    if (!m_sale)
+        return;
+    if (!m_results) {
+        m_results = std::make_unique<frmResults>(*m_sale, m_settings);
+        connect(m_results.get(), &frmResults::ShowOnBoard, this, &frmScoreboard::ShowLotAt);
+    }
+    m_results->Open(this);
 }
 
 void frmScoreboard::ShowLotNumber(int caption)
@@ -323,6 +414,15 @@ void frmScoreboard::ShowLotNumber(int caption)
 
 void frmScoreboard::ShowAmount()
 {
+    if (m_sale && m_onShow.found && m_state.Amount() != m_journaledAmount) {
+        m_journaledAmount = m_state.Amount();
+        SaleEvent amount;
+        amount.kind = SaleEvent::Kind::Amount;
+        amount.position = m_state.LotIndex();
+        amount.lotNumber = m_onShow.lotNumber;
+        amount.amount = m_journaledAmount;
+        m_sale->Record(amount);
+    }
     const AuctionState::AmountView view = AuctionState::SplitAmount(m_state.Amount());
     for (const BoardView* board : Boards())
         board->ShowAmount(view);
@@ -439,6 +539,7 @@ void frmScoreboard::ToggleAudience()
     board.ShowNote(m_board.txtNote->toPlainText());
     board.ApplyColors(m_settings);
     board.ApplyLEDType(m_settings.LEDTypeIndex);
+    ShowResultStamp();
     m_audience->ShowOn(target);
 }
 
@@ -492,5 +593,7 @@ void frmScoreboard::closeEvent(QCloseEvent* event)
     event->accept();
     if (m_audience)
         m_audience->close();
+    if (m_results)
+        m_results->close();
     emit Unloaded();
 }

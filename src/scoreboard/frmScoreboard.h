@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sale/SaleRecord.h"
 #include "scoreboard/AuctionState.h"
 #include "scoreboard/BoardView.h"
 #include "scoreboard/PictureBox.h"
@@ -11,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class AppSettings;
 class frmAudience;
@@ -19,6 +21,8 @@ class NumberLED;
 class QLabel;
 class QPlainTextEdit;
 class QScreen;
+class SaleJournal;
+class frmResults;
 
 // The window that faces the room: lot number, bid and note, scaled to any window size,
 // driven by single keys. Closing it ends the program: it emits Unloaded, which main
@@ -52,6 +56,16 @@ public:
     void AllKeyUp(qint16 keyCode, qint16 shift);
     // Brings NumLock to the state the NumLock mode holds, if it holds one.
     void UpdateNumLock();
+
+    // The sale's journal: F5 and F6 record the lot on show as sold or passed, F4 shows the
+    // results. Without one those keys do nothing.
+    void setSale(SaleJournal* sale);
+    // F4's window, created on first use; null until then.
+    void ShowResults();
+    frmResults* results() const { return m_results.get(); }
+    // Puts the lot at a position on the board as Right and Left would; a bid, when given,
+    // is then put back in place of its starting bid.
+    void ShowLotAt(qint32 position, std::optional<qint32> amount = std::nullopt);
 
     const AuctionState& auctionState() const { return m_state; }
     // The audience screen that F12 shows and hides; null until it is first shown.
@@ -88,6 +102,8 @@ private:
     void ShowAmount();
     void ApplyColors();
     void ApplyDigitStyle();
+    void MarkLot(SaleEvent::Kind kind);
+    void ShowResultStamp();
     void txtNote_Change();
     QScreen* AudienceScreen() const;
     void ToggleAudience();
@@ -104,4 +120,10 @@ private:
     std::function<void()> m_openLotEditor;
     BoardView m_board;
     std::unique_ptr<frmAudience> m_audience;
+    SaleJournal* m_sale = nullptr;
+    // The lot on show as it was shown: what a result is recorded against.
+    AuctionState::LotView m_onShow;
+    qint32 m_onShowStartingBid = 0;
+    qint32 m_journaledAmount = 0;
+    std::unique_ptr<frmResults> m_results;
 };

@@ -2,6 +2,7 @@
 
 #include "BuildInfo.h"
 #include "records/JsonSettingsStore.h"
+#include "sale/SaleJournal.h"
 #include "scoreboard/NumLockBackend.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
@@ -99,8 +100,14 @@ void Startup::OpenScoreboard()
     window->setOptionsOpener([this, window] { OpenOptions(window); });
     window->setLotEditorOpener([this, window] { OpenLotEditor(window); });
     connect(window, &frmScoreboard::Unloaded, this, &Startup::EndRun);
+    m_sale = std::make_unique<SaleJournal>(SaleJournal::DefaultDirectory());
+    m_sale->Open();
+    window->setSale(m_sale.get());
     emit ScoreboardOpened(window);
     window->show();
+    // A sale that a crash or a power cut interrupted: its results, and the board back.
+    if (m_sale->resumed() && m_sale->record().HasEvents())
+        window->ShowResults();
 }
 
 void Startup::OpenHelp()

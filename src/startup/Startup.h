@@ -13,6 +13,7 @@
 #include <memory>
 
 class NumLockBackend;
+class SaleJournal;
 class SettingsStore;
 class frmScoreboard;
 
@@ -69,6 +70,8 @@ private:
     // The keyboard whose NumLock the scoreboard and the options dialog hold.
     std::unique_ptr<NumLockBackend> m_numLock;
     QPointer<frmSplash> m_splash;
+    // The sale's journal outlives the scoreboard that records into it.
+    std::unique_ptr<SaleJournal> m_sale;
     std::unique_ptr<frmScoreboard> m_scoreboard;
     QPointer<frmHelp> m_help;
 };

@@ -1,0 +1,182 @@
+// The sale record's figures: F5 to the stamp's frame with the journal written and on the
+// disk, the results window opening on 10,000 lots, the report of 10,000 lots as PDF, and a
+// 100,000-line journal read at start. Offscreen, so the frames are painting work alone.
+#include "records/AppSettings.h"
+#include "records/SettingsStore.h"
+#include "sale/SaleJournal.h"
+#include "sale/SaleReport.h"
+#include "sale/frmResults.h"
+#include "scoreboard/frmScoreboard.h"
+#include "startup/Startup.h"
+
+#include "helpers/FrameTiming.h"
+#include "helpers/SaleFixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <vector>
+
+using FrameTiming::FinishFrame;
+
+namespace {
+
+double Ms(const QElapsedTimer& timer)
+{
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+void Press(QWidget* target, Qt::Key key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &press);
+    QCoreApplication::sendEvent(target, &release);
+}
+
+void AddLots(AppSettings& settings, int count)
+{
+    for (int n = 1; n <= count; ++n) {
+        auto lot = std::make_shared<LotInfo>();
+        lot->LotNumber = n;
+        lot->Amount = 100 + n % 900;
+        lot->Note = QStringLiteral("Lot %1, a Georgian silver teapot with its stand").arg(n);
+        settings.LotList->Add(lot);
+    }
+}
+
+// A journal as a long sale leaves it: lots shown, raised, and every other one sold.
+void WriteJournal(const QString& path, const AppSettings& settings, int lines)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    SaleEvent event;
+    event.time = QStringLiteral("2024-05-01T14:00:00.000+01:00");
+    file.write(event.ToJsonLine() + '\n');
+    int written = 1;
+    for (qint32 position = 1; written < lines; position = position % settings.LotList->Count() + 1) {
+        const LotInfoPtr lot = settings.LotList->Item(position);
+        event.position = position;
+        event.lotNumber = lot->LotNumber;
+        event.note = lot->Note;
+        event.startingBid = lot->Amount;
+        event.kind = SaleEvent::Kind::Shown;
+        file.write(event.ToJsonLine() + '\n');
+        for (int raise = 1; raise <= 8 && written < lines; ++raise, ++written) {
+            event.kind = SaleEvent::Kind::Amount;
+            event.amount = lot->Amount + raise * 10;
+            file.write(event.ToJsonLine() + '\n');
+        }
+        event.kind = position % 2 ? SaleEvent::Kind::Sold : SaleEvent::Kind::Passed;
+        file.write(event.ToJsonLine() + '\n');
+        written += 2;
+    }
+}
+
+double MarkToFrame(const QString& directory)
+{
+    MemorySettingsStore store;
+    AppSettings settings(store);
+    SaleFixture::Fill(settings);
+    SaleJournal sale(directory);
+    frmScoreboard window(settings);
+    window.setSale(&sale);
+    window.resize(1920, 1080);
+    window.show();
+    FinishFrame();
+    QWidget* target = window.focusWidget();
+    Press(target, Qt::Key_Right);
+    FinishFrame();
+    std::vector<double> times;
+    for (int i = 0; i < 60; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        // Sold and passed in turn, so that every press changes the stamp.
+        Press(target, i % 2 ? Qt::Key_F6 : Qt::Key_F5);
+        FinishFrame();
+        if (i >= 10)
+            times.push_back(Ms(timer));
+    }
+    return Median(times);
+}
+
+double ResultsOpen(const QString& directory, AppSettings& settings)
+{
+    std::vector<double> times;
+    for (int round = 0; round < 7; ++round) {
+        SaleJournal sale(directory);
+        sale.Open();
+        frmScoreboard window(settings);
+        window.setSale(&sale);
+        window.show();
+        FinishFrame();
+        FrameTiming::PaintCounter paints;
+        QElapsedTimer timer;
+        timer.start();
+        Press(window.focusWidget(), Qt::Key_F4);
+        window.results()->installEventFilter(&paints);
+        FinishFrame();
+        const double ms = Ms(timer);
+        if (paints.paints > 0 && round > 0)
+            times.push_back(ms);
+        window.results()->close();
+    }
+    return times.empty() ? -1 : Median(times);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    Startup::PrepareProcess();
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+
+    std::printf("BENCH sale.mark_to_frame %.3f ms\n", MarkToFrame(dir.filePath(QStringLiteral("mark"))));
+    std::fflush(stdout);
+
+    MemorySettingsStore store;
+    AppSettings settings(store);
+    AddLots(settings, 10000);
+    const QString half = dir.filePath(QStringLiteral("half"));
+    QDir().mkpath(half);
+    // 10,000 lots shown, half of them sold.
+    WriteJournal(half + QStringLiteral("/sale-2024-05-01-140000.jsonl"), settings, 10000 * 4);
+    std::printf("BENCH sale.results_open.10k %.3f ms\n", ResultsOpen(half, settings));
+    std::fflush(stdout);
+
+    {
+        SaleJournal sale(half);
+        sale.Open();
+        const std::vector<SaleRecord::Row> rows = sale.record().Rows(*settings.LotList);
+        const SaleReport::Sheet sheet{sale.record().StartedAt(), rows, SaleRecord::Count(rows)};
+        std::vector<double> times;
+        for (int round = 0; round < 3; ++round) {
+            QElapsedTimer timer;
+            timer.start();
+            SaleReport::SavePdf(dir.filePath(QStringLiteral("report.pdf")), sheet);
+            times.push_back(Ms(timer));
+        }
+        std::printf("BENCH sale.report_pdf.10k %.3f ms\n", Median(times));
+        std::fflush(stdout);
+    }
+
+    const QString big = dir.filePath(QStringLiteral("big"));
+    QDir().mkpath(big);
+    WriteJournal(big + QStringLiteral("/sale-2024-05-01-140000.jsonl"), settings, 100000);
+    std::vector<double> times;
+    for (int round = 0; round < 7; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        SaleJournal sale(big);
+        sale.Open();
+        times.push_back(Ms(timer));
+    }
+    std::printf("BENCH sale.journal_replay.100k %.3f ms\n", Median(times));
+    return 0;
+}

@@ -1,0 +1,392 @@
+#include "sale/SaleRecord.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <array>
+#include <climits>
+
+namespace {
+
+constexpr std::array<const char*, 8> KindNames = {"started", "shown",   "amount", "sold",
+                                                  "passed",  "cleared", "buyer",  "ended"};
+
+bool HasLot(SaleEvent::Kind kind)
+{
+    return kind != SaleEvent::Kind::Started && kind != SaleEvent::Kind::Ended;
+}
+
+// Whether the record names the lot in full (number and note), not only its place.
+bool NamesLot(SaleEvent::Kind kind)
+{
+    return HasLot(kind) && kind != SaleEvent::Kind::Amount;
+}
+
+// Reads one JSON object whose values are strings or whole numbers.
+class FlatJsonReader
+{
+public:
+    explicit FlatJsonReader(QByteArrayView text) : m_text(text) {}
+
+    bool Open()
+    {
+        SkipBlanks();
+        return Take('{');
+    }
+
+    // The next key and its colon; false at the closing brace or on an error.
+    bool NextKey(QByteArrayView& key)
+    {
+        SkipBlanks();
+        if (Peek() == '}')
+            return false;
+        if (m_count > 0 && !Take(','))
+            return Fail();
+        SkipBlanks();
+        if (!Take('"'))
+            return Fail();
+        const qsizetype start = m_at;
+        while (m_at < m_text.size() && m_text[m_at] != '"' && m_text[m_at] != '\\')
+            ++m_at;
+        if (!Take('"'))
+            return Fail();
+        key = m_text.sliced(start, m_at - 1 - start);
+        SkipBlanks();
+        ++m_count;
+        return Take(':') || Fail();
+    }
+
+    bool String(QString& out)
+    {
+        SkipBlanks();
+        if (!Take('"'))
+            return false;
+        const qsizetype start = m_at;
+        while (m_at < m_text.size() && m_text[m_at] != '"' && m_text[m_at] != '\\')
+            ++m_at;
+        if (m_at < m_text.size() && m_text[m_at] == '"') {
+            out = QString::fromUtf8(m_text.sliced(start, m_at - start));
+            ++m_at;
+            return true;
+        }
+        // Escapes: the slow way, rarely taken.
+        QString text = QString::fromUtf8(m_text.sliced(start, m_at - start));
+        while (m_at < m_text.size() && m_text[m_at] != '"') {
+            if (m_text[m_at] != '\\') {
+                const qsizetype run = m_at;
+                while (m_at < m_text.size() && m_text[m_at] != '"' && m_text[m_at] != '\\')
+                    ++m_at;
+                text += QString::fromUtf8(m_text.sliced(run, m_at - run));
+                continue;
+            }
+            if (++m_at >= m_text.size())
+                return false;
+            const char c = m_text[m_at++];
+            switch (c) {
+            case '"':
+                text += u'"';
+                break;
+            case '\\':
+                text += u'\\';
+                break;
+            case '/':
+                text += u'/';
+                break;
+            case 'b':
+                text += u'\b';
+                break;
+            case 'f':
+                text += u'\f';
+                break;
+            case 'n':
+                text += u'\n';
+                break;
+            case 'r':
+                text += u'\r';
+                break;
+            case 't':
+                text += u'\t';
+                break;
+            case 'u': {
+                if (m_at + 4 > m_text.size())
+                    return false;
+                bool ok = false;
+                const uint code = QByteArray(m_text.sliced(m_at, 4).data(), 4).toUInt(&ok, 16);
+                if (!ok)
+                    return false;
+                text += QChar(static_cast<char16_t>(code));
+                m_at += 4;
+                break;
+            }
+            default:
+                return false;
+            }
+        }
+        if (!Take('"'))
+            return false;
+        out = text;
+        return true;
+    }
+
+    bool Number(qint64& out)
+    {
+        SkipBlanks();
+        const bool negative = Peek() == '-';
+        if (negative)
+            ++m_at;
+        const qsizetype start = m_at;
+        qint64 value = 0;
+        while (m_at < m_text.size() && m_text[m_at] >= '0' && m_text[m_at] <= '9' && m_at - start < 15)
+            value = value * 10 + (m_text[m_at++] - '0');
+        if (m_at == start || (Peek() >= '0' && Peek() <= '9'))
+            return false;
+        out = negative ? -value : value;
+        return true;
+    }
+
+    // The closing brace with nothing after it.
+    bool Closed()
+    {
+        SkipBlanks();
+        if (m_failed || !Take('}'))
+            return false;
+        SkipBlanks();
+        return m_at == m_text.size();
+    }
+
+private:
+    char Peek() const { return m_at < m_text.size() ? m_text[m_at] : '\0'; }
+    bool Take(char c)
+    {
+        if (Peek() != c)
+            return false;
+        ++m_at;
+        return true;
+    }
+    void SkipBlanks()
+    {
+        while (m_at < m_text.size() && (m_text[m_at] == ' ' || m_text[m_at] == '\t' || m_text[m_at] == '\r'))
+            ++m_at;
+    }
+    bool Fail()
+    {
+        m_failed = true;
+        return false;
+    }
+
+    QByteArrayView m_text;
+    qsizetype m_at = 0;
+    int m_count = 0;
+    bool m_failed = false;
+};
+
+} // namespace
+
+QString SaleEvent::KindName(Kind kind)
+{
+    return QLatin1String(KindNames[static_cast<size_t>(kind)]);
+}
+
+QByteArray SaleEvent::ToJsonLine() const
+{
+    QJsonObject object{{QStringLiteral("event"), KindName(kind)}, {QStringLiteral("time"), time}};
+    if (HasLot(kind)) {
+        object.insert(QStringLiteral("position"), position);
+        object.insert(QStringLiteral("lot"), lotNumber);
+    }
+    if (NamesLot(kind))
+        object.insert(QStringLiteral("note"), note);
+    if (kind == Kind::Shown || kind == Kind::Sold || kind == Kind::Passed)
+        object.insert(QStringLiteral("startingBid"), startingBid);
+    if (kind == Kind::Amount)
+        object.insert(QStringLiteral("amount"), amount);
+    if (kind == Kind::Sold)
+        object.insert(QStringLiteral("price"), amount);
+    if (kind == Kind::Buyer)
+        object.insert(QStringLiteral("buyer"), buyer);
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+std::optional<SaleEvent> SaleEvent::FromJsonLine(QByteArrayView line)
+{
+    // The journal's records are flat objects of strings and whole numbers; a reader of just
+    // that keeps the replay of a long sale quick. Anything else is not a record.
+    FlatJsonReader reader(line);
+    SaleEvent event;
+    bool haveKind = false;
+    if (!reader.Open())
+        return std::nullopt;
+    QByteArrayView key;
+    while (reader.NextKey(key)) {
+        if (key == "event" || key == "time" || key == "note" || key == "buyer") {
+            QString text;
+            if (!reader.String(text))
+                return std::nullopt;
+            if (key == "event") {
+                size_t k = 0;
+                while (k < KindNames.size() && text != QLatin1String(KindNames[k]))
+                    ++k;
+                if (k == KindNames.size())
+                    return std::nullopt;
+                event.kind = static_cast<Kind>(k);
+                haveKind = true;
+            } else if (key == "time") {
+                event.time = text;
+            } else if (key == "note") {
+                event.note = text;
+            } else {
+                event.buyer = text;
+            }
+        } else {
+            qint64 number = 0;
+            if (!reader.Number(number))
+                return std::nullopt;
+            const auto value = static_cast<qint32>(std::clamp<qint64>(number, INT_MIN, INT_MAX));
+            if (key == "position")
+                event.position = value;
+            else if (key == "lot")
+                event.lotNumber = value;
+            else if (key == "startingBid")
+                event.startingBid = value;
+            else if (key == "amount" || key == "price")
+                event.amount = value;
+        }
+    }
+    if (!reader.Closed() || !haveKind)
+        return std::nullopt;
+    return event;
+}
+
+size_t qHash(const SaleLotKey& key, size_t seed) noexcept
+{
+    return qHashMulti(seed, key.position, key.lotNumber, key.note);
+}
+
+LotResult& SaleRecord::Entry(const SaleEvent& event)
+{
+    const SaleLotKey key{event.position, event.lotNumber, event.note};
+    const auto found = m_index.constFind(key);
+    if (found != m_index.constEnd())
+        return m_results[*found];
+    m_index.insert(key, m_results.size());
+    LotResult& result = m_results.emplace_back();
+    result.key = key;
+    result.startingBid = event.startingBid;
+    return result;
+}
+
+void SaleRecord::Apply(const SaleEvent& event)
+{
+    ++m_events;
+    if (NamesLot(event.kind) && event.kind != SaleEvent::Kind::Shown)
+        ++m_marks;
+    switch (event.kind) {
+    case SaleEvent::Kind::Started:
+        m_startedAt = event.time;
+        break;
+    case SaleEvent::Kind::Shown:
+        m_onShow = OnShow{{event.position, event.lotNumber, event.note}, event.startingBid, event.startingBid};
+        break;
+    case SaleEvent::Kind::Amount:
+        if (m_onShow)
+            m_onShow->amount = event.amount;
+        break;
+    case SaleEvent::Kind::Sold:
+    case SaleEvent::Kind::Passed: {
+        LotResult& result = Entry(event);
+        const bool sold = event.kind == SaleEvent::Kind::Sold;
+        result.outcome = sold ? LotResult::Outcome::Sold : LotResult::Outcome::Passed;
+        result.startingBid = event.startingBid;
+        result.price = sold ? event.amount : 0;
+        result.time = event.time;
+        break;
+    }
+    case SaleEvent::Kind::Cleared: {
+        LotResult& result = Entry(event);
+        result.outcome = LotResult::Outcome::None;
+        result.price = 0;
+        result.time.clear();
+        result.buyer.clear();
+        break;
+    }
+    case SaleEvent::Kind::Buyer:
+        Entry(event).buyer = event.buyer;
+        break;
+    case SaleEvent::Kind::Ended:
+        m_ended = true;
+        break;
+    }
+}
+
+const LotResult* SaleRecord::Find(const SaleLotKey& key) const
+{
+    const auto found = m_index.constFind(key);
+    return found == m_index.constEnd() ? nullptr : &m_results[*found];
+}
+
+std::vector<SaleRecord::Row> SaleRecord::Rows(const LotCollection& lots) const
+{
+    std::vector<Row> rows;
+    rows.reserve(static_cast<size_t>(lots.Count()) + 8);
+    std::vector<bool> placed(m_results.size(), false);
+    std::vector<size_t> unmatched; // rows of lots without a result at their own place
+    qint32 position = 0;
+    for (const LotInfoPtr& lot : lots) {
+        ++position;
+        Row row{position, lot, nullptr};
+        if (lot) {
+            const auto found = m_index.constFind(SaleLotKey{position, lot->LotNumber, lot->Note});
+            if (found != m_index.constEnd()) {
+                row.result = &m_results[*found];
+                placed[*found] = true;
+            } else {
+                unmatched.push_back(rows.size());
+            }
+        }
+        rows.push_back(row);
+    }
+
+    // A lot moved in the list takes its result along; one result per lot.
+    QMultiHash<QPair<qint32, QString>, size_t> moved;
+    for (size_t i = 0; i < m_results.size(); ++i) {
+        if (!placed[i])
+            moved.insert({m_results[i].key.lotNumber, m_results[i].key.note}, i);
+    }
+    for (size_t rowIndex : unmatched) {
+        if (moved.isEmpty())
+            break;
+        Row& row = rows[rowIndex];
+        const auto found = moved.find({row.lot->LotNumber, row.lot->Note});
+        if (found == moved.end())
+            continue;
+        row.result = &m_results[*found];
+        placed[*found] = true;
+        moved.erase(found);
+    }
+
+    for (size_t i = 0; i < m_results.size(); ++i) {
+        const LotResult& result = m_results[i];
+        if (!placed[i] && (result.outcome != LotResult::Outcome::None || !result.buyer.isEmpty()))
+            rows.push_back(Row{0, nullptr, &result});
+    }
+    return rows;
+}
+
+SaleRecord::Totals SaleRecord::Count(const std::vector<Row>& rows)
+{
+    Totals totals;
+    for (const Row& row : rows) {
+        const LotResult::Outcome outcome = row.result ? row.result->outcome : LotResult::Outcome::None;
+        if (outcome == LotResult::Outcome::Sold) {
+            ++totals.sold;
+            totals.hammer += row.result->price;
+            totals.startingOfSold += row.result->startingBid;
+        } else if (outcome == LotResult::Outcome::Passed) {
+            ++totals.passed;
+        } else if (row.lot) {
+            ++totals.notOffered;
+        }
+    }
+    return totals;
+}

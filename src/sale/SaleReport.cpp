@@ -1,0 +1,290 @@
+#include "sale/SaleReport.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QLocale& English()
+{
+    static const QLocale locale(QLocale::English, QLocale::UnitedStates);
+    return locale;
+}
+
+void AppendCell(QByteArray& out, const QString& cell)
+{
+    const bool quote = std::any_of(cell.begin(), cell.end(),
+                                   [](QChar c) { return c == u',' || c == u'"' || c == u'\n' || c == u'\r'; });
+    if (!quote) {
+        out += cell.toUtf8();
+        return;
+    }
+    out += '"';
+    out += cell.toUtf8().replace('"', "\"\"");
+    out += '"';
+}
+
+QString Percent(double fraction)
+{
+    return English().toString(fraction * 100.0, 'f', 1) + QLatin1Char('%');
+}
+
+// What a row shows of its lot: from the list, or as it was marked when it has gone.
+struct LotText
+{
+    QString position, lot, note, startingBid;
+};
+
+LotText Describe(const SaleRecord::Row& row)
+{
+    if (row.lot)
+        return {QString::number(row.position), QString::number(row.lot->LotNumber), row.lot->Note,
+                QString::number(row.result && row.result->outcome != LotResult::Outcome::None ? row.result->startingBid
+                                                                                              : row.lot->Amount)};
+    return {QString(), QString::number(row.result->key.lotNumber), row.result->key.note,
+            QString::number(row.result->startingBid)};
+}
+
+} // namespace
+
+namespace SaleReport {
+
+QString Money(double dollars)
+{
+    return QLatin1Char('$') + English().toString(dollars, 'f', 0);
+}
+
+QString OutcomeText(const LotResult* result)
+{
+    if (!result)
+        return {};
+    switch (result->outcome) {
+    case LotResult::Outcome::Sold:
+        return QStringLiteral("Sold");
+    case LotResult::Outcome::Passed:
+        return QStringLiteral("Passed");
+    case LotResult::Outcome::None:
+        break;
+    }
+    return {};
+}
+
+QString TimeText(const QString& isoTime)
+{
+    const QDateTime time = QDateTime::fromString(isoTime, Qt::ISODateWithMs);
+    return time.isValid() ? time.toString(QStringLiteral("HH:mm:ss")) : QString();
+}
+
+QString DateText(const QString& isoTime)
+{
+    const QDateTime time = QDateTime::fromString(isoTime, Qt::ISODateWithMs);
+    return time.isValid() ? time.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
+}
+
+QByteArray Csv(const std::vector<SaleRecord::Row>& rows)
+{
+    QByteArray out;
+    out.reserve(80 + static_cast<qsizetype>(rows.size()) * 60);
+    out += "\xEF\xBB\xBFPosition,Lot,Note,Starting bid,Result,Hammer,Time,Buyer\r\n";
+    for (const SaleRecord::Row& row : rows) {
+        const LotText lot = Describe(row);
+        const LotResult* result = row.result;
+        const bool sold = result && result->outcome == LotResult::Outcome::Sold;
+        out += lot.position.toUtf8() + ',' + lot.lot.toUtf8() + ',';
+        AppendCell(out, lot.note);
+        out += ',' + lot.startingBid.toUtf8() + ',' + OutcomeText(result).toUtf8() + ',';
+        if (sold)
+            out += QByteArray::number(result->price);
+        out += ',';
+        if (result)
+            out += TimeText(result->time).toUtf8();
+        out += ',';
+        if (result)
+            AppendCell(out, result->buyer);
+        out += "\r\n";
+    }
+    return out;
+}
+
+QString SaveCsv(const QString& path, const std::vector<SaleRecord::Row>& rows)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    file.write(Csv(rows));
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+void Paint(QPagedPaintDevice& device, const Sheet& sheet)
+{
+    QPainter painter(&device);
+    const QRect page = painter.viewport();
+    const double unit = page.height() / 280.0; // about a millimetre on A4 or Letter
+    const auto pt = [&](double size) {
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(std::max(1, static_cast<int>(size * unit * 0.35)));
+        return font;
+    };
+    const SaleRecord::Totals& t = sheet.totals;
+
+    // The summary page.
+    double y = 0;
+    QFont title = pt(18);
+    title.setBold(true);
+    painter.setFont(title);
+    painter.drawText(QRectF(0, y, page.width(), 10 * unit), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Sale Results"));
+    y += 11 * unit;
+    painter.setFont(pt(11));
+    painter.drawText(QRectF(0, y, page.width(), 6 * unit), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Sale started %1").arg(DateText(sheet.startedAt)));
+    y += 9 * unit;
+    const QStringList summary = {
+        QStringLiteral("Lots sold: %1").arg(t.sold),
+        QStringLiteral("Lots passed: %1").arg(t.passed),
+        QStringLiteral("Not yet offered: %1").arg(t.notOffered),
+        QStringLiteral("Total hammer: %1").arg(Money(static_cast<double>(t.hammer))),
+        QStringLiteral("Average hammer: %1").arg(Money(t.averageHammer())),
+        QStringLiteral("Sell-through: %1").arg(Percent(t.sellThrough())),
+        QStringLiteral("Against starting bids: %1 / %2")
+            .arg(Money(static_cast<double>(t.hammer)), Money(static_cast<double>(t.startingOfSold))),
+    };
+    for (const QString& line : summary) {
+        painter.drawText(QRectF(0, y, page.width(), 6 * unit), Qt::AlignLeft | Qt::AlignVCenter, line);
+        y += 6 * unit;
+    }
+
+    // Hammer price against starting bid, lot by lot in sale order.
+    y += 4 * unit;
+    const QRectF chart(10 * unit, y, page.width() - 10 * unit, 70 * unit);
+    std::vector<const LotResult*> sold;
+    for (const SaleRecord::Row& row : sheet.rows) {
+        if (row.result && row.result->outcome == LotResult::Outcome::Sold)
+            sold.push_back(row.result);
+    }
+    painter.setPen(QPen(Qt::black, 0));
+    painter.drawRect(chart);
+    qint64 top = 1;
+    for (const LotResult* result : sold)
+        top = std::max<qint64>({top, result->price, result->startingBid});
+    if (!sold.empty()) {
+        // Many lots share a column of the chart rather than draw over each other.
+        const int columns = static_cast<int>(std::min<size_t>(sold.size(), static_cast<size_t>(chart.width() / 2)));
+        const double width = chart.width() / columns;
+        for (int c = 0; c < columns; ++c) {
+            const size_t from = sold.size() * static_cast<size_t>(c) / static_cast<size_t>(columns);
+            const size_t to = sold.size() * static_cast<size_t>(c + 1) / static_cast<size_t>(columns);
+            qint64 price = 0;
+            qint64 start = 0;
+            for (size_t i = from; i < to; ++i) {
+                price = std::max<qint64>(price, sold[i]->price);
+                start = std::max<qint64>(start, sold[i]->startingBid);
+            }
+            const double x = chart.left() + c * width;
+            const double priceHeight = chart.height() * static_cast<double>(price) / static_cast<double>(top);
+            const double startHeight = chart.height() * static_cast<double>(start) / static_cast<double>(top);
+            painter.fillRect(QRectF(x, chart.bottom() - priceHeight, width * 0.6, priceHeight), QColor(0, 110, 200));
+            painter.fillRect(QRectF(x + width * 0.6, chart.bottom() - startHeight, width * 0.3, startHeight),
+                             QColor(230, 130, 0));
+        }
+    }
+    painter.setFont(pt(8));
+    painter.drawText(QRectF(chart.left(), chart.bottom() + unit, chart.width(), 5 * unit), Qt::AlignLeft,
+                     QStringLiteral("Blue: hammer price. Orange: starting bid. Lots sold, in sale order; highest %1.")
+                         .arg(Money(static_cast<double>(top))));
+    y = chart.bottom() + 10 * unit;
+
+    std::vector<const LotResult*> best = sold;
+    const size_t topCount = std::min<size_t>(10, best.size());
+    std::partial_sort(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(topCount), best.end(),
+                      [](const LotResult* a, const LotResult* b) { return a->price > b->price; });
+    QFont heading = pt(12);
+    heading.setBold(true);
+    painter.setFont(heading);
+    painter.drawText(QRectF(0, y, page.width(), 7 * unit), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Top ten lots"));
+    y += 8 * unit;
+    painter.setFont(pt(10));
+    for (size_t i = 0; i < topCount; ++i) {
+        const LotResult* result = best[i];
+        painter.drawText(QRectF(0, y, page.width(), 6 * unit), Qt::AlignLeft | Qt::AlignVCenter,
+                         QStringLiteral("%1. Lot %2  %3  %4")
+                             .arg(i + 1)
+                             .arg(result->key.lotNumber)
+                             .arg(Money(result->price), result->key.note.simplified().left(60)));
+        y += 6 * unit;
+    }
+
+    // Every lot.
+    const QStringList headers = {QStringLiteral("Pos."),  QStringLiteral("Lot"),    QStringLiteral("Note"),
+                                 QStringLiteral("Start"), QStringLiteral("Result"), QStringLiteral("Hammer"),
+                                 QStringLiteral("Time"),  QStringLiteral("Buyer")};
+    const double widths[] = {0.07, 0.07, 0.36, 0.1, 0.09, 0.11, 0.1, 0.1};
+    const double rowHeight = 5 * unit;
+    const auto drawRow = [&](double top, const QStringList& cells) {
+        double x = 0;
+        for (qsizetype c = 0; c < cells.size(); ++c) {
+            const double w = widths[c] * page.width();
+            const Qt::Alignment align = (c == 2 || c == 7) ? Qt::AlignLeft : Qt::AlignRight;
+            painter.drawText(QRectF(x, top, w - unit, rowHeight), align | Qt::AlignVCenter | Qt::TextSingleLine,
+                             cells[c]);
+            x += w;
+        }
+    };
+    const QFont bold = [&] {
+        QFont f = pt(9);
+        f.setBold(true);
+        return f;
+    }();
+    const QFont normal = pt(9);
+    y = page.height();
+    for (const SaleRecord::Row& row : sheet.rows) {
+        if (y + rowHeight > page.height()) {
+            device.newPage();
+            painter.setFont(bold);
+            drawRow(0, headers);
+            painter.drawLine(QPointF(0, rowHeight), QPointF(page.width(), rowHeight));
+            painter.setFont(normal);
+            y = rowHeight * 1.2;
+        }
+        const LotText lot = Describe(row);
+        const LotResult* result = row.result;
+        const bool sold = result && result->outcome == LotResult::Outcome::Sold;
+        const QString note = lot.note.simplified() + (row.lot ? QString() : QStringLiteral(" (no longer in the list)"));
+        drawRow(y, {lot.position, lot.lot, note, lot.startingBid, OutcomeText(result),
+                    sold ? Money(result->price) : QString(), result ? TimeText(result->time) : QString(),
+                    result ? result->buyer : QString()});
+        y += rowHeight;
+    }
+}
+
+QString SavePdf(const QString& path, const Sheet& sheet)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(QStringLiteral("Sale Results"));
+        writer.setCreator(QStringLiteral("Gavelor"));
+        writer.setResolution(300);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15)));
+        Paint(writer, sheet);
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace SaleReport

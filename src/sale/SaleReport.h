@@ -1,0 +1,41 @@
+#pragma once
+
+#include "sale/SaleRecord.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+class QPagedPaintDevice;
+
+// The results of a sale on paper and in a spreadsheet: a CSV in the lot editor's dialect,
+// and a report (a summary page with totals, a chart and the top ten, then every lot)
+// painted the same way into a PDF or onto a printer.
+namespace SaleReport {
+
+struct Sheet
+{
+    QString startedAt; // ISO 8601
+    std::vector<SaleRecord::Row> rows;
+    SaleRecord::Totals totals;
+};
+
+// "$1,250"
+QString Money(double dollars);
+QString OutcomeText(const LotResult* result);
+// The time of day of an ISO time, or empty.
+QString TimeText(const QString& isoTime);
+// The sale's start as people read it.
+QString DateText(const QString& isoTime);
+
+// UTF-8 with a byte order mark, a header row, CRLF line ends.
+QByteArray Csv(const std::vector<SaleRecord::Row>& rows);
+// Writes the file whole or not at all. Returns what went wrong, or nothing.
+QString SaveCsv(const QString& path, const std::vector<SaleRecord::Row>& rows);
+
+// The report, page after page, on a PDF writer or a printer that is set up.
+void Paint(QPagedPaintDevice& device, const Sheet& sheet);
+QString SavePdf(const QString& path, const Sheet& sheet);
+
+} // namespace SaleReport

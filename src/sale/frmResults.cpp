@@ -1,0 +1,456 @@
+#include "sale/frmResults.h"
+
+#include "common/Prompts.h"
+#include "records/AppSettings.h"
+#include "sale/SaleJournal.h"
+#include "sale/SaleReport.h"
+
+#include <QDir>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+// The buyer is a paddle or bidder number: the editor takes no more than fits.
+class BuyerDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            line->setMaxLength(ResultsModel::MaxBuyerLength);
+        return editor;
+    }
+};
+
+QString Headers(int column)
+{
+    static const char* const names[] = {"Position", "Lot", "Note", "Starting bid", "Result", "Hammer", "Time", "Buyer"};
+    return QLatin1String(names[column]);
+}
+
+QString DocumentsPath(const QString& name)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(name);
+}
+
+} // namespace
+
+ResultsModel::ResultsModel(SaleJournal& sale, QObject* parent) : QAbstractTableModel(parent), m_sale(sale) {}
+
+void ResultsModel::Reload(const LotCollection& lots)
+{
+    std::vector<SaleRecord::Row> rows = m_sale.record().Rows(lots);
+    if (rows.size() == m_rows.size()) {
+        m_rows = std::move(rows);
+        if (!m_rows.empty())
+            emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+        return;
+    }
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+int ResultsModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int ResultsModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+SaleLotKey ResultsModel::KeyOf(const SaleRecord::Row& row)
+{
+    if (row.result)
+        return row.result->key;
+    return {row.position, row.lot ? row.lot->LotNumber : 0, row.lot ? row.lot->Note : QString()};
+}
+
+QVariant ResultsModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const SaleRecord::Row& row = m_rows[static_cast<size_t>(index.row())];
+    const LotResult* result = row.result;
+    const bool marked = result && result->outcome != LotResult::Outcome::None;
+    if (role == Qt::ToolTipRole && !row.lot)
+        return QStringLiteral("This lot is no longer in the lot list.");
+    if (role == Qt::TextAlignmentRole && index.column() != Note && index.column() != Buyer)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::FontRole && !row.lot) {
+        QFont font;
+        font.setItalic(true);
+        return font;
+    }
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
+    switch (index.column()) {
+    case Position:
+        return row.lot ? QString::number(row.position) : QStringLiteral("gone");
+    case Lot:
+        return row.lot ? row.lot->LotNumber : result->key.lotNumber;
+    case Note: {
+        const QString& note = row.lot ? row.lot->Note : result->key.note;
+        return role == Qt::DisplayRole ? note.simplified() : note;
+    }
+    case StartingBid:
+        return marked || !row.lot ? result->startingBid : row.lot->Amount;
+    case Result:
+        return SaleReport::OutcomeText(result);
+    case Hammer:
+        return result && result->outcome == LotResult::Outcome::Sold ? QVariant(result->price) : QVariant();
+    case Time:
+        return marked ? SaleReport::TimeText(result->time) : QString();
+    case Buyer:
+        return result ? result->buyer : QString();
+    default:
+        return {};
+    }
+}
+
+QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
+        return Headers(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags ResultsModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.column() == Buyer)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool ResultsModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || index.column() != Buyer || index.row() >= rowCount())
+        return false;
+    const SaleRecord::Row& row = m_rows[static_cast<size_t>(index.row())];
+    const QString buyer = value.toString().trimmed().left(MaxBuyerLength);
+    if (buyer == (row.result ? row.result->buyer : QString()))
+        return false;
+    const SaleLotKey key = KeyOf(row);
+    SaleEvent event;
+    event.kind = SaleEvent::Kind::Buyer;
+    event.position = key.position;
+    event.lotNumber = key.lotNumber;
+    event.note = key.note;
+    event.startingBid = row.result ? row.result->startingBid : (row.lot ? row.lot->Amount : 0);
+    event.buyer = buyer;
+    // The window reloads the rows when the journal tells it.
+    m_sale.Record(event);
+    return true;
+}
+
+frmResults::frmResults(SaleJournal& sale, AppSettings& settings, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_sale(sale), m_settings(settings)
+{
+    setObjectName(QStringLiteral("frmResults"));
+    setWindowTitle(QStringLiteral("Gavelor - Sale Results"));
+    // The scoreboard alone decides when the run ends.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    if (m_sale.resumed())
+        m_resume = m_sale.record().LastOnShow();
+    m_choosePrinter = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    BuildControls();
+    connect(&m_sale, &SaleJournal::Changed, this, &frmResults::Refresh);
+    connect(&m_sale, &SaleJournal::SavingChanged, this, &frmResults::ShowSaving);
+}
+
+frmResults::~frmResults()
+{
+    // An edit still open is committed as the window goes; the window itself no longer listens.
+    disconnect(&m_sale, nullptr, this, nullptr);
+}
+
+void frmResults::BuildControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    lblStarted = new QLabel(this);
+    layout->addWidget(lblStarted);
+
+    auto* totals = new QGridLayout();
+    const auto addTotal = [&](QLabel*& label, const char* name, const QString& caption, int row, int column) {
+        auto* title = new QLabel(caption, this);
+        label = new QLabel(this);
+        label->setObjectName(QLatin1String(name));
+        title->setBuddy(label);
+        totals->addWidget(title, row, column * 2);
+        totals->addWidget(label, row, column * 2 + 1);
+    };
+    addTotal(lblSold, "lblSold", QStringLiteral("Sold:"), 0, 0);
+    addTotal(lblPassed, "lblPassed", QStringLiteral("Passed:"), 1, 0);
+    addTotal(lblNotOffered, "lblNotOffered", QStringLiteral("Not yet offered:"), 2, 0);
+    addTotal(lblHammer, "lblHammer", QStringLiteral("Total hammer:"), 0, 1);
+    addTotal(lblAverage, "lblAverage", QStringLiteral("Average hammer:"), 1, 1);
+    addTotal(lblSellThrough, "lblSellThrough", QStringLiteral("Sell-through:"), 2, 1);
+    addTotal(lblAgainstStart, "lblAgainstStart", QStringLiteral("Against starting bids:"), 0, 2);
+    totals->setColumnStretch(6, 1);
+    layout->addLayout(totals);
+
+    lblSaving = new QLabel(this);
+    lblSaving->setObjectName(QStringLiteral("lblSaving"));
+    lblSaving->setWordWrap(true);
+    lblSaving->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    layout->addWidget(lblSaving);
+    lblGone = new QLabel(this);
+    lblGone->setObjectName(QStringLiteral("lblGone"));
+    lblGone->setWordWrap(true);
+    layout->addWidget(lblGone);
+    lblResume = new QLabel(this);
+    lblResume->setObjectName(QStringLiteral("lblResume"));
+    lblResume->setWordWrap(true);
+    layout->addWidget(lblResume);
+
+    m_model = new ResultsModel(m_sale, this);
+    lstResults = new QTableView(this);
+    lstResults->setObjectName(QStringLiteral("lstResults"));
+    lstResults->setModel(m_model);
+    lstResults->setItemDelegateForColumn(ResultsModel::Buyer, new BuyerDelegate(lstResults));
+    lstResults->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstResults->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstResults->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                QAbstractItemView::AnyKeyPressed);
+    lstResults->verticalHeader()->hide();
+    // Fixed row heights and column widths: 10,000 rows open without measuring each one.
+    lstResults->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    lstResults->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    lstResults->horizontalHeader()->setStretchLastSection(true);
+    lstResults->setColumnWidth(ResultsModel::Note, fontMetrics().averageCharWidth() * 36);
+    lstResults->setAccessibleName(QStringLiteral("Results"));
+    layout->addWidget(lstResults, 1);
+
+    auto* buttons = new QHBoxLayout();
+    const auto addButton = [&](const char* name, const QString& caption, void (frmResults::*handler)()) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QLatin1String(name));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, handler);
+        buttons->addWidget(button);
+        return button;
+    };
+    cmdClear = addButton("cmdClear", QStringLiteral("&Clear Result"), &frmResults::cmdClear_Click);
+    cmdShowOnBoard = addButton("cmdShowOnBoard", QStringLiteral("Show on &Board"), &frmResults::cmdShowOnBoard_Click);
+    addButton("cmdNewSale", QStringLiteral("&New Sale..."), &frmResults::cmdNewSale_Click);
+    buttons->addStretch(1);
+    addButton("cmdExport", QStringLiteral("&Export..."), &frmResults::cmdExport_Click);
+    addButton("cmdReport", QStringLiteral("&Report..."), &frmResults::cmdReport_Click);
+    addButton("cmdPrint", QStringLiteral("&Print..."), &frmResults::cmdPrint_Click);
+    auto* cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setAutoDefault(false);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(cmdClose);
+    layout->addLayout(buttons);
+
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    resize(900, 560);
+}
+
+void frmResults::Open(QWidget* owner)
+{
+    if (!m_placed && owner) {
+        // Beside the scoreboard, on its screen, as far as the screen allows.
+        const QRect screen = owner->screen() ? owner->screen()->availableGeometry() : QRect();
+        QPoint at = owner->frameGeometry().topRight() + QPoint(8, 0);
+        if (screen.isValid()) {
+            at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - width())));
+            at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - height())));
+        }
+        move(at);
+        m_placed = true;
+    }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmResults::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The lot list may have changed while the window was closed, in place too.
+    m_shown = {};
+    Refresh();
+    if (m_resume && !lstResults->currentIndex().isValid())
+        SelectPosition(m_resume->key.position);
+}
+
+void frmResults::Refresh()
+{
+    if (!isVisible())
+        return;
+    ShowSaving();
+    // Bids and lot steps change no result: the rows stay as they are.
+    const auto shown = std::make_tuple(m_sale.record().Marks(), m_sale.record().StartedAt(),
+                                       static_cast<const void*>(m_settings.LotList.get()),
+                                       m_settings.LotList ? m_settings.LotList->Count() : 0);
+    if (shown == m_shown)
+        return;
+    m_shown = shown;
+    m_model->Reload(m_settings.LotList ? *m_settings.LotList : LotCollection());
+    ShowTotals();
+}
+
+void frmResults::ShowTotals()
+{
+    const SaleRecord::Totals totals = SaleRecord::Count(m_model->rows());
+    lblStarted->setText(QStringLiteral("Sale started %1").arg(SaleReport::DateText(m_sale.record().StartedAt())));
+    lblSold->setText(QString::number(totals.sold));
+    lblPassed->setText(QString::number(totals.passed));
+    lblNotOffered->setText(QString::number(totals.notOffered));
+    lblHammer->setText(SaleReport::Money(static_cast<double>(totals.hammer)));
+    lblAverage->setText(SaleReport::Money(totals.averageHammer()));
+    lblSellThrough->setText(QLocale(QLocale::English).toString(totals.sellThrough() * 100.0, 'f', 1) +
+                            QLatin1Char('%'));
+    lblAgainstStart->setText(
+        QStringLiteral("%1 / %2").arg(SaleReport::Money(static_cast<double>(totals.hammer)),
+                                      SaleReport::Money(static_cast<double>(totals.startingOfSold))));
+
+    const auto gone = std::count_if(m_model->rows().begin(), m_model->rows().end(),
+                                    [](const SaleRecord::Row& row) { return !row.lot; });
+    lblGone->setVisible(gone > 0);
+    lblGone->setText(QStringLiteral("%1 result(s) belong to lots that are no longer in the lot list; they are listed "
+                                    "at the end.")
+                         .arg(gone));
+    lblResume->setVisible(m_resume.has_value());
+    if (m_resume)
+        lblResume->setText(QStringLiteral("The last run ended with lot %1 (position %2) on show at %3. Select it and "
+                                          "press Show on Board to put the board back.")
+                               .arg(m_resume->key.lotNumber)
+                               .arg(m_resume->key.position)
+                               .arg(SaleReport::Money(m_resume->amount)));
+}
+
+void frmResults::ShowSaving()
+{
+    const QString problem = m_sale.problem();
+    lblSaving->setVisible(!problem.isEmpty());
+    lblSaving->setText(QStringLiteral("Results are not being saved: %1. The board goes on; Gavelor tries again at the "
+                                      "next event.")
+                           .arg(problem));
+}
+
+const SaleRecord::Row* frmResults::SelectedRow() const
+{
+    const QModelIndex current = lstResults->selectionModel()->currentIndex();
+    if (!current.isValid() || !lstResults->selectionModel()->isRowSelected(current.row(), {}))
+        return nullptr;
+    return &m_model->rows()[static_cast<size_t>(current.row())];
+}
+
+void frmResults::SelectPosition(qint32 position)
+{
+    if (position < 1 || position > m_model->rowCount())
+        return;
+    const QModelIndex index = m_model->index(position - 1, ResultsModel::Lot);
+    lstResults->setCurrentIndex(index);
+    lstResults->selectRow(index.row());
+    lstResults->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void frmResults::cmdClear_Click()
+{
+    const SaleRecord::Row* row = SelectedRow();
+    if (!row || !row->result || row->result->outcome == LotResult::Outcome::None)
+        return;
+    const SaleLotKey key = row->result->key;
+    if (!Prompts::Confirm(this,
+                          QStringLiteral("Clear the result (%1) of lot %2?")
+                              .arg(SaleReport::OutcomeText(row->result))
+                              .arg(key.lotNumber),
+                          Prompts::Icon::Question))
+        return;
+    SaleEvent cleared;
+    cleared.kind = SaleEvent::Kind::Cleared;
+    cleared.position = key.position;
+    cleared.lotNumber = key.lotNumber;
+    cleared.note = key.note;
+    m_sale.Record(cleared);
+}
+
+void frmResults::cmdShowOnBoard_Click()
+{
+    const SaleRecord::Row* row = SelectedRow();
+    if (!row || !row->lot)
+        return;
+    std::optional<qint32> amount;
+    if (m_resume && m_resume->key.position == row->position)
+        amount = m_resume->amount;
+    m_resume.reset();
+    emit ShowOnBoard(row->position, amount);
+    ShowTotals();
+}
+
+void frmResults::cmdNewSale_Click()
+{
+    if (!Prompts::Confirm(this,
+                          QStringLiteral("End this sale and start a new one? The results of this sale stay in its "
+                                         "journal."),
+                          Prompts::Icon::Warning))
+        return;
+    m_resume.reset();
+    m_sale.NewSale();
+}
+
+void frmResults::cmdExport_Click()
+{
+    const QString path =
+        Prompts::SaveFileName(this, QStringLiteral("Export Results"), DocumentsPath(QStringLiteral("sale-results.csv")),
+                              QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    const QString error = SaleReport::SaveCsv(path, m_model->rows());
+    if (!error.isEmpty())
+        Prompts::Inform(this, QStringLiteral("The results could not be exported: %1").arg(error),
+                        Prompts::Icon::Warning);
+}
+
+void frmResults::cmdReport_Click()
+{
+    const QString path =
+        Prompts::SaveFileName(this, QStringLiteral("Save Report"), DocumentsPath(QStringLiteral("sale-report.pdf")),
+                              QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    const SaleReport::Sheet sheet{m_sale.record().StartedAt(), m_model->rows(), SaleRecord::Count(m_model->rows())};
+    const QString error = SaleReport::SavePdf(path, sheet);
+    if (!error.isEmpty())
+        Prompts::Inform(this, QStringLiteral("The report could not be saved: %1").arg(error), Prompts::Icon::Warning);
+}
+
+void frmResults::cmdPrint_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Sale Results"));
+    if (!m_choosePrinter || !m_choosePrinter(printer))
+        return;
+    const SaleReport::Sheet sheet{m_sale.record().StartedAt(), m_model->rows(), SaleRecord::Count(m_model->rows())};
+    SaleReport::Paint(printer, sheet);
+}

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "sale/SaleRecord.h"
+
+#include <QAbstractTableModel>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <tuple>
+
+class AppSettings;
+class QLabel;
+class QPrinter;
+class QPushButton;
+class QTableView;
+class SaleJournal;
+
+// The results of the sale lot by lot, as the clerk keeps them: one row for each lot of the
+// list in sale order, then the results whose lots have left the list. Only the Buyer
+// column is typed into; every change is recorded in the sale's journal.
+class ResultsModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column
+    {
+        Position,
+        Lot,
+        Note,
+        StartingBid,
+        Result,
+        Hammer,
+        Time,
+        Buyer,
+        ColumnCount
+    };
+    static constexpr int MaxBuyerLength = 12;
+
+    explicit ResultsModel(SaleJournal& sale, QObject* parent = nullptr);
+
+    // Takes the rows again from the record and the lot list.
+    void Reload(const LotCollection& lots);
+    const std::vector<SaleRecord::Row>& rows() const { return m_rows; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    // The lot a row stands for, as a result is recorded against it.
+    static SaleLotKey KeyOf(const SaleRecord::Row& row);
+
+private:
+    SaleJournal& m_sale;
+    std::vector<SaleRecord::Row> m_rows;
+};
+
+// F4: the sale's results beside the scoreboard, live as lots are marked; totals, clearing
+// a result, putting a lot back on the board, a new sale, and the results as CSV, PDF and
+// on paper.
+class frmResults : public QWidget
+{
+    Q_OBJECT
+
+public:
+    frmResults(SaleJournal& sale, AppSettings& settings, QWidget* parent = nullptr);
+    ~frmResults() override;
+
+    // Shows the window beside `owner` the first time, brings it to the front after.
+    void Open(QWidget* owner);
+
+    // How printing chooses its printer; a test sets one that prints to a file. False when
+    // the operator cancelled.
+    void setPrinterChooser(std::function<bool(QPrinter&)> chooser) { m_choosePrinter = std::move(chooser); }
+
+    ResultsModel* model() const { return m_model; }
+
+signals:
+    // A lot to put on the board as Right and Left would; with the bid that was on show when
+    // a restart offers the board back.
+    void ShowOnBoard(qint32 position, std::optional<qint32> amount);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildControls();
+    void Refresh();
+    void ShowTotals();
+    void ShowSaving();
+    // The row selected, or null.
+    const SaleRecord::Row* SelectedRow() const;
+    void SelectPosition(qint32 position);
+    void cmdClear_Click();
+    void cmdShowOnBoard_Click();
+    void cmdNewSale_Click();
+    void cmdExport_Click();
+    void cmdReport_Click();
+    void cmdPrint_Click();
+
+    SaleJournal& m_sale;
+    AppSettings& m_settings;
+    ResultsModel* m_model = nullptr;
+    QTableView* lstResults = nullptr;
+    QLabel* lblStarted = nullptr;
+    QLabel* lblSold = nullptr;
+    QLabel* lblPassed = nullptr;
+    QLabel* lblNotOffered = nullptr;
+    QLabel* lblHammer = nullptr;
+    QLabel* lblAverage = nullptr;
+    QLabel* lblSellThrough = nullptr;
+    QLabel* lblAgainstStart = nullptr;
+    QLabel* lblSaving = nullptr;
+    QLabel* lblGone = nullptr;
+    QLabel* lblResume = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QPushButton* cmdShowOnBoard = nullptr;
+    // Right after a restart: where the board stood when the last run ended.
+    std::optional<SaleRecord::OnShow> m_resume;
+    bool m_placed = false;
+    // What the rows were last taken from: marks, sale, lot list and its length.
+    std::tuple<qint64, QString, const void*, qint32> m_shown;
+    std::function<bool(QPrinter&)> m_choosePrinter;
+};

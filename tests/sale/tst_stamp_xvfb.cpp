@@ -1,0 +1,135 @@
+// The result stamp as the X server shows it: on the scoreboard and on the audience screen
+// (one wide Xvfb screen split into two monitors), read back from the screen in the note box.
+#include "common/Prompts.h"
+#include "records/AppSettings.h"
+#include "records/SettingsStore.h"
+#include "sale/SaleJournal.h"
+#include "scoreboard/LedColors.h"
+#include "scoreboard/frmAudience.h"
+#include "scoreboard/frmScoreboard.h"
+#include "support/XvfbServer.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class tst_StampXvfb : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void stampOnBothViews_data();
+    void stampOnBothViews();
+
+private:
+    // The share of the note box's pixels, as the server has them, in the lot colour.
+    static double StampShare(QWidget* window);
+};
+
+void tst_StampXvfb::initTestCase()
+{
+    Prompts::setTestMode(true);
+    for (const char* monitor : {"left/508x286+0+0", "right/508x286+1920+0"}) {
+        const QString spec = QString::fromLatin1(monitor);
+        const QString name = spec.section(u'/', 0, 0);
+        const QString geometry = QStringLiteral("1920/508x1080/286+") + spec.section(u'+', 1);
+        QProcess xrandr;
+        xrandr.start(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), name, geometry,
+                                                name == u"left" ? QStringLiteral("screen") : QStringLiteral("none")});
+        QVERIFY(xrandr.waitForFinished(20000) && xrandr.exitCode() == 0);
+    }
+    QTRY_COMPARE(QGuiApplication::screens().size(), 2);
+}
+
+double tst_StampXvfb::StampShare(QWidget* window)
+{
+    auto* note = window->findChild<QPlainTextEdit*>(QStringLiteral("txtNote"));
+    const QRect box(note->mapTo(window, QPoint(0, 0)), note->size());
+    const QImage shot = window->screen()
+                            ->grabWindow(window->winId(), box.x(), box.y(), box.width(), box.height())
+                            .toImage()
+                            .convertToFormat(QImage::Format_RGB32);
+    const QColor ink = LedColors::ToQColor(AppSettings::DefaultLEDLotColor);
+    qint64 inked = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            if (std::abs(c.red() - ink.red()) + std::abs(c.green() - ink.green()) + std::abs(c.blue() - ink.blue()) <
+                40)
+                ++inked;
+        }
+    }
+    return shot.isNull() ? -1.0 : static_cast<double>(inked) / (shot.width() * shot.height());
+}
+
+void tst_StampXvfb::stampOnBothViews_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("stamped");
+    QTest::newRow("sold") << QStringLiteral("R 5") << true;
+    QTest::newRow("passed") << QStringLiteral("R 6") << true;
+    QTest::newRow("gone at the next lot") << QStringLiteral("R 5 R") << false;
+    QTest::newRow("back with Left") << QStringLiteral("R 5 R L") << true;
+    QTest::newRow("no lot on show") << QStringLiteral("5") << false;
+}
+
+void tst_StampXvfb::stampOnBothViews()
+{
+    QFETCH(QString, keys);
+    QFETCH(bool, stamped);
+    QTemporaryDir dir;
+    MemorySettingsStore store;
+    AppSettings settings(store);
+    for (int n : {12, 13}) {
+        auto lot = std::make_shared<LotInfo>();
+        lot->LotNumber = n;
+        lot->Amount = 100;
+        lot->Note = QStringLiteral("Walnut bureau");
+        settings.LotList->Add(lot);
+    }
+    SaleJournal sale(dir.path());
+    frmScoreboard window(settings);
+    window.setSale(&sale);
+    window.move(100, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.focusWidget(), Qt::Key_F12);
+    QVERIFY(window.audience());
+    QVERIFY(QTest::qWaitForWindowExposed(window.audience()));
+
+    static const QHash<QString, Qt::Key> names = {{QStringLiteral("R"), Qt::Key_Right},
+                                                  {QStringLiteral("L"), Qt::Key_Left},
+                                                  {QStringLiteral("5"), Qt::Key_F5},
+                                                  {QStringLiteral("6"), Qt::Key_F6}};
+    for (const QString& key : keys.split(u' '))
+        QTest::keyClick(window.focusWidget(), names.value(key));
+    QTest::qWait(300);
+
+    // The stamp fills a good part of the note box on both views alike, at both sizes; without
+    // it the lot colour is nowhere there.
+    for (QWidget* view : {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.audience())}) {
+        const double share = StampShare(view);
+        QVERIFY2(stamped ? share > 0.08 : share >= 0 && share < 0.005,
+                 qPrintable(QStringLiteral("%1: %2").arg(view->objectName()).arg(share)));
+    }
+    // It scales with the layout: a larger window, a larger stamp, the same share of the box.
+    if (stamped) {
+        const double before = StampShare(&window);
+        window.resize(window.size() * 3 / 2);
+        QTest::qWait(300);
+        QVERIFY(std::abs(StampShare(&window) - before) < before * 0.25);
+    }
+}
+
+GAVELOR_XVFB_TEST_MAIN(tst_StampXvfb,
+                       (QStringList{QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("3840x1080x24")}))
+
+#include "tst_stamp_xvfb.moc"
