@@ -1,6 +1,7 @@
 #include "startup/Startup.h"
 
 #include "BuildInfo.h"
+#include "common/PasteGuard.h"
 #include "records/JsonSettingsStore.h"
 #include "scoreboard/NumLockBackend.h"
 #include "scoreboard/frmScoreboard.h"
@@ -179,6 +180,7 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
                                             .arg(BuildInfo::VersionMinor)
                                             .arg(BuildInfo::VersionPatch));
     QGuiApplication::setDesktopFileName(QStringLiteral("gavelor"));
+    PasteGuard::Install();
 
     const QString settingsFile = JsonSettingsStore::DefaultFilePath();
     SingleInstance instance(settingsFile, moduleDirectory);
