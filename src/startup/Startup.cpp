@@ -1,6 +1,7 @@
 #include "startup/Startup.h"
 
 #include "BuildInfo.h"
+#include "common/ModalGuard.h"
 #include "common/PasteGuard.h"
 #include "records/JsonSettingsStore.h"
 #include "scoreboard/NumLockBackend.h"
@@ -122,12 +123,14 @@ void Startup::OpenHelp()
 
 void Startup::OpenOptions(QWidget* owner)
 {
+    const ModalGuard guard;
     frmOptions dialog(m_settings, m_numLock.get(), owner);
     dialog.exec();
 }
 
 void Startup::OpenLotEditor(QWidget* owner)
 {
+    const ModalGuard guard;
     frmLots editor(m_settings, owner);
     editor.exec();
 }
@@ -181,6 +184,7 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
                                             .arg(BuildInfo::VersionPatch));
     QGuiApplication::setDesktopFileName(QStringLiteral("gavelor"));
     PasteGuard::Install();
+    ModalGuard::Install();
 
     const QString settingsFile = JsonSettingsStore::DefaultFilePath();
     SingleInstance instance(settingsFile, moduleDirectory);
