@@ -9,11 +9,14 @@
 #include "setup/frmLots.h"
 #include "setup/frmOptions.h"
 #include "startup/SingleInstance.h"
+#include "startup/TerminationSignals.h"
 #include "startup/frmHelp.h"
 #include "startup/frmSplash.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -141,6 +144,40 @@ void Startup::EndRun()
     QCoreApplication::exit(0);
 }
 
+void Startup::EndFromOutside()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    CloseNextWindow(0, QThread::currentThread()->loopLevel() + 1);
+}
+
+void Startup::CloseNextWindow(int step, int waitLevel)
+{
+    // A dialog's command goes on once its question has closed and the question's loop has returned;
+    // the dialog under it is closed only after that, never from inside the question's loop.
+    constexpr int MaxSteps = 500;
+    const int level = QThread::currentThread()->loopLevel();
+    QWidget* modal = QApplication::activeModalWidget();
+    if (step < MaxSteps && (level >= waitLevel || modal)) {
+        if (level < waitLevel && modal) {
+            if (!modal->close())
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+            waitLevel = level;
+        }
+        QTimer::singleShot(10, this, [this, step, waitLevel] { CloseNextWindow(step + 1, waitLevel); });
+        return;
+    }
+    if (m_help)
+        m_help->close();
+    if (m_splash)
+        m_splash->close();
+    if (m_scoreboard)
+        m_scoreboard->close();
+    QCoreApplication::exit(0);
+}
+
 void Startup::BringToFront()
 {
     QWidget* window = m_scoreboard ? static_cast<QWidget*>(m_scoreboard.get()) : m_splash.data();
@@ -185,6 +222,7 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
     QGuiApplication::setDesktopFileName(QStringLiteral("gavelor"));
     PasteGuard::Install();
     ModalGuard::Install();
+    TerminationSignals termination;
 
     const QString settingsFile = JsonSettingsStore::DefaultFilePath();
     SingleInstance instance(settingsFile, moduleDirectory);
@@ -220,6 +258,7 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
     // Qt has already taken its own options (-platform and the like) out of the arguments.
     Startup startup(store, QCoreApplication::arguments().mid(1));
     QObject::connect(&instance, &SingleInstance::raiseRequested, &startup, &Startup::BringToFront);
+    QObject::connect(&termination, &TerminationSignals::Received, &startup, &Startup::EndFromOutside);
     if (prepare)
         prepare(startup);
     startup.Begin();

@@ -46,6 +46,11 @@ public:
     // the top, with a setup window open over it still above it. Asked by a later start.
     void BringToFront();
 
+    // Ends the run as the operator would: every open dialog closed as its close box would, the
+    // topmost first (the lot editor commits and stores, the options dialog is cancelled), then the
+    // windows. Asked by SIGTERM, SIGHUP and SIGINT.
+    void EndFromOutside();
+
     // The whole program: application, settings store in the user's configuration, title
     // window, event loop. prepare, if given, sees the run before the title window loads.
     // moduleDirectory: where the program's loadable modules are, when not beside the program.
@@ -70,6 +75,8 @@ private:
     void OpenOptions(QWidget* owner);
     void OpenLotEditor(QWidget* owner);
     void EndRun();
+    // One step of EndFromOutside; waitLevel: the event loop depth to get back under first.
+    void CloseNextWindow(int step, int waitLevel);
 
     AppSettings m_settings;
     // The keyboard whose NumLock the scoreboard and the options dialog hold.
@@ -77,4 +84,5 @@ private:
     QPointer<frmSplash> m_splash;
     std::unique_ptr<frmScoreboard> m_scoreboard;
     QPointer<frmHelp> m_help;
+    bool m_ending = false;
 };
