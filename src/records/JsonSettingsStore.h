@@ -26,6 +26,7 @@ public:
     SettingsPairs GetAll(const QString& section) const override;
     bool Commit(const SettingsChange& change) override;
     QString lastError() const override { return m_lastError; }
+    void MarkReadInPart() override { m_fileReadWhole = false; }
 
     // Reads the file again, replacing what is held in memory.
     void Reload();

@@ -628,6 +628,13 @@ void tst_JsonSettingsStore::readInPartKeptBeforeSave_data()
     QTest::newRow("member of another program")
         << document(R"("Lots": [)" + lot1 + "]", R"("application": "Gavelor", "version": 1, "comment": "mine")")
         << true;
+    QTest::newRow("colour out of range") << document(R"("ColorSettings": [["Text", "1e400"]])") << true;
+    QTest::newRow("NumLock mode not whole") << document(R"("KeySettings": [["NumLockForce", "1x"]])") << true;
+    QTest::newRow("increment out of range")
+        << document(R"("Increments": [[" 0", " 5"], [" 100", " 99999999999"]])") << true;
+    QTest::newRow("increments of one minimum") << document(R"("Increments": [[" 0", " 5"], ["0", " 7"]])") << true;
+    QTest::newRow("lot with two fields") << document(R"("Lots": [[" 1", " 5\u0005 6"]])") << true;
+    QTest::newRow("lot number not a number") << document(R"("Lots": [[" 1", "five\u0005 6\u0005Oak"]])") << true;
 
     QTest::newRow("as this program writes it") << document(R"("Lots": [)" + lot1 + "]") << false;
     QTest::newRow("escapes and blanks") << QByteArray(
