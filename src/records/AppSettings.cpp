@@ -53,8 +53,8 @@ void AppSettings::LoadAllSettings()
     TextColor = color(QStringLiteral("Text"), DefaultTextColor);
     LEDLotColor = color(QStringLiteral("LEDLot"), DefaultLEDLotColor);
     LEDAmountColor = color(QStringLiteral("LEDAmount"), DefaultLEDAmountColor);
-    NumLockMode = static_cast<qint32>(
-        readWhole(m_store, KeySection, QStringLiteral("NumLockForce"), DefaultNumLockMode, Int32Min, Int32Max, dropped));
+    NumLockMode = static_cast<qint32>(readWhole(m_store, KeySection, QStringLiteral("NumLockForce"), DefaultNumLockMode,
+                                                Int32Min, Int32Max, dropped));
     LEDTypeIndex =
         static_cast<qint16>(readWhole(m_store, PicSection, QStringLiteral("LEDType"), DefaultLEDTypeIndex,
                                       std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max(), dropped));

@@ -1,5 +1,7 @@
 #include "records/JsonSettingsStore.h"
 
+#include "records/RegularFile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -123,9 +125,13 @@ void JsonSettingsStore::Reload()
 {
     m_data = {};
     m_fileBytes.clear();
+    m_foundUnreadable = false;
+    m_keptUnreadableAs.clear();
+    removeLeftoverTemporariesAtStart();
     QByteArray bytes;
     ReadResult result = readFile(m_data, bytes);
     if (result == ReadResult::Unreadable) {
+        m_foundUnreadable = true;
         // Another copy may be saving right now; look again under the lock before setting the file aside.
         QLockFile lock(lockFilePath(m_filePath));
         lock.setStaleLockTime(StaleLockMs);
@@ -134,8 +140,9 @@ void JsonSettingsStore::Reload()
             return;
         }
         result = readFile(m_data, bytes);
-        if (result == ReadResult::Unreadable)
-            keepUnreadableFile();
+        m_foundUnreadable = result == ReadResult::Unreadable;
+        if (m_foundUnreadable)
+            m_keptUnreadableAs = keepUnreadableFile();
     }
     if (result == ReadResult::Read || result == ReadResult::ReadInPart) {
         m_fileBytes = std::move(bytes);
@@ -145,14 +152,12 @@ void JsonSettingsStore::Reload()
 
 JsonSettingsStore::ReadResult JsonSettingsStore::readFile(SettingsSections& sections, QByteArray& bytes) const
 {
-    QFile file(m_filePath);
-    if (!file.exists())
+    RegularFile::Reading file = RegularFile::Read(m_filePath, MaxFileSize);
+    if (file.status == RegularFile::Status::Missing)
         return ReadResult::Missing;
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
+    if (file.status != RegularFile::Status::Read)
         return ReadResult::Unreadable;
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return ReadResult::Unreadable;
+    bytes = std::move(file.bytes);
     if (!m_fileBytes.isEmpty() && bytes == m_fileBytes) {
         sections = m_data; // unchanged since we last read or wrote it
         return m_fileReadWhole ? ReadResult::Read : ReadResult::ReadInPart;
@@ -165,13 +170,15 @@ JsonSettingsStore::ReadResult JsonSettingsStore::readFile(SettingsSections& sect
     return whole ? ReadResult::Read : ReadResult::ReadInPart;
 }
 
-void JsonSettingsStore::keepUnreadableFile() const
+QString JsonSettingsStore::keepUnreadableFile() const
 {
     const QString target = freeName(m_filePath + QStringLiteral(".unreadable-") + stamp());
-    if (QFile::rename(m_filePath, target))
+    if (QFile::rename(m_filePath, target)) {
         warn(QStringLiteral("settings file %1 could not be read; kept it as %2").arg(m_filePath, target));
-    else
-        warn(QStringLiteral("settings file %1 could not be read and could not be moved aside").arg(m_filePath));
+        return target;
+    }
+    warn(QStringLiteral("settings file %1 could not be read and could not be moved aside").arg(m_filePath));
+    return {};
 }
 
 bool JsonSettingsStore::keepFileReadInPart(const QByteArray& bytes)
@@ -198,6 +205,20 @@ void JsonSettingsStore::removeLeftoverTemporaries() const
     for (const QString& name : dir.entryList({info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden))
         if (temporary.match(name).hasMatch())
             QFile::remove(dir.filePath(name));
+}
+
+void JsonSettingsStore::removeLeftoverTemporariesAtStart() const
+{
+    const QFileInfo info(m_filePath);
+    if (info.absoluteDir()
+            .entryList({info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden)
+            .isEmpty())
+        return;
+    // A copy saving right now holds the lock, and its new file is no leftover.
+    QLockFile lock(lockFilePath(m_filePath));
+    lock.setStaleLockTime(StaleLockMs);
+    if (lock.tryLock(0))
+        removeLeftoverTemporaries();
 }
 
 bool JsonSettingsStore::Commit(const SettingsChange& change)

@@ -3,6 +3,7 @@
 #include "BuildInfo.h"
 #include "common/ModalGuard.h"
 #include "common/PasteGuard.h"
+#include "common/Prompts.h"
 #include "records/JsonSettingsStore.h"
 #include "scoreboard/NumLockBackend.h"
 #include "scoreboard/frmScoreboard.h"
@@ -204,6 +205,30 @@ QIcon Startup::ApplicationIcon()
     return icon;
 }
 
+void Startup::TellUnreadableSettings(const JsonSettingsStore& store)
+{
+    if (!store.foundUnreadable())
+        return;
+    const QString kept = store.keptUnreadableAs().isEmpty()
+                             ? QStringLiteral("It could not be moved aside and was left as it is.")
+                             : QStringLiteral("The unreadable file was kept as \"%1\".").arg(store.keptUnreadableAs());
+    Prompts::Inform(nullptr,
+                    QStringLiteral("The settings file \"%1\" could not be read. Gavelor starts with its default "
+                                   "settings: no lots, no increment ranges, the default colours.\n\n%2")
+                        .arg(store.filePath(), kept),
+                    Prompts::Icon::Warning);
+}
+
+void Startup::TellRunningCopySilent(const QString& settingsFile)
+{
+    Prompts::Inform(nullptr,
+                    QStringLiteral("Gavelor is already running for the settings file \"%1\", but that copy does not "
+                                   "answer (it may be busy or hung, or belong to another session). A second copy "
+                                   "was not started.")
+                        .arg(settingsFile),
+                    Prompts::Icon::Warning);
+}
+
 void Startup::PrepareProcess()
 {
     if (qEnvironmentVariableIsEmpty("QT_MAX_CACHED_GLYPH_SIZE"))
@@ -238,6 +263,7 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
         if (claim == SingleInstance::Claim::AlreadyRunning) {
             tell(QStringLiteral("another copy holds %1 but does not answer; not starting a second one")
                      .arg(settingsFile));
+            TellRunningCopySilent(settingsFile);
             return 1;
         }
     }
@@ -255,6 +281,7 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
         &app);
 
     JsonSettingsStore store(settingsFile);
+    TellUnreadableSettings(store);
     // Qt has already taken its own options (-platform and the like) out of the arguments.
     Startup startup(store, QCoreApplication::arguments().mid(1));
     QObject::connect(&instance, &SingleInstance::raiseRequested, &startup, &Startup::BringToFront);

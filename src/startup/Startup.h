@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+class JsonSettingsStore;
 class NumLockBackend;
 class SettingsStore;
 class frmScoreboard;
@@ -62,6 +63,11 @@ public:
     // only up to 64 pixels and fills every larger one as a path at each paint, which made a
     // 4K repaint five times slower. A value the user set is kept.
     static void PrepareProcess();
+
+    // Messages for the operator before any window is up: a settings file that could not be read,
+    // and a running copy that does not answer a second start.
+    static void TellUnreadableSettings(const JsonSettingsStore& store);
+    static void TellRunningCopySilent(const QString& settingsFile);
 
 signals:
     // The scoreboard has been created and is about to be shown.
