@@ -785,6 +785,18 @@ void tst_JsonSettingsStore::leftoverTemporariesRemoved()
     QCOMPARE(QFile::exists(dir() + QLatin1Char('/') + name), !removed);
     QCOMPARE(JsonSettingsStore(path()).Get(QStringLiteral("KeySettings"), QStringLiteral("NumLockForce"), {}),
              QStringLiteral("2"));
+
+    // At the next start too, before any save; but not while another copy's save holds the lock.
+    const QString leftover = dir() + QLatin1Char('/') + name;
+    writeAll(leftover, R"({"application": "Gavelor", "vers)");
+    {
+        QLockFile saving(path() + QStringLiteral(".lock"));
+        QVERIFY(saving.lock());
+        JsonSettingsStore during(path());
+        QVERIFY(QFile::exists(leftover));
+    }
+    JsonSettingsStore next(path());
+    QCOMPARE(QFile::exists(leftover), !removed);
 }
 
 // Two running copies: each save re-reads the file and replaces only what it writes.
