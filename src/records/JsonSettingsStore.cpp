@@ -105,7 +105,12 @@ JsonSettingsStore::JsonSettingsStore(const QString& filePath) : m_filePath(fileP
 
 QString JsonSettingsStore::DefaultFilePath()
 {
-    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    // The base directory rules say a relative path in XDG_CONFIG_HOME is invalid and to be ignored;
+    // Qt would take it relative to the working folder.
+    const QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QString base = !configured.isEmpty() && QDir::isRelativePath(configured)
+                       ? QDir::homePath() + QStringLiteral("/.config")
+                       : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (base.isEmpty()) // no usable home: never fall back to a path at the root of the file system
         base = QDir::homePath() + QStringLiteral("/.config");
     return base + QLatin1Char('/') + ApplicationName + QStringLiteral("/settings.json");

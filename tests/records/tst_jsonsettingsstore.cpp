@@ -243,6 +243,8 @@ private slots:
     void readInPartKeptBeforeSave();
     void saveFailureNamesCause_data();
     void saveFailureNamesCause();
+    void relativeConfigHomeIgnored_data();
+    void relativeConfigHomeIgnored();
     void leftoverTemporariesRemoved_data();
     void leftoverTemporariesRemoved();
     void twoStoresKeepEachOthersWork();
@@ -761,6 +763,27 @@ void tst_JsonSettingsStore::saveFailureNamesCause()
         QCOMPARE(err.count(QLatin1Char('\n')), 0);
         QVERIFY2(err.contains(cause), qPrintable(err));
     }
+}
+
+void tst_JsonSettingsStore::relativeConfigHomeIgnored_data()
+{
+    QTest::addColumn<QByteArray>("configHome");
+    QTest::addColumn<QString>("expected");
+    const QString home = QDir::homePath() + QStringLiteral("/.config/Gavelor/settings.json");
+    QTest::newRow("absolute") << QByteArray("/srv/cfg") << QStringLiteral("/srv/cfg/Gavelor/settings.json");
+    QTest::newRow("relative") << QByteArray("cfg") << home;
+    QTest::newRow("dot relative") << QByteArray("./cfg") << home;
+}
+
+void tst_JsonSettingsStore::relativeConfigHomeIgnored()
+{
+    QFETCH(QByteArray, configHome);
+    QFETCH(QString, expected);
+    const QByteArray before = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", configHome);
+    const QString path = JsonSettingsStore::DefaultFilePath();
+    qputenv("XDG_CONFIG_HOME", before);
+    QCOMPARE(path, expected);
 }
 
 void tst_JsonSettingsStore::leftoverTemporariesRemoved_data()
