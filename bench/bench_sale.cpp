@@ -7,7 +7,6 @@
 #include "sale/SaleReport.h"
 #include "sale/frmResults.h"
 #include "scoreboard/frmScoreboard.h"
-#include "startup/Startup.h"
 
 #include "helpers/FrameTiming.h"
 #include "helpers/SaleFixture.h"
@@ -133,7 +132,6 @@ double ResultsOpen(const QString& directory, AppSettings& settings)
 
 int main(int argc, char* argv[])
 {
-    Startup::PrepareProcess();
     QApplication app(argc, argv);
     QTemporaryDir dir;
 

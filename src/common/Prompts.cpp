@@ -1,9 +1,13 @@
 #include "common/Prompts.h"
 
+#include "common/ModalGuard.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <utility>
 
 namespace {
 
@@ -15,6 +19,7 @@ struct TestState
     QList<std::optional<QColor>> colors;
     QList<QString> fileNames;
     QList<Prompts::Asked> asked;
+    std::function<void()> whileOpen;
 };
 
 TestState& testState()
@@ -45,6 +50,13 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// What a test does while the next prompt is open: the keys that arrive in that time.
+void runWhileOpen()
+{
+    if (std::function<void()> work = std::exchange(testState().whileOpen, nullptr))
+        work();
+}
+
 Prompts::Answer takeAnswer(Prompts::Answer fallback)
 {
     TestState& state = testState();
@@ -55,8 +67,10 @@ Prompts::Answer takeAnswer(Prompts::Answer fallback)
 
 void Prompts::Inform(QWidget* parent, const QString& text, Icon icon, const QString& caption)
 {
+    const ModalGuard guard;
     TestState& state = testState();
     if (state.enabled) {
+        runWhileOpen();
         state.asked.append({captionOr(caption), text, icon, false});
         takeAnswer(Answer::Ok);
         return;
@@ -67,8 +81,10 @@ void Prompts::Inform(QWidget* parent, const QString& text, Icon icon, const QStr
 
 bool Prompts::Confirm(QWidget* parent, const QString& text, Icon icon, const QString& caption)
 {
+    const ModalGuard guard;
     TestState& state = testState();
     if (state.enabled) {
+        runWhileOpen();
         state.asked.append({captionOr(caption), text, icon, true});
         return takeAnswer(Answer::Yes) != Answer::No;
     }
@@ -81,8 +97,10 @@ bool Prompts::Confirm(QWidget* parent, const QString& text, Icon icon, const QSt
 int Prompts::Choose(QWidget* parent, const QString& text, const QStringList& buttons, int defaultButton,
                     int escapeButton, Icon icon, const QString& caption)
 {
+    const ModalGuard guard;
     TestState& state = testState();
     if (state.enabled) {
+        runWhileOpen();
         state.asked.append({captionOr(caption), text, icon, false, buttons});
         return state.choices.isEmpty() ? defaultButton : state.choices.takeFirst();
     }
@@ -101,8 +119,10 @@ int Prompts::Choose(QWidget* parent, const QString& text, const QStringList& but
 
 std::optional<QColor> Prompts::PickColor(QWidget* parent, const QColor& initial)
 {
+    const ModalGuard guard;
     TestState& state = testState();
     if (state.enabled) {
+        runWhileOpen();
         state.asked.append({QStringLiteral("colour"), initial.name(), Icon::None, false});
         return state.colors.isEmpty() ? std::nullopt : state.colors.takeFirst();
     }
@@ -117,8 +137,10 @@ namespace {
 QString askFileName(QWidget* parent, QFileDialog::AcceptMode mode, const QString& caption, const QString& path,
                     const QString& filter, const QString& defaultSuffix)
 {
+    const ModalGuard guard;
     TestState& state = testState();
     if (state.enabled) {
+        runWhileOpen();
         state.asked.append({caption, path, Prompts::Icon::None, false, {filter}});
         return state.fileNames.isEmpty() ? QString() : state.fileNames.takeFirst();
     }
@@ -166,6 +188,11 @@ void Prompts::queueColor(std::optional<QColor> color)
     testState().colors.append(color);
 }
 
+void Prompts::whileNextOpen(std::function<void()> work)
+{
+    testState().whileOpen = std::move(work);
+}
+
 void Prompts::queueFileName(const QString& path)
 {
     testState().fileNames.append(path);
@@ -184,4 +211,5 @@ void Prompts::clear()
     state.colors.clear();
     state.fileNames.clear();
     state.asked.clear();
+    state.whileOpen = nullptr;
 }

@@ -5,18 +5,31 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
 
 // Message boxes and the colour picker behind one seam. In the program they show real
 // dialogs; a test queues the answers and reads back what was asked, so no test ever
-// waits on a modal loop.
+// waits on a modal loop. While a prompt is open or opening, the windows behind it take no input.
 class Prompts
 {
 public:
-    enum class Icon { None, Information, Question, Warning, Critical };
-    enum class Answer { Ok, Yes, No };
+    enum class Icon
+    {
+        None,
+        Information,
+        Question,
+        Warning,
+        Critical
+    };
+    enum class Answer
+    {
+        Ok,
+        Yes,
+        No
+    };
 
     struct Asked
     {
@@ -54,6 +67,8 @@ public:
     static void queueChoice(int button);
     static void queueColor(std::optional<QColor> color);
     static void queueFileName(const QString& path);
+    // Runs work while the next prompt is open (test mode only): what a fast typist's keys do then.
+    static void whileNextOpen(std::function<void()> work);
     static const QList<Asked>& asked();
     static void clear();
 };

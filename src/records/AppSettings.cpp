@@ -17,11 +17,22 @@ const QString LotsSection = QStringLiteral("Lots");
 
 constexpr qint64 MaxColor = 16777215;
 
+// dropped is set when the key is there but its text cannot be used.
 qint64 readWhole(const SettingsStore& store, const QString& section, const QString& key, qint64 defaultValue,
-                 qint64 minimum, qint64 maximum)
+                 qint64 minimum, qint64 maximum, bool& dropped)
 {
     const QString text = store.Get(section, key, NumberText::Plain(defaultValue));
-    return NumberText::ToWholeNumber(text, minimum, maximum).value_or(defaultValue);
+    const std::optional<qint64> value = NumberText::ToWholeNumber(text, minimum, maximum);
+    dropped = dropped || !value;
+    return value.value_or(defaultValue);
+}
+
+// Whether a stored lot number reads back as the very number the next save writes.
+bool readsExactly(QStringView field)
+{
+    const std::optional<double> number = NumberText::ToNumber(field);
+    return number && *number == NumberText::RoundHalfEven(*number) &&
+           NumberText::ToWholeNumber(field, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
 }
 
 constexpr qint64 Int32Min = std::numeric_limits<qint32>::min();
@@ -33,19 +44,20 @@ AppSettings::AppSettings(SettingsStore& store) : m_store(store) {}
 
 void AppSettings::LoadAllSettings()
 {
-    auto color = [this](const QString& key, qint32 defaultValue) {
-        return static_cast<qint32>(readWhole(m_store, ColorSection, key, defaultValue, 0, MaxColor));
+    bool dropped = false;
+    auto color = [&](const QString& key, qint32 defaultValue) {
+        return static_cast<qint32>(readWhole(m_store, ColorSection, key, defaultValue, 0, MaxColor, dropped));
     };
     FormBackColor = color(QStringLiteral("FormBack"), DefaultFormBackColor);
     LEDBackColor = color(QStringLiteral("LEDBack"), DefaultLEDBackColor);
     TextColor = color(QStringLiteral("Text"), DefaultTextColor);
     LEDLotColor = color(QStringLiteral("LEDLot"), DefaultLEDLotColor);
     LEDAmountColor = color(QStringLiteral("LEDAmount"), DefaultLEDAmountColor);
-    NumLockMode = static_cast<qint32>(
-        readWhole(m_store, KeySection, QStringLiteral("NumLockForce"), DefaultNumLockMode, Int32Min, Int32Max));
+    NumLockMode = static_cast<qint32>(readWhole(m_store, KeySection, QStringLiteral("NumLockForce"), DefaultNumLockMode,
+                                                Int32Min, Int32Max, dropped));
     LEDTypeIndex =
         static_cast<qint16>(readWhole(m_store, PicSection, QStringLiteral("LEDType"), DefaultLEDTypeIndex,
-                                      std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()));
+                                      std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max(), dropped));
 
     LotList = std::make_shared<LotCollection>();
     IncrementList = std::make_shared<IncrementCollection>();
@@ -54,16 +66,23 @@ void AppSettings::LoadAllSettings()
     for (const SettingsPair& pair : m_store.GetAll(IncrementsSection)) {
         const auto minimum = NumberText::ToWholeNumber(pair.first, Int32Min, Int32Max);
         const auto amount = NumberText::ToWholeNumber(pair.second, Int32Min, Int32Max);
-        if (!minimum || !amount)
+        if (!minimum || !amount) {
+            dropped = true;
             continue;
+        }
         auto row = std::make_shared<IncrementInfo>();
         row->Minimum = static_cast<qint32>(*minimum);
         row->Amount = static_cast<qint32>(*amount);
-        IncrementList->Add(row);
+        dropped = IncrementList->Add(row) == 0 || dropped;
     }
 
-    for (const SettingsPair& pair : m_store.GetAll(LotsSection))
+    for (const SettingsPair& pair : m_store.GetAll(LotsSection)) {
         LotList->Add(LotFromRecordText(pair.second), 0);
+        const QList<QStringView> fields = QStringView(pair.second).split(LotFieldSeparator);
+        dropped = dropped || fields.size() != 3 || !readsExactly(fields[0]) || !readsExactly(fields[1]);
+    }
+    if (dropped)
+        m_store.MarkReadInPart();
 }
 
 bool AppSettings::SaveDisplaySettings()

@@ -1,5 +1,7 @@
 #include "records/JsonSettingsStore.h"
 
+#include "records/RegularFile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -103,7 +105,12 @@ JsonSettingsStore::JsonSettingsStore(const QString& filePath) : m_filePath(fileP
 
 QString JsonSettingsStore::DefaultFilePath()
 {
-    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    // The base directory rules say a relative path in XDG_CONFIG_HOME is invalid and to be ignored;
+    // Qt would take it relative to the working folder.
+    const QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QString base = !configured.isEmpty() && QDir::isRelativePath(configured)
+                       ? QDir::homePath() + QStringLiteral("/.config")
+                       : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (base.isEmpty()) // no usable home: never fall back to a path at the root of the file system
         base = QDir::homePath() + QStringLiteral("/.config");
     return base + QLatin1Char('/') + ApplicationName + QStringLiteral("/settings.json");
@@ -123,9 +130,13 @@ void JsonSettingsStore::Reload()
 {
     m_data = {};
     m_fileBytes.clear();
+    m_foundUnreadable = false;
+    m_keptUnreadableAs.clear();
+    removeLeftoverTemporariesAtStart();
     QByteArray bytes;
     ReadResult result = readFile(m_data, bytes);
     if (result == ReadResult::Unreadable) {
+        m_foundUnreadable = true;
         // Another copy may be saving right now; look again under the lock before setting the file aside.
         QLockFile lock(lockFilePath(m_filePath));
         lock.setStaleLockTime(StaleLockMs);
@@ -134,8 +145,9 @@ void JsonSettingsStore::Reload()
             return;
         }
         result = readFile(m_data, bytes);
-        if (result == ReadResult::Unreadable)
-            keepUnreadableFile();
+        m_foundUnreadable = result == ReadResult::Unreadable;
+        if (m_foundUnreadable)
+            m_keptUnreadableAs = keepUnreadableFile();
     }
     if (result == ReadResult::Read || result == ReadResult::ReadInPart) {
         m_fileBytes = std::move(bytes);
@@ -145,14 +157,12 @@ void JsonSettingsStore::Reload()
 
 JsonSettingsStore::ReadResult JsonSettingsStore::readFile(SettingsSections& sections, QByteArray& bytes) const
 {
-    QFile file(m_filePath);
-    if (!file.exists())
+    RegularFile::Reading file = RegularFile::Read(m_filePath, MaxFileSize);
+    if (file.status == RegularFile::Status::Missing)
         return ReadResult::Missing;
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
+    if (file.status != RegularFile::Status::Read)
         return ReadResult::Unreadable;
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return ReadResult::Unreadable;
+    bytes = std::move(file.bytes);
     if (!m_fileBytes.isEmpty() && bytes == m_fileBytes) {
         sections = m_data; // unchanged since we last read or wrote it
         return m_fileReadWhole ? ReadResult::Read : ReadResult::ReadInPart;
@@ -165,13 +175,15 @@ JsonSettingsStore::ReadResult JsonSettingsStore::readFile(SettingsSections& sect
     return whole ? ReadResult::Read : ReadResult::ReadInPart;
 }
 
-void JsonSettingsStore::keepUnreadableFile() const
+QString JsonSettingsStore::keepUnreadableFile() const
 {
     const QString target = freeName(m_filePath + QStringLiteral(".unreadable-") + stamp());
-    if (QFile::rename(m_filePath, target))
+    if (QFile::rename(m_filePath, target)) {
         warn(QStringLiteral("settings file %1 could not be read; kept it as %2").arg(m_filePath, target));
-    else
-        warn(QStringLiteral("settings file %1 could not be read and could not be moved aside").arg(m_filePath));
+        return target;
+    }
+    warn(QStringLiteral("settings file %1 could not be read and could not be moved aside").arg(m_filePath));
+    return {};
 }
 
 bool JsonSettingsStore::keepFileReadInPart(const QByteArray& bytes)
@@ -198,6 +210,20 @@ void JsonSettingsStore::removeLeftoverTemporaries() const
     for (const QString& name : dir.entryList({info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden))
         if (temporary.match(name).hasMatch())
             QFile::remove(dir.filePath(name));
+}
+
+void JsonSettingsStore::removeLeftoverTemporariesAtStart() const
+{
+    const QFileInfo info(m_filePath);
+    if (info.absoluteDir()
+            .entryList({info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden)
+            .isEmpty())
+        return;
+    // A copy saving right now holds the lock, and its new file is no leftover.
+    QLockFile lock(lockFilePath(m_filePath));
+    lock.setStaleLockTime(StaleLockMs);
+    if (lock.tryLock(0))
+        removeLeftoverTemporaries();
 }
 
 bool JsonSettingsStore::Commit(const SettingsChange& change)

@@ -26,10 +26,15 @@ public:
     SettingsPairs GetAll(const QString& section) const override;
     bool Commit(const SettingsChange& change) override;
     QString lastError() const override { return m_lastError; }
+    void MarkReadInPart() override { m_fileReadWhole = false; }
 
     // Reads the file again, replacing what is held in memory.
     void Reload();
     QString filePath() const { return m_filePath; }
+    // Whether the last reading found a file it could not read at all, and where that file was
+    // kept (empty when it could not be moved aside).
+    bool foundUnreadable() const { return m_foundUnreadable; }
+    QString keptUnreadableAs() const { return m_keptUnreadableAs; }
     // How long a commit waits for another copy's commit to finish before it gives up.
     void setLockTimeout(int milliseconds) { m_lockTimeoutMs = milliseconds; }
 
@@ -55,11 +60,14 @@ private:
     // or unreadable.
     ReadResult readFile(SettingsSections& sections, QByteArray& bytes) const;
     // Moves an unreadable file aside so that nothing the user had is lost. Call under the lock.
-    void keepUnreadableFile() const;
+    // Returns where it went, or nothing.
+    QString keepUnreadableFile() const;
     // Copies a file read in part aside, byte for byte, before it is written over. Call under the lock.
     bool keepFileReadInPart(const QByteArray& bytes);
     // Removes what a copy killed in the middle of a commit left of its new file. Call under the lock.
     void removeLeftoverTemporaries() const;
+    // The same when the file is read: takes the lock only if there is something to remove.
+    void removeLeftoverTemporariesAtStart() const;
 
     QString m_filePath;
     SettingsSections m_data;
@@ -72,4 +80,6 @@ private:
     QByteArray m_keptBytes;
     QString m_lastError;
     int m_lockTimeoutMs;
+    bool m_foundUnreadable = false;
+    QString m_keptUnreadableAs;
 };

@@ -57,6 +57,10 @@ public:
     // Why the last commit failed, in the words of the system call that failed ("Permission
     // denied", "No space left on device"); empty after a commit that succeeded.
     virtual QString lastError() const { return {}; }
+    // The reader of the values could not use some of them (out of range, not whole numbers) and
+    // went on without them: the next commit keeps the file as it was aside first, as for entries
+    // the store itself could not read.
+    virtual void MarkReadInPart() {}
 
     // Convenience single-operation commits.
     bool Save(const QString& section, const QString& key, const QString& value);

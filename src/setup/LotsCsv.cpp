@@ -2,11 +2,13 @@
 
 #include "records/AppSettings.h"
 #include "records/NumberText.h"
+#include "records/RegularFile.h"
 #include "setup/frmLots.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <csv.h>
 
@@ -41,7 +43,8 @@ QString fromWindows1252(const char* data, size_t size)
     QChar* out = text.data();
     for (size_t i = 0; i < size; ++i) {
         const auto byte = static_cast<unsigned char>(data[i]);
-        out[i] = (byte >= 0x80 && byte < 0xA0) ? QChar(Windows1252High[byte - 0x80]) : QChar(static_cast<char16_t>(byte));
+        out[i] =
+            (byte >= 0x80 && byte < 0xA0) ? QChar(Windows1252High[byte - 0x80]) : QChar(static_cast<char16_t>(byte));
     }
     return text;
 }
@@ -149,9 +152,33 @@ bool isBlankRow(const QList<QString>& cells)
     });
 }
 
+// A cell that spreadsheets would run as a formula starts with one of these. Such a note is written
+// behind a quote, which spreadsheets show as text, and that one quote is taken off when it is read.
+bool startsFormula(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u'\'')
+        ++i;
+    return i < text.size() && QStringView(u"=+-@\t\r").contains(text[i]);
+}
+
+// Blanks around a number, the non-breaking space included, as spreadsheets pad them.
+QStringView trimmedCell(QStringView cell)
+{
+    qsizetype begin = 0;
+    qsizetype end = cell.size();
+    while (begin < end && cell[begin].isSpace())
+        ++begin;
+    while (end > begin && cell[end - 1].isSpace())
+        --end;
+    return cell.sliced(begin, end - begin);
+}
+
 // A note as the editor would hold it: line breaks as LF and no lot field separator.
 QString noteText(QString cell)
 {
+    if (cell.startsWith(u'\'') && startsFormula(cell))
+        cell.remove(0, 1);
     if (cell.contains(u'\r')) {
         cell.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         cell.replace(u'\r', u'\n');
@@ -219,7 +246,7 @@ private:
         const QString amountCell = m_amountColumn >= 0 ? m_cells.value(m_amountColumn) : QString();
         const QString note = m_noteColumn >= 0 ? noteText(m_cells.value(m_noteColumn)) : QString();
 
-        const std::optional<double> lotNumber = NumberText::ToNumber(lotCell);
+        const std::optional<double> lotNumber = NumberText::ToNumber(trimmedCell(lotCell));
         if (!lotNumber || *lotNumber < 0.0 || *lotNumber > MaxLotNumber)
             return fail(LotNumberMessage + QStringLiteral(" (it reads %1).").arg(quotedCell(lotCell)));
         std::optional<double> amount = 0.0;
@@ -326,12 +353,13 @@ bool needsQuotes(QStringView text)
 
 void appendNote(QByteArray& out, const QString& note)
 {
+    const QByteArray text = (startsFormula(note) ? QByteArrayLiteral("'") : QByteArray()) + note.toUtf8();
     if (!needsQuotes(note)) {
-        out += note.toUtf8();
+        out += text;
         return;
     }
     out += '"';
-    out += note.toUtf8().replace('"', "\"\"");
+    out += QByteArray(text).replace('"', "\"\"");
     out += '"';
 }
 
@@ -340,27 +368,23 @@ void appendNote(QByteArray& out, const QString& note)
 LotsCsv::Reading LotsCsv::Read(const QString& path)
 {
     Reading reading;
-    const QFileInfo info(path);
-    if (!info.isFile()) {
+    RegularFile::Reading file = RegularFile::Read(path, MaxFileBytes);
+    switch (file.status) {
+    case RegularFile::Status::Read:
+        break;
+    case RegularFile::Status::Missing:
+    case RegularFile::Status::NotRegular:
         reading.refusal = QStringLiteral("It is not a file that can be read.");
         return reading;
-    }
-    if (info.size() > MaxFileBytes) {
+    case RegularFile::Status::TooLarge:
         reading.refusal =
             QStringLiteral("It is larger than %1 MB, too large for a lot list.").arg(MaxFileBytes / (1024 * 1024));
         return reading;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reading.refusal = QStringLiteral("It could not be opened: %1.").arg(file.errorString());
+    case RegularFile::Status::Failed:
+        reading.refusal = QStringLiteral("It could not be read: %1.").arg(file.error);
         return reading;
     }
-    // The size may have changed since it was asked for: never read past the limit.
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        reading.refusal = QStringLiteral("It could not be read: %1.").arg(file.errorString());
-        return reading;
-    }
+    const QByteArray bytes = std::move(file.bytes);
     return Parse(bytes);
 }
 
@@ -374,6 +398,19 @@ LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes)
     }
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
+    // Excel's "Unicode Text": UTF-16 behind its byte order mark, read as the same text in UTF-8.
+    QByteArray fromUtf16;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        const QString text = decoder.decode(bytes.sliced(2));
+        if (decoder.hasError()) {
+            reading.refusal = QStringLiteral("It does not look like a text file. Save the lot list from the "
+                                             "spreadsheet as CSV.");
+            return reading;
+        }
+        fromUtf16 = text.toUtf8();
+        bytes = fromUtf16;
+    }
     if (!looksLikeText(bytes)) {
         reading.refusal = QStringLiteral("It does not look like a text file. Save the lot list from the spreadsheet "
                                          "as CSV.");

@@ -1,6 +1,9 @@
 #include "startup/Startup.h"
 
 #include "BuildInfo.h"
+#include "common/ModalGuard.h"
+#include "common/PasteGuard.h"
+#include "common/Prompts.h"
 #include "records/JsonSettingsStore.h"
 #include "sale/SaleJournal.h"
 #include "scoreboard/NumLockBackend.h"
@@ -8,11 +11,14 @@
 #include "setup/frmLots.h"
 #include "setup/frmOptions.h"
 #include "startup/SingleInstance.h"
+#include "startup/TerminationSignals.h"
 #include "startup/frmHelp.h"
 #include "startup/frmSplash.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -128,12 +134,14 @@ void Startup::OpenHelp()
 
 void Startup::OpenOptions(QWidget* owner)
 {
+    const ModalGuard guard;
     frmOptions dialog(m_settings, m_numLock.get(), owner);
     dialog.exec();
 }
 
 void Startup::OpenLotEditor(QWidget* owner)
 {
+    const ModalGuard guard;
     frmLots editor(m_settings, owner);
     editor.exec();
 }
@@ -141,6 +149,40 @@ void Startup::OpenLotEditor(QWidget* owner)
 void Startup::EndRun()
 {
     // Closing the scoreboard ends the run at once, even with the help window still open.
+    QCoreApplication::exit(0);
+}
+
+void Startup::EndFromOutside()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    CloseNextWindow(0, QThread::currentThread()->loopLevel() + 1);
+}
+
+void Startup::CloseNextWindow(int step, int waitLevel)
+{
+    // A dialog's command goes on once its question has closed and the question's loop has returned;
+    // the dialog under it is closed only after that, never from inside the question's loop.
+    constexpr int MaxSteps = 500;
+    const int level = QThread::currentThread()->loopLevel();
+    QWidget* modal = QApplication::activeModalWidget();
+    if (step < MaxSteps && (level >= waitLevel || modal)) {
+        if (level < waitLevel && modal) {
+            if (!modal->close())
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+            waitLevel = level;
+        }
+        QTimer::singleShot(10, this, [this, step, waitLevel] { CloseNextWindow(step + 1, waitLevel); });
+        return;
+    }
+    if (m_help)
+        m_help->close();
+    if (m_splash)
+        m_splash->close();
+    if (m_scoreboard)
+        m_scoreboard->close();
     QCoreApplication::exit(0);
 }
 
@@ -170,6 +212,30 @@ QIcon Startup::ApplicationIcon()
     return icon;
 }
 
+void Startup::TellUnreadableSettings(const JsonSettingsStore& store)
+{
+    if (!store.foundUnreadable())
+        return;
+    const QString kept = store.keptUnreadableAs().isEmpty()
+                             ? QStringLiteral("It could not be moved aside and was left as it is.")
+                             : QStringLiteral("The unreadable file was kept as \"%1\".").arg(store.keptUnreadableAs());
+    Prompts::Inform(nullptr,
+                    QStringLiteral("The settings file \"%1\" could not be read. Gavelor starts with its default "
+                                   "settings: no lots, no increment ranges, the default colours.\n\n%2")
+                        .arg(store.filePath(), kept),
+                    Prompts::Icon::Warning);
+}
+
+void Startup::TellRunningCopySilent(const QString& settingsFile)
+{
+    Prompts::Inform(nullptr,
+                    QStringLiteral("Gavelor is already running for the settings file \"%1\", but that copy does not "
+                                   "answer (it may be busy or hung, or belong to another session). A second copy "
+                                   "was not started.")
+                        .arg(settingsFile),
+                    Prompts::Icon::Warning);
+}
+
 int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& prepare, const QString& moduleDirectory)
 {
     QApplication app(argc, argv);
@@ -179,6 +245,9 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
                                             .arg(BuildInfo::VersionMinor)
                                             .arg(BuildInfo::VersionPatch));
     QGuiApplication::setDesktopFileName(QStringLiteral("gavelor"));
+    PasteGuard::Install();
+    ModalGuard::Install();
+    TerminationSignals termination;
 
     const QString settingsFile = JsonSettingsStore::DefaultFilePath();
     SingleInstance instance(settingsFile, moduleDirectory);
@@ -194,6 +263,7 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
         if (claim == SingleInstance::Claim::AlreadyRunning) {
             tell(QStringLiteral("another copy holds %1 but does not answer; not starting a second one")
                      .arg(settingsFile));
+            TellRunningCopySilent(settingsFile);
             return 1;
         }
     }
@@ -211,9 +281,11 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
         &app);
 
     JsonSettingsStore store(settingsFile);
+    TellUnreadableSettings(store);
     // Qt has already taken its own options (-platform and the like) out of the arguments.
     Startup startup(store, QCoreApplication::arguments().mid(1));
     QObject::connect(&instance, &SingleInstance::raiseRequested, &startup, &Startup::BringToFront);
+    QObject::connect(&termination, &TerminationSignals::Received, &startup, &Startup::EndFromOutside);
     if (prepare)
         prepare(startup);
     startup.Begin();

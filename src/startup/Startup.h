@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+class JsonSettingsStore;
 class NumLockBackend;
 class SaleJournal;
 class SettingsStore;
@@ -47,11 +48,21 @@ public:
     // the top, with a setup window open over it still above it. Asked by a later start.
     void BringToFront();
 
+    // Ends the run as the operator would: every open dialog closed as its close box would, the
+    // topmost first (the lot editor commits and stores, the options dialog is cancelled), then the
+    // windows. Asked by SIGTERM, SIGHUP and SIGINT.
+    void EndFromOutside();
+
     // The whole program: application, settings store in the user's configuration, title
     // window, event loop. prepare, if given, sees the run before the title window loads.
     // moduleDirectory: where the program's loadable modules are, when not beside the program.
     static int Run(int argc, char* argv[], const std::function<void(Startup&)>& prepare = {},
                    const QString& moduleDirectory = {});
+
+    // Messages for the operator before any window is up: a settings file that could not be read,
+    // and a running copy that does not answer a second start.
+    static void TellUnreadableSettings(const JsonSettingsStore& store);
+    static void TellRunningCopySilent(const QString& settingsFile);
 
 signals:
     // The scoreboard has been created and is about to be shown.
@@ -65,6 +76,8 @@ private:
     void OpenOptions(QWidget* owner);
     void OpenLotEditor(QWidget* owner);
     void EndRun();
+    // One step of EndFromOutside; waitLevel: the event loop depth to get back under first.
+    void CloseNextWindow(int step, int waitLevel);
 
     AppSettings m_settings;
     // The keyboard whose NumLock the scoreboard and the options dialog hold.
@@ -74,4 +87,5 @@ private:
     std::unique_ptr<SaleJournal> m_sale;
     std::unique_ptr<frmScoreboard> m_scoreboard;
     QPointer<frmHelp> m_help;
+    bool m_ending = false;
 };

@@ -1,6 +1,7 @@
 #include "startup/frmHelp.h"
 
 #include "common/Twips.h"
+#include "records/RegularFile.h"
 #include "startup/RtfReader.h"
 
 #include <QCoreApplication>
@@ -52,13 +53,16 @@ bool frmHelp::IsNormalFile(const QString& path)
 void frmHelp::Form_Load()
 {
     const QString path = m_directory + QLatin1Char('/') + FileName;
-    QFile file(path);
-    if (!IsNormalFile(path) || !file.open(QIODevice::ReadOnly)) {
+    // Checked again as it is opened: whatever replaced the file in between is never read from.
+    constexpr qint64 MaxHelpBytes = qint64(64) << 20;
+    const RegularFile::Reading file =
+        IsNormalFile(path) ? RegularFile::Read(path, MaxHelpBytes) : RegularFile::Reading{};
+    if (file.status != RegularFile::Status::Read) {
         rtbHelp->setPlainText(MissingText);
         return;
     }
     auto* document = new QTextDocument(rtbHelp);
-    RtfReader::Read(file.readAll(), *document);
+    RtfReader::Read(file.bytes, *document);
     rtbHelp->setDocument(document);
 }
 

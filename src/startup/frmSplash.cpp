@@ -2,6 +2,7 @@
 
 #include "BuildInfo.h"
 #include "common/CaptionButton.h"
+#include "common/ModalGuard.h"
 #include "common/Twips.h"
 #include "records/AppSettings.h"
 #include "records/NumberText.h"
@@ -345,6 +346,8 @@ void frmSplash::cmdHelp_Click()
 
 void frmSplash::cmdOptions_Click()
 {
+    // A click or key that arrives while the options dialog is still opening must not start the auction.
+    const ModalGuard guard;
     if (m_openOptions)
         m_openOptions();
 }

@@ -243,6 +243,8 @@ private slots:
     void readInPartKeptBeforeSave();
     void saveFailureNamesCause_data();
     void saveFailureNamesCause();
+    void relativeConfigHomeIgnored_data();
+    void relativeConfigHomeIgnored();
     void leftoverTemporariesRemoved_data();
     void leftoverTemporariesRemoved();
     void twoStoresKeepEachOthersWork();
@@ -628,6 +630,13 @@ void tst_JsonSettingsStore::readInPartKeptBeforeSave_data()
     QTest::newRow("member of another program")
         << document(R"("Lots": [)" + lot1 + "]", R"("application": "Gavelor", "version": 1, "comment": "mine")")
         << true;
+    QTest::newRow("colour out of range") << document(R"("ColorSettings": [["Text", "1e400"]])") << true;
+    QTest::newRow("NumLock mode not whole") << document(R"("KeySettings": [["NumLockForce", "1x"]])") << true;
+    QTest::newRow("increment out of range")
+        << document(R"("Increments": [[" 0", " 5"], [" 100", " 99999999999"]])") << true;
+    QTest::newRow("increments of one minimum") << document(R"("Increments": [[" 0", " 5"], ["0", " 7"]])") << true;
+    QTest::newRow("lot with two fields") << document(R"("Lots": [[" 1", " 5\u0005 6"]])") << true;
+    QTest::newRow("lot number not a number") << document(R"("Lots": [[" 1", "five\u0005 6\u0005Oak"]])") << true;
 
     QTest::newRow("as this program writes it") << document(R"("Lots": [)" + lot1 + "]") << false;
     QTest::newRow("escapes and blanks") << QByteArray(
@@ -756,6 +765,27 @@ void tst_JsonSettingsStore::saveFailureNamesCause()
     }
 }
 
+void tst_JsonSettingsStore::relativeConfigHomeIgnored_data()
+{
+    QTest::addColumn<QByteArray>("configHome");
+    QTest::addColumn<QString>("expected");
+    const QString home = QDir::homePath() + QStringLiteral("/.config/Gavelor/settings.json");
+    QTest::newRow("absolute") << QByteArray("/srv/cfg") << QStringLiteral("/srv/cfg/Gavelor/settings.json");
+    QTest::newRow("relative") << QByteArray("cfg") << home;
+    QTest::newRow("dot relative") << QByteArray("./cfg") << home;
+}
+
+void tst_JsonSettingsStore::relativeConfigHomeIgnored()
+{
+    QFETCH(QByteArray, configHome);
+    QFETCH(QString, expected);
+    const QByteArray before = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", configHome);
+    const QString path = JsonSettingsStore::DefaultFilePath();
+    qputenv("XDG_CONFIG_HOME", before);
+    QCOMPARE(path, expected);
+}
+
 void tst_JsonSettingsStore::leftoverTemporariesRemoved_data()
 {
     QTest::addColumn<QString>("name");
@@ -778,6 +808,18 @@ void tst_JsonSettingsStore::leftoverTemporariesRemoved()
     QCOMPARE(QFile::exists(dir() + QLatin1Char('/') + name), !removed);
     QCOMPARE(JsonSettingsStore(path()).Get(QStringLiteral("KeySettings"), QStringLiteral("NumLockForce"), {}),
              QStringLiteral("2"));
+
+    // At the next start too, before any save; but not while another copy's save holds the lock.
+    const QString leftover = dir() + QLatin1Char('/') + name;
+    writeAll(leftover, R"({"application": "Gavelor", "vers)");
+    {
+        QLockFile saving(path() + QStringLiteral(".lock"));
+        QVERIFY(saving.lock());
+        JsonSettingsStore during(path());
+        QVERIFY(QFile::exists(leftover));
+    }
+    JsonSettingsStore next(path());
+    QCOMPARE(QFile::exists(leftover), !removed);
 }
 
 // Two running copies: each save re-reads the file and replaces only what it writes.

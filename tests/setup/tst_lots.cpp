@@ -19,7 +19,9 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 using IntList = QList<int>;
 
@@ -70,6 +72,8 @@ private slots:
     void escapeAndEnterDoNotClose();
     void tabOrderAndAccessKeys();
     void reopeningStartsAfresh();
+    void fastKeysWaitForTheDialog_data();
+    void fastKeysWaitForTheDialog();
 
 private:
     // Opens the editor on lots numbered 1..count, bids 100, 200, ..., notes "A", "B", ...
@@ -717,6 +721,65 @@ void tst_Lots::reopeningStartsAfresh()
     m_dlg->close();
     QCOMPARE(m_store->commitCount(), 2);
     QCOMPARE(m_store->GetAll(QStringLiteral("Lots")), SettingsPairs());
+}
+
+void tst_Lots::fastKeysWaitForTheDialog_data()
+{
+    QTest::addColumn<QString>("keys");   // access keys pressed one right after the other
+    QTest::addColumn<QString>("inside"); // access keys that reach the window while the first dialog is open
+    QTest::addColumn<IntList>("stored"); // the lots stored once the editor has closed
+
+    QTest::newRow("import, then done") << "IN"
+                                       << "" << IntList({7, 8});
+    QTest::newRow("done while importing") << "I"
+                                          << "N" << IntList({7, 8});
+    QTest::newRow("export, then import") << "XI"
+                                         << "" << IntList({7, 8});
+    QTest::newRow("delete all while importing") << "I"
+                                                << "A" << IntList({7, 8});
+    QTest::newRow("import, then delete all") << "IA"
+                                             << "" << IntList();
+}
+
+void tst_Lots::fastKeysWaitForTheDialog()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, inside);
+    QFETCH(IntList, stored);
+
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("lots.csv"));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("7,10,X\n8,20,Y\n") > 0);
+    file.close();
+    open(3);
+    QApplication::setActiveWindow(m_dlg);
+    QVERIFY(QTest::qWaitForWindowActive(m_dlg));
+
+    for (QChar key : keys)
+        Prompts::queueFileName(key == u'X' ? dir.filePath(QStringLiteral("out.csv")) : csv);
+    Prompts::queueChoice(1); // replace the list with the file's lots
+    // Every dialog stays open a while; no other one may open in that time.
+    bool nested = false;
+    std::function<void()> whileOpen = [&] {
+        const qsizetype before = Prompts::asked().size();
+        for (QChar key : std::exchange(inside, QString()))
+            QTest::keyClick(m_dlg, key.toLatin1(), Qt::AltModifier);
+        QTest::qWait(150);
+        nested = nested || Prompts::asked().size() != before;
+        Prompts::whileNextOpen(whileOpen);
+    };
+    Prompts::whileNextOpen(whileOpen);
+    for (QChar key : keys)
+        QTest::keyClick(QApplication::focusWidget(), key.toLatin1(), Qt::AltModifier);
+    QTest::qWait(300);
+    Prompts::whileNextOpen(nullptr);
+
+    QVERIFY(!nested);
+    m_dlg->close();
+    QCOMPARE(m_settings->LotList->Count(), stored.size());
+    for (qsizetype n = 0; n < stored.size(); ++n)
+        QCOMPARE(m_settings->LotList->Item(static_cast<qint32>(n + 1))->LotNumber, stored[n]);
 }
 
 QTEST_MAIN(tst_Lots)

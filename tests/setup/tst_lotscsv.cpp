@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QStringEncoder>
 #include <QTest>
 
 #include <memory>
@@ -172,6 +173,19 @@ void tst_LotsCsv::readsSpreadsheetFiles_data()
     QTest::newRow("comma in an unquoted note of a semicolon file")
         << QByteArray("1;2;Chair, oak\n3;4;Desk\n")
         << QStringList{u"1|2|Chair, oak"_s, u"3|4|Desk"_s};
+    QTest::newRow("UTF-16 little-endian, tabs (Excel's Unicode Text)")
+        << QByteArray(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)
+                          .encode(u"Lot\tStarting bid\tNote\r\n12\t150\tCaf\u00e9\r\n"_s))
+        << QStringList{QStringLiteral("12|150|Caf\u00e9")};
+    QTest::newRow("UTF-16 big-endian")
+        << QByteArray(QStringEncoder(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom).encode(u"7,8,Oak\n"_s))
+        << QStringList{u"7|8|Oak"_s};
+    QTest::newRow("non-breaking spaces around the numbers")
+        << QByteArray("\xC2\xA0" "12\xC2\xA0,\xC2\xA0" "150\xC2\xA0,Oak\n")
+        << QStringList{u"12|150|Oak"_s};
+    QTest::newRow("quote before a formula taken off, other quotes kept")
+        << QByteArray("1,2,'=cmd|' /C calc'!A0\n3,4,'@SUM(A1:A2)\n5,6,''-1\n7,8,'tis\n")
+        << QStringList{u"1|2|=cmd|' /C calc'!A0"_s, u"3|4|@SUM(A1:A2)"_s, u"5|6|'-1"_s, u"7|8|'tis"_s};
     // clang-format on
 }
 
@@ -231,7 +245,6 @@ void tst_LotsCsv::refusesWholeFile_data()
         tooMany += "1\n";
     // clang-format off
     QTest::newRow("binary garbage") << garbage << "text file";
-    QTest::newRow("UTF-16") << QByteArray("\xFF\xFEL\0o\0t\0", 8) << "text file";
     QTest::newRow("unterminated quote") << QByteArray("1,2,a\n3,4,\"open\n5,6,c\n") << "Line 2: a quoted field";
     QTest::newRow("stray quote") << QByteArray("1,2,a\n3,4,12\" chair\n") << "Line 2: a double quote";
     QTest::newRow("header without lot column") << QByteArray("Description,Price\nA,5\n") << "no lot number column";
@@ -342,7 +355,10 @@ void tst_LotsCsv::exportThenImportGivesSameList()
                             QString(),
                             QStringLiteral(" blank around "),
                             QStringLiteral("Caf\u00e9 \u20ac \U0001F600"),
-                            QStringLiteral("=1+1")};
+                            QStringLiteral("=1+1"),
+                            QStringLiteral("@SUM(A1:A2)"),
+                            QStringLiteral("'-2"),
+                            QStringLiteral("\t+3")};
     open(notes);
     const QStringList exported = shownLots();
     const QString path = m_dir.filePath(QStringLiteral("out.csv"));
@@ -357,6 +373,8 @@ void tst_LotsCsv::exportThenImportGivesSameList()
     const QByteArray bytes = file.readAll();
     QVERIFY(bytes.startsWith("\xEF\xBB\xBFLot,Starting bid,Note\r\n1,100,\"Chair, oak\"\r\n"));
     QVERIFY(bytes.contains("\r\n2,200,\"A \"\"Chippendale\"\" desk\"\r\n3,300,\"two\nlines\"\r\n4,400,\r\n"));
+    // Spreadsheets take these for text, not for formulas to run.
+    QVERIFY(bytes.contains("\r\n7,700,'=1+1\r\n8,800,'@SUM(A1:A2)\r\n9,900,''-2\r\n10,1000,'\t+3\r\n"));
 
     delete m_dlg;
     m_settings->LotList = std::make_shared<LotCollection>();

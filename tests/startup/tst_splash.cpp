@@ -299,8 +299,12 @@ void tst_Splash::buttonsCallTheirOpeners()
     splash->setHelpOpener([&] { ++helpCalls; });
     splash->setOptionsOpener([&] {
         ++optionsCalls;
-        // The title window is still up while the options dialog runs over it.
+        // The title window is still up while the options dialog runs over it, and takes no
+        // click or key meanwhile.
         QVERIFY(splash->isVisible());
+        QTest::mouseClick(control<QLabel>("lblClick"), Qt::LeftButton);
+        QTest::keyClick(splash, Qt::Key_H, Qt::AltModifier);
+        QTest::qWait(150);
     });
     QVERIFY(QTest::qWaitForWindowActive(splash));
 

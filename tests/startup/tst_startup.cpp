@@ -1,3 +1,5 @@
+#include "common/Prompts.h"
+#include "records/JsonSettingsStore.h"
 #include "records/SettingsStore.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmScoreboard.h"
@@ -7,13 +9,16 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
+#include <sys/stat.h>
 
 class tst_Startup : public QObject
 {
@@ -29,6 +34,8 @@ private slots:
     void lotEditorOpensOverScoreboard();
     void applicationIcon();
     void desktopEntry();
+    void settingsThatCannotBeReadAreTold_data();
+    void settingsThatCannotBeReadAreTold();
 
 private:
     // Runs the event loop with the steps queued one after another; gives exec()'s result,
@@ -168,6 +175,51 @@ void tst_Startup::desktopEntry()
     QCOMPARE(lines.value(0), QStringLiteral("[Desktop Entry]"));
     for (const char* entry : {"Type=Application", "Name=Gavelor", "Exec=gavelor", "Icon=gavelor", "Categories=Office;"})
         QVERIFY2(lines.contains(QLatin1String(entry)), entry);
+}
+
+void tst_Startup::settingsThatCannotBeReadAreTold_data()
+{
+    QTest::addColumn<QString>("kind"); // what stands in place of the settings file
+    QTest::addColumn<bool>("told");
+    QTest::newRow("truncated") << "truncated" << true;
+    QTest::newRow("stray byte") << "stray" << true;
+    QTest::newRow("a FIFO") << "fifo" << true;
+    QTest::newRow("a link to /dev/zero") << "devzero" << true;
+    QTest::newRow("as written") << "valid" << false;
+    QTest::newRow("none yet") << "missing" << false;
+}
+
+// Told once on screen, with where the file was kept; nothing in place of the file ever blocks the start.
+void tst_Startup::settingsThatCannotBeReadAreTold()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, told);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.json"));
+    const QByteArray valid = R"({"application": "Gavelor", "version": 1, "sections": {}})";
+    QFile file(path);
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == QLatin1String("devzero"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    else if (kind != QLatin1String("missing"))
+        QVERIFY(file.open(QIODevice::WriteOnly) &&
+                file.write(kind == QLatin1String("valid")       ? valid
+                           : kind == QLatin1String("truncated") ? valid.left(30)
+                                                                : valid + '\x01') > 0);
+    file.close();
+
+    Prompts::setTestMode(true);
+    Prompts::clear();
+    JsonSettingsStore store(path);
+    Startup::TellUnreadableSettings(store);
+    QCOMPARE(Prompts::asked().size(), told ? 1 : 0);
+    if (told) {
+        QVERIFY(QFileInfo::exists(store.keptUnreadableAs()));
+        QVERIFY(Prompts::asked().first().text.contains(store.keptUnreadableAs()));
+        QVERIFY(!QFileInfo::exists(path));
+    }
+    Prompts::setTestMode(false);
 }
 
 QTEST_MAIN(tst_Startup)

@@ -1,0 +1,143 @@
+// The built program ended from outside (a logout's SIGTERM, SIGHUP, Ctrl+C in a terminal) while the
+// lot editor holds a change and asks a question: the change is stored all the same.
+#include "support/XvfbServer.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <csignal>
+
+namespace {
+
+const char* const InitialSettings = R"({"application": "Gavelor", "version": 1, "sections": {
+    "Lots": [[" 1", " 11\u0005 0\u0005"], [" 2", " 12\u0005 0\u0005"], [" 3", " 13\u0005 0\u0005"]]}})";
+
+} // namespace
+
+class tst_Termination : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void editorKeepsItsWork_data();
+    void editorKeepsItsWork();
+
+private:
+    QString waitForWindow(const QString& title, bool gone = false);
+    bool keys(const QString& window, const QStringList& names);
+
+    XvfbServer* m_server = nullptr;
+};
+
+QString tst_Termination::waitForWindow(const QString& title, bool gone)
+{
+    const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 20000) {
+        QByteArray output;
+        const bool found = m_server->runClient(QStringLiteral("xdotool"),
+                                               {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                QStringLiteral("--name"), pattern},
+                                               &output) == 0;
+        if (found != gone)
+            return gone ? QStringLiteral("gone") : QString::fromLatin1(output.trimmed().split('\n').last());
+        QThread::msleep(100);
+    }
+    return {};
+}
+
+bool tst_Termination::keys(const QString& window, const QStringList& names)
+{
+    if (m_server->runClient(QStringLiteral("xdotool"),
+                            {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window}))
+        return false;
+    for (const QString& name : names) {
+        if (m_server->runClient(QStringLiteral("xdotool"), {QStringLiteral("key"), name}))
+            return false;
+        QThread::msleep(150);
+    }
+    return true;
+}
+
+void tst_Termination::editorKeepsItsWork_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+    QTest::newRow("SIGINT") << int(SIGINT);
+}
+
+void tst_Termination::editorKeepsItsWork()
+{
+    QFETCH(int, signalNumber);
+    XvfbServer server;
+    QVERIFY2(server.isRunning(), qPrintable(server.error()));
+    m_server = &server;
+
+    QTemporaryDir config;
+    QVERIFY(QDir(config.path()).mkpath(QStringLiteral("Gavelor")));
+    const QString settingsPath = config.filePath(QStringLiteral("Gavelor/settings.json"));
+    QFile initial(settingsPath);
+    QVERIFY(initial.open(QIODevice::WriteOnly) && initial.write(InitialSettings) > 0);
+    initial.close();
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), server.display());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The program is built beside the tests' folder.
+    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../gavelor"), {QStringLiteral("bypass")});
+    QVERIFY(program.waitForStarted(10000));
+    auto stopProgram = qScopeGuard([&] {
+        program.kill();
+        program.waitForFinished(5000);
+    });
+
+    // The lot editor open with the second lot deleted (the question answered Yes), not yet closed.
+    const QString scoreboard = waitForWindow(QStringLiteral("Gavelor by www.tarnwick.com"));
+    QVERIFY(!scoreboard.isEmpty());
+    QVERIFY(keys(scoreboard, {QStringLiteral("F3")}));
+    const QString editor = waitForWindow(QStringLiteral("Gavelor - Lots"));
+    QVERIFY(!editor.isEmpty());
+    QVERIFY(keys(editor, {QStringLiteral("Down"), QStringLiteral("alt+d")}));
+    const QString question = waitForWindow(QStringLiteral("Gavelor"));
+    QVERIFY(!question.isEmpty());
+    QVERIFY(keys(question, {QStringLiteral("Return")}));
+    QVERIFY(!waitForWindow(QStringLiteral("Gavelor"), true).isEmpty());
+    // And the question asked again, left open when the program is ended.
+    QVERIFY(keys(editor, {QStringLiteral("alt+d")}));
+    QVERIFY(!waitForWindow(QStringLiteral("Gavelor")).isEmpty());
+
+    QCOMPARE(::kill(static_cast<pid_t>(program.processId()), signalNumber), 0);
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+
+    QFile file(settingsPath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonArray lots = QJsonDocument::fromJson(file.readAll())
+                                .object()
+                                .value(QStringLiteral("sections"))
+                                .toObject()
+                                .value(QStringLiteral("Lots"))
+                                .toArray();
+    QStringList numbers;
+    for (const QJsonValue& lot : lots)
+        numbers << lot.toArray().at(1).toString().section(QChar(5), 0, 0).trimmed();
+    QCOMPARE(numbers, QStringList({QStringLiteral("11"), QStringLiteral("13")}));
+}
+
+QTEST_GUILESS_MAIN(tst_Termination)
+#include "tst_termination.moc"
