@@ -1,6 +1,7 @@
 #include "startup/frmHelp.h"
 
 #include "common/Twips.h"
+#include "help/RtfPictures.h"
 #include "startup/RtfReader.h"
 
 #include <QCoreApplication>
@@ -52,7 +53,8 @@ void frmHelp::Form_Load()
 {
     const QString path = m_directory + QLatin1Char('/') + FileName;
     QFile file(path);
-    if (!IsNormalFile(path) || !file.open(QIODevice::ReadOnly)) {
+    // An empty file holds no help either.
+    if (!IsNormalFile(path) || !file.open(QIODevice::ReadOnly) || file.size() == 0) {
         rtbHelp->setPlainText(MissingText);
         return;
     }
@@ -98,7 +100,15 @@ void frmHelp::Form_Resize()
     rtbHelp->setGeometry(left, Twips::ToPixels(ViewerTop, this), std::max(1, viewerWidth), std::max(1, viewerHeight));
     const double wrapTwips = Twips::FromPixels(rtbHelp->width(), this) - WrapAllowance;
     rtbHelp->setLineWrapColumnOrWidth(std::max(1, Twips::ToPixels(wrapTwips, this)));
+    FitPictures();
     rtbHelp->viewport()->update();
+}
+
+void frmHelp::FitPictures()
+{
+    // Pictures wider than the text are scaled down to it, never up.
+    const qreal margin = rtbHelp->document()->documentMargin() * 2;
+    Rtf::FitPicturesToWidth(*rtbHelp->document(), rtbHelp->lineWrapColumnOrWidth() - margin);
 }
 
 void frmHelp::rtbHelp_AnchorClicked(const QUrl& link)

@@ -43,6 +43,7 @@ protected:
 private:
     void Form_Load();
     void Form_Resize();
+    void FitPictures();
     void rtbHelp_AnchorClicked(const QUrl& link);
 
     QString m_directory;
