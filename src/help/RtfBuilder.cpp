@@ -9,8 +9,7 @@
 
 namespace Rtf {
 
-Builder::Builder(QTextDocument& document)
-    : m_document(document), m_cursor(&document), m_tables(m_cursor, m_colors)
+Builder::Builder(QTextDocument& document) : m_document(document), m_cursor(&document), m_tables(m_cursor, m_colors)
 {
     m_stack.reserve(64);
     m_stack.emplace_back();

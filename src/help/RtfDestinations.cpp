@@ -257,8 +257,11 @@ void Builder::EndGroup(const GroupState& closing)
         EndTextBox();
     if (closing.opensNote) {
         FlushRun();
-        m_noteCursor.setBlockFormat(BlockFormat(closing.para));
-        m_noteCursor.insertBlock();
+        // Each note starts a paragraph of its own.
+        if (!m_noteCursor.block().text().isEmpty()) {
+            m_noteCursor.setBlockFormat(BlockFormat(closing.para));
+            m_noteCursor.insertBlock();
+        }
     }
 }
 
@@ -348,9 +351,8 @@ void Builder::EndTextBox()
 void Builder::CommitFont()
 {
     if (m_pendingFontNumber >= 0 && m_fonts.size() < 4096) {
-        const int codePage = m_pendingFont.codePage > 0
-                                 ? m_pendingFont.codePage
-                                 : CodePageForCharset(m_pendingFont.charset, m_documentCodePage);
+        const int codePage = m_pendingFont.codePage > 0 ? m_pendingFont.codePage
+                                                        : CodePageForCharset(m_pendingFont.charset, m_documentCodePage);
         QString name;
         if (IsDoubleByte(codePage)) {
             name = DecodeDoubleByte(codePage, m_pendingFont.rawName);

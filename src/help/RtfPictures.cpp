@@ -95,7 +95,9 @@ QTextImageFormat MakeImage(PictureData& picture, QTextDocument& document, int nu
     QSizeF own;
     if (picture.kind == PictureData::Other) {
         // Metafile sizes are in hundredths of a millimetre.
-        const auto fromHimetric = [](int value) { return std::max(value, 0) / 2540.0 * 96.0; };
+        const auto fromHimetric = [](int value) {
+            return std::max(value, 0) / 2540.0 * 96.0;
+        };
         own = QSizeF(fromHimetric(picture.picW), fromHimetric(picture.picH));
         if ((picture.goalW <= 0 && own.width() <= 0) || (picture.goalH <= 0 && own.height() <= 0))
             return {};
@@ -129,8 +131,8 @@ void FitPicturesToWidth(QTextDocument& document, qreal width)
     std::vector<std::pair<int, QTextImageFormat>> changes;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QTextBlockFormat paragraph = block.blockFormat();
-        const qreal room = std::max<qreal>(1, width - paragraph.leftMargin() - std::max<qreal>(0, paragraph.textIndent()) -
-                                                  paragraph.rightMargin());
+        const qreal room = std::max<qreal>(1, width - paragraph.leftMargin() -
+                                                  std::max<qreal>(0, paragraph.textIndent()) - paragraph.rightMargin());
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             QTextImageFormat format = it.fragment().charFormat().toImageFormat();
             if (!format.isValid() || !format.hasProperty(NaturalWidth))

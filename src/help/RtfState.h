@@ -55,7 +55,7 @@ struct CharState
 
 struct TabStop
 {
-    int position = 0; // twips from the paragraph's left edge of the page
+    int position = 0;      // twips from the paragraph's left edge of the page
     std::uint8_t type = 0; // 0 left, 1 right, 2 centre, 3 decimal
 };
 

@@ -23,7 +23,7 @@ struct CellDefinition
     int right = 0;
     Merge across = Alone;
     Merge down = Alone;
-    int shading = 0; // colour table index
+    int shading = 0;          // colour table index
     std::uint8_t borders = 0; // Side bits
     std::uint8_t pendingSide = 0;
 

@@ -15,7 +15,8 @@ bool LooksLikeRtf(const QByteArray& input)
     QByteArrayView rest(input);
     if (rest.startsWith("\xEF\xBB\xBF"))
         rest = rest.sliced(3);
-    while (!rest.isEmpty() && (rest.front() == ' ' || rest.front() == '\t' || rest.front() == '\r' || rest.front() == '\n'))
+    while (!rest.isEmpty() &&
+           (rest.front() == ' ' || rest.front() == '\t' || rest.front() == '\r' || rest.front() == '\n'))
         rest = rest.sliced(1);
     return rest.startsWith("{\\rtf") || QByteArrayView("{\\rtf").startsWith(rest);
 }

@@ -64,12 +64,24 @@ cat > source.html <<HTML
 </body></html>
 HTML
 
+# A text box and a picture in shapes, as Writer writes frames anchored to a paragraph.
+cat > shapes.fodt <<'FODT'
+<?xml version="1.0" encoding="UTF-8"?>
+<office:document xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0" xmlns:draw="urn:oasis:names:tc:opendocument:xmlns:drawing:1.0" xmlns:svg="urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0" xmlns:xlink="http://www.w3.org/1999/xlink" office:version="1.3" office:mimetype="application/vnd.oasis.opendocument.text">
+<office:body><office:text>
+<text:p>Before the box.<draw:frame draw:name="Box" text:anchor-type="paragraph" svg:width="6cm" svg:height="2cm"><draw:text-box><text:p>Inside the box.</text:p></draw:text-box></draw:frame></text:p>
+<text:p>Picture:<draw:frame draw:name="Pic" text:anchor-type="paragraph" svg:width="3cm" svg:height="2cm"><draw:image xlink:href="small.png" xlink:type="simple"/></draw:frame> after.</text:p>
+</office:text></office:body></office:document>
+FODT
+
 pandoc source.md -s -o pandoc.rtf
 pandoc source.md -o source.docx
 pandoc source.md -o source.odt
 soffice --headless --convert-to rtf --outdir writer-docx source.docx >/dev/null
 soffice --headless --convert-to rtf --outdir writer-odt source.odt >/dev/null
 soffice --headless --writer --convert-to rtf --outdir writer-html source.html >/dev/null
+soffice --headless --convert-to rtf --outdir writer-shapes shapes.fodt >/dev/null
+cp writer-shapes/shapes.rtf "$here/writer-shapes.rtf"
 cp pandoc.rtf "$here/pandoc.rtf"
 cp writer-docx/source.rtf "$here/writer-from-docx.rtf"
 cp writer-odt/source.rtf "$here/writer-from-odt.rtf"
