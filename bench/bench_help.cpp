@@ -2,9 +2,15 @@
 // HTML. Prints "BENCH <name> <value> <unit>" lines.
 #include "helpers/Median.h"
 #include "startup/RtfReader.h"
+#include "startup/frmHelp.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextDocument>
 
@@ -94,6 +100,37 @@ Documents Build(qsizetype targetBytes)
     return d;
 }
 
+// About 5 MB as Writer saves it: text, and ten pictures each with the metafile copy Writer writes
+// beside it for older readers.
+QByteArray WriterPictures()
+{
+    QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Liberation Sans;}}\n";
+    QRandomGenerator random(20);
+    for (int i = 0; i < 10; ++i) {
+        QImage image(330, 250, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, random.generate() & 0xffffff);
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        image.save(&png, "PNG");
+        rtf += "\\pard\\sa120 Picture " + QByteArray::number(i) + " of the sale room.\\par\n";
+        rtf += "{\\*\\shppict{\\pict\\picw330\\pich250\\picwgoal4950\\pichgoal3750\\pngblip\n" + png.data().toHex() +
+               "}}{\\nonshppict{\\pict\\wmetafile8 " + QByteArray(20000, 'f') + "}}\\par\n";
+    }
+    return rtf + "}";
+}
+
+double FirstFrame(const QString& directory)
+{
+    QElapsedTimer timer;
+    timer.start();
+    frmHelp help(directory);
+    help.show();
+    help.findChild<QWidget*>(QStringLiteral("rtbHelp"))->grab();
+    return timer.nsecsElapsed() / 1e6;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -148,7 +185,17 @@ int main(int argc, char** argv)
             html.push_back(timer.nsecsElapsed() / 1e6);
         }
     }
+    QTemporaryDir directory;
+    QFile file(directory.filePath(frmHelp::FileName));
+    if (!file.open(QIODevice::WriteOnly) || file.write(WriterPictures()) < 0)
+        return 1;
+    file.close();
+    std::vector<double> pictures;
+    for (int run = 0; run < Runs; ++run)
+        pictures.push_back(FirstFrame(directory.path()));
+
     std::printf("BENCH help.load.1mb %.2f ms\n", Median(intoViewer));
+    std::printf("BENCH help.load.writer_pictures %.2f ms\n", Median(pictures));
     std::printf("BENCH help.load.ratio_vs_html %.3f ratio\n", Median(rtf) / Median(html));
     return 0;
 }

@@ -6,7 +6,8 @@ class QTextDocument;
 
 // Rich Text Format in, a QTextDocument out: the subset that word processors write (LibreOffice,
 // Word, WordPad, pandoc, TextEdit) for text, character and paragraph formatting, lists, tables,
-// hyperlinks and PNG or JPEG pictures.
+// hyperlinks, bookmarks, notes, pictures and text boxes. Input that is not RTF at all is shown
+// as plain text.
 //
 // The reader walks the input once with an explicit group stack, so no input can exhaust the
 // call stack, and it bounds what it keeps for hostile input (group depth, table depth, picture
@@ -26,6 +27,7 @@ public:
     static constexpr qint64 MaxPicturePixels = 4096 * 4096;
 
     // Replaces the document's content with what could be read from rtf. True when the input
-    // was a complete document: it begins with "{\rtf" and its groups close.
+    // was a complete document: it begins with "{\rtf" and its groups close. Input that does not
+    // begin like RTF is shown as plain text (and gives false).
     static bool Read(const QByteArray& rtf, QTextDocument& document);
 };

@@ -1,6 +1,7 @@
 #include "startup/frmHelp.h"
 
 #include "common/Twips.h"
+#include "help/RtfPictures.h"
 #include "records/RegularFile.h"
 #include "startup/RtfReader.h"
 
@@ -54,10 +55,11 @@ void frmHelp::Form_Load()
 {
     const QString path = m_directory + QLatin1Char('/') + FileName;
     // Checked again as it is opened: whatever replaced the file in between is never read from.
-    constexpr qint64 MaxHelpBytes = qint64(64) << 20;
+    constexpr qint64 MaxHelpBytes = qint64(256) << 20;
     const RegularFile::Reading file =
         IsNormalFile(path) ? RegularFile::Read(path, MaxHelpBytes) : RegularFile::Reading{};
-    if (file.status != RegularFile::Status::Read) {
+    // An empty file holds no help either.
+    if (file.status != RegularFile::Status::Read || file.bytes.isEmpty()) {
         rtbHelp->setPlainText(MissingText);
         return;
     }
@@ -130,7 +132,15 @@ void frmHelp::Form_Resize()
     rtbHelp->setGeometry(left, Twips::ToPixels(ViewerTop, this), std::max(1, viewerWidth), std::max(1, viewerHeight));
     const double wrapTwips = Twips::FromPixels(rtbHelp->width(), this) - WrapAllowance;
     rtbHelp->setLineWrapColumnOrWidth(std::max(1, Twips::ToPixels(wrapTwips, this)));
+    FitPictures();
     rtbHelp->viewport()->update();
+}
+
+void frmHelp::FitPictures()
+{
+    // Pictures wider than the text are scaled down to it, never up.
+    const qreal margin = rtbHelp->document()->documentMargin() * 2;
+    Rtf::FitPicturesToWidth(*rtbHelp->document(), rtbHelp->lineWrapColumnOrWidth() - margin);
 }
 
 void frmHelp::rtbHelp_AnchorClicked(const QUrl& link)

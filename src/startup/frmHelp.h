@@ -48,6 +48,7 @@ private:
     void Form_Resize();
     // Fits again when the window manager's frame is not the one the last fit allowed for.
     void RefitToFrame();
+    void FitPictures();
     void rtbHelp_AnchorClicked(const QUrl& link);
 
     QString m_directory;
