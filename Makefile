@@ -57,7 +57,7 @@ check-package: package
 	lintian --fail-on error,warning --display-info build/release/gavelor_*.deb
 
 screenshots: build
-	./build/default/tools/screenshots docs/images
+	xvfb-run -a -s "-screen 0 3840x2160x24 -dpi 96 -nolisten tcp" ./build/default/tools/screenshots docs/images
 
 format:
 	@find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

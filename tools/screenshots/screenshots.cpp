@@ -1,7 +1,8 @@
-// Renders every window of Gavelor to PNG, offscreen at 96 dpi, for the README and the
-// AppStream metadata:
+// Renders every window of Gavelor to PNG for the README and the AppStream metadata, on an X
+// server at 96 dpi, read back from the server as a screenshot tool would, so that a picture
+// shows what a user's screen shows:
 //
-//   QT_QPA_PLATFORM=offscreen screenshots docs/images      (or: make screenshots)
+//   xvfb-run -s "-screen 0 3840x2160x24 -dpi 96" screenshots docs/images   (or: make screenshots)
 //
 // The windows are the program's own, over a sale prepared in memory; nothing is read from
 // or written to the user's settings.
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 
@@ -51,12 +53,22 @@ class Renderer
 public:
     explicit Renderer(QDir out) : m_out(std::move(out)) {}
 
+    // Shows the window alone, waits until the server has drawn it, and saves what the
+    // server shows of it.
     void save(QWidget& window, const QString& name)
     {
+        for (QWidget* other : QApplication::topLevelWidgets()) {
+            if (other != &window)
+                other->hide();
+        }
+        window.move(0, 0);
         window.show();
-        QCoreApplication::processEvents();
+        if (!QTest::qWaitForWindowExposed(&window))
+            std::fprintf(stderr, "screenshots: %s was never shown\n", qUtf8Printable(name));
+        QTest::qWait(300);
+        const QPixmap shot = window.screen()->grabWindow(window.winId());
         const QString path = m_out.filePath(name + QStringLiteral(".png"));
-        if (!window.grab().save(path, "PNG")) {
+        if (!shot.save(path, "PNG")) {
             std::fprintf(stderr, "screenshots: cannot write %s\n", qUtf8Printable(path));
             m_ok = false;
         }
@@ -79,7 +91,7 @@ void Press(QWidget* target, Qt::Key key, int times = 1)
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gavelor"));
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/images"));
