@@ -147,6 +147,26 @@ QStringList MissingCaptions(const QImage& shot, const QList<Caption>& captions)
     return missing;
 }
 
+// The captions still missing once the frame has had time to reach the server.
+QStringList MissingOnceDrawn(const QRect& client, const QList<Caption>& captions)
+{
+    QStringList missing;
+    QElapsedTimer timer;
+    timer.start();
+    do {
+        QTest::qWait(200);
+        missing = MissingCaptions(Screenshot(client), captions);
+    } while (!missing.isEmpty() && timer.elapsed() < 8000);
+    return missing;
+}
+
+void Stop(QProcess& program)
+{
+    program.terminate();
+    if (!program.waitForFinished(5000))
+        program.kill();
+}
+
 } // namespace
 
 class tst_BoardXcb : public QObject
@@ -283,18 +303,8 @@ void tst_BoardXcb::captionsAreDrawn()
         caption.box = QRect((QPointF(logical.topLeft()) * scale).toPoint(), (QSizeF(logical.size()) * scale).toSize());
     }
 
-    // The frame may still be on its way to the server.
-    QStringList missing;
-    QElapsedTimer timer;
-    timer.start();
-    do {
-        QTest::qWait(200);
-        missing = MissingCaptions(Screenshot(client), captions);
-    } while (!missing.isEmpty() && timer.elapsed() < 8000);
-
-    program.terminate();
-    if (!program.waitForFinished(5000))
-        program.kill();
+    const QStringList missing = MissingOnceDrawn(client, captions);
+    Stop(program);
     QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("not drawn: ") + missing.join(QStringLiteral(", "))));
 }
 
@@ -324,16 +334,8 @@ void tst_BoardXcb::titleNameIsDrawn()
     const QList<Caption> captions{{QStringLiteral("lblName"), box, name->palette().color(QPalette::WindowText),
                                    name->palette().color(QPalette::Window)}};
 
-    QStringList missing;
-    QElapsedTimer timer;
-    timer.start();
-    do {
-        QTest::qWait(200);
-        missing = MissingCaptions(Screenshot(client), captions);
-    } while (!missing.isEmpty() && timer.elapsed() < 8000);
-    program.terminate();
-    if (!program.waitForFinished(5000))
-        program.kill();
+    const QStringList missing = MissingOnceDrawn(client, captions);
+    Stop(program);
     QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("not drawn: ") + missing.join(QStringLiteral(", "))));
 }
 
