@@ -81,10 +81,17 @@ Startup::Startup(SettingsStore& store, QStringList arguments, QObject* parent)
     m_splash->setScoreboardOpener([this] { OpenScoreboard(); });
     m_splash->setHelpOpener([this] { OpenHelp(); });
     m_splash->setOptionsOpener([this] { OpenOptions(m_splash); });
+    // The scoreboard's close box while a setup window is open over it: the open windows close as
+    // their own close boxes would, as when the session ends.
+    ModalGuard::setCloseRequestHandler([this](QWidget* window) {
+        if (window == m_scoreboard.get())
+            EndFromOutside();
+    });
 }
 
 Startup::~Startup()
 {
+    ModalGuard::setCloseRequestHandler({});
     // Still there when the run ended on the title window, or closed but not yet deleted.
     delete m_splash;
     delete m_help;
