@@ -10,6 +10,7 @@
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
 #include "setup/frmOptions.h"
+#include "startup/DisplayLoss.h"
 #include "startup/SingleInstance.h"
 #include "startup/TerminationSignals.h"
 #include "startup/frmHelp.h"
@@ -293,6 +294,13 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
     Startup startup(store, QCoreApplication::arguments().mid(1));
     QObject::connect(&instance, &SingleInstance::raiseRequested, &startup, &Startup::BringToFront);
     QObject::connect(&termination, &TerminationSignals::Received, &startup, &Startup::EndFromOutside);
+    // Without the X server no window closes any more: the lot editor's list is stored straight away.
+    DisplayLoss displayLoss;
+    QObject::connect(&displayLoss, &DisplayLoss::Lost, [] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* editor = qobject_cast<frmLots*>(window))
+                editor->StoreNow();
+    });
     if (prepare)
         prepare(startup);
     startup.Begin();

@@ -1,6 +1,6 @@
 // The built program ended from outside (a logout's SIGTERM, SIGHUP, Ctrl+C in a terminal, the window
-// manager's close box of the scoreboard) while the lot editor holds a change, perhaps asking a
-// question: the change is stored all the same.
+// manager's close box of the scoreboard, the X server going away) while the lot editor holds a
+// change, perhaps asking a question: the change is stored all the same.
 #include "support/XvfbServer.h"
 
 #include <QDir>
@@ -16,11 +16,33 @@
 #include <QThread>
 
 #include <csignal>
+#include <unistd.h>
 
 // Xlib last: its macros clash with names in Qt's headers.
 #include <X11/Xlib.h>
 
 namespace {
+
+constexpr int CloseBox = 0;
+constexpr int ServerGone = -1;
+
+// The Xvfb that this test started: a child of this process.
+pid_t serverChild()
+{
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString& entry : entries) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state parent ..."
+        const QByteArray line = stat.readAll();
+        const qsizetype close = line.lastIndexOf(')');
+        const QList<QByteArray> rest = line.mid(close + 2).split(' ');
+        if (line.contains("(Xvfb)") && rest.size() > 1 && rest.at(1).toInt() == ::getpid())
+            return entry.toInt();
+    }
+    return 0;
+}
 
 const char* const InitialSettings = R"({"application": "Gavelor", "version": 1, "sections": {
     "Lots": [[" 1", " 11\u0005 0\u0005"], [" 2", " 12\u0005 0\u0005"], [" 3", " 13\u0005 0\u0005"]]}})";
@@ -94,20 +116,24 @@ bool tst_Termination::closeBox(const QString& window)
 
 void tst_Termination::editorKeepsItsWork_data()
 {
-    // signalNumber 0: the scoreboard's close box instead of a signal.
+    // Instead of a signal: the scoreboard's close box (CloseBox), or the X server killed (ServerGone),
+    // after which Qt ends the program with status 1.
     QTest::addColumn<int>("signalNumber");
     QTest::addColumn<bool>("questionOpen");
-    QTest::newRow("SIGTERM") << int(SIGTERM) << true;
-    QTest::newRow("SIGHUP") << int(SIGHUP) << true;
-    QTest::newRow("SIGINT") << int(SIGINT) << true;
-    QTest::newRow("close box, question open") << 0 << true;
-    QTest::newRow("close box, editor alone") << 0 << false;
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("SIGTERM") << int(SIGTERM) << true << 0;
+    QTest::newRow("SIGHUP") << int(SIGHUP) << true << 0;
+    QTest::newRow("SIGINT") << int(SIGINT) << true << 0;
+    QTest::newRow("close box, question open") << CloseBox << true << 0;
+    QTest::newRow("close box, editor alone") << CloseBox << false << 0;
+    QTest::newRow("X server gone, question open") << ServerGone << true << 1;
 }
 
 void tst_Termination::editorKeepsItsWork()
 {
     QFETCH(int, signalNumber);
     QFETCH(bool, questionOpen);
+    QFETCH(int, exitCode);
     XvfbServer server;
     QVERIFY2(server.isRunning(), qPrintable(server.error()));
     m_server = &server;
@@ -151,13 +177,18 @@ void tst_Termination::editorKeepsItsWork()
         QVERIFY(!waitForWindow(QStringLiteral("Gavelor")).isEmpty());
     }
 
-    if (signalNumber)
-        QCOMPARE(::kill(static_cast<pid_t>(program.processId()), signalNumber), 0);
-    else
+    if (signalNumber == CloseBox) {
         QVERIFY(closeBox(scoreboard));
+    } else if (signalNumber == ServerGone) {
+        const pid_t serverProcess = serverChild();
+        QVERIFY(serverProcess > 0);
+        QCOMPARE(::kill(serverProcess, SIGKILL), 0);
+    } else {
+        QCOMPARE(::kill(static_cast<pid_t>(program.processId()), signalNumber), 0);
+    }
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(program.exitCode(), exitCode);
 
     QFile file(settingsPath);
     QVERIFY(file.open(QIODevice::ReadOnly));
