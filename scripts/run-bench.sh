@@ -11,3 +11,8 @@ done
 # again on a private 4K X server, where text takes another path than offscreen.
 xvfb-run -a -s "-screen 0 3840x2160x24 -dpi 96 -noreset -nolisten tcp" \
     env QT_QPA_PLATFORM=xcb "$dir/bench/bench_scoreboard"
+
+# Memory over a long session on X as well, where fonts, glyphs and window resources take other
+# paths than offscreen (one screen: F12 finds no projector there).
+xvfb-run -a -s "-screen 0 1920x1080x24 -dpi 96 -noreset -nolisten tcp" \
+    env QT_QPA_PLATFORM=xcb "$dir/bench/bench_soak"

@@ -31,6 +31,9 @@ public:
 
     // Closing by accept(), reject() or the close box all end here.
     void done(int result) override;
+    // Stores the working list at once, as closing would, without a word on screen: for when the
+    // program is about to end and cannot close its windows any more.
+    void StoreNow() { Form_Unload(false); }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -10,6 +10,7 @@
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
 #include "setup/frmOptions.h"
+#include "startup/DisplayLoss.h"
 #include "startup/SingleInstance.h"
 #include "startup/TerminationSignals.h"
 #include "startup/frmHelp.h"
@@ -81,10 +82,17 @@ Startup::Startup(SettingsStore& store, QStringList arguments, QObject* parent)
     m_splash->setScoreboardOpener([this] { OpenScoreboard(); });
     m_splash->setHelpOpener([this] { OpenHelp(); });
     m_splash->setOptionsOpener([this] { OpenOptions(m_splash); });
+    // The scoreboard's close box while a setup window is open over it: the open windows close as
+    // their own close boxes would, as when the session ends.
+    ModalGuard::setCloseRequestHandler([this](QWidget* window) {
+        if (window == m_scoreboard.get())
+            EndFromOutside();
+    });
 }
 
 Startup::~Startup()
 {
+    ModalGuard::setCloseRequestHandler({});
     // Still there when the run ended on the title window, or closed but not yet deleted.
     delete m_splash;
     delete m_help;
@@ -286,6 +294,13 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
     Startup startup(store, QCoreApplication::arguments().mid(1));
     QObject::connect(&instance, &SingleInstance::raiseRequested, &startup, &Startup::BringToFront);
     QObject::connect(&termination, &TerminationSignals::Received, &startup, &Startup::EndFromOutside);
+    // Without the X server no window closes any more: the lot editor's list is stored straight away.
+    DisplayLoss displayLoss;
+    QObject::connect(&displayLoss, &DisplayLoss::Lost, [] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* editor = qobject_cast<frmLots*>(window))
+                editor->StoreNow();
+    });
     if (prepare)
         prepare(startup);
     startup.Begin();

@@ -50,7 +50,8 @@ public:
 
     // Ends the run as the operator would: every open dialog closed as its close box would, the
     // topmost first (the lot editor commits and stores, the options dialog is cancelled), then the
-    // windows. Asked by SIGTERM, SIGHUP and SIGINT.
+    // windows. Asked by SIGTERM, SIGHUP and SIGINT, and by the scoreboard's close box while a
+    // dialog is open over it.
     void EndFromOutside();
 
     // The whole program: application, settings store in the user's configuration, title

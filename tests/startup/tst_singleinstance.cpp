@@ -71,6 +71,7 @@ private slots:
     void killedCopyDoesNotBlock();
     void otherSettingsFolderRunsApart();
     void missingModuleIsReported();
+    void silentCopyIsToldOnScreen();
 
 private:
     QString configHome() const { return m_dir->path() + QStringLiteral("/config"); }
@@ -162,6 +163,27 @@ void tst_SingleInstance::missingModuleIsReported()
     QCOMPARE(second.claim(0), SingleInstance::Claim::AlreadyRunning);
     QVERIFY(!second.askRunningCopyToRaise(1000));
     QVERIFY2(second.claimError().contains(InstanceChannel::ModuleFileName()), qPrintable(second.claimError()));
+}
+
+// A copy that holds the claim but never answers (hung, or another session's): the second start
+// gives up and says so in a message box that names the settings file, not only on standard error.
+void tst_SingleInstance::silentCopyIsToldOnScreen()
+{
+    const QString settings = configHome() + QStringLiteral("/Gavelor/settings.json");
+    QVERIFY(QDir().mkpath(QFileInfo(settings).absolutePath()));
+    SingleInstance silent(settings, m_dir->path() + QStringLiteral("/runtime"));
+    QCOMPARE(silent.claim(0), SingleInstance::Claim::First);
+
+    Copy second(configHome(), {QStringLiteral("bypass")});
+    QVERIFY(second.process().waitForFinished(60000));
+    QCOMPARE(second.process().exitCode(), 1);
+    QByteArrayList told;
+    for (const QByteArray& line : second.lines())
+        if (line.startsWith("told "))
+            told << line;
+    QCOMPARE(told.size(), 1);
+    QVERIFY2(told.first().contains(settings.toUtf8()) && told.first().contains("does not answer"),
+             told.first().constData());
 }
 
 QTEST_GUILESS_MAIN(tst_SingleInstance)

@@ -1,5 +1,6 @@
-// The built program ended from outside (a logout's SIGTERM, SIGHUP, Ctrl+C in a terminal) while the
-// lot editor holds a change and asks a question: the change is stored all the same.
+// The built program ended from outside (a logout's SIGTERM, SIGHUP, Ctrl+C in a terminal, the window
+// manager's close box of the scoreboard, the X server going away) while the lot editor holds a
+// change, perhaps asking a question: the change is stored all the same.
 #include "support/XvfbServer.h"
 
 #include <QDir>
@@ -15,8 +16,33 @@
 #include <QThread>
 
 #include <csignal>
+#include <unistd.h>
+
+// Xlib last: its macros clash with names in Qt's headers.
+#include <X11/Xlib.h>
 
 namespace {
+
+constexpr int CloseBox = 0;
+constexpr int ServerGone = -1;
+
+// The Xvfb that this test started: a child of this process.
+pid_t serverChild()
+{
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString& entry : entries) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state parent ..."
+        const QByteArray line = stat.readAll();
+        const qsizetype close = line.lastIndexOf(')');
+        const QList<QByteArray> rest = line.mid(close + 2).split(' ');
+        if (line.contains("(Xvfb)") && rest.size() > 1 && rest.at(1).toInt() == ::getpid())
+            return entry.toInt();
+    }
+    return 0;
+}
 
 const char* const InitialSettings = R"({"application": "Gavelor", "version": 1, "sections": {
     "Lots": [[" 1", " 11\u0005 0\u0005"], [" 2", " 12\u0005 0\u0005"], [" 3", " 13\u0005 0\u0005"]]}})";
@@ -34,6 +60,8 @@ private slots:
 private:
     QString waitForWindow(const QString& title, bool gone = false);
     bool keys(const QString& window, const QStringList& names);
+    // What a window manager's close box does: WM_DELETE_WINDOW to the client.
+    bool closeBox(const QString& window);
 
     XvfbServer* m_server = nullptr;
 };
@@ -69,17 +97,43 @@ bool tst_Termination::keys(const QString& window, const QStringList& names)
     return true;
 }
 
+bool tst_Termination::closeBox(const QString& window)
+{
+    Display* display = XOpenDisplay(m_server->display().toLatin1().constData());
+    if (!display)
+        return false;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window.toULong();
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    const bool sent = XSendEvent(display, event.xclient.window, False, NoEventMask, &event) != 0;
+    XCloseDisplay(display);
+    return sent;
+}
+
 void tst_Termination::editorKeepsItsWork_data()
 {
+    // Instead of a signal: the scoreboard's close box (CloseBox), or the X server killed (ServerGone),
+    // after which Qt ends the program with status 1.
     QTest::addColumn<int>("signalNumber");
-    QTest::newRow("SIGTERM") << int(SIGTERM);
-    QTest::newRow("SIGHUP") << int(SIGHUP);
-    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::addColumn<bool>("questionOpen");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("SIGTERM") << int(SIGTERM) << true << 0;
+    QTest::newRow("SIGHUP") << int(SIGHUP) << true << 0;
+    QTest::newRow("SIGINT") << int(SIGINT) << true << 0;
+    QTest::newRow("close box, question open") << CloseBox << true << 0;
+    QTest::newRow("close box, editor alone") << CloseBox << false << 0;
+    QTest::newRow("X server gone, question open") << ServerGone << true << 1;
 }
 
 void tst_Termination::editorKeepsItsWork()
 {
     QFETCH(int, signalNumber);
+    QFETCH(bool, questionOpen);
+    QFETCH(int, exitCode);
     XvfbServer server;
     QVERIFY2(server.isRunning(), qPrintable(server.error()));
     m_server = &server;
@@ -118,12 +172,23 @@ void tst_Termination::editorKeepsItsWork()
     QVERIFY(keys(question, {QStringLiteral("Return")}));
     QVERIFY(!waitForWindow(QStringLiteral("Gavelor"), true).isEmpty());
     // And the question asked again, left open when the program is ended.
-    QVERIFY(keys(editor, {QStringLiteral("alt+d")}));
-    QVERIFY(!waitForWindow(QStringLiteral("Gavelor")).isEmpty());
+    if (questionOpen) {
+        QVERIFY(keys(editor, {QStringLiteral("alt+d")}));
+        QVERIFY(!waitForWindow(QStringLiteral("Gavelor")).isEmpty());
+    }
 
-    QCOMPARE(::kill(static_cast<pid_t>(program.processId()), signalNumber), 0);
+    if (signalNumber == CloseBox) {
+        QVERIFY(closeBox(scoreboard));
+    } else if (signalNumber == ServerGone) {
+        const pid_t serverProcess = serverChild();
+        QVERIFY(serverProcess > 0);
+        QCOMPARE(::kill(serverProcess, SIGKILL), 0);
+    } else {
+        QCOMPARE(::kill(static_cast<pid_t>(program.processId()), signalNumber), 0);
+    }
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), exitCode);
 
     QFile file(settingsPath);
     QVERIFY(file.open(QIODevice::ReadOnly));
