@@ -84,6 +84,9 @@ void TableBuilder::WidenGrid(Level& t)
             continue;
         const bool beyond = at == t.grid.end();
         const int column = static_cast<int>(at - t.grid.begin()) - 1; // the column the edge splits
+        // Cells that ran on past the grid leave fewer columns than edges: such an edge splits nothing.
+        if (!firstRow && !beyond && column >= t.table->columns())
+            continue;
         t.grid.insert(at, cell.right);
         if (firstRow || beyond)
             continue;
@@ -93,7 +96,7 @@ void TableBuilder::WidenGrid(Level& t)
         for (int row = 0; row < t.row; ++row) {
             const QTextTableCell old = t.table->cellAt(row, column);
             const QTextTableCell added = t.table->cellAt(row, column + 1);
-            if (added.column() == column + 1 && old.row() == row)
+            if (old.isValid() && added.isValid() && added.column() == column + 1 && old.row() == row)
                 t.table->mergeCells(row, old.column(), old.rowSpan(), old.columnSpan() + 1);
         }
     }
