@@ -12,6 +12,31 @@
 
 namespace Rtf {
 
+namespace {
+
+// Merges the cells only when no merged cell crosses the region's edge: Qt's own merge corrupts
+// the table when one does, and hostile rows can ask for such a region.
+void Merge(QTextTable* table, int row, int column, int rows, int columns)
+{
+    if (row < 0 || column < 0 || rows < 1 || columns < 1 || row + rows > table->rows() ||
+        column + columns > table->columns())
+        return;
+    const auto inside = [&](int r, int c) {
+        const QTextTableCell cell = table->cellAt(r, c);
+        return cell.isValid() && cell.row() >= row && cell.column() >= column &&
+               cell.row() + cell.rowSpan() <= row + rows && cell.column() + cell.columnSpan() <= column + columns;
+    };
+    for (int r = row; r < row + rows; ++r)
+        if (!inside(r, column) || !inside(r, column + columns - 1))
+            return;
+    for (int c = column; c < column + columns; ++c)
+        if (!inside(row, c) || !inside(row + rows - 1, c))
+            return;
+    table->mergeCells(row, column, rows, columns);
+}
+
+} // namespace
+
 void TableBuilder::Ensure(int level)
 {
     while (Depth() > level)
@@ -97,7 +122,7 @@ void TableBuilder::WidenGrid(Level& t)
             const QTextTableCell old = t.table->cellAt(row, column);
             const QTextTableCell added = t.table->cellAt(row, column + 1);
             if (old.isValid() && added.isValid() && added.column() == column + 1 && old.row() == row)
-                t.table->mergeCells(row, old.column(), old.rowSpan(), old.columnSpan() + 1);
+                Merge(t.table, row, old.column(), old.rowSpan(), old.columnSpan() + 1);
         }
     }
     const int columns = static_cast<int>(t.grid.size()) - 1;
@@ -125,11 +150,11 @@ void TableBuilder::PlaceRowCells(Level& t)
         const auto column = static_cast<size_t>(start);
         if (cell.down == CellDefinition::Continued && t.mergedFrom[column] >= 0) {
             const int from = t.mergedFrom[column];
-            t.table->mergeCells(from, start, t.row - from + 1, last - start + 1);
+            Merge(t.table, from, start, t.row - from + 1, last - start + 1);
         } else {
             t.mergedFrom[column] = cell.down == CellDefinition::First ? t.row : -1;
             if (last > start)
-                t.table->mergeCells(t.row, start, 1, last - start + 1);
+                Merge(t.table, t.row, start, 1, last - start + 1);
             QTextTableCell target = t.table->cellAt(t.row, start);
             QTextTableCellFormat format = target.format().toTableCellFormat();
             if (cell.shading > 0 && cell.shading < m_colors.size() && m_colors[cell.shading].isValid())
