@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QTimer>
 
@@ -266,8 +267,24 @@ void tst_Help::shippedDocument()
         keys = QTextCursor(block).currentTable();
     QVERIFY(keys && keys->rows() >= 10);
     const QString text = document.toPlainText();
-    for (const char* key : {"F1", "F2", "F3", "F11", "Enter", "Space", "NumLock", "settings.json"})
+    for (const char* key :
+         {"F1", "F2", "F3", "F4", "F5", "F6", "F11", "Enter", "Space", "NumLock", "settings.json", "Gavelor/sales/"})
         QVERIFY2(text.contains(QLatin1String(key)), key);
+
+    // A bullet's wrapped lines go on under its text, with no gap after the bullet.
+    document.setTextWidth(300);
+    document.documentLayout()->documentSize();
+    int wrapped = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const qsizetype tab = block.text().indexOf(QLatin1Char('\t'));
+        QTextLayout* layout = block.layout();
+        if (!block.text().startsWith(QChar(0x2022)) || tab < 0 || layout->lineCount() < 2)
+            continue;
+        ++wrapped;
+        QCOMPARE(qRound(layout->lineAt(0).cursorToX(int(tab) + 1)),
+                 qRound(layout->lineAt(1).cursorToX(layout->lineAt(1).textStart())));
+    }
+    QVERIFY(wrapped > 0);
 }
 
 void tst_Help::internalLinkScrolls_data()
