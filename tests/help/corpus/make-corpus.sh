@@ -96,6 +96,9 @@ soffice --headless --writer --convert-to rtf --outdir writer-html source.html >/
 soffice --headless --convert-to rtf --outdir writer-shapes shapes.fodt >/dev/null
 soffice --headless --writer --convert-to rtf --outdir writer-borders borders.html >/dev/null
 cp writer-borders/borders.rtf "$here/writer-borders.rtf"
+# The shipped help document as Writer saves it back, as a sale room that edits it would.
+soffice --headless --convert-to rtf --outdir writer-help "$here/../../../resources/gavelorhelpfile.rtf" >/dev/null
+cp writer-help/gavelorhelpfile.rtf "$here/writer-helpfile.rtf"
 cp writer-shapes/shapes.rtf "$here/writer-shapes.rtf"
 cp pandoc.rtf "$here/pandoc.rtf"
 cp writer-docx/source.rtf "$here/writer-from-docx.rtf"
