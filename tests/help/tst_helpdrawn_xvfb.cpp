@@ -100,6 +100,7 @@ QImage tst_HelpDrawnXvfb::grab(const QRectF& area)
     QScrollBar* bar = m_viewer->verticalScrollBar();
     bar->setValue(qFloor(area.top()) - 8);
     QWidget* viewport = m_viewer->viewport();
+    // Collapsed borders lie half outside the cells they belong to.
     const QRect inViewer = area.toAlignedRect()
                                .adjusted(-6, -6, 6, 6)
                                .translated(-m_viewer->horizontalScrollBar()->value(), -bar->value());
