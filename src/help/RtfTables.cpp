@@ -156,7 +156,8 @@ void TableBuilder::PlaceRowCells(Level& t)
             if (last > start)
                 Merge(t.table, t.row, start, 1, last - start + 1);
             QTextTableCell target = t.table->cellAt(t.row, start);
-            QTextTableCellFormat format = target.format().toTableCellFormat();
+            QTextTableCellFormat format =
+                target.isValid() ? target.format().toTableCellFormat() : QTextTableCellFormat();
             if (cell.shading > 0 && cell.shading < m_colors.size() && m_colors[cell.shading].isValid())
                 format.setBackground(m_colors[cell.shading]);
             const auto side = [&cell](CellDefinition::Side s) {
@@ -168,7 +169,8 @@ void TableBuilder::PlaceRowCells(Level& t)
             format.setRightBorderStyle(side(CellDefinition::Right));
             format.setBorder(cell.borders ? 1 : 0);
             format.setBorderBrush(Qt::black);
-            target.setFormat(format);
+            if (target.isValid())
+                target.setFormat(format);
         }
         previousStart = start;
         previousEnd = last;
@@ -177,6 +179,8 @@ void TableBuilder::PlaceRowCells(Level& t)
 
 void TableBuilder::EnterCell(Level& t)
 {
+    // A row that merged cells cover from above entirely is no row of its own to Qt.
+    t.row = std::min(t.row, t.table->rows() - 1);
     int column = t.cell;
     bool continued = false;
     if (t.cell < static_cast<int>(t.cellColumn.size())) {
@@ -194,9 +198,13 @@ void TableBuilder::EnterCell(Level& t)
         column = t.table->columns() - 1;
         continued = true;
     }
+    t.row = std::min(t.row, t.table->rows() - 1);
     const QTextTableCell cell = t.table->cellAt(t.row, column);
     // Merged cells are written after the first one's content.
-    m_cursor = continued ? cell.lastCursorPosition() : cell.firstCursorPosition();
+    if (!cell.isValid())
+        m_cursor.setPosition(t.table->lastPosition());
+    else
+        m_cursor = continued ? cell.lastCursorPosition() : cell.firstCursorPosition();
 }
 
 void TableBuilder::EndCell(int level)
