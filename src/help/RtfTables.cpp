@@ -110,7 +110,7 @@ void TableBuilder::WidenGrid(Level& t)
         const bool beyond = at == t.grid.end();
         const int column = static_cast<int>(at - t.grid.begin()) - 1; // the column the edge splits
         // Cells that ran on past the grid leave fewer columns than edges: such an edge splits nothing.
-        if (!firstRow && !beyond && column >= t.table->columns())
+        if (!firstRow && (t.spansRows || (!beyond && column >= t.table->columns())))
             continue;
         t.grid.insert(at, cell.right);
         if (firstRow || beyond)
@@ -151,6 +151,7 @@ void TableBuilder::PlaceRowCells(Level& t)
         if (cell.down == CellDefinition::Continued && t.mergedFrom[column] >= 0) {
             const int from = t.mergedFrom[column];
             Merge(t.table, from, start, t.row - from + 1, last - start + 1);
+            t.spansRows = true;
         } else {
             t.mergedFrom[column] = cell.down == CellDefinition::First ? t.row : -1;
             if (last > start)
@@ -191,7 +192,7 @@ void TableBuilder::EnterCell(Level& t)
         const QTextTableCell last = t.table->cellAt(t.row, t.cellColumn.back());
         column = last.column() + last.columnSpan() + (t.cell - static_cast<int>(t.cellColumn.size()));
     }
-    if (column >= t.table->columns() && t.table->columns() < RtfReader::MaxTableColumns)
+    if (column >= t.table->columns() && t.table->columns() < RtfReader::MaxTableColumns && !t.spansRows)
         t.table->appendColumns(1);
     if (column >= t.table->columns()) {
         // A column more adds a cell to every row: past the limit, cells run on in the last.
