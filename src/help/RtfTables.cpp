@@ -12,6 +12,31 @@
 
 namespace Rtf {
 
+namespace {
+
+// Merges the cells only when no merged cell crosses the region's edge: Qt's own merge corrupts
+// the table when one does, and hostile rows can ask for such a region.
+void Merge(QTextTable* table, int row, int column, int rows, int columns)
+{
+    if (row < 0 || column < 0 || rows < 1 || columns < 1 || row + rows > table->rows() ||
+        column + columns > table->columns())
+        return;
+    const auto inside = [&](int r, int c) {
+        const QTextTableCell cell = table->cellAt(r, c);
+        return cell.isValid() && cell.row() >= row && cell.column() >= column &&
+               cell.row() + cell.rowSpan() <= row + rows && cell.column() + cell.columnSpan() <= column + columns;
+    };
+    for (int r = row; r < row + rows; ++r)
+        if (!inside(r, column) || !inside(r, column + columns - 1))
+            return;
+    for (int c = column; c < column + columns; ++c)
+        if (!inside(row, c) || !inside(row + rows - 1, c))
+            return;
+    table->mergeCells(row, column, rows, columns);
+}
+
+} // namespace
+
 void TableBuilder::Ensure(int level)
 {
     while (Depth() > level)
@@ -84,6 +109,9 @@ void TableBuilder::WidenGrid(Level& t)
             continue;
         const bool beyond = at == t.grid.end();
         const int column = static_cast<int>(at - t.grid.begin()) - 1; // the column the edge splits
+        // Cells that ran on past the grid leave fewer columns than edges: such an edge splits nothing.
+        if (!firstRow && (t.spansRows || (!beyond && column >= t.table->columns())))
+            continue;
         t.grid.insert(at, cell.right);
         if (firstRow || beyond)
             continue;
@@ -93,8 +121,8 @@ void TableBuilder::WidenGrid(Level& t)
         for (int row = 0; row < t.row; ++row) {
             const QTextTableCell old = t.table->cellAt(row, column);
             const QTextTableCell added = t.table->cellAt(row, column + 1);
-            if (added.column() == column + 1 && old.row() == row)
-                t.table->mergeCells(row, old.column(), old.rowSpan(), old.columnSpan() + 1);
+            if (old.isValid() && added.isValid() && added.column() == column + 1 && old.row() == row)
+                Merge(t.table, row, old.column(), old.rowSpan(), old.columnSpan() + 1);
         }
     }
     const int columns = static_cast<int>(t.grid.size()) - 1;
@@ -122,13 +150,15 @@ void TableBuilder::PlaceRowCells(Level& t)
         const auto column = static_cast<size_t>(start);
         if (cell.down == CellDefinition::Continued && t.mergedFrom[column] >= 0) {
             const int from = t.mergedFrom[column];
-            t.table->mergeCells(from, start, t.row - from + 1, last - start + 1);
+            Merge(t.table, from, start, t.row - from + 1, last - start + 1);
+            t.spansRows = true;
         } else {
             t.mergedFrom[column] = cell.down == CellDefinition::First ? t.row : -1;
             if (last > start)
-                t.table->mergeCells(t.row, start, 1, last - start + 1);
+                Merge(t.table, t.row, start, 1, last - start + 1);
             QTextTableCell target = t.table->cellAt(t.row, start);
-            QTextTableCellFormat format = target.format().toTableCellFormat();
+            QTextTableCellFormat format =
+                target.isValid() ? target.format().toTableCellFormat() : QTextTableCellFormat();
             if (cell.shading > 0 && cell.shading < m_colors.size() && m_colors[cell.shading].isValid())
                 format.setBackground(m_colors[cell.shading]);
             const auto side = [&cell](CellDefinition::Side s) {
@@ -140,7 +170,8 @@ void TableBuilder::PlaceRowCells(Level& t)
             format.setRightBorderStyle(side(CellDefinition::Right));
             format.setBorder(cell.borders ? 1 : 0);
             format.setBorderBrush(Qt::black);
-            target.setFormat(format);
+            if (target.isValid())
+                target.setFormat(format);
         }
         previousStart = start;
         previousEnd = last;
@@ -149,6 +180,8 @@ void TableBuilder::PlaceRowCells(Level& t)
 
 void TableBuilder::EnterCell(Level& t)
 {
+    // A row that merged cells cover from above entirely is no row of its own to Qt.
+    t.row = std::min(t.row, t.table->rows() - 1);
     int column = t.cell;
     bool continued = false;
     if (t.cell < static_cast<int>(t.cellColumn.size())) {
@@ -159,16 +192,20 @@ void TableBuilder::EnterCell(Level& t)
         const QTextTableCell last = t.table->cellAt(t.row, t.cellColumn.back());
         column = last.column() + last.columnSpan() + (t.cell - static_cast<int>(t.cellColumn.size()));
     }
-    if (column >= t.table->columns() && t.table->columns() < RtfReader::MaxTableColumns)
+    if (column >= t.table->columns() && t.table->columns() < RtfReader::MaxTableColumns && !t.spansRows)
         t.table->appendColumns(1);
     if (column >= t.table->columns()) {
         // A column more adds a cell to every row: past the limit, cells run on in the last.
         column = t.table->columns() - 1;
         continued = true;
     }
+    t.row = std::min(t.row, t.table->rows() - 1);
     const QTextTableCell cell = t.table->cellAt(t.row, column);
     // Merged cells are written after the first one's content.
-    m_cursor = continued ? cell.lastCursorPosition() : cell.firstCursorPosition();
+    if (!cell.isValid())
+        m_cursor.setPosition(t.table->lastPosition());
+    else
+        m_cursor = continued ? cell.lastCursorPosition() : cell.firstCursorPosition();
 }
 
 void TableBuilder::EndCell(int level)

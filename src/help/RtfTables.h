@@ -69,6 +69,9 @@ private:
         bool rowEnded = false;
         bool cellEnded = false;
         bool onGrid = false;
+        // Qt's table grid goes wrong when columns are added across cells merged downwards: once a
+        // table has such a cell, its columns stay as they are and further cells run on in the last.
+        bool spansRows = false;
         std::vector<int> grid;       // right edges of the columns, ascending
         std::vector<int> cellColumn; // first column of each declared cell of the row
         std::vector<int> mergedFrom; // per column: the row a cell merged downwards starts in

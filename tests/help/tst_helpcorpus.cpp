@@ -80,6 +80,15 @@ void tst_HelpCorpus::document_data()
                                    << L({"Inside the box.", "Before the box.", "Picture:", "after."})
                                    << QList<QSize>{{113, 75}} << QString() << QStringList() << QString()
                                    << QStringLiteral("Inside the box.");
+    QTest::newRow("Writer borders") << QStringLiteral("writer-borders.rtf")
+                                    << L({"Increments", "From", "Step", "100", "25", "End of the table."})
+                                    << QList<QSize>() << QString() << L({"From:1x1", "25:1x1"}) << QString()
+                                    << QString();
+    QTest::newRow("help file saved by Writer")
+        << QStringLiteral("writer-helpfile.rtf")
+        << L({"Gavelor", "Scoreboard keys", "F5", "Lot lists as CSV files", "The sale record", "Backing up"})
+        << QList<QSize>{{135, 141}} << QStringLiteral("A first row of column names")
+        << L({"F4:1x1", "Opens the lot editor.:1x1"}) << QString() << QString();
     QTest::newRow("pandoc") << QStringLiteral("pandoc.rtf")
                             << L({"Sale day", "Read the notes1 before", "Lot", "Table", "Keys"}) + QStringList{note}
                             << QList<QSize>{{600, 5}} << item << L({"Lot:1x1", "250:1x1"}) << note << QString();

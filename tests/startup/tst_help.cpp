@@ -7,15 +7,18 @@
 #include "startup/frmHelp.h"
 #include "startup/frmSplash.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QTimer>
 
@@ -40,6 +43,8 @@ private slots:
     void f1TwiceGivesOneWindow();
     void helpOutlivesTitleWindowAndNotTheRun();
     void shippedDocument();
+    void internalLinkScrolls_data();
+    void internalLinkScrolls();
 
 private:
     static QTextBrowser* viewer(frmHelp& window) { return window.findChild<QTextBrowser*>(QStringLiteral("rtbHelp")); }
@@ -262,8 +267,80 @@ void tst_Help::shippedDocument()
         keys = QTextCursor(block).currentTable();
     QVERIFY(keys && keys->rows() >= 10);
     const QString text = document.toPlainText();
-    for (const char* key : {"F1", "F2", "F3", "F11", "Enter", "Space", "NumLock", "settings.json"})
+    for (const char* key :
+         {"F1", "F2", "F3", "F4", "F5", "F6", "F11", "Enter", "Space", "NumLock", "settings.json", "Gavelor/sales/"})
         QVERIFY2(text.contains(QLatin1String(key)), key);
+
+    // A bullet's wrapped lines go on under its text, with no gap after the bullet.
+    document.setTextWidth(300);
+    document.documentLayout()->documentSize();
+    int wrapped = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const qsizetype tab = block.text().indexOf(QLatin1Char('\t'));
+        QTextLayout* layout = block.layout();
+        if (!block.text().startsWith(QChar(0x2022)) || tab < 0 || layout->lineCount() < 2)
+            continue;
+        ++wrapped;
+        QCOMPARE(qRound(layout->lineAt(0).cursorToX(int(tab) + 1)),
+                 qRound(layout->lineAt(1).cursorToX(layout->lineAt(1).textStart())));
+    }
+    QVERIFY(wrapped > 0);
+}
+
+void tst_Help::internalLinkScrolls_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("target");
+    // A link and its bookmark as Writer and pandoc write them; the footnote mark and its note.
+    QTest::newRow("Writer bookmark") << QStringLiteral("writer-from-odt.rtf") << QStringLiteral("#keys");
+    QTest::newRow("Writer from HTML bookmark") << QStringLiteral("writer-from-html.rtf") << QStringLiteral("#payment");
+    QTest::newRow("footnote mark") << QStringLiteral("writer-from-docx.rtf") << QStringLiteral("#note-1");
+}
+
+void tst_Help::internalLinkScrolls()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, target);
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(qEnvironmentVariable("GAVELOR_SOURCE_DIR") + QStringLiteral("/tests/help/corpus/") + file,
+                        dir.filePath(frmHelp::FileName)));
+    frmHelp window(dir.path());
+    // Low enough that the document scrolls.
+    window.resize(window.width(), window.minimumHeight());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTextBrowser* browser = viewer(window);
+    QTextDocument* document = browser->document();
+    QAbstractTextDocumentLayout* layout = document->documentLayout();
+
+    QTextBlock link;
+    QTextBlock bookmark;
+    int linkAt = -1;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (linkAt < 0 && format.anchorHref() == target) {
+                link = block;
+                linkAt = it.fragment().position() - block.position();
+            }
+            if (format.anchorNames().contains(target.mid(1)))
+                bookmark = block;
+        }
+    QVERIFY(link.isValid() && bookmark.isValid());
+
+    // The link's line at the top of the viewer, then a click on the middle of its first character.
+    const QTextLine line = link.layout()->lineForTextPosition(linkAt);
+    const QPointF inDocument =
+        layout->blockBoundingRect(link).topLeft() + QPointF(line.cursorToX(linkAt) + 2, line.y() + line.height() / 2);
+    QScrollBar* bar = browser->verticalScrollBar();
+    bar->setValue(qFloor(inDocument.y() - line.height()));
+    const int top = qRound(layout->blockBoundingRect(bookmark).top());
+    QVERIFY(bar->value() < bar->maximum() && std::abs(bar->value() - top) > 2);
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, (inDocument - QPointF(0, bar->value())).toPoint());
+
+    // The bookmark comes to the top, or as near as the end of the document lets it.
+    QTRY_VERIFY2((std::abs(bar->value() - top) <= 2 || bar->value() == bar->maximum()),
+                 qPrintable(QStringLiteral("at %1, bookmark at %2").arg(bar->value()).arg(top)));
 }
 
 QTEST_MAIN(tst_Help)

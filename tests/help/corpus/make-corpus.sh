@@ -64,6 +64,19 @@ cat > source.html <<HTML
 </body></html>
 HTML
 
+# A table with its borders declared, as a house-rules page writes one.
+cat > borders.html <<'HTML'
+<html><head><meta charset="utf-8"></head><body>
+<p>Increments</p>
+<table border="1" cellspacing="0" cellpadding="4">
+<tr><td>From</td><td>To</td><td>Step</td></tr>
+<tr><td>0</td><td>100</td><td>5</td></tr>
+<tr><td>100</td><td>1000</td><td>25</td></tr>
+</table>
+<p>End of the table.</p>
+</body></html>
+HTML
+
 # A text box and a picture in shapes, as Writer writes frames anchored to a paragraph.
 cat > shapes.fodt <<'FODT'
 <?xml version="1.0" encoding="UTF-8"?>
@@ -81,6 +94,11 @@ soffice --headless --convert-to rtf --outdir writer-docx source.docx >/dev/null
 soffice --headless --convert-to rtf --outdir writer-odt source.odt >/dev/null
 soffice --headless --writer --convert-to rtf --outdir writer-html source.html >/dev/null
 soffice --headless --convert-to rtf --outdir writer-shapes shapes.fodt >/dev/null
+soffice --headless --writer --convert-to rtf --outdir writer-borders borders.html >/dev/null
+cp writer-borders/borders.rtf "$here/writer-borders.rtf"
+# The shipped help document as Writer saves it back, as a sale room that edits it would.
+soffice --headless --convert-to rtf --outdir writer-help "$here/../../../resources/gavelorhelpfile.rtf" >/dev/null
+cp writer-help/gavelorhelpfile.rtf "$here/writer-helpfile.rtf"
 cp writer-shapes/shapes.rtf "$here/writer-shapes.rtf"
 cp pandoc.rtf "$here/pandoc.rtf"
 cp writer-docx/source.rtf "$here/writer-from-docx.rtf"
