@@ -34,8 +34,14 @@ CaptionLabel::Look CaptionLabel::CurrentLook() const
     if (wordWrap())
         flags |= Qt::TextWordWrap;
     const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
-    return Look{text(), font(),        palette().color(group, foregroundRole()).rgba(), size(), devicePixelRatioF(),
-                flags,  contentsRect(), m_shrinksToFit};
+    return Look{text(),
+                font(),
+                palette().color(group, foregroundRole()).rgba(),
+                size(),
+                devicePixelRatioF(),
+                flags,
+                contentsRect(),
+                m_shrinksToFit};
 }
 
 QFont CaptionLabel::FittedFont(const Look& look) const

@@ -249,8 +249,7 @@ void tst_AppSettings::amountTexts_data()
                            << QStringLiteral("\u20AC12.050");
     QTest::newRow("francs") << QStringLiteral("CHF") << QStringLiteral("'") << qint64(1250)
                             << QStringLiteral("CHF1'250");
-    QTest::newRow("no grouping") << QStringLiteral("kr") << QString() << qint64(1000000)
-                                 << QStringLiteral("kr1000000");
+    QTest::newRow("no grouping") << QStringLiteral("kr") << QString() << qint64(1000000) << QStringLiteral("kr1000000");
 }
 
 void tst_AppSettings::amountTexts()
