@@ -52,11 +52,12 @@ QFont CaptionLabel::FittedFont(const Look& look) const
     if (width <= look.contents.width())
         return look.font;
     QFont fitted = look.font;
-    const qreal factor = qreal(look.contents.width()) / width;
+    // A little room either side, as the one-character captions have.
+    const qreal factor = 0.9 * look.contents.width() / width;
     if (fitted.pixelSize() > 0)
         fitted.setPixelSize(std::max(1, static_cast<int>(std::floor(fitted.pixelSize() * factor))));
     else
-        fitted.setPointSizeF(std::max(1.0, fitted.pointSizeF() * factor * 0.98));
+        fitted.setPointSizeF(std::max(1.0, fitted.pointSizeF() * factor));
     return fitted;
 }
 
