@@ -20,7 +20,6 @@ struct Sheet
     QString startedAt; // ISO 8601
     std::vector<SaleRecord::Row> rows;
     SaleRecord::Totals totals;
-    MoneyFormat money;
 };
 
 // "$1,250": rounded to whole units, with the sale's sign and separator.
@@ -38,7 +37,7 @@ QByteArray Csv(const std::vector<SaleRecord::Row>& rows, const MoneyFormat& mone
 QString SaveCsv(const QString& path, const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money = {});
 
 // The report, page after page, on a PDF writer or a printer that is set up.
-void Paint(QPagedPaintDevice& device, const Sheet& sheet);
-QString SavePdf(const QString& path, const Sheet& sheet);
+void Paint(QPagedPaintDevice& device, const Sheet& sheet, const MoneyFormat& money = {});
+QString SavePdf(const QString& path, const Sheet& sheet, const MoneyFormat& money = {});
 
 } // namespace SaleReport

@@ -465,9 +465,8 @@ void frmResults::cmdReport_Click()
                               QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    const SaleReport::Sheet sheet{m_sale.record().StartedAt(), m_model->rows(), SaleRecord::Count(m_model->rows()),
-                                  m_settings.Money()};
-    const QString error = SaleReport::SavePdf(path, sheet);
+    const SaleReport::Sheet sheet{m_sale.record().StartedAt(), m_model->rows(), SaleRecord::Count(m_model->rows())};
+    const QString error = SaleReport::SavePdf(path, sheet, m_settings.Money());
     if (!error.isEmpty())
         Prompts::Inform(this, QStringLiteral("The report could not be saved: %1").arg(error), Prompts::Icon::Warning);
 }
@@ -478,7 +477,6 @@ void frmResults::cmdPrint_Click()
     printer.setDocName(QStringLiteral("Sale Results"));
     if (!m_choosePrinter || !m_choosePrinter(printer))
         return;
-    const SaleReport::Sheet sheet{m_sale.record().StartedAt(), m_model->rows(), SaleRecord::Count(m_model->rows()),
-                                  m_settings.Money()};
-    SaleReport::Paint(printer, sheet);
+    const SaleReport::Sheet sheet{m_sale.record().StartedAt(), m_model->rows(), SaleRecord::Count(m_model->rows())};
+    SaleReport::Paint(printer, sheet, m_settings.Money());
 }
