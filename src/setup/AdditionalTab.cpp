@@ -74,14 +74,14 @@ AdditionalTab::AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock) : Option
 
     // clang-format off
     OptionsDesign::Place({
-        {Frame6,       u"Frame6",        540,  840, 2415, 1575},
-        {cmbLedType,   u"cmbLedType",    120,  600, 1335,  315},
-        {Label1,       u"Label1",       1440,  240,  855,  255},
-        {pledPreview,  u"pledPreview",  1560,  480,  540,  975},
-        {Frame9,       u"Frame9",       3540, 1080, 1935, 1455},
-        {optNormal,    u"optNormal",     120,  240, 1695,  375},
-        {optKeepOn,    u"optKeepOn",     120,  600, 1695,  375},
-        {optKeepOff,   u"optKeepOff",    120,  960, 1695,  375},
+        {Frame6,          u"Frame6",           540,  840, 2415, 1575},
+        {cmbLedType,      u"cmbLedType",       120,  600, 1335,  315},
+        {Label1,          u"Label1",          1440,  240,  855,  255},
+        {pledPreview,     u"pledPreview",     1560,  480,  540,  975},
+        {Frame9,          u"Frame9",          3540, 1080, 1935, 1455},
+        {optNormal,       u"optNormal",        120,  240, 1695,  375},
+        {optKeepOn,       u"optKeepOn",        120,  600, 1695,  375},
+        {optKeepOff,      u"optKeepOff",       120,  960, 1695,  375},
         {fraCurrency,     u"fraCurrency",      540, 2760, 4935, 1455},
         {lblCurrency,     u"lblCurrency",      120,  360,  975,  255},
         {cmbCurrency,     u"cmbCurrency",     1140,  300,  975,  315},
@@ -89,7 +89,7 @@ AdditionalTab::AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock) : Option
         {cmbGrouping,     u"cmbGrouping",     1140,  780, 1935,  315},
         {lblMoneyPreview, u"lblMoneyPreview", 3240,  300,  855,  255},
         {lblMoneySample,  u"lblMoneySample",  3240,  600, 1575,  495},
-        {cmdResetKeys, u"cmdResetKeys", 4380, 4560, 1215,  375},
+        {cmdResetKeys,    u"cmdResetKeys",    4380, 4560, 1215,  375},
     }, tabs);
     // clang-format on
 

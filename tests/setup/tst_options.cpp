@@ -275,6 +275,7 @@ void tst_Options::controlsSitWhereDesignedOnTheTabControl_data()
     QTest::newRow("colours") << 0 << u"cmdResetColors"_qs << QPoint(4620, 4680);
     QTest::newRow("increments") << 1 << u"fraIncrements"_qs << QPoint(360, 720);
     QTest::newRow("additional") << 2 << u"cmdResetKeys"_qs << QPoint(4380, 4560);
+    QTest::newRow("currency") << 2 << u"fraCurrency"_qs << QPoint(540, 2760);
 }
 
 void tst_Options::controlsSitWhereDesignedOnTheTabControl()
