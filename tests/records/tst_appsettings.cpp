@@ -177,14 +177,11 @@ void tst_AppSettings::regionValues_data()
     QTest::newRow("three letters") << sign << QStringLiteral("CHF") << QStringLiteral("CHF");
     QTest::newRow("four letters") << sign << QStringLiteral("EURO") << QStringLiteral("$");
     QTest::newRow("empty sign") << sign << QString() << QStringLiteral("$");
-    QTest::newRow("blank sign") << sign << QStringLiteral("  ") << QStringLiteral("$");
     QTest::newRow("line break in sign") << sign << QStringLiteral("a\nb") << QStringLiteral("$");
     QTest::newRow("point") << group << QStringLiteral(".") << QStringLiteral(".");
     QTest::newRow("narrow space") << group << QStringLiteral("\u202F") << QStringLiteral("\u202F");
-    QTest::newRow("apostrophe") << group << QStringLiteral("'") << QStringLiteral("'");
     QTest::newRow("none") << group << QString() << QString();
     QTest::newRow("semicolon") << group << QStringLiteral(";") << QStringLiteral(",");
-    QTest::newRow("two points") << group << QStringLiteral("..") << QStringLiteral(",");
 }
 
 void tst_AppSettings::regionValues()
@@ -237,8 +234,6 @@ void tst_AppSettings::amountTexts_data()
     QTest::addColumn<QString>("grouping");
     QTest::addColumn<qint64>("amount");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("under a thousand") << QStringLiteral("$") << QStringLiteral(",") << qint64(950)
-                                      << QStringLiteral("$950");
     QTest::newRow("dollars") << QStringLiteral("$") << QStringLiteral(",") << qint64(12050)
                              << QStringLiteral("$12,050");
     QTest::newRow("millions") << QStringLiteral("$") << QStringLiteral(",") << qint64(1234567)
