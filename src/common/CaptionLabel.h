@@ -15,6 +15,11 @@ class CaptionLabel : public QLabel
 public:
     using QLabel::QLabel;
 
+    // A caption of more than one character that is wider than the box is drawn in a font
+    // small enough to fit it, as a currency sign like "CHF" in a box made for "$".
+    bool ShrinksToFit() const { return m_shrinksToFit; }
+    void setShrinksToFit(bool shrink);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -29,6 +34,7 @@ private:
         qreal pixelRatio = 0;
         int flags = 0;
         QRect contents;
+        bool shrinksToFit = false;
 
         bool operator==(const Look& other) const = default;
     };
@@ -37,6 +43,10 @@ private:
     Look CurrentLook() const;
     void RenderCaption(const Look& look);
 
+    // The font the caption is drawn in: the label's own, or smaller when it must fit.
+    QFont FittedFont(const Look& look) const;
+
+    bool m_shrinksToFit = false;
     Look m_look;
     QPixmap m_caption;
 };

@@ -14,6 +14,7 @@ const QString KeySection = QStringLiteral("KeySettings");
 const QString PicSection = QStringLiteral("PicSettings");
 const QString IncrementsSection = QStringLiteral("Increments");
 const QString LotsSection = QStringLiteral("Lots");
+const QString RegionSection = QStringLiteral("RegionSettings");
 
 constexpr qint64 MaxColor = 16777215;
 
@@ -59,6 +60,17 @@ void AppSettings::LoadAllSettings()
         static_cast<qint16>(readWhole(m_store, PicSection, QStringLiteral("LEDType"), DefaultLEDTypeIndex,
                                       std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max(), dropped));
 
+    // A sign or separator the board cannot show reads as the default.
+    auto region = [&](const QString& key, const QString& defaultValue, bool (*usable)(const QString&)) {
+        const QString text = m_store.Get(RegionSection, key, defaultValue);
+        if (usable(text))
+            return text;
+        dropped = true;
+        return defaultValue;
+    };
+    Currency = region(QStringLiteral("Currency"), MoneyFormat::DefaultCurrency, &MoneyFormat::IsCurrency);
+    Grouping = region(QStringLiteral("Grouping"), MoneyFormat::DefaultGrouping, &MoneyFormat::IsGrouping);
+
     LotList = std::make_shared<LotCollection>();
     IncrementList = std::make_shared<IncrementCollection>();
 
@@ -95,6 +107,11 @@ bool AppSettings::SaveDisplaySettings()
     change.Save(ColorSection, QStringLiteral("LEDAmount"), NumberText::Plain(LEDAmountColor));
     change.Save(KeySection, QStringLiteral("NumLockForce"), NumberText::Plain(NumLockMode));
     change.Save(PicSection, QStringLiteral("LEDType"), NumberText::Plain(LEDTypeIndex));
+    // A sale that never chose a currency keeps the file as it always was.
+    if (!Money().IsDefault() || !m_store.GetAll(RegionSection).isEmpty()) {
+        change.Save(RegionSection, QStringLiteral("Currency"), Currency);
+        change.Save(RegionSection, QStringLiteral("Grouping"), Grouping);
+    }
     return m_store.Commit(change);
 }
 

@@ -2,6 +2,7 @@
 
 #include "records/IncrementCollection.h"
 #include "records/LotCollection.h"
+#include "records/MoneyFormat.h"
 
 #include <QtGlobal>
 
@@ -34,6 +35,11 @@ public:
     qint16 LEDTypeIndex = DefaultLEDTypeIndex;
     LotCollectionPtr LotList = std::make_shared<LotCollection>();
     IncrementCollectionPtr IncrementList = std::make_shared<IncrementCollection>();
+    // The sale's currency sign and digit-group separator; stored with the display settings.
+    QString Currency = MoneyFormat::DefaultCurrency;
+    QString Grouping = MoneyFormat::DefaultGrouping;
+
+    MoneyFormat Money() const { return {Currency, Grouping}; }
 
     // Fills every value from the store; unreadable values take their defaults.
     void LoadAllSettings();

@@ -58,9 +58,9 @@ LotText Describe(const SaleRecord::Row& row)
 
 namespace SaleReport {
 
-QString Money(double dollars)
+QString Money(double dollars, const MoneyFormat& money)
 {
-    return QLatin1Char('$') + English().toString(dollars, 'f', 0);
+    return money.Text(std::llround(dollars));
 }
 
 QString OutcomeText(const LotResult* result)
@@ -90,11 +90,18 @@ QString DateText(const QString& isoTime)
     return time.isValid() ? time.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
 }
 
-QByteArray Csv(const std::vector<SaleRecord::Row>& rows)
+QByteArray Csv(const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money)
 {
     QByteArray out;
     out.reserve(80 + static_cast<qsizetype>(rows.size()) * 60);
-    out += "\xEF\xBB\xBFPosition,Lot,Note,Starting bid,Result,Hammer,Time,Buyer\r\n";
+    // Dollars are what the columns always held; any other currency is named with them.
+    const QString unit =
+        money.currency == MoneyFormat::DefaultCurrency ? QString() : QStringLiteral(" (%1)").arg(money.currency);
+    out += "\xEF\xBB\xBFPosition,Lot,Note,";
+    AppendCell(out, QStringLiteral("Starting bid") + unit);
+    out += ",Result,";
+    AppendCell(out, QStringLiteral("Hammer") + unit);
+    out += ",Time,Buyer\r\n";
     for (const SaleRecord::Row& row : rows) {
         const LotText lot = Describe(row);
         const LotResult* result = row.result;
@@ -115,18 +122,18 @@ QByteArray Csv(const std::vector<SaleRecord::Row>& rows)
     return out;
 }
 
-QString SaveCsv(const QString& path, const std::vector<SaleRecord::Row>& rows)
+QString SaveCsv(const QString& path, const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    file.write(Csv(rows));
+    file.write(Csv(rows, money));
     if (!file.commit())
         return file.errorString();
     return {};
 }
 
-void Paint(QPagedPaintDevice& device, const Sheet& sheet)
+void Paint(QPagedPaintDevice& device, const Sheet& sheet, const MoneyFormat& money)
 {
     QPainter painter(&device);
     const QRect page = painter.viewport();
@@ -154,11 +161,11 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet)
         QStringLiteral("Lots sold: %1").arg(t.sold),
         QStringLiteral("Lots passed: %1").arg(t.passed),
         QStringLiteral("Not yet offered: %1").arg(t.notOffered),
-        QStringLiteral("Total hammer: %1").arg(Money(static_cast<double>(t.hammer))),
-        QStringLiteral("Average hammer: %1").arg(Money(t.averageHammer())),
+        QStringLiteral("Total hammer: %1").arg(Money(static_cast<double>(t.hammer), money)),
+        QStringLiteral("Average hammer: %1").arg(Money(t.averageHammer(), money)),
         QStringLiteral("Sell-through: %1").arg(Percent(t.sellThrough())),
         QStringLiteral("Against starting bids: %1 / %2")
-            .arg(Money(static_cast<double>(t.hammer)), Money(static_cast<double>(t.startingOfSold))),
+            .arg(Money(static_cast<double>(t.hammer), money), Money(static_cast<double>(t.startingOfSold), money)),
     };
     for (const QString& line : summary) {
         painter.drawText(QRectF(0, y, page.width(), 6 * unit), Qt::AlignLeft | Qt::AlignVCenter, line);
@@ -202,7 +209,7 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet)
     painter.setFont(pt(8));
     painter.drawText(QRectF(chart.left(), chart.bottom() + unit, chart.width(), 5 * unit), Qt::AlignLeft,
                      QStringLiteral("Blue: hammer price. Orange: starting bid. Lots sold, in sale order; highest %1.")
-                         .arg(Money(static_cast<double>(top))));
+                         .arg(Money(static_cast<double>(top), money)));
     y = chart.bottom() + 10 * unit;
 
     std::vector<const LotResult*> best = sold;
@@ -222,7 +229,7 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet)
                          QStringLiteral("%1. Lot %2  %3  %4")
                              .arg(i + 1)
                              .arg(result->key.lotNumber)
-                             .arg(Money(result->price), result->key.note.simplified().left(60)));
+                             .arg(Money(result->price, money), result->key.note.simplified().left(60)));
         y += 6 * unit;
     }
 
@@ -263,13 +270,13 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet)
         const bool sold = result && result->outcome == LotResult::Outcome::Sold;
         const QString note = lot.note.simplified() + (row.lot ? QString() : QStringLiteral(" (no longer in the list)"));
         drawRow(y, {lot.position, lot.lot, note, lot.startingBid, OutcomeText(result),
-                    sold ? Money(result->price) : QString(), result ? TimeText(result->time) : QString(),
+                    sold ? Money(result->price, money) : QString(), result ? TimeText(result->time) : QString(),
                     result ? result->buyer : QString()});
         y += rowHeight;
     }
 }
 
-QString SavePdf(const QString& path, const Sheet& sheet)
+QString SavePdf(const QString& path, const Sheet& sheet, const MoneyFormat& money)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -280,7 +287,7 @@ QString SavePdf(const QString& path, const Sheet& sheet)
         writer.setCreator(QStringLiteral("Gavelor"));
         writer.setResolution(300);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15)));
-        Paint(writer, sheet);
+        Paint(writer, sheet, money);
     }
     if (!file.commit())
         return file.errorString();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/MoneyFormat.h"
 #include "sale/SaleRecord.h"
 
 #include <QByteArray>
@@ -21,21 +22,22 @@ struct Sheet
     SaleRecord::Totals totals;
 };
 
-// "$1,250"
-QString Money(double dollars);
+// "$1,250": rounded to whole units, with the sale's sign and separator.
+QString Money(double dollars, const MoneyFormat& money = {});
 QString OutcomeText(const LotResult* result);
 // The time of day of an ISO time, or empty.
 QString TimeText(const QString& isoTime);
 // The sale's start as people read it.
 QString DateText(const QString& isoTime);
 
-// UTF-8 with a byte order mark, a header row, CRLF line ends.
-QByteArray Csv(const std::vector<SaleRecord::Row>& rows);
+// UTF-8 with a byte order mark, a header row, CRLF line ends. Amounts are bare numbers, for a
+// spreadsheet to read; a sale in another currency than dollars names it in the header.
+QByteArray Csv(const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money = {});
 // Writes the file whole or not at all. Returns what went wrong, or nothing.
-QString SaveCsv(const QString& path, const std::vector<SaleRecord::Row>& rows);
+QString SaveCsv(const QString& path, const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money = {});
 
 // The report, page after page, on a PDF writer or a printer that is set up.
-void Paint(QPagedPaintDevice& device, const Sheet& sheet);
-QString SavePdf(const QString& path, const Sheet& sheet);
+void Paint(QPagedPaintDevice& device, const Sheet& sheet, const MoneyFormat& money = {});
+QString SavePdf(const QString& path, const Sheet& sheet, const MoneyFormat& money = {});
 
 } // namespace SaleReport

@@ -39,10 +39,15 @@ public:
     }
 };
 
-QString Headers(int column)
+QString Headers(int column, const MoneyFormat& money)
 {
     static const char* const names[] = {"Position", "Lot", "Note", "Starting bid", "Result", "Hammer", "Time", "Buyer"};
-    return QLatin1String(names[column]);
+    const QString name = QLatin1String(names[column]);
+    // Dollars are what the amount columns always held; any other currency is named.
+    if ((column == ResultsModel::StartingBid || column == ResultsModel::Hammer) &&
+        money.currency != MoneyFormat::DefaultCurrency)
+        return QStringLiteral("%1 (%2)").arg(name, money.currency);
+    return name;
 }
 
 QString DocumentsPath(const QString& name)
@@ -67,6 +72,17 @@ void ResultsModel::Reload(const LotCollection& lots)
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
+}
+
+bool ResultsModel::setMoney(const MoneyFormat& money)
+{
+    if (money == m_money)
+        return false;
+    m_money = money;
+    emit headerDataChanged(Qt::Horizontal, StartingBid, Hammer);
+    if (!m_rows.empty())
+        emit dataChanged(index(0, StartingBid), index(rowCount() - 1, Hammer));
+    return true;
 }
 
 int ResultsModel::rowCount(const QModelIndex& parent) const
@@ -104,6 +120,12 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     }
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
+    // With the default separator the amounts are shown as they always were.
+    const auto amount = [&](auto value) {
+        return role == Qt::DisplayRole && m_money.grouping != MoneyFormat::DefaultGrouping
+                   ? QVariant(m_money.Grouped(value))
+                   : QVariant(value);
+    };
     switch (index.column()) {
     case Position:
         return row.lot ? QString::number(row.position) : QStringLiteral("gone");
@@ -114,11 +136,11 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         return role == Qt::DisplayRole ? note.simplified() : note;
     }
     case StartingBid:
-        return marked || !row.lot ? result->startingBid : row.lot->Amount;
+        return amount(marked || !row.lot ? result->startingBid : row.lot->Amount);
     case Result:
         return SaleReport::OutcomeText(result);
     case Hammer:
-        return result && result->outcome == LotResult::Outcome::Sold ? QVariant(result->price) : QVariant();
+        return result && result->outcome == LotResult::Outcome::Sold ? amount(result->price) : QVariant();
     case Time:
         return marked ? SaleReport::TimeText(result->time) : QString();
     case Buyer:
@@ -131,7 +153,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
 QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
-        return Headers(section);
+        return Headers(section, m_money);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
@@ -311,8 +333,12 @@ void frmResults::Refresh()
     const auto shown = std::make_tuple(m_sale.record().Marks(), m_sale.record().StartedAt(),
                                        static_cast<const void*>(m_settings.LotList.get()),
                                        m_settings.LotList ? m_settings.LotList->Count() : 0);
-    if (shown == m_shown)
+    const bool moneyChanged = m_model->setMoney(m_settings.Money());
+    if (shown == m_shown) {
+        if (moneyChanged)
+            ShowTotals();
         return;
+    }
     m_shown = shown;
     m_model->Reload(m_settings.LotList ? *m_settings.LotList : LotCollection());
     ShowTotals();
@@ -325,13 +351,13 @@ void frmResults::ShowTotals()
     lblSold->setText(QString::number(totals.sold));
     lblPassed->setText(QString::number(totals.passed));
     lblNotOffered->setText(QString::number(totals.notOffered));
-    lblHammer->setText(SaleReport::Money(static_cast<double>(totals.hammer)));
-    lblAverage->setText(SaleReport::Money(totals.averageHammer()));
+    lblHammer->setText(SaleReport::Money(static_cast<double>(totals.hammer), m_settings.Money()));
+    lblAverage->setText(SaleReport::Money(totals.averageHammer(), m_settings.Money()));
     lblSellThrough->setText(QLocale(QLocale::English).toString(totals.sellThrough() * 100.0, 'f', 1) +
                             QLatin1Char('%'));
-    lblAgainstStart->setText(
-        QStringLiteral("%1 / %2").arg(SaleReport::Money(static_cast<double>(totals.hammer)),
-                                      SaleReport::Money(static_cast<double>(totals.startingOfSold))));
+    lblAgainstStart->setText(QStringLiteral("%1 / %2").arg(
+        SaleReport::Money(static_cast<double>(totals.hammer), m_settings.Money()),
+        SaleReport::Money(static_cast<double>(totals.startingOfSold), m_settings.Money())));
 
     const auto gone = std::count_if(m_model->rows().begin(), m_model->rows().end(),
                                     [](const SaleRecord::Row& row) { return !row.lot; });
@@ -345,7 +371,7 @@ void frmResults::ShowTotals()
                                           "press Show on Board to put the board back.")
                                .arg(m_resume->key.lotNumber)
                                .arg(m_resume->key.position)
-                               .arg(SaleReport::Money(m_resume->amount)));
+                               .arg(SaleReport::Money(m_resume->amount, m_settings.Money())));
 }
 
 void frmResults::ShowSaving()
@@ -426,7 +452,7 @@ void frmResults::cmdExport_Click()
                               QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
-    const QString error = SaleReport::SaveCsv(path, m_model->rows());
+    const QString error = SaleReport::SaveCsv(path, m_model->rows(), m_settings.Money());
     if (!error.isEmpty())
         Prompts::Inform(this, QStringLiteral("The results could not be exported: %1").arg(error),
                         Prompts::Icon::Warning);
@@ -440,7 +466,7 @@ void frmResults::cmdReport_Click()
     if (path.isEmpty())
         return;
     const SaleReport::Sheet sheet{m_sale.record().StartedAt(), m_model->rows(), SaleRecord::Count(m_model->rows())};
-    const QString error = SaleReport::SavePdf(path, sheet);
+    const QString error = SaleReport::SavePdf(path, sheet, m_settings.Money());
     if (!error.isEmpty())
         Prompts::Inform(this, QStringLiteral("The report could not be saved: %1").arg(error), Prompts::Icon::Warning);
 }
@@ -452,5 +478,5 @@ void frmResults::cmdPrint_Click()
     if (!m_choosePrinter || !m_choosePrinter(printer))
         return;
     const SaleReport::Sheet sheet{m_sale.record().StartedAt(), m_model->rows(), SaleRecord::Count(m_model->rows())};
-    SaleReport::Paint(printer, sheet);
+    SaleReport::Paint(printer, sheet, m_settings.Money());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/MoneyFormat.h"
+
 #include "sale/SaleRecord.h"
 
 #include <QAbstractTableModel>
@@ -43,6 +45,8 @@ public:
     // Takes the rows again from the record and the lot list.
     void Reload(const LotCollection& lots);
     const std::vector<SaleRecord::Row>& rows() const { return m_rows; }
+    // The sale's sign and separator for the amount columns; true when they changed.
+    bool setMoney(const MoneyFormat& money);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -57,6 +61,7 @@ public:
 private:
     SaleJournal& m_sale;
     std::vector<SaleRecord::Row> m_rows;
+    MoneyFormat m_money;
 };
 
 // F4: the sale's results beside the scoreboard, live as lots are marked; totals, clearing

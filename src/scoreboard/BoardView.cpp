@@ -1,6 +1,7 @@
 #include "scoreboard/BoardView.h"
 
 #include "records/AppSettings.h"
+#include "records/MoneyFormat.h"
 #include "scoreboard/LedColors.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/PictureBox.h"
@@ -24,11 +25,26 @@ void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, int color)
 
 } // namespace
 
-QString BoardView::SpokenAmount(const AuctionState::AmountView& view)
+QString BoardView::SpokenAmount(const AuctionState::AmountView& view, const MoneyFormat& money)
 {
     if (!view.separatorVisible)
-        return QStringLiteral("$%1").arg(view.onesCaption);
-    return QStringLiteral("$%1,%2").arg(view.thousandsCaption).arg(view.onesCaption, 3, 10, QLatin1Char('0'));
+        return money.Text(view.onesCaption);
+    return money.Text(qint64(view.thousandsCaption) * 1000 + view.onesCaption);
+}
+
+MoneyFormat BoardView::ShownMoney() const
+{
+    return {lblAmountDollar->text(), lblAmountComma->text()};
+}
+
+AuctionState::AmountView BoardView::ShownAmount() const
+{
+    AuctionState::AmountView view;
+    view.thousandsCaption = nledAmountThousands->Caption();
+    view.onesCaption = nledAmountOnes->Caption();
+    view.separatorVisible = view.thousandsCaption >= 1;
+    view.zeroFill = view.separatorVisible;
+    return view;
 }
 
 void BoardView::ShowLotNumber(int caption) const
@@ -40,11 +56,12 @@ void BoardView::ShowLotNumber(int caption) const
 void BoardView::ShowAmount(const AuctionState::AmountView& view) const
 {
     nledAmountThousands->setCaption(view.thousandsCaption);
-    lblAmountComma->setVisible(view.separatorVisible);
+    // A sale without grouping shows no separator, not an empty gap that catches the eye.
+    lblAmountComma->setVisible(view.separatorVisible && !lblAmountComma->text().isEmpty());
     nledAmountOnes->setZeroFill(view.zeroFill);
     nledAmountOnes->setCaption(view.onesCaption);
     const int amount = view.separatorVisible ? view.thousandsCaption * 1000 + view.onesCaption : view.onesCaption;
-    picAmountBack->setSpokenText(SpokenAmount(view), amount);
+    picAmountBack->setSpokenText(SpokenAmount(view, ShownMoney()), amount);
 }
 
 void BoardView::ShowNote(const QString& note) const
@@ -71,6 +88,17 @@ void BoardView::ApplyColors(const AppSettings& settings) const
     SetPaletteColor(lblAmountComma, QPalette::WindowText, settings.LEDAmountColor);
     picAmountBack->setBackColor(settings.LEDBackColor);
     stamp->setColors(settings.LEDLotColor, settings.FormBackColor);
+    ApplyMoney(settings.Money());
+}
+
+void BoardView::ApplyMoney(const MoneyFormat& money) const
+{
+    if (ShownMoney() == money)
+        return;
+    lblAmountDollar->setText(money.currency);
+    lblAmountComma->setText(money.grouping);
+    // The separator and what a screen reader hears follow at once, not at the next bid.
+    ShowAmount(ShownAmount());
 }
 
 void BoardView::ApplyLEDType(int ledType) const

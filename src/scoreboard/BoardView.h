@@ -6,6 +6,7 @@
 #include <QString>
 
 class AppSettings;
+struct MoneyFormat;
 class NumberLED;
 class PictureBox;
 class QLabel;
@@ -34,14 +35,20 @@ struct BoardView
     // The most of a note that the board lays out.
     static constexpr int MaxShownNote = 1000;
 
-    // The amount as a screen reader says it: "$950", "$12,050".
-    static QString SpokenAmount(const AuctionState::AmountView& view);
+    // The amount as a screen reader says it, with the sale's sign and separator: "$950", "$12,050".
+    static QString SpokenAmount(const AuctionState::AmountView& view, const MoneyFormat& money);
 
     void ShowLotNumber(int caption) const;
     void ShowAmount(const AuctionState::AmountView& view) const;
     void ShowNote(const QString& note) const;
     void ShowStamp(ResultStamp::Outcome outcome) const { stamp->setOutcome(outcome); }
-    // The five colours and the digit style.
+    // The five colours, and the sale's currency sign and separator.
     void ApplyColors(const AppSettings& settings) const;
+    void ApplyMoney(const MoneyFormat& money) const;
     void ApplyLEDType(int ledType) const;
+
+private:
+    // The sign and separator on show, and the amount the displays show.
+    MoneyFormat ShownMoney() const;
+    AuctionState::AmountView ShownAmount() const;
 };

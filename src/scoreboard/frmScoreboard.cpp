@@ -193,6 +193,9 @@ BoardView frmScoreboard::BuildBoard(QWidget* window)
     board.lblCreatedBy->setText(QLatin1String(BuildInfo::MakerUrl));
     for (QLabel* label : {board.lblLotNum, board.lblCreatedBy, board.lblAmountDollar, board.lblAmountComma})
         label->setAttribute(Qt::WA_TranslucentBackground);
+    // The sale's own sign may be longer than the "$" the box was drawn for.
+    if (auto* sign = qobject_cast<CaptionLabel*>(board.lblAmountDollar))
+        sign->setShrinksToFit(true);
     // What a screen reader calls the controls that have no caption of their own.
     board.nledLotNum->setAccessibleName(QStringLiteral("Lot number"));
     board.picAmountBack->setAccessibleName(QStringLiteral("Current bid"));

@@ -10,9 +10,19 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+
+#include <algorithm>
+
+namespace {
+
+// The amount the currency preview shows: long enough to show a separator.
+constexpr qint64 SampleAmount = 12050;
+
+} // namespace
 
 AdditionalTab::AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock) : OptionsTabPage(tabs), m_numLock(numLock)
 {
@@ -28,6 +38,34 @@ AdditionalTab::AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock) : Option
     optNormal = new QRadioButton(QStringLiteral("Normal Mode"), Frame9);
     optKeepOn = new QRadioButton(QStringLiteral("Keep Numlock On"), Frame9);
     optKeepOff = new QRadioButton(QStringLiteral("Keep Numlock Off"), Frame9);
+    fraCurrency = new Frame(QStringLiteral("Currency:"), tab);
+    lblCurrency = new QLabel(QStringLiteral("Sign:"), fraCurrency);
+    cmbCurrency = new QComboBox(fraCurrency);
+    cmbCurrency->setEditable(true);
+    cmbCurrency->setInsertPolicy(QComboBox::NoInsert);
+    cmbCurrency->addItems({QStringLiteral("$"), QStringLiteral("\u20AC"), QStringLiteral("\u00A3"),
+                           QStringLiteral("CHF"), QStringLiteral("kr"), QStringLiteral("\u00A5")});
+    cmbCurrency->lineEdit()->setMaxLength(MoneyFormat::MaxCurrencyLength);
+    cmbCurrency->setAccessibleName(QStringLiteral("Currency sign"));
+    lblCurrency->setBuddy(cmbCurrency);
+    lblGrouping = new QLabel(QStringLiteral("Grouping:"), fraCurrency);
+    cmbGrouping = new QComboBox(fraCurrency);
+    cmbGrouping->setAccessibleName(QStringLiteral("Digit grouping"));
+    const QStringList groupingNames{QStringLiteral("Comma"), QStringLiteral("Point"), QStringLiteral("Narrow space"),
+                                    QStringLiteral("Apostrophe"), QStringLiteral("None")};
+    for (qsizetype choice = 0; choice < groupingNames.size(); ++choice) {
+        const QString& separator = MoneyFormat::Groupings()[choice];
+        cmbGrouping->addItem(groupingNames[choice] + QStringLiteral("  ") +
+                                 MoneyFormat{QString(), separator}.Grouped(SampleAmount),
+                             separator);
+    }
+    lblGrouping->setBuddy(cmbGrouping);
+    lblMoneyPreview = new QLabel(QStringLiteral("Preview:"), fraCurrency);
+    lblMoneySample = new QLabel(fraCurrency);
+    QFont sampleFont = lblMoneySample->font();
+    sampleFont.setPointSizeF(sampleFont.pointSizeF() * 1.5);
+    sampleFont.setBold(true);
+    lblMoneySample->setFont(sampleFont);
     cmdResetKeys = new QPushButton(QStringLiteral("Reset Settings"), tab);
 
     m_numLockOptions = new QButtonGroup(this);
@@ -36,15 +74,22 @@ AdditionalTab::AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock) : Option
 
     // clang-format off
     OptionsDesign::Place({
-        {Frame6,       u"Frame6",        540,  840, 2415, 1575},
-        {cmbLedType,   u"cmbLedType",    120,  600, 1335,  315},
-        {Label1,       u"Label1",       1440,  240,  855,  255},
-        {pledPreview,  u"pledPreview",  1560,  480,  540,  975},
-        {Frame9,       u"Frame9",       3540, 1080, 1935, 1455},
-        {optNormal,    u"optNormal",     120,  240, 1695,  375},
-        {optKeepOn,    u"optKeepOn",     120,  600, 1695,  375},
-        {optKeepOff,   u"optKeepOff",    120,  960, 1695,  375},
-        {cmdResetKeys, u"cmdResetKeys", 4380, 4560, 1215,  375},
+        {Frame6,          u"Frame6",           540,  840, 2415, 1575},
+        {cmbLedType,      u"cmbLedType",       120,  600, 1335,  315},
+        {Label1,          u"Label1",          1440,  240,  855,  255},
+        {pledPreview,     u"pledPreview",     1560,  480,  540,  975},
+        {Frame9,          u"Frame9",          3540, 1080, 1935, 1455},
+        {optNormal,       u"optNormal",        120,  240, 1695,  375},
+        {optKeepOn,       u"optKeepOn",        120,  600, 1695,  375},
+        {optKeepOff,      u"optKeepOff",       120,  960, 1695,  375},
+        {fraCurrency,     u"fraCurrency",      540, 2760, 4935, 1455},
+        {lblCurrency,     u"lblCurrency",      120,  360,  975,  255},
+        {cmbCurrency,     u"cmbCurrency",     1140,  300,  975,  315},
+        {lblGrouping,     u"lblGrouping",      120,  840,  975,  255},
+        {cmbGrouping,     u"cmbGrouping",     1140,  780, 1935,  315},
+        {lblMoneyPreview, u"lblMoneyPreview", 3240,  300,  855,  255},
+        {lblMoneySample,  u"lblMoneySample",  3240,  600, 1575,  495},
+        {cmdResetKeys,    u"cmdResetKeys",    4380, 4560, 1215,  375},
     }, tabs);
     // clang-format on
 
@@ -56,6 +101,8 @@ AdditionalTab::AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock) : Option
     }
 
     connect(cmbLedType, &QComboBox::currentIndexChanged, this, &AdditionalTab::cmbLedType_Click);
+    connect(cmbCurrency, &QComboBox::currentTextChanged, this, &AdditionalTab::ShowMoneyPreview);
+    connect(cmbGrouping, &QComboBox::currentIndexChanged, this, &AdditionalTab::ShowMoneyPreview);
     connect(cmdResetKeys, &QPushButton::clicked, this, &AdditionalTab::cmdResetKeys_Click);
 }
 
@@ -86,6 +133,7 @@ void AdditionalTab::Load(const AppSettings& settings)
     const int type = settings.LEDTypeIndex;
     cmbLedType->setCurrentIndex(type >= 0 && type < cmbLedType->count() ? type : 0);
     cmbLedType_Click();
+    SelectMoney(settings.Currency, settings.Grouping);
 }
 
 void AdditionalTab::Commit(AppSettings& settings) const
@@ -100,6 +148,22 @@ void AdditionalTab::Commit(AppSettings& settings) const
         modGrabKeys::SetNumLock(m_numLock, false);
     }
     settings.LEDTypeIndex = static_cast<qint16>(cmbLedType->currentIndex());
+    if (MoneyFormat::IsCurrency(cmbCurrency->currentText()))
+        settings.Currency = cmbCurrency->currentText();
+    settings.Grouping = cmbGrouping->currentData().toString();
+}
+
+void AdditionalTab::SelectMoney(const QString& currency, const QString& grouping)
+{
+    cmbCurrency->setCurrentText(currency);
+    cmbGrouping->setCurrentIndex(std::max(0, cmbGrouping->findData(grouping)));
+    ShowMoneyPreview();
+}
+
+void AdditionalTab::ShowMoneyPreview()
+{
+    lblMoneySample->setText(
+        MoneyFormat{cmbCurrency->currentText(), cmbGrouping->currentData().toString()}.Text(SampleAmount));
 }
 
 void AdditionalTab::SelectNumLockOption(QRadioButton* option)
@@ -124,4 +188,5 @@ void AdditionalTab::cmdResetKeys_Click()
     cmbLedType->setCurrentIndex(0);
     cmbLedType_Click();
     SelectNumLockOption(optNormal);
+    SelectMoney(MoneyFormat::DefaultCurrency, MoneyFormat::DefaultGrouping);
 }

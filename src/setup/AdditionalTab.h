@@ -12,8 +12,9 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-// "&Additional Settings": the digit type with its preview, and the NumLock mode. The
-// pending values are the list's selection and the selected option button.
+// "&Additional Settings": the digit type with its preview, the NumLock mode, and the sale's
+// currency sign and digit grouping. The pending values are the lists' selections, the sign's
+// text and the selected option button.
 class AdditionalTab : public OptionsTabPage
 {
     Q_OBJECT
@@ -24,7 +25,8 @@ public:
     AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock);
 
     void Load(const AppSettings& settings);
-    // Sets NumLockMode (a keep option takes effect at once), then LEDTypeIndex.
+    // Sets NumLockMode (a keep option takes effect at once), then LEDTypeIndex, the currency
+    // sign and the grouping. A sign that cannot be shown (empty, blanks only) is not taken.
     void Commit(AppSettings& settings) const;
 
     static QString NumLockUnavailableTip();
@@ -33,6 +35,8 @@ private:
     void cmbLedType_Click();
     void cmdResetKeys_Click();
     void SelectNumLockOption(QRadioButton* option);
+    void SelectMoney(const QString& currency, const QString& grouping);
+    void ShowMoneyPreview();
 
     NumLockBackend* m_numLock;
     QButtonGroup* m_numLockOptions = nullptr;
@@ -45,5 +49,12 @@ private:
     QRadioButton* optNormal = nullptr;
     QRadioButton* optKeepOn = nullptr;
     QRadioButton* optKeepOff = nullptr;
+    QGroupBox* fraCurrency = nullptr;
+    QLabel* lblCurrency = nullptr;
+    QComboBox* cmbCurrency = nullptr;
+    QLabel* lblGrouping = nullptr;
+    QComboBox* cmbGrouping = nullptr;
+    QLabel* lblMoneyPreview = nullptr;
+    QLabel* lblMoneySample = nullptr;
     QPushButton* cmdResetKeys = nullptr;
 };

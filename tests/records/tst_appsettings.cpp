@@ -50,6 +50,12 @@ private slots:
     void displayValues_data();
     void displayValues();
     void displaySettingsRoundTrip();
+    void regionValues_data();
+    void regionValues();
+    void regionSaved_data();
+    void regionSaved();
+    void amountTexts_data();
+    void amountTexts();
     void incrementsLoad_data();
     void incrementsLoad();
     void saveIncrementsReplacesSection();
@@ -157,6 +163,97 @@ void tst_AppSettings::displaySettingsRoundTrip()
     QCOMPARE(loaded.LEDAmountColor, 65536);
     QCOMPARE(loaded.NumLockMode, 2);
     QCOMPARE(loaded.LEDTypeIndex, qint16(1));
+}
+
+// A sign or separator the board cannot show reads as the default.
+void tst_AppSettings::regionValues_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    const QString sign = QStringLiteral("Currency");
+    const QString group = QStringLiteral("Grouping");
+    QTest::newRow("euro") << sign << QStringLiteral("\u20AC") << QStringLiteral("\u20AC");
+    QTest::newRow("three letters") << sign << QStringLiteral("CHF") << QStringLiteral("CHF");
+    QTest::newRow("four letters") << sign << QStringLiteral("EURO") << QStringLiteral("$");
+    QTest::newRow("empty sign") << sign << QString() << QStringLiteral("$");
+    QTest::newRow("line break in sign") << sign << QStringLiteral("a\nb") << QStringLiteral("$");
+    QTest::newRow("point") << group << QStringLiteral(".") << QStringLiteral(".");
+    QTest::newRow("narrow space") << group << QStringLiteral("\u202F") << QStringLiteral("\u202F");
+    QTest::newRow("none") << group << QString() << QString();
+    QTest::newRow("semicolon") << group << QStringLiteral(";") << QStringLiteral(",");
+}
+
+void tst_AppSettings::regionValues()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    MemorySettingsStore store;
+    store.Save(QStringLiteral("RegionSettings"), key, text);
+    AppSettings settings(store);
+    settings.LoadAllSettings();
+    QCOMPARE(key == QStringLiteral("Currency") ? settings.Currency : settings.Grouping, expected);
+}
+
+// The section is written once a sale has chosen its own sign or separator, and read back as saved.
+void tst_AppSettings::regionSaved_data()
+{
+    QTest::addColumn<bool>("sectionBefore");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("grouping");
+    QTest::addColumn<int>("storedKeys");
+    QTest::newRow("defaults, never chosen") << false << QStringLiteral("$") << QStringLiteral(",") << 0;
+    QTest::newRow("defaults chosen again") << true << QStringLiteral("$") << QStringLiteral(",") << 2;
+    QTest::newRow("euro and point") << false << QStringLiteral("\u20AC") << QStringLiteral(".") << 2;
+    QTest::newRow("francs, no grouping") << false << QStringLiteral("CHF") << QString() << 2;
+}
+
+void tst_AppSettings::regionSaved()
+{
+    QFETCH(bool, sectionBefore);
+    QFETCH(QString, currency);
+    QFETCH(QString, grouping);
+    QFETCH(int, storedKeys);
+    MemorySettingsStore store;
+    if (sectionBefore)
+        store.Save(QStringLiteral("RegionSettings"), QStringLiteral("Currency"), QStringLiteral("kr"));
+    AppSettings saved(store);
+    saved.Currency = currency;
+    saved.Grouping = grouping;
+    QVERIFY(saved.SaveDisplaySettings());
+    QCOMPARE(store.GetAll(QStringLiteral("RegionSettings")).size(), storedKeys);
+    AppSettings loaded(store);
+    loaded.LoadAllSettings();
+    QCOMPARE(loaded.Money(), saved.Money());
+}
+
+void tst_AppSettings::amountTexts_data()
+{
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("grouping");
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("dollars") << QStringLiteral("$") << QStringLiteral(",") << qint64(12050)
+                             << QStringLiteral("$12,050");
+    QTest::newRow("millions") << QStringLiteral("$") << QStringLiteral(",") << qint64(1234567)
+                              << QStringLiteral("$1,234,567");
+    QTest::newRow("negative") << QStringLiteral("$") << QStringLiteral(",") << qint64(-123456)
+                              << QStringLiteral("$-123,456");
+    QTest::newRow("euros") << QStringLiteral("\u20AC") << QStringLiteral(".") << qint64(12050)
+                           << QStringLiteral("\u20AC12.050");
+    QTest::newRow("francs") << QStringLiteral("CHF") << QStringLiteral("'") << qint64(1250)
+                            << QStringLiteral("CHF1'250");
+    QTest::newRow("no grouping") << QStringLiteral("kr") << QString() << qint64(1000000) << QStringLiteral("kr1000000");
+}
+
+void tst_AppSettings::amountTexts()
+{
+    QFETCH(QString, currency);
+    QFETCH(QString, grouping);
+    QFETCH(qint64, amount);
+    QFETCH(QString, expected);
+    QCOMPARE((MoneyFormat{currency, grouping}.Text(amount)), expected);
 }
 
 void tst_AppSettings::incrementsLoad_data()

@@ -315,6 +315,8 @@ void tst_JsonSettingsStore::exampleStore_data()
                           << Pairs{p(QStringLiteral(" 1"), QStringLiteral(" 12") + Sep + QStringLiteral(" 150") + Sep +
                                                                QStringLiteral("Oak chest")),
                                    p(QStringLiteral(" 2"), QStringLiteral(" 7") + Sep + QStringLiteral(" 0") + Sep)};
+    // A sale that never chose a currency leaves the file without the section.
+    QTest::newRow("RegionSettings") << QStringLiteral("RegionSettings") << Pairs{};
 }
 
 void tst_JsonSettingsStore::exampleStore()

@@ -45,6 +45,7 @@ private slots:
     void csvReadsBackInPython();
     void reportAndPrintHoldTheTotals_data();
     void reportAndPrintHoldTheTotals();
+    void saleCurrencyInResults();
 
 private:
     // R Right, L Left, U Up, D Down, 4 5 6 F4 F5 F6, separated by blanks.
@@ -425,6 +426,38 @@ void tst_SaleBoard::reportAndPrintHoldTheTotals()
          {"Lots sold: 2", "Lots passed: 1", "Not yet offered: 0", "Total hammer: $600", "Average hammer: $300",
           "Sell-through: 66.7%", "Against starting bids: $600 / $595", "Pair of vases, \"Sèvres\""})
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+}
+
+// A sale in euros: the totals, the list, the CSV's header and the report show the euro and its point.
+void tst_SaleBoard::saleCurrencyInResults()
+{
+    m_settings->Currency = QStringLiteral("\u20AC");
+    m_settings->Grouping = QStringLiteral(".");
+    press(QStringLiteral("R R R U 5"));
+    QVERIFY(openResults());
+    const QString csv = m_dir->filePath(QStringLiteral("results.csv"));
+    Prompts::queueFileName(csv);
+    click("cmdExport");
+    const QString pdf = m_dir->filePath(QStringLiteral("report.pdf"));
+    Prompts::queueFileName(pdf);
+    click("cmdReport");
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY2(reader.waitForFinished(30000), "pdftotext (poppler-utils) is needed");
+    const QString report = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
+    const QAbstractItemModel* list = m_window->results()->findChild<QTableView*>(QStringLiteral("lstResults"))->model();
+
+    const QStringList shown{
+        label("lblHammer"), list->headerData(ResultsModel::StartingBid, Qt::Horizontal).toString(),
+        list->index(2, ResultsModel::Hammer).data().toString(), QString::fromUtf8(file.readLine()).trimmed(),
+        report.contains(QStringLiteral("Total hammer: \u20AC12.100")) ? QStringLiteral("report") : report};
+    QCOMPARE(
+        shown,
+        QStringList({QStringLiteral("\u20AC12.100"), QStringLiteral("Starting bid (\u20AC)"), QStringLiteral("12.100"),
+                     QStringLiteral("Position,Lot,Note,Starting bid (\u20AC),Result,Hammer (\u20AC),Time,Buyer"),
+                     QStringLiteral("report")}));
 }
 
 QTEST_MAIN(tst_SaleBoard)

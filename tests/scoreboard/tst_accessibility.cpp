@@ -63,6 +63,8 @@ private slots:
     void initTestCase();
     void everyControlIsNamed();
     void lotAndBidAreReadAndAnnounced();
+    void saleCurrencyIsSpoken_data();
+    void saleCurrencyIsSpoken();
 };
 
 void tst_Accessibility::initTestCase()
@@ -128,6 +130,39 @@ void tst_Accessibility::lotAndBidAreReadAndAnnounced()
         QCOMPARE(g_announced.count({amount, QString::fromUtf8(step.amount)}), 1);
     }
     QCOMPARE(AccessibleText(amount, QAccessible::Name), QStringLiteral("Current bid"));
+}
+
+void tst_Accessibility::saleCurrencyIsSpoken_data()
+{
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("grouping");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<bool>("separatorShown");
+    QTest::newRow("euros") << QStringLiteral("\u20AC") << QStringLiteral(".") << QStringLiteral("\u20AC1.150") << true;
+    QTest::newRow("francs") << QStringLiteral("CHF") << QStringLiteral("'") << QStringLiteral("CHF1'150") << true;
+    QTest::newRow("no grouping") << QStringLiteral("kr") << QString() << QStringLiteral("kr1150") << false;
+}
+
+void tst_Accessibility::saleCurrencyIsSpoken()
+{
+    QFETCH(QString, currency);
+    QFETCH(QString, grouping);
+    QFETCH(QString, spoken);
+    QFETCH(bool, separatorShown);
+    SettingsSections sale = Sale();
+    SettingsChange region;
+    region.Save(QStringLiteral("RegionSettings"), QStringLiteral("Currency"), currency);
+    region.Save(QStringLiteral("RegionSettings"), QStringLiteral("Grouping"), grouping);
+    sale.apply(region);
+    MemorySettingsStore store(sale);
+    AppSettings settings(store);
+    settings.LoadAllSettings();
+    frmScoreboard window(settings);
+    window.show();
+    QWidget* lot = window.findChild<QWidget*>(QStringLiteral("nledLotNum"));
+    QTest::keyClick(lot, Qt::Key_Right);
+    QCOMPARE(AccessibleText(window.findChild<QWidget*>(QStringLiteral("picAmountBack")), QAccessible::Value), spoken);
+    QCOMPARE(window.findChild<QWidget*>(QStringLiteral("lblAmountComma"))->isVisible(), separatorShown);
 }
 
 QTEST_MAIN(tst_Accessibility)

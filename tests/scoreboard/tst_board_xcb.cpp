@@ -5,6 +5,7 @@
 
 #include "records/AppSettings.h"
 #include "records/JsonSettingsStore.h"
+#include "records/MoneyFormat.h"
 #include "records/SettingsStore.h"
 #include "scoreboard/LedColors.h"
 #include "scoreboard/frmScoreboard.h"
@@ -126,6 +127,23 @@ int CountInk(const QImage& image, const QRect& box, QColor ink, QColor backgroun
     return count;
 }
 
+// How far the inked pixels of the screen's box agree with those of the expected picture of it:
+// the pixels inked in both, of those inked in either. A different sign drawn there agrees little.
+double InkAgreement(const QImage& shot, const QRect& box, const QImage& expected, QColor ink, QColor background)
+{
+    const int threshold = Distance(ink, background) / 2;
+    int both = 0, either = 0;
+    for (int y = 0; y < std::min(box.height(), expected.height()); ++y) {
+        for (int x = 0; x < std::min(box.width(), expected.width()); ++x) {
+            const bool onScreen = Distance(shot.pixelColor(box.x() + x, box.y() + y), ink) < threshold;
+            const bool wanted = Distance(expected.pixelColor(x, y), ink) < threshold;
+            both += onScreen && wanted;
+            either += onScreen || wanted;
+        }
+    }
+    return either == 0 ? 0.0 : double(both) / either;
+}
+
 struct Caption
 {
     QString name;
@@ -183,7 +201,8 @@ private slots:
 
 private:
     // Starts the built program on a settings file with one lot (12, starting bid 1,250).
-    bool startProgram(QProcess& program, const QStringList& arguments, int ledType, double scale);
+    bool startProgram(QProcess& program, const QStringList& arguments, int ledType, double scale,
+                      const MoneyFormat& money = {});
 
     QProcess m_windowManager;
     QTemporaryDir m_config;
@@ -202,7 +221,8 @@ void tst_BoardXcb::cleanupTestCase()
     m_windowManager.waitForFinished(5000);
 }
 
-bool tst_BoardXcb::startProgram(QProcess& program, const QStringList& arguments, int ledType, double scale)
+bool tst_BoardXcb::startProgram(QProcess& program, const QStringList& arguments, int ledType, double scale,
+                                const MoneyFormat& money)
 {
     QDir(m_config.path()).removeRecursively();
     QDir().mkpath(m_config.path());
@@ -215,6 +235,8 @@ bool tst_BoardXcb::startProgram(QProcess& program, const QStringList& arguments,
     lot->Note = QStringLiteral("Oak chest");
     settings.LotList->Add(lot);
     settings.LEDTypeIndex = static_cast<qint16>(ledType);
+    settings.Currency = money.currency;
+    settings.Grouping = money.grouping;
     if (!settings.SaveLots() || !settings.SaveDisplaySettings())
         return false;
 
@@ -233,16 +255,26 @@ void tst_BoardXcb::captionsAreDrawn_data()
     QTest::addColumn<int>("view");
     QTest::addColumn<int>("ledType");
     QTest::addColumn<double>("scale");
-    QTest::newRow("design size, lines") << int(View::Design) << 0 << 1.0;
-    QTest::newRow("design size, dots") << int(View::Design) << 1 << 1.0;
-    QTest::newRow("design size, scale 2") << int(View::Design) << 0 << 2.0;
-    QTest::newRow("design size, scale 3") << int(View::Design) << 1 << 3.0;
-    QTest::newRow("1920x1080, lines") << int(View::HalfScreen) << 0 << 1.0;
-    QTest::newRow("1920x1080, dots") << int(View::HalfScreen) << 1 << 1.0;
-    QTest::newRow("3840x2160, lines") << int(View::FullScreen) << 0 << 1.0;
-    QTest::newRow("3840x2160, dots") << int(View::FullScreen) << 1 << 1.0;
-    QTest::newRow("3840x2160, scale 2") << int(View::FullScreen) << 0 << 2.0;
-    QTest::newRow("audience screen") << int(View::Audience) << 0 << 1.0;
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("grouping");
+    const QString usd = QStringLiteral("$");
+    const QString comma = QStringLiteral(",");
+    QTest::newRow("design size, lines") << int(View::Design) << 0 << 1.0 << usd << comma;
+    QTest::newRow("design size, dots") << int(View::Design) << 1 << 1.0 << usd << comma;
+    QTest::newRow("design size, scale 2") << int(View::Design) << 0 << 2.0 << usd << comma;
+    QTest::newRow("design size, scale 3") << int(View::Design) << 1 << 3.0 << usd << comma;
+    QTest::newRow("1920x1080, lines") << int(View::HalfScreen) << 0 << 1.0 << usd << comma;
+    QTest::newRow("1920x1080, dots") << int(View::HalfScreen) << 1 << 1.0 << usd << comma;
+    QTest::newRow("3840x2160, lines") << int(View::FullScreen) << 0 << 1.0 << usd << comma;
+    QTest::newRow("3840x2160, dots") << int(View::FullScreen) << 1 << 1.0 << usd << comma;
+    QTest::newRow("3840x2160, scale 2") << int(View::FullScreen) << 0 << 2.0 << usd << comma;
+    QTest::newRow("audience screen") << int(View::Audience) << 0 << 1.0 << usd << comma;
+    // The sale's own sign and separator, drawn as this process draws them.
+    QTest::newRow("euros, point") << int(View::Design) << 0 << 1.0 << QStringLiteral("\u20AC") << QStringLiteral(".");
+    QTest::newRow("euros, point, audience")
+        << int(View::Audience) << 0 << 1.0 << QStringLiteral("\u20AC") << QStringLiteral(".");
+    QTest::newRow("francs, apostrophe") << int(View::Design) << 0 << 1.0 << QStringLiteral("CHF")
+                                        << QStringLiteral("'");
 }
 
 void tst_BoardXcb::captionsAreDrawn()
@@ -250,11 +282,14 @@ void tst_BoardXcb::captionsAreDrawn()
     QFETCH(int, view);
     QFETCH(int, ledType);
     QFETCH(double, scale);
+    QFETCH(QString, currency);
+    QFETCH(QString, grouping);
+    const MoneyFormat money{currency, grouping};
     const View shown = static_cast<View>(view);
     QVERIFY(SplitScreen(shown != View::FullScreen));
 
     QProcess program;
-    QVERIFY(startProgram(program, {QStringLiteral("bypass")}, ledType, scale));
+    QVERIFY(startProgram(program, {QStringLiteral("bypass")}, ledType, scale, money));
     QString id;
     QRect client = FindWindow(Scoreboard, &id);
     QVERIFY2(!client.isEmpty(), "the scoreboard did not appear");
@@ -282,6 +317,8 @@ void tst_BoardXcb::captionsAreDrawn()
     // The same composition at the same size in this process gives every control's box.
     MemorySettingsStore store;
     AppSettings reference(store);
+    reference.Currency = money.currency;
+    reference.Grouping = money.grouping;
     frmScoreboard layout(reference);
     layout.setAttribute(Qt::WA_DontShowOnScreen);
     layout.resize(client.size() / scale);
@@ -304,8 +341,23 @@ void tst_BoardXcb::captionsAreDrawn()
     }
 
     const QStringList missing = MissingOnceDrawn(client, captions);
+
+    // The sign and the separator are the sale's, not merely something: their ink is where this
+    // process draws the same captions (at scale 1, where both draw pixel for pixel alike).
+    QStringList unlike;
+    if (!money.IsDefault() && scale == 1.0) {
+        const QImage shot = Screenshot(client);
+        for (const Caption& caption : captions.mid(1, 2)) {
+            const QImage expected = layout.findChild<QWidget*>(caption.name)->grab().toImage();
+            const double agreement = InkAgreement(shot, caption.box, expected, caption.ink, caption.background);
+            if (agreement < 0.7)
+                unlike << QStringLiteral("%1 (%2)").arg(caption.name).arg(agreement, 0, 'f', 2);
+        }
+    }
+
     Stop(program);
     QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("not drawn: ") + missing.join(QStringLiteral(", "))));
+    QVERIFY2(unlike.isEmpty(), qPrintable(QStringLiteral("not the sale's: ") + unlike.join(QStringLiteral(", "))));
 }
 
 void tst_BoardXcb::titleNameIsDrawn_data()

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -62,10 +63,15 @@ public:
 // Every program-wide value the dialog may change, as one comparable text.
 QString snapshot(const AppSettings& s)
 {
-    QStringList parts{QString::number(s.FormBackColor),  QString::number(s.LEDBackColor),
-                      QString::number(s.TextColor),      QString::number(s.LEDLotColor),
-                      QString::number(s.LEDAmountColor), QString::number(s.NumLockMode),
-                      QString::number(s.LEDTypeIndex)};
+    QStringList parts{QString::number(s.FormBackColor),
+                      QString::number(s.LEDBackColor),
+                      QString::number(s.TextColor),
+                      QString::number(s.LEDLotColor),
+                      QString::number(s.LEDAmountColor),
+                      QString::number(s.NumLockMode),
+                      QString::number(s.LEDTypeIndex),
+                      s.Currency,
+                      s.Grouping};
     for (const IncrementInfoPtr& range : *s.IncrementList)
         parts << QStringLiteral("%1:%2").arg(range->Minimum).arg(range->Amount);
     return parts.join(u' ');
@@ -112,6 +118,8 @@ private slots:
     void storedDigitType_data();
     void storedDigitType();
     void resetSettings();
+    void currencyChoices_data();
+    void currencyChoices();
     void numLockOptionsUnavailableWithoutBackend();
     void okFromScoreboardAndTitleWindowLasts_data();
     void okFromScoreboardAndTitleWindowLasts();
@@ -227,6 +235,8 @@ void tst_Options::cancelDropsEveryEdit()
     showTab(2);
     control<QComboBox>("cmbLedType")->setCurrentIndex(1);
     control<QRadioButton>("optKeepOn")->click();
+    QTest::keyClicks(control<QComboBox>("cmbCurrency")->lineEdit(), QStringLiteral("kr"));
+    control<QComboBox>("cmbGrouping")->setCurrentIndex(2);
     QCOMPARE(rows().size(), 3); // the edits did reach the dialog
 
     closeDialog(m_dlg);
@@ -265,6 +275,7 @@ void tst_Options::controlsSitWhereDesignedOnTheTabControl_data()
     QTest::newRow("colours") << 0 << u"cmdResetColors"_qs << QPoint(4620, 4680);
     QTest::newRow("increments") << 1 << u"fraIncrements"_qs << QPoint(360, 720);
     QTest::newRow("additional") << 2 << u"cmdResetKeys"_qs << QPoint(4380, 4560);
+    QTest::newRow("currency") << 2 << u"fraCurrency"_qs << QPoint(540, 2760);
 }
 
 void tst_Options::controlsSitWhereDesignedOnTheTabControl()
@@ -665,6 +676,64 @@ void tst_Options::resetSettings()
     click("cmdOk");
     QCOMPARE(m_store.Get(u"KeySettings"_qs, u"NumLockForce"_qs, {}), u"0"_qs);
     QCOMPARE(m_store.Get(u"PicSettings"_qs, u"LEDType"_qs, {}), u"0"_qs);
+}
+
+void tst_Options::currencyChoices_data()
+{
+    QTest::addColumn<QStringList>("before"); // sign and separator stored; none: never chosen
+    QTest::addColumn<Action>("edit");
+    QTest::addColumn<QString>("preview");
+    QTest::addColumn<QStringList>("stored");
+    auto type = [](const QString& sign, int grouping) {
+        return Action([sign, grouping](QWidget* d) {
+            auto* combo = d->findChild<QComboBox*>(u"cmbCurrency"_qs);
+            combo->lineEdit()->selectAll();
+            QTest::keyClicks(combo->lineEdit(), sign);
+            d->findChild<QComboBox*>(u"cmbGrouping"_qs)->setCurrentIndex(grouping);
+        });
+    };
+    auto reset = [](Prompts::Answer answer) {
+        return Action([answer](QWidget* d) {
+            Prompts::queueAnswer(answer);
+            QTest::mouseClick(d->findChild<QPushButton*>(u"cmdResetKeys"_qs), Qt::LeftButton);
+        });
+    };
+    const QStringList krona{u"kr"_qs, u"'"_qs};
+    QTest::newRow("typed sign, point") << QStringList() << type(u"CHF"_qs, 1) << u"CHF12.050"_qs
+                                       << QStringList{u"CHF"_qs, u"."_qs};
+    QTest::newRow("sign cut at three") << QStringList() << type(u"EURO"_qs, 0) << u"EUR12,050"_qs
+                                       << QStringList{u"EUR"_qs, u","_qs};
+    QTest::newRow("blank sign not taken")
+        << krona << type(u" "_qs, 4) << u" 12050"_qs << QStringList{u"kr"_qs, QString()};
+    QTest::newRow("sign from the list, narrow space") << krona << Action([](QWidget* d) {
+        d->findChild<QComboBox*>(u"cmbCurrency"_qs)->setCurrentIndex(1);
+        d->findChild<QComboBox*>(u"cmbGrouping"_qs)->setCurrentIndex(2);
+    }) << u"\u20AC12\u202F050"_qs << QStringList{u"\u20AC"_qs, u"\u202F"_qs};
+    QTest::newRow("reset, yes") << krona << reset(Prompts::Answer::Yes) << u"$12,050"_qs
+                                << QStringList{u"$"_qs, u","_qs};
+    QTest::newRow("reset, no") << krona << reset(Prompts::Answer::No) << u"kr12'050"_qs << krona;
+}
+
+// OK stores the sign and separator with the display settings; what the preview shows is what is stored.
+void tst_Options::currencyChoices()
+{
+    QFETCH(QStringList, before);
+    QFETCH(Action, edit);
+    QFETCH(QString, preview);
+    QFETCH(QStringList, stored);
+    if (!before.isEmpty()) {
+        m_store.Save(u"RegionSettings"_qs, u"Currency"_qs, before[0]);
+        m_store.Save(u"RegionSettings"_qs, u"Grouping"_qs, before[1]);
+    }
+    m_settings->LoadAllSettings();
+    open();
+    showTab(2);
+    edit(m_dlg);
+    QCOMPARE(control<QLabel>("lblMoneySample")->text(), preview);
+    click("cmdOk");
+    QCOMPARE(QStringList({m_store.Get(u"RegionSettings"_qs, u"Currency"_qs, u"absent"_qs),
+                          m_store.Get(u"RegionSettings"_qs, u"Grouping"_qs, u"absent"_qs)}),
+             stored);
 }
 
 void tst_Options::numLockOptionsUnavailableWithoutBackend()
