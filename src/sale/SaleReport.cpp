@@ -1,5 +1,6 @@
 #include "sale/SaleReport.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
@@ -69,9 +70,9 @@ QString OutcomeText(const LotResult* result)
         return {};
     switch (result->outcome) {
     case LotResult::Outcome::Sold:
-        return QStringLiteral("Sold");
+        return QCoreApplication::translate("SaleReport", "Sold");
     case LotResult::Outcome::Passed:
-        return QStringLiteral("Passed");
+        return QCoreApplication::translate("SaleReport", "Passed");
     case LotResult::Outcome::None:
         break;
     }
@@ -144,20 +145,20 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet)
     title.setBold(true);
     painter.setFont(title);
     painter.drawText(QRectF(0, y, page.width(), 10 * unit), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Sale Results"));
+                     QCoreApplication::translate("SaleReport", "Sale Results"));
     y += 11 * unit;
     painter.setFont(pt(11));
     painter.drawText(QRectF(0, y, page.width(), 6 * unit), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Sale started %1").arg(DateText(sheet.startedAt)));
+                     QCoreApplication::translate("SaleReport", "Sale started %1").arg(DateText(sheet.startedAt)));
     y += 9 * unit;
     const QStringList summary = {
-        QStringLiteral("Lots sold: %1").arg(t.sold),
-        QStringLiteral("Lots passed: %1").arg(t.passed),
-        QStringLiteral("Not yet offered: %1").arg(t.notOffered),
-        QStringLiteral("Total hammer: %1").arg(Money(static_cast<double>(t.hammer))),
-        QStringLiteral("Average hammer: %1").arg(Money(t.averageHammer())),
-        QStringLiteral("Sell-through: %1").arg(Percent(t.sellThrough())),
-        QStringLiteral("Against starting bids: %1 / %2")
+        QCoreApplication::translate("SaleReport", "Lots sold: %1").arg(t.sold),
+        QCoreApplication::translate("SaleReport", "Lots passed: %1").arg(t.passed),
+        QCoreApplication::translate("SaleReport", "Not yet offered: %1").arg(t.notOffered),
+        QCoreApplication::translate("SaleReport", "Total hammer: %1").arg(Money(static_cast<double>(t.hammer))),
+        QCoreApplication::translate("SaleReport", "Average hammer: %1").arg(Money(t.averageHammer())),
+        QCoreApplication::translate("SaleReport", "Sell-through: %1").arg(Percent(t.sellThrough())),
+        QCoreApplication::translate("SaleReport", "Against starting bids: %1 / %2")
             .arg(Money(static_cast<double>(t.hammer)), Money(static_cast<double>(t.startingOfSold))),
     };
     for (const QString& line : summary) {
@@ -201,7 +202,7 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet)
     }
     painter.setFont(pt(8));
     painter.drawText(QRectF(chart.left(), chart.bottom() + unit, chart.width(), 5 * unit), Qt::AlignLeft,
-                     QStringLiteral("Blue: hammer price. Orange: starting bid. Lots sold, in sale order; highest %1.")
+                     QCoreApplication::translate("SaleReport", "Blue: hammer price. Orange: starting bid. Lots sold, in sale order; highest %1.")
                          .arg(Money(static_cast<double>(top))));
     y = chart.bottom() + 10 * unit;
 
@@ -213,13 +214,13 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet)
     heading.setBold(true);
     painter.setFont(heading);
     painter.drawText(QRectF(0, y, page.width(), 7 * unit), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Top ten lots"));
+                     QCoreApplication::translate("SaleReport", "Top ten lots"));
     y += 8 * unit;
     painter.setFont(pt(10));
     for (size_t i = 0; i < topCount; ++i) {
         const LotResult* result = best[i];
         painter.drawText(QRectF(0, y, page.width(), 6 * unit), Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("%1. Lot %2  %3  %4")
+                         QCoreApplication::translate("SaleReport", "%1. Lot %2  %3  %4")
                              .arg(i + 1)
                              .arg(result->key.lotNumber)
                              .arg(Money(result->price), result->key.note.simplified().left(60)));
@@ -227,9 +228,9 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet)
     }
 
     // Every lot.
-    const QStringList headers = {QStringLiteral("Pos."),  QStringLiteral("Lot"),    QStringLiteral("Note"),
-                                 QStringLiteral("Start"), QStringLiteral("Result"), QStringLiteral("Hammer"),
-                                 QStringLiteral("Time"),  QStringLiteral("Buyer")};
+    const QStringList headers = {QCoreApplication::translate("SaleReport", "Pos."),  QCoreApplication::translate("SaleReport", "Lot"),    QCoreApplication::translate("SaleReport", "Note"),
+                                 QCoreApplication::translate("SaleReport", "Start"), QCoreApplication::translate("SaleReport", "Result"), QCoreApplication::translate("SaleReport", "Hammer"),
+                                 QCoreApplication::translate("SaleReport", "Time"),  QCoreApplication::translate("SaleReport", "Buyer")};
     const double widths[] = {0.07, 0.07, 0.36, 0.1, 0.09, 0.11, 0.1, 0.1};
     const double rowHeight = 5 * unit;
     const auto drawRow = [&](double top, const QStringList& cells) {
@@ -261,7 +262,7 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet)
         const LotText lot = Describe(row);
         const LotResult* result = row.result;
         const bool sold = result && result->outcome == LotResult::Outcome::Sold;
-        const QString note = lot.note.simplified() + (row.lot ? QString() : QStringLiteral(" (no longer in the list)"));
+        const QString note = lot.note.simplified() + (row.lot ? QString() : QCoreApplication::translate("SaleReport", " (no longer in the list)"));
         drawRow(y, {lot.position, lot.lot, note, lot.startingBid, OutcomeText(result),
                     sold ? Money(result->price) : QString(), result ? TimeText(result->time) : QString(),
                     result ? result->buyer : QString()});
@@ -276,7 +277,7 @@ QString SavePdf(const QString& path, const Sheet& sheet)
         return file.errorString();
     {
         QPdfWriter writer(&file);
-        writer.setTitle(QStringLiteral("Sale Results"));
+        writer.setTitle(QCoreApplication::translate("SaleReport", "Sale Results"));
         writer.setCreator(QStringLiteral("Gavelor"));
         writer.setResolution(300);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15)));

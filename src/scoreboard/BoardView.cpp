@@ -6,6 +6,7 @@
 #include "scoreboard/PictureBox.h"
 #include "scoreboard/modLEDType.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -34,7 +35,7 @@ QString BoardView::SpokenAmount(const AuctionState::AmountView& view)
 void BoardView::ShowLotNumber(int caption) const
 {
     nledLotNum->setCaption(caption);
-    nledLotNum->setSpokenText(QStringLiteral("Lot #: %1").arg(caption), caption);
+    nledLotNum->setSpokenText(QCoreApplication::translate("BoardView", "Lot #: %1").arg(caption), caption);
 }
 
 void BoardView::ShowAmount(const AuctionState::AmountView& view) const

@@ -17,18 +17,18 @@
 AdditionalTab::AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock) : OptionsTabPage(tabs), m_numLock(numLock)
 {
     QWidget* tab = face();
-    Frame6 = new Frame(QStringLiteral("Digit Type:"), tab);
+    Frame6 = new Frame(tr("Digit Type:"), tab);
     cmbLedType = new QComboBox(Frame6);
-    cmbLedType->setAccessibleName(QStringLiteral("Digit type"));
-    cmbLedType->addItems({QStringLiteral("Lines"), QStringLiteral("Dots")});
-    Label1 = new QLabel(QStringLiteral("Preview:"), Frame6);
+    cmbLedType->setAccessibleName(tr("Digit type"));
+    cmbLedType->addItems({tr("Lines"), tr("Dots")});
+    Label1 = new QLabel(tr("Preview:"), Frame6);
     pledPreview = new PolyLED(Frame6);
     pledPreview->setCaption(8);
-    Frame9 = new Frame(QStringLiteral("Numlock Options:"), tab);
-    optNormal = new QRadioButton(QStringLiteral("Normal Mode"), Frame9);
-    optKeepOn = new QRadioButton(QStringLiteral("Keep Numlock On"), Frame9);
-    optKeepOff = new QRadioButton(QStringLiteral("Keep Numlock Off"), Frame9);
-    cmdResetKeys = new QPushButton(QStringLiteral("Reset Settings"), tab);
+    Frame9 = new Frame(tr("Numlock Options:"), tab);
+    optNormal = new QRadioButton(tr("Normal Mode"), Frame9);
+    optKeepOn = new QRadioButton(tr("Keep Numlock On"), Frame9);
+    optKeepOff = new QRadioButton(tr("Keep Numlock Off"), Frame9);
+    cmdResetKeys = new QPushButton(tr("Reset Settings"), tab);
 
     m_numLockOptions = new QButtonGroup(this);
     for (QRadioButton* option : {optNormal, optKeepOn, optKeepOff})
@@ -61,7 +61,7 @@ AdditionalTab::AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock) : Option
 
 QString AdditionalTab::NumLockUnavailableTip()
 {
-    return QStringLiteral("This desktop does not let programs hold NumLock.");
+    return tr("This desktop does not let programs hold NumLock.");
 }
 
 void AdditionalTab::Load(const AppSettings& settings)
@@ -118,8 +118,8 @@ void AdditionalTab::cmbLedType_Click()
 
 void AdditionalTab::cmdResetKeys_Click()
 {
-    if (!Prompts::Confirm(this, QStringLiteral("Are you sure you want to reset these additional settings?"),
-                          Prompts::Icon::Question, QStringLiteral("Reset Additional Settings")))
+    if (!Prompts::Confirm(this, tr("Are you sure you want to reset these additional settings?"),
+                          Prompts::Icon::Question, tr("Reset Additional Settings")))
         return;
     cmbLedType->setCurrentIndex(0);
     cmbLedType_Click();
