@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include <memory>
@@ -18,18 +19,6 @@ namespace {
 QTranslator* g_program = nullptr;
 QTranslator* g_qt = nullptr;
 
-// The languages the locale asks for, most wanted first, as bare language codes ("de", "fr").
-QStringList Languages(const QLocale& locale)
-{
-    QStringList languages;
-    for (QString name : locale.uiLanguages()) {
-        name = name.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
-        if (!name.isEmpty() && !languages.contains(name))
-            languages << name;
-    }
-    return languages;
-}
-
 void Replace(QTranslator*& installed, QTranslator* next)
 {
     if (installed) {
@@ -43,16 +32,35 @@ void Replace(QTranslator*& installed, QTranslator* next)
 
 } // namespace
 
-QString Translations::Install(const QLocale& locale)
+QStringList Translations::Languages()
+{
+    // The messages locale as the C library picks it; in C or POSIX the program stays English.
+    QByteArray messages = qgetenv("LC_ALL");
+    if (messages.isEmpty())
+        messages = qgetenv("LC_MESSAGES");
+    if (messages.isEmpty())
+        messages = qgetenv("LANG");
+    if (messages.isEmpty() || messages == "C" || messages == "POSIX" || messages.startsWith("C."))
+        return {};
+    QStringList languages;
+    for (QString name : QLocale::system().uiLanguages()) {
+        name = name.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        // English is the source: a later language in the list is not wanted above it.
+        if (name == QLatin1String("en") || name == QLatin1String("c"))
+            break;
+        if (!name.isEmpty() && !languages.contains(name))
+            languages << name;
+    }
+    return languages;
+}
+
+QString Translations::Install()
 {
     LoadTranslationResources();
-    // The first language that Gavelor speaks wins; English is the source and has no file, so
-    // an English locale stops the search before any later language in the list.
+    // The first language that Gavelor speaks wins.
     QString chosen;
     auto program = std::make_unique<QTranslator>();
-    for (const QString& language : Languages(locale)) {
-        if (language == QLatin1String("en") || language == QLatin1String("c"))
-            break;
+    for (const QString& language : Languages()) {
         if (program->load(QStringLiteral(":/i18n/gavelor_") + language)) {
             chosen = language;
             break;
@@ -68,14 +76,11 @@ QString Translations::Install(const QLocale& locale)
     return chosen;
 }
 
-QStringList Translations::LocalizedNames(const QString& fileName, const QLocale& locale)
+QStringList Translations::LocalizedNames(const QString& fileName)
 {
     const QFileInfo file(fileName);
     QStringList names;
-    for (const QString& language : Languages(locale)) {
-        if (language == QLatin1String("en") || language == QLatin1String("c"))
-            break;
+    for (const QString& language : Languages())
         names << file.completeBaseName() + QLatin1Char('.') + language + QLatin1Char('.') + file.suffix();
-    }
     return names;
 }

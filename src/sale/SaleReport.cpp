@@ -201,9 +201,11 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet)
         }
     }
     painter.setFont(pt(8));
-    painter.drawText(QRectF(chart.left(), chart.bottom() + unit, chart.width(), 5 * unit), Qt::AlignLeft,
-                     QCoreApplication::translate("SaleReport", "Blue: hammer price. Orange: starting bid. Lots sold, in sale order; highest %1.")
-                         .arg(Money(static_cast<double>(top))));
+    painter.drawText(
+        QRectF(chart.left(), chart.bottom() + unit, chart.width(), 5 * unit), Qt::AlignLeft,
+        QCoreApplication::translate("SaleReport",
+                                    "Blue: hammer price. Orange: starting bid. Lots sold, in sale order; highest %1.")
+            .arg(Money(static_cast<double>(top))));
     y = chart.bottom() + 10 * unit;
 
     std::vector<const LotResult*> best = sold;
@@ -228,9 +230,11 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet)
     }
 
     // Every lot.
-    const QStringList headers = {QCoreApplication::translate("SaleReport", "Pos."),  QCoreApplication::translate("SaleReport", "Lot"),    QCoreApplication::translate("SaleReport", "Note"),
-                                 QCoreApplication::translate("SaleReport", "Start"), QCoreApplication::translate("SaleReport", "Result"), QCoreApplication::translate("SaleReport", "Hammer"),
-                                 QCoreApplication::translate("SaleReport", "Time"),  QCoreApplication::translate("SaleReport", "Buyer")};
+    const QStringList headers = {
+        QCoreApplication::translate("SaleReport", "Pos."),   QCoreApplication::translate("SaleReport", "Lot"),
+        QCoreApplication::translate("SaleReport", "Note"),   QCoreApplication::translate("SaleReport", "Start"),
+        QCoreApplication::translate("SaleReport", "Result"), QCoreApplication::translate("SaleReport", "Hammer"),
+        QCoreApplication::translate("SaleReport", "Time"),   QCoreApplication::translate("SaleReport", "Buyer")};
     const double widths[] = {0.07, 0.07, 0.36, 0.1, 0.09, 0.11, 0.1, 0.1};
     const double rowHeight = 5 * unit;
     const auto drawRow = [&](double top, const QStringList& cells) {
@@ -262,7 +266,9 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet)
         const LotText lot = Describe(row);
         const LotResult* result = row.result;
         const bool sold = result && result->outcome == LotResult::Outcome::Sold;
-        const QString note = lot.note.simplified() + (row.lot ? QString() : QCoreApplication::translate("SaleReport", " (no longer in the list)"));
+        const QString note =
+            lot.note.simplified() +
+            (row.lot ? QString() : QCoreApplication::translate("SaleReport", " (no longer in the list)"));
         drawRow(y, {lot.position, lot.lot, note, lot.startingBid, OutcomeText(result),
                     sold ? Money(result->price) : QString(), result ? TimeText(result->time) : QString(),
                     result ? result->buyer : QString()});

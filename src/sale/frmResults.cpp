@@ -342,12 +342,12 @@ void frmResults::ShowTotals()
                                     [](const SaleRecord::Row& row) { return !row.lot; });
     lblGone->setVisible(gone > 0);
     lblGone->setText(tr("%1 result(s) belong to lots that are no longer in the lot list; they are listed "
-                                    "at the end.")
+                        "at the end.")
                          .arg(gone));
     lblResume->setVisible(m_resume.has_value());
     if (m_resume)
         lblResume->setText(tr("The last run ended with lot %1 (position %2) on show at %3. Select it and "
-                                          "press Show on Board to put the board back.")
+                              "press Show on Board to put the board back.")
                                .arg(m_resume->key.lotNumber)
                                .arg(m_resume->key.position)
                                .arg(SaleReport::Money(m_resume->amount)));
@@ -358,7 +358,7 @@ void frmResults::ShowSaving()
     const QString problem = m_sale.problem();
     lblSaving->setVisible(!problem.isEmpty());
     lblSaving->setText(tr("Results are not being saved: %1. The board goes on; Gavelor tries again at the "
-                                      "next event.")
+                          "next event.")
                            .arg(problem));
 }
 
@@ -386,11 +386,9 @@ void frmResults::cmdClear_Click()
     if (!row || !row->result || row->result->outcome == LotResult::Outcome::None)
         return;
     const SaleLotKey key = row->result->key;
-    if (!Prompts::Confirm(this,
-                          tr("Clear the result (%1) of lot %2?")
-                              .arg(SaleReport::OutcomeText(row->result))
-                              .arg(key.lotNumber),
-                          Prompts::Icon::Question))
+    if (!Prompts::Confirm(
+            this, tr("Clear the result (%1) of lot %2?").arg(SaleReport::OutcomeText(row->result)).arg(key.lotNumber),
+            Prompts::Icon::Question))
         return;
     SaleEvent cleared;
     cleared.kind = SaleEvent::Kind::Cleared;
@@ -417,7 +415,7 @@ void frmResults::cmdNewSale_Click()
 {
     if (!Prompts::Confirm(this,
                           tr("End this sale and start a new one? The results of this sale stay in its "
-                                         "journal."),
+                             "journal."),
                           Prompts::Icon::Warning))
         return;
     m_resume.reset();
@@ -433,8 +431,7 @@ void frmResults::cmdExport_Click()
         return;
     const QString error = SaleReport::SaveCsv(path, m_model->rows());
     if (!error.isEmpty())
-        Prompts::Inform(this, tr("The results could not be exported: %1").arg(error),
-                        Prompts::Icon::Warning);
+        Prompts::Inform(this, tr("The results could not be exported: %1").arg(error), Prompts::Icon::Warning);
 }
 
 void frmResults::cmdReport_Click()

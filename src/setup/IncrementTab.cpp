@@ -179,8 +179,7 @@ void IncrementTab::cmdIncrementEdit_Click()
 
 void IncrementTab::cmdIncrementDelete_Click()
 {
-    if (!Prompts::Confirm(this, tr("Are you sure you want to delete this increment?"),
-                          Prompts::Icon::Question))
+    if (!Prompts::Confirm(this, tr("Are you sure you want to delete this increment?"), Prompts::Icon::Question))
         return;
     m_editPosition = selectedRow() + 1;
     m_working->Remove(m_editPosition);

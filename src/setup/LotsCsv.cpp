@@ -250,12 +250,14 @@ private:
 
         const std::optional<double> lotNumber = NumberText::ToNumber(trimmedCell(lotCell));
         if (!lotNumber || *lotNumber < 0.0 || *lotNumber > MaxLotNumber)
-            return fail(QCoreApplication::translate("LotsCsv", LotNumberMessage) + QCoreApplication::translate("LotsCsv", " (it reads %1).").arg(quotedCell(lotCell)));
+            return fail(QCoreApplication::translate("LotsCsv", LotNumberMessage) +
+                        QCoreApplication::translate("LotsCsv", " (it reads %1).").arg(quotedCell(lotCell)));
         std::optional<double> amount = 0.0;
         if (!amountCell.trimmed().isEmpty())
             amount = LotsCsv::ReadAmount(amountCell, m_reading.separator == ';');
         if (!amount || *amount < 0.0 || *amount > MaxLotAmount)
-            return fail(QCoreApplication::translate("LotsCsv", AmountMessage) + QCoreApplication::translate("LotsCsv", " (it reads %1).").arg(quotedCell(amountCell)));
+            return fail(QCoreApplication::translate("LotsCsv", AmountMessage) +
+                        QCoreApplication::translate("LotsCsv", " (it reads %1).").arg(quotedCell(amountCell)));
         if (note.size() > frmLots::LotNoteMaxLength) {
             return fail(QCoreApplication::translate("LotsCsv", "The note has %1 characters; a lot admits at most %2.")
                             .arg(note.size())
@@ -265,7 +267,8 @@ private:
         if (m_reading.problemCount > 0)
             return;
         if (m_reading.lots->Count() >= LotsCsv::MaxLots) {
-            m_reading.refusal = QCoreApplication::translate("LotsCsv", "It holds more than %1 lots.").arg(LotsCsv::MaxLots);
+            m_reading.refusal =
+                QCoreApplication::translate("LotsCsv", "It holds more than %1 lots.").arg(LotsCsv::MaxLots);
             return;
         }
         auto lot = std::make_shared<LotInfo>();
@@ -305,8 +308,9 @@ private:
         }
         m_reading.hasHeader = true;
         if (m_lotColumn < 0) {
-            m_reading.refusal = QCoreApplication::translate("LotsCsv", "Its header row names no lot number column (Lot, Lot number, Lot # "
-                                               "or Number).");
+            m_reading.refusal = QCoreApplication::translate(
+                "LotsCsv", "Its header row names no lot number column (Lot, Lot number, Lot # "
+                           "or Number).");
         }
         return true;
     }
@@ -379,8 +383,8 @@ LotsCsv::Reading LotsCsv::Read(const QString& path)
         reading.refusal = QCoreApplication::translate("LotsCsv", "It is not a file that can be read.");
         return reading;
     case RegularFile::Status::TooLarge:
-        reading.refusal =
-            QCoreApplication::translate("LotsCsv", "It is larger than %1 MB, too large for a lot list.").arg(MaxFileBytes / (1024 * 1024));
+        reading.refusal = QCoreApplication::translate("LotsCsv", "It is larger than %1 MB, too large for a lot list.")
+                              .arg(MaxFileBytes / (1024 * 1024));
         return reading;
     case RegularFile::Status::Failed:
         reading.refusal = QCoreApplication::translate("LotsCsv", "It could not be read: %1.").arg(file.error);
@@ -394,8 +398,8 @@ LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes)
 {
     Reading reading;
     if (bytes.size() > MaxFileBytes) {
-        reading.refusal =
-            QCoreApplication::translate("LotsCsv", "It is larger than %1 MB, too large for a lot list.").arg(MaxFileBytes / (1024 * 1024));
+        reading.refusal = QCoreApplication::translate("LotsCsv", "It is larger than %1 MB, too large for a lot list.")
+                              .arg(MaxFileBytes / (1024 * 1024));
         return reading;
     }
     if (bytes.startsWith("\xEF\xBB\xBF"))
@@ -406,16 +410,18 @@ LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes)
         QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
         const QString text = decoder.decode(bytes.sliced(2));
         if (decoder.hasError()) {
-            reading.refusal = QCoreApplication::translate("LotsCsv", "It does not look like a text file. Save the lot list from the "
-                                             "spreadsheet as CSV.");
+            reading.refusal =
+                QCoreApplication::translate("LotsCsv", "It does not look like a text file. Save the lot list from the "
+                                                       "spreadsheet as CSV.");
             return reading;
         }
         fromUtf16 = text.toUtf8();
         bytes = fromUtf16;
     }
     if (!looksLikeText(bytes)) {
-        reading.refusal = QCoreApplication::translate("LotsCsv", "It does not look like a text file. Save the lot list from the spreadsheet "
-                                         "as CSV.");
+        reading.refusal = QCoreApplication::translate(
+            "LotsCsv", "It does not look like a text file. Save the lot list from the spreadsheet "
+                       "as CSV.");
         return reading;
     }
     reading.encoding = bytes.isValidUtf8() ? Encoding::Utf8 : Encoding::Windows1252;
@@ -436,7 +442,8 @@ LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes)
         if (taken != chunk) {
             const qsizetype at = done + static_cast<qsizetype>(taken);
             reading.refusal = csv_error(&parser) == CSV_EPARSE
-                                  ? QCoreApplication::translate("LotsCsv", "Line %1: a double quote stands inside a field that is not in "
+                                  ? QCoreApplication::translate(
+                                        "LotsCsv", "Line %1: a double quote stands inside a field that is not in "
                                                    "quotes, or after the closing quote of one.")
                                         .arg(lineAt(bytes, at))
                                   : QCoreApplication::translate("LotsCsv", "There is not enough memory to read it.");
@@ -447,7 +454,8 @@ LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes)
     if (!rows.stopped()) {
         const qint64 openLine = rows.recordLine();
         if (csv_fini(&parser, RowReader::field, RowReader::recordEnd, &rows) != 0 && !rows.stopped())
-            reading.refusal = QCoreApplication::translate("LotsCsv", "Line %1: a quoted field is never closed.").arg(openLine);
+            reading.refusal =
+                QCoreApplication::translate("LotsCsv", "Line %1: a quoted field is never closed.").arg(openLine);
     }
     csv_free(&parser);
 
@@ -548,6 +556,7 @@ QString LotsCsv::FailureMessage(const Reading& reading, const QString& fileName)
     for (const Problem& problem : reading.problems)
         message += QCoreApplication::translate("LotsCsv", "\nLine %1: %2").arg(problem.line).arg(problem.text);
     if (reading.problemCount > reading.problems.size())
-        message += QCoreApplication::translate("LotsCsv", "\n\n... and %1 more.").arg(reading.problemCount - reading.problems.size());
+        message += QCoreApplication::translate("LotsCsv", "\n\n... and %1 more.")
+                       .arg(reading.problemCount - reading.problems.size());
     return message;
 }

@@ -236,7 +236,7 @@ void frmLots::Form_Unload(bool tellFailure)
     if (!m_settings.SaveLots() && tellFailure) {
         Prompts::Inform(this,
                         tr("The lots could not be written to the settings file: %1. They stay in use "
-                                       "until Gavelor is closed.")
+                           "until Gavelor is closed.")
                             .arg(m_settings.store().lastError()),
                         Prompts::Icon::Warning);
     }
@@ -317,8 +317,7 @@ void frmLots::cmdDelete_Click()
 
 void frmLots::cmdDeleteAll_Click()
 {
-    if (!Prompts::Confirm(this,
-                          tr("Are you sure you want to delete ALL of the lots?  This cannot be undone."),
+    if (!Prompts::Confirm(this, tr("Are you sure you want to delete ALL of the lots?  This cannot be undone."),
                           Prompts::Icon::Warning))
         return;
     m_model->clear();
@@ -368,14 +367,12 @@ void frmLots::cmdImport_Click()
         Cancel
     };
     const qint32 count = reading.lots->Count();
-    const QString question =
-        (count == 1 ? tr("%1 lot was read from \"%2\".") : tr("%1 lots were read from \"%2\"."))
-            .arg(count)
-            .arg(fileName) +
-        tr("\n\nAppend them to the list, or replace the list with them?");
-    const int answer = Prompts::Choose(
-        this, question, {tr("&Append"), tr("&Replace"), tr("Cancel")}, Append,
-        Cancel, Prompts::Icon::Question);
+    const QString question = (count == 1 ? tr("%1 lot was read from \"%2\".") : tr("%1 lots were read from \"%2\"."))
+                                 .arg(count)
+                                 .arg(fileName) +
+                             tr("\n\nAppend them to the list, or replace the list with them?");
+    const int answer = Prompts::Choose(this, question, {tr("&Append"), tr("&Replace"), tr("Cancel")}, Append, Cancel,
+                                       Prompts::Icon::Question);
     if (answer != Append && answer != Replace)
         return;
 
@@ -396,17 +393,16 @@ void frmLots::cmdExport_Click()
 {
     if (m_csvDirectory.isEmpty())
         m_csvDirectory = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = Prompts::SaveFileName(this, tr("Export Lots"),
-                                               QDir(m_csvDirectory).filePath(QStringLiteral("lots.csv")), tr(CsvFilter),
-                                               QStringLiteral("csv"));
+    const QString path =
+        Prompts::SaveFileName(this, tr("Export Lots"), QDir(m_csvDirectory).filePath(QStringLiteral("lots.csv")),
+                              tr(CsvFilter), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     m_csvDirectory = QFileInfo(path).absolutePath();
     const QString error = LotsCsv::Save(path, *m_model->lots());
     if (!error.isEmpty()) {
-        Prompts::Inform(
-            this, tr("The lots could not be written to \"%1\": %2").arg(QFileInfo(path).fileName(), error),
-            Prompts::Icon::Warning);
+        Prompts::Inform(this, tr("The lots could not be written to \"%1\": %2").arg(QFileInfo(path).fileName(), error),
+                        Prompts::Icon::Warning);
     }
 }
 

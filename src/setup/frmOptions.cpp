@@ -58,7 +58,7 @@ frmOptions::frmOptions(AppSettings& settings, NumLockBackend* numLock, QWidget* 
 QString frmOptions::SaveFailedMessage()
 {
     return tr("The options could not be written to the settings file. They stay in use until Gavelor "
-                          "is closed.");
+              "is closed.");
 }
 
 void frmOptions::Form_Load()

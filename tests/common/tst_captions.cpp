@@ -1,11 +1,14 @@
 // Every caption of every window is whole in its box: button captions and label texts, on
-// the offscreen platform at 96 dpi and once more at a scale factor of 2.
+// the offscreen platform at 96 dpi and once more at a scale factor of 2, in the language that
+// LANG names (CTest runs it in English and in every translated language).
 #include "common/CaptionButton.h"
 #include "common/Prompts.h"
+#include "common/Translations.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
+#include "setup/frmOptions.h"
 #include "startup/frmSplash.h"
 
 #include <QApplication>
@@ -52,13 +55,15 @@ std::unique_ptr<QWidget> tst_Captions::makeWindow(const QString& which)
         return std::make_unique<frmScoreboard>(*m_settings);
     if (which == QLatin1String("title"))
         return std::make_unique<frmSplash>(*m_settings, QStringList{});
+    if (which == QLatin1String("options"))
+        return std::make_unique<frmOptions>(*m_settings, nullptr);
     return std::make_unique<frmLots>(*m_settings);
 }
 
 void tst_Captions::captionsAreWhole_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char* window : {"scoreboard", "title", "lot editor"})
+    for (const char* window : {"scoreboard", "title", "lot editor", "options"})
         QTest::newRow(window) << QString::fromLatin1(window);
 }
 
@@ -135,6 +140,13 @@ void tst_Captions::longCaptionWrapsWithinItsBox()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    const QString language = Translations::Install();
+    // A language that CTest asks for must really be loaded, or the run would check English again.
+    const QString wanted = qEnvironmentVariable("GAVELOR_CAPTIONS_LANGUAGE");
+    if (language != wanted) {
+        qCritical("loaded language '%s', wanted '%s'", qPrintable(language), qPrintable(wanted));
+        return 1;
+    }
     tst_Captions test;
     const int status = QTest::qExec(&test, argc, argv);
     if (qEnvironmentVariableIsSet("GAVELOR_CAPTIONS_SCALED"))
