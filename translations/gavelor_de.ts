@@ -829,5 +829,9 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
       <source>Version %1.%2.%3</source>
       <translation>Version %1.%2.%3</translation>
     </message>
+    <message>
+      <source>Bidwatch</source>
+      <translation>Bidwatch</translation>
+    </message>
   </context>
 </TS>

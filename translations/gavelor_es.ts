@@ -829,5 +829,9 @@ Append them to the list, or replace the list with them?</source>
       <source>Version %1.%2.%3</source>
       <translation>Versión %1.%2.%3</translation>
     </message>
+    <message>
+      <source>Bidwatch</source>
+      <translation>Bidwatch</translation>
+    </message>
   </context>
 </TS>

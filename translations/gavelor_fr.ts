@@ -829,5 +829,9 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
       <source>Version %1.%2.%3</source>
       <translation>Version %1.%2.%3</translation>
     </message>
+    <message>
+      <source>Bidwatch</source>
+      <translation>Bidwatch</translation>
+    </message>
   </context>
 </TS>

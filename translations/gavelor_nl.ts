@@ -829,5 +829,9 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
       <source>Version %1.%2.%3</source>
       <translation>Versie %1.%2.%3</translation>
     </message>
+    <message>
+      <source>Bidwatch</source>
+      <translation>Bidwatch</translation>
+    </message>
   </context>
 </TS>

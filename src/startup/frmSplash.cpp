@@ -83,7 +83,7 @@ frmSplash::frmSplash(AppSettings& settings, QStringList arguments, QWidget* pare
       m_settings(settings), m_arguments(std::move(arguments))
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("Bidwatch"));
+    setWindowTitle(tr("Bidwatch"));
     // Once the operator has gone on, nothing refers to the title window again.
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Twips::ToPixels(ClientWidth, this), Twips::ToPixels(ClientHeight, this));
