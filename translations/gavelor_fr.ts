@@ -95,11 +95,11 @@
     </message>
     <message>
       <source>Change</source>
-      <translation>Changer</translation>
+      <translation>Choisir</translation>
     </message>
     <message>
       <source>Change %1</source>
-      <translation>Changer : %1</translation>
+      <translation>Choisir : %1</translation>
     </message>
   </context>
   <context>

@@ -10,6 +10,7 @@
 #include "setup/frmLots.h"
 #include "setup/frmOptions.h"
 #include "startup/frmSplash.h"
+#include "support/XvfbServer.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -139,7 +140,20 @@ void tst_Captions::longCaptionWrapsWithinItsBox()
 // Runs the cases, then once more in a child at a scale factor of 2.
 int main(int argc, char** argv)
 {
+    // On a private X server when asked: the fonts and metrics that xcb windows get.
+    std::unique_ptr<XvfbServer> server;
+    if (qEnvironmentVariableIsSet("GAVELOR_CAPTIONS_XVFB")) {
+        server = std::make_unique<XvfbServer>();
+        if (!server->isRunning()) {
+            qCritical("%s", qPrintable(server->error()));
+            return 1;
+        }
+        qputenv("DISPLAY", server->display().toLocal8Bit());
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
     QApplication app(argc, argv);
+    if (server && QGuiApplication::platformName() != QLatin1String("xcb"))
+        return 1;
     const QString language = Translations::Install();
     // A language that CTest asks for must really be loaded, or the run would check English again.
     const QString wanted = qEnvironmentVariable("GAVELOR_CAPTIONS_LANGUAGE");
@@ -155,6 +169,8 @@ int main(int argc, char** argv)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
     environment.insert(QStringLiteral("GAVELOR_CAPTIONS_SCALED"), QStringLiteral("1"));
+    // The child draws on this process's X server, when there is one.
+    environment.remove(QStringLiteral("GAVELOR_CAPTIONS_XVFB"));
     scaled.setProcessEnvironment(environment);
     scaled.setProcessChannelMode(QProcess::ForwardedChannels);
     scaled.start(QCoreApplication::applicationFilePath(), app.arguments().mid(1));
