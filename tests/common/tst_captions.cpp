@@ -6,6 +6,8 @@
 #include "common/Translations.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
+#include "sale/SaleJournal.h"
+#include "sale/frmResults.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
 #include "setup/frmOptions.h"
@@ -17,6 +19,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -36,12 +39,15 @@ private:
 
     MemorySettingsStore m_store;
     std::unique_ptr<AppSettings> m_settings;
+    QTemporaryDir m_saleDirectory;
+    std::unique_ptr<SaleJournal> m_sale;
 };
 
 void tst_Captions::initTestCase()
 {
     Prompts::setTestMode(true);
     m_settings = std::make_unique<AppSettings>(m_store);
+    m_sale = std::make_unique<SaleJournal>(m_saleDirectory.path());
     // Four-digit lot counts are the widest "Total Lots" text the editor meets in practice.
     for (int n = 1; n <= 1000; ++n) {
         auto lot = std::make_shared<LotInfo>();
@@ -56,6 +62,8 @@ std::unique_ptr<QWidget> tst_Captions::makeWindow(const QString& which)
         return std::make_unique<frmScoreboard>(*m_settings);
     if (which == QLatin1String("title"))
         return std::make_unique<frmSplash>(*m_settings, QStringList{});
+    if (which == QLatin1String("results"))
+        return std::make_unique<frmResults>(*m_sale, *m_settings);
     if (which == QLatin1String("options"))
         return std::make_unique<frmOptions>(*m_settings, nullptr);
     return std::make_unique<frmLots>(*m_settings);
@@ -64,7 +72,7 @@ std::unique_ptr<QWidget> tst_Captions::makeWindow(const QString& which)
 void tst_Captions::captionsAreWhole_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char* window : {"scoreboard", "title", "lot editor", "options"})
+    for (const char* window : {"scoreboard", "title", "lot editor", "options", "results"})
         QTest::newRow(window) << QString::fromLatin1(window);
 }
 
