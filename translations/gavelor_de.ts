@@ -106,7 +106,7 @@
     <name>IncrementTab</name>
     <message>
       <source>&amp;Increment Ranges:</source>
-      <translation>&amp;Steigerungsstufen:</translation>
+      <translation>Steigerungss&amp;tufen:</translation>
     </message>
     <message>
       <source>Increment ranges</source>
@@ -134,7 +134,7 @@
     </message>
     <message>
       <source>Increment &amp;bid by:</source>
-      <translation>&amp;Steigern um:</translation>
+      <translation>Steigern &amp;um:</translation>
     </message>
     <message>
       <source>&amp;Save</source>
@@ -511,15 +511,15 @@ Zeile %1: %2</translation>
     </message>
     <message>
       <source>&amp;Lot #:</source>
-      <translation>&amp;Los Nr.:</translation>
+      <translation>Los N&amp;r.:</translation>
     </message>
     <message>
       <source>Lot S&amp;tarting $:</source>
-      <translation>&amp;Ausruf $:</translation>
+      <translation>A&amp;usruf $:</translation>
     </message>
     <message>
       <source>Lot &amp;Note:</source>
-      <translation>&amp;Beschreibung:</translation>
+      <translation>Beschreibun&amp;g:</translation>
     </message>
     <message>
       <source>&amp;Save</source>

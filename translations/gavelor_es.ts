@@ -122,7 +122,7 @@
     </message>
     <message>
       <source>&amp;Delete Selected</source>
-      <translation>E&amp;liminar</translation>
+      <translation>Elimina&amp;r</translation>
     </message>
     <message>
       <source>New Increment</source>
@@ -130,7 +130,7 @@
     </message>
     <message>
       <source>If the &amp;current bid is at least:</source>
-      <translation>Si la puja &amp;actual es al menos:</translation>
+      <translation>Si la puja act&amp;ual es al menos:</translation>
     </message>
     <message>
       <source>Increment &amp;bid by:</source>
@@ -467,7 +467,7 @@ Línea %1: %2</translation>
     </message>
     <message>
       <source>&amp;Delete Selected</source>
-      <translation>E&amp;liminar</translation>
+      <translation>Elimina&amp;r</translation>
     </message>
     <message>
       <source>Delete &amp;All</source>
@@ -511,7 +511,7 @@ Línea %1: %2</translation>
     </message>
     <message>
       <source>&amp;Lot #:</source>
-      <translation>&amp;Lote n.º:</translation>
+      <translation>L&amp;ote n.º:</translation>
     </message>
     <message>
       <source>Lot S&amp;tarting $:</source>

@@ -130,11 +130,11 @@
     </message>
     <message>
       <source>If the &amp;current bid is at least:</source>
-      <translation>Si l'&amp;enchère atteint au moins :</translation>
+      <translation>Si l'enchère a&amp;tteint au moins :</translation>
     </message>
     <message>
       <source>Increment &amp;bid by:</source>
-      <translation>&amp;Monter de :</translation>
+      <translation>Monter &amp;de :</translation>
     </message>
     <message>
       <source>&amp;Save</source>
@@ -471,7 +471,7 @@ Ligne %1 : %2</translation>
     </message>
     <message>
       <source>Delete &amp;All</source>
-      <translation>&amp;Tout supprimer</translation>
+      <translation>Supprimer t&amp;out</translation>
     </message>
     <message>
       <source>Move selected lot up.</source>
@@ -515,7 +515,7 @@ Ligne %1 : %2</translation>
     </message>
     <message>
       <source>Lot S&amp;tarting $:</source>
-      <translation>&amp;Mise à prix $:</translation>
+      <translation>Mise à &amp;prix $:</translation>
     </message>
     <message>
       <source>Lot &amp;Note:</source>
@@ -673,7 +673,7 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     </message>
     <message>
       <source>&amp;Clear Result</source>
-      <translation>&amp;Effacer le résultat</translation>
+      <translation>E&amp;ffacer le résultat</translation>
     </message>
     <message>
       <source>Show on &amp;Board</source>

@@ -106,7 +106,7 @@
     <name>IncrementTab</name>
     <message>
       <source>&amp;Increment Ranges:</source>
-      <translation>&amp;Biedstappen:</translation>
+      <translation>Bied&amp;stappen:</translation>
     </message>
     <message>
       <source>Increment ranges</source>
@@ -134,11 +134,11 @@
     </message>
     <message>
       <source>Increment &amp;bid by:</source>
-      <translation>&amp;Verhogen met:</translation>
+      <translation>Verhogen &amp;met:</translation>
     </message>
     <message>
       <source>&amp;Save</source>
-      <translation>&amp;Opslaan</translation>
+      <translation>O&amp;pslaan</translation>
     </message>
     <message>
       <source>Edit Increment</source>
@@ -515,19 +515,19 @@ Regel %1: %2</translation>
     </message>
     <message>
       <source>Lot S&amp;tarting $:</source>
-      <translation>&amp;Inzet $:</translation>
+      <translation>In&amp;zet $:</translation>
     </message>
     <message>
       <source>Lot &amp;Note:</source>
-      <translation>&amp;Omschrijving:</translation>
+      <translation>Omschrijvin&amp;g:</translation>
     </message>
     <message>
       <source>&amp;Save</source>
-      <translation>&amp;Opslaan</translation>
+      <translation>O&amp;pslaan</translation>
     </message>
     <message>
       <source>Do&amp;ne Editing Lots</source>
-      <translation>&amp;Klaar</translation>
+      <translation>K&amp;laar</translation>
     </message>
     <message>
       <source>The lots could not be written to the settings file: %1. They stay in use until Gavelor is closed.</source>
@@ -614,7 +614,7 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     </message>
     <message>
       <source>&amp;Additional Settings</source>
-      <translation>&amp;Overige instellingen</translation>
+      <translation>Overige &amp;instellingen</translation>
     </message>
     <message>
       <source>Options</source>

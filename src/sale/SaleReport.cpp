@@ -64,19 +64,26 @@ QString Money(double dollars)
     return QLatin1Char('$') + English().toString(dollars, 'f', 0);
 }
 
-QString OutcomeText(const LotResult* result)
+// The result in English, as the CSV export writes it in every language; empty when there is none.
+static const char* OutcomeWord(const LotResult* result)
 {
     if (!result)
-        return {};
+        return "";
     switch (result->outcome) {
     case LotResult::Outcome::Sold:
-        return QCoreApplication::translate("SaleReport", "Sold");
+        return QT_TRANSLATE_NOOP("SaleReport", "Sold");
     case LotResult::Outcome::Passed:
-        return QCoreApplication::translate("SaleReport", "Passed");
+        return QT_TRANSLATE_NOOP("SaleReport", "Passed");
     case LotResult::Outcome::None:
         break;
     }
-    return {};
+    return "";
+}
+
+QString OutcomeText(const LotResult* result)
+{
+    const char* word = OutcomeWord(result);
+    return *word ? QCoreApplication::translate("SaleReport", word) : QString();
 }
 
 QString TimeText(const QString& isoTime)
@@ -102,7 +109,7 @@ QByteArray Csv(const std::vector<SaleRecord::Row>& rows)
         const bool sold = result && result->outcome == LotResult::Outcome::Sold;
         out += lot.position.toUtf8() + ',' + lot.lot.toUtf8() + ',';
         AppendCell(out, lot.note);
-        out += ',' + lot.startingBid.toUtf8() + ',' + OutcomeText(result).toUtf8() + ',';
+        out += ',' + lot.startingBid.toUtf8() + ',' + OutcomeWord(result) + ',';
         if (sold)
             out += QByteArray::number(result->price);
         out += ',';

@@ -4,6 +4,7 @@
 #include "common/Translations.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
+#include "sale/SaleReport.h"
 #include "setup/frmLots.h"
 #include "startup/frmHelp.h"
 
@@ -20,7 +21,8 @@
 
 namespace {
 
-// What the child shows, one line: language | lot editor title | its Done button | Qt's Cancel | help text.
+// What the child shows, one line: language | lot editor title | its Done button | Qt's Cancel | help text
+// | the result column of a sold lot in the CSV export, which stays English.
 int Probe(const QString& helpDirectory)
 {
     const QString language = Translations::Install();
@@ -28,12 +30,16 @@ int Probe(const QString& helpDirectory)
     AppSettings settings(store);
     frmLots lots(settings);
     frmHelp help(helpDirectory);
+    LotResult sold;
+    sold.outcome = LotResult::Outcome::Sold;
+    const QByteArray csv = SaleReport::Csv({SaleRecord::Row{0, nullptr, &sold}});
     const QStringList shown = {
         language,
         lots.windowTitle(),
         lots.findChild<QPushButton*>(QStringLiteral("cmdOk"))->text(),
         QCoreApplication::translate("QPlatformTheme", "Cancel"),
         help.findChild<QTextBrowser*>()->toPlainText().trimmed(),
+        QString::fromUtf8(csv.split('\n').value(1).split(',').value(4)),
     };
     QTextStream(stdout) << shown.join(QLatin1Char('|')) << Qt::endl;
     return 0;
@@ -55,12 +61,12 @@ void tst_Translations::followsTheLocale_data()
     QTest::addColumn<QString>("environment"); // NAME=value pairs separated by blanks
     QTest::addColumn<QString>("expected");
 
-    const QString english = QStringLiteral("|Gavelor - Lots|Do&ne Editing Lots|Cancel|English help");
-    const QString german = QStringLiteral("de|Gavelor - Lose|&Fertig|Abbrechen|Deutsche Hilfe");
-    const QString french = QStringLiteral("fr|Gavelor - Lots|&Terminé|Annuler|English help");
-    const QString spanish = QStringLiteral("es|Gavelor - Lotes|&Listo|Cancelar|English help");
+    const QString english = QStringLiteral("|Gavelor - Lots|Do&ne Editing Lots|Cancel|English help|Sold");
+    const QString german = QStringLiteral("de|Gavelor - Lose|&Fertig|Abbrechen|Deutsche Hilfe|Sold");
+    const QString french = QStringLiteral("fr|Gavelor - Lots|&Terminé|Annuler|English help|Sold");
+    const QString spanish = QStringLiteral("es|Gavelor - Lotes|&Listo|Cancelar|English help|Sold");
     // No Dutch help beside the English one: the next language the operator reads comes first.
-    const QString dutch = QStringLiteral("nl|Gavelor - Kavels|&Klaar|Annuleren|Deutsche Hilfe");
+    const QString dutch = QStringLiteral("nl|Gavelor - Kavels|&Klaar|Annuleren|Deutsche Hilfe|Sold");
     QTest::newRow("C") << "LANG=C" << english;
     QTest::newRow("C.UTF-8 ignores LANGUAGE") << "LANG=C.UTF-8 LANGUAGE=de" << english;
     QTest::newRow("American English") << "LANG=en_US.UTF-8" << english;
