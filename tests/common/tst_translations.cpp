@@ -66,7 +66,7 @@ void tst_Translations::followsTheLocale_data()
     const QString french = QStringLiteral("fr|Gavelor - Lots|&Terminé|Annuler|English help|Sold");
     const QString spanish = QStringLiteral("es|Gavelor - Lotes|&Listo|Cancelar|English help|Sold");
     // No Dutch help beside the English one: the next language the operator reads comes first.
-    const QString dutch = QStringLiteral("nl|Gavelor - Kavels|&Klaar|Annuleren|Deutsche Hilfe|Sold");
+    const QString dutch = QStringLiteral("nl|Gavelor - Kavels|K&laar|Annuleren|Deutsche Hilfe|Sold");
     QTest::newRow("C") << "LANG=C" << english;
     QTest::newRow("C.UTF-8 ignores LANGUAGE") << "LANG=C.UTF-8 LANGUAGE=de" << english;
     QTest::newRow("American English") << "LANG=en_US.UTF-8" << english;
