@@ -4,6 +4,8 @@
 #   bin/gavelor                                         a symbolic link to it
 #   share/applications, share/icons/hicolor, share/metainfo, share/man/man1/gavelor.1.gz
 #   share/doc/gavelor/copyright, changelog.Debian.gz
+# The translations are compiled into the program (resources under :/i18n), so the package carries them as it
+# carries the program; Qt's own come from Debian's qt6-translations-l10n, which the package recommends.
 include(GNUInstallDirs)
 
 # Installing and packaging need only the program, not the tests and benchmarks.
@@ -93,4 +95,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not library dependencies of the executable, but needed on the desktop: Qt's platform
 # plugins (X11, Wayland) and the fonts the windows name.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+# Qt's own dialogs in the operator's language; English needs nothing more.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -1,5 +1,6 @@
 #include "sale/SaleReport.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
@@ -63,19 +64,26 @@ QString Money(double dollars, const MoneyFormat& money)
     return money.Text(std::llround(dollars));
 }
 
-QString OutcomeText(const LotResult* result)
+// The result in English, as the CSV export writes it in every language; empty when there is none.
+static const char* OutcomeWord(const LotResult* result)
 {
     if (!result)
-        return {};
+        return "";
     switch (result->outcome) {
     case LotResult::Outcome::Sold:
-        return QStringLiteral("Sold");
+        return QT_TRANSLATE_NOOP("SaleReport", "Sold");
     case LotResult::Outcome::Passed:
-        return QStringLiteral("Passed");
+        return QT_TRANSLATE_NOOP("SaleReport", "Passed");
     case LotResult::Outcome::None:
         break;
     }
-    return {};
+    return "";
+}
+
+QString OutcomeText(const LotResult* result)
+{
+    const char* word = OutcomeWord(result);
+    return *word ? QCoreApplication::translate("SaleReport", word) : QString();
 }
 
 QString TimeText(const QString& isoTime)
@@ -108,7 +116,7 @@ QByteArray Csv(const std::vector<SaleRecord::Row>& rows, const MoneyFormat& mone
         const bool sold = result && result->outcome == LotResult::Outcome::Sold;
         out += lot.position.toUtf8() + ',' + lot.lot.toUtf8() + ',';
         AppendCell(out, lot.note);
-        out += ',' + lot.startingBid.toUtf8() + ',' + OutcomeText(result).toUtf8() + ',';
+        out += ',' + lot.startingBid.toUtf8() + ',' + OutcomeWord(result) + ',';
         if (sold)
             out += QByteArray::number(result->price);
         out += ',';
@@ -151,20 +159,20 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet, const MoneyFormat& mon
     title.setBold(true);
     painter.setFont(title);
     painter.drawText(QRectF(0, y, page.width(), 10 * unit), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Sale Results"));
+                     QCoreApplication::translate("SaleReport", "Sale Results"));
     y += 11 * unit;
     painter.setFont(pt(11));
     painter.drawText(QRectF(0, y, page.width(), 6 * unit), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Sale started %1").arg(DateText(sheet.startedAt)));
+                     QCoreApplication::translate("SaleReport", "Sale started %1").arg(DateText(sheet.startedAt)));
     y += 9 * unit;
     const QStringList summary = {
-        QStringLiteral("Lots sold: %1").arg(t.sold),
-        QStringLiteral("Lots passed: %1").arg(t.passed),
-        QStringLiteral("Not yet offered: %1").arg(t.notOffered),
-        QStringLiteral("Total hammer: %1").arg(Money(static_cast<double>(t.hammer), money)),
-        QStringLiteral("Average hammer: %1").arg(Money(t.averageHammer(), money)),
-        QStringLiteral("Sell-through: %1").arg(Percent(t.sellThrough())),
-        QStringLiteral("Against starting bids: %1 / %2")
+        QCoreApplication::translate("SaleReport", "Lots sold: %1").arg(t.sold),
+        QCoreApplication::translate("SaleReport", "Lots passed: %1").arg(t.passed),
+        QCoreApplication::translate("SaleReport", "Not yet offered: %1").arg(t.notOffered),
+        QCoreApplication::translate("SaleReport", "Total hammer: %1").arg(Money(static_cast<double>(t.hammer), money)),
+        QCoreApplication::translate("SaleReport", "Average hammer: %1").arg(Money(t.averageHammer(), money)),
+        QCoreApplication::translate("SaleReport", "Sell-through: %1").arg(Percent(t.sellThrough())),
+        QCoreApplication::translate("SaleReport", "Against starting bids: %1 / %2")
             .arg(Money(static_cast<double>(t.hammer), money), Money(static_cast<double>(t.startingOfSold), money)),
     };
     for (const QString& line : summary) {
@@ -207,9 +215,11 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet, const MoneyFormat& mon
         }
     }
     painter.setFont(pt(8));
-    painter.drawText(QRectF(chart.left(), chart.bottom() + unit, chart.width(), 5 * unit), Qt::AlignLeft,
-                     QStringLiteral("Blue: hammer price. Orange: starting bid. Lots sold, in sale order; highest %1.")
-                         .arg(Money(static_cast<double>(top), money)));
+    painter.drawText(
+        QRectF(chart.left(), chart.bottom() + unit, chart.width(), 5 * unit), Qt::AlignLeft,
+        QCoreApplication::translate("SaleReport",
+                                    "Blue: hammer price. Orange: starting bid. Lots sold, in sale order; highest %1.")
+            .arg(Money(static_cast<double>(top), money)));
     y = chart.bottom() + 10 * unit;
 
     std::vector<const LotResult*> best = sold;
@@ -220,13 +230,13 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet, const MoneyFormat& mon
     heading.setBold(true);
     painter.setFont(heading);
     painter.drawText(QRectF(0, y, page.width(), 7 * unit), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Top ten lots"));
+                     QCoreApplication::translate("SaleReport", "Top ten lots"));
     y += 8 * unit;
     painter.setFont(pt(10));
     for (size_t i = 0; i < topCount; ++i) {
         const LotResult* result = best[i];
         painter.drawText(QRectF(0, y, page.width(), 6 * unit), Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("%1. Lot %2  %3  %4")
+                         QCoreApplication::translate("SaleReport", "%1. Lot %2  %3  %4")
                              .arg(i + 1)
                              .arg(result->key.lotNumber)
                              .arg(Money(result->price, money), result->key.note.simplified().left(60)));
@@ -234,9 +244,11 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet, const MoneyFormat& mon
     }
 
     // Every lot.
-    const QStringList headers = {QStringLiteral("Pos."),  QStringLiteral("Lot"),    QStringLiteral("Note"),
-                                 QStringLiteral("Start"), QStringLiteral("Result"), QStringLiteral("Hammer"),
-                                 QStringLiteral("Time"),  QStringLiteral("Buyer")};
+    const QStringList headers = {
+        QCoreApplication::translate("SaleReport", "Pos."),   QCoreApplication::translate("SaleReport", "Lot"),
+        QCoreApplication::translate("SaleReport", "Note"),   QCoreApplication::translate("SaleReport", "Start"),
+        QCoreApplication::translate("SaleReport", "Result"), QCoreApplication::translate("SaleReport", "Hammer"),
+        QCoreApplication::translate("SaleReport", "Time"),   QCoreApplication::translate("SaleReport", "Buyer")};
     const double widths[] = {0.07, 0.07, 0.36, 0.1, 0.09, 0.11, 0.1, 0.1};
     const double rowHeight = 5 * unit;
     const auto drawRow = [&](double top, const QStringList& cells) {
@@ -268,7 +280,9 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet, const MoneyFormat& mon
         const LotText lot = Describe(row);
         const LotResult* result = row.result;
         const bool sold = result && result->outcome == LotResult::Outcome::Sold;
-        const QString note = lot.note.simplified() + (row.lot ? QString() : QStringLiteral(" (no longer in the list)"));
+        const QString note =
+            lot.note.simplified() +
+            (row.lot ? QString() : QCoreApplication::translate("SaleReport", " (no longer in the list)"));
         drawRow(y, {lot.position, lot.lot, note, lot.startingBid, OutcomeText(result),
                     sold ? Money(result->price, money) : QString(), result ? TimeText(result->time) : QString(),
                     result ? result->buyer : QString()});
@@ -283,7 +297,7 @@ QString SavePdf(const QString& path, const Sheet& sheet, const MoneyFormat& mone
         return file.errorString();
     {
         QPdfWriter writer(&file);
-        writer.setTitle(QStringLiteral("Sale Results"));
+        writer.setTitle(QCoreApplication::translate("SaleReport", "Sale Results"));
         writer.setCreator(QStringLiteral("Gavelor"));
         writer.setResolution(300);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15)));

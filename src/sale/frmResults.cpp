@@ -5,6 +5,7 @@
 #include "sale/SaleJournal.h"
 #include "sale/SaleReport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -41,8 +42,12 @@ public:
 
 QString Headers(int column, const MoneyFormat& money)
 {
-    static const char* const names[] = {"Position", "Lot", "Note", "Starting bid", "Result", "Hammer", "Time", "Buyer"};
-    const QString name = QLatin1String(names[column]);
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("ResultsModel", "Position"), QT_TRANSLATE_NOOP("ResultsModel", "Lot"),
+        QT_TRANSLATE_NOOP("ResultsModel", "Note"),     QT_TRANSLATE_NOOP("ResultsModel", "Starting bid"),
+        QT_TRANSLATE_NOOP("ResultsModel", "Result"),   QT_TRANSLATE_NOOP("ResultsModel", "Hammer"),
+        QT_TRANSLATE_NOOP("ResultsModel", "Time"),     QT_TRANSLATE_NOOP("ResultsModel", "Buyer")};
+    const QString name = QCoreApplication::translate("ResultsModel", names[column]);
     // Dollars are what the amount columns always held; any other currency is named.
     if ((column == ResultsModel::StartingBid || column == ResultsModel::Hammer) &&
         money.currency != MoneyFormat::DefaultCurrency)
@@ -110,7 +115,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     const LotResult* result = row.result;
     const bool marked = result && result->outcome != LotResult::Outcome::None;
     if (role == Qt::ToolTipRole && !row.lot)
-        return QStringLiteral("This lot is no longer in the lot list.");
+        return tr("This lot is no longer in the lot list.");
     if (role == Qt::TextAlignmentRole && index.column() != Note && index.column() != Buyer)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::FontRole && !row.lot) {
@@ -128,7 +133,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     };
     switch (index.column()) {
     case Position:
-        return row.lot ? QString::number(row.position) : QStringLiteral("gone");
+        return row.lot ? QString::number(row.position) : tr("gone");
     case Lot:
         return row.lot ? row.lot->LotNumber : result->key.lotNumber;
     case Note: {
@@ -190,7 +195,7 @@ frmResults::frmResults(SaleJournal& sale, AppSettings& settings, QWidget* parent
     : QWidget(parent, Qt::Window), m_sale(sale), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmResults"));
-    setWindowTitle(QStringLiteral("Gavelor - Sale Results"));
+    setWindowTitle(tr("Gavelor - Sale Results"));
     // The scoreboard alone decides when the run ends.
     setAttribute(Qt::WA_QuitOnClose, false);
     if (m_sale.resumed())
@@ -225,13 +230,13 @@ void frmResults::BuildControls()
         totals->addWidget(title, row, column * 2);
         totals->addWidget(label, row, column * 2 + 1);
     };
-    addTotal(lblSold, "lblSold", QStringLiteral("Sold:"), 0, 0);
-    addTotal(lblPassed, "lblPassed", QStringLiteral("Passed:"), 1, 0);
-    addTotal(lblNotOffered, "lblNotOffered", QStringLiteral("Not yet offered:"), 2, 0);
-    addTotal(lblHammer, "lblHammer", QStringLiteral("Total hammer:"), 0, 1);
-    addTotal(lblAverage, "lblAverage", QStringLiteral("Average hammer:"), 1, 1);
-    addTotal(lblSellThrough, "lblSellThrough", QStringLiteral("Sell-through:"), 2, 1);
-    addTotal(lblAgainstStart, "lblAgainstStart", QStringLiteral("Against starting bids:"), 0, 2);
+    addTotal(lblSold, "lblSold", tr("Sold:"), 0, 0);
+    addTotal(lblPassed, "lblPassed", tr("Passed:"), 1, 0);
+    addTotal(lblNotOffered, "lblNotOffered", tr("Not yet offered:"), 2, 0);
+    addTotal(lblHammer, "lblHammer", tr("Total hammer:"), 0, 1);
+    addTotal(lblAverage, "lblAverage", tr("Average hammer:"), 1, 1);
+    addTotal(lblSellThrough, "lblSellThrough", tr("Sell-through:"), 2, 1);
+    addTotal(lblAgainstStart, "lblAgainstStart", tr("Against starting bids:"), 0, 2);
     totals->setColumnStretch(6, 1);
     layout->addLayout(totals);
 
@@ -264,7 +269,7 @@ void frmResults::BuildControls()
     lstResults->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     lstResults->horizontalHeader()->setStretchLastSection(true);
     lstResults->setColumnWidth(ResultsModel::Note, fontMetrics().averageCharWidth() * 36);
-    lstResults->setAccessibleName(QStringLiteral("Results"));
+    lstResults->setAccessibleName(tr("Results"));
     layout->addWidget(lstResults, 1);
 
     auto* buttons = new QHBoxLayout();
@@ -276,14 +281,14 @@ void frmResults::BuildControls()
         buttons->addWidget(button);
         return button;
     };
-    cmdClear = addButton("cmdClear", QStringLiteral("&Clear Result"), &frmResults::cmdClear_Click);
-    cmdShowOnBoard = addButton("cmdShowOnBoard", QStringLiteral("Show on &Board"), &frmResults::cmdShowOnBoard_Click);
-    addButton("cmdNewSale", QStringLiteral("&New Sale..."), &frmResults::cmdNewSale_Click);
+    cmdClear = addButton("cmdClear", tr("&Clear Result"), &frmResults::cmdClear_Click);
+    cmdShowOnBoard = addButton("cmdShowOnBoard", tr("Show on &Board"), &frmResults::cmdShowOnBoard_Click);
+    addButton("cmdNewSale", tr("&New Sale..."), &frmResults::cmdNewSale_Click);
     buttons->addStretch(1);
-    addButton("cmdExport", QStringLiteral("&Export..."), &frmResults::cmdExport_Click);
-    addButton("cmdReport", QStringLiteral("&Report..."), &frmResults::cmdReport_Click);
-    addButton("cmdPrint", QStringLiteral("&Print..."), &frmResults::cmdPrint_Click);
-    auto* cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    addButton("cmdExport", tr("&Export..."), &frmResults::cmdExport_Click);
+    addButton("cmdReport", tr("&Report..."), &frmResults::cmdReport_Click);
+    addButton("cmdPrint", tr("&Print..."), &frmResults::cmdPrint_Click);
+    auto* cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAutoDefault(false);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -347,7 +352,7 @@ void frmResults::Refresh()
 void frmResults::ShowTotals()
 {
     const SaleRecord::Totals totals = SaleRecord::Count(m_model->rows());
-    lblStarted->setText(QStringLiteral("Sale started %1").arg(SaleReport::DateText(m_sale.record().StartedAt())));
+    lblStarted->setText(tr("Sale started %1").arg(SaleReport::DateText(m_sale.record().StartedAt())));
     lblSold->setText(QString::number(totals.sold));
     lblPassed->setText(QString::number(totals.passed));
     lblNotOffered->setText(QString::number(totals.notOffered));
@@ -362,13 +367,13 @@ void frmResults::ShowTotals()
     const auto gone = std::count_if(m_model->rows().begin(), m_model->rows().end(),
                                     [](const SaleRecord::Row& row) { return !row.lot; });
     lblGone->setVisible(gone > 0);
-    lblGone->setText(QStringLiteral("%1 result(s) belong to lots that are no longer in the lot list; they are listed "
-                                    "at the end.")
+    lblGone->setText(tr("%1 result(s) belong to lots that are no longer in the lot list; they are listed "
+                        "at the end.")
                          .arg(gone));
     lblResume->setVisible(m_resume.has_value());
     if (m_resume)
-        lblResume->setText(QStringLiteral("The last run ended with lot %1 (position %2) on show at %3. Select it and "
-                                          "press Show on Board to put the board back.")
+        lblResume->setText(tr("The last run ended with lot %1 (position %2) on show at %3. Select it and "
+                              "press Show on Board to put the board back.")
                                .arg(m_resume->key.lotNumber)
                                .arg(m_resume->key.position)
                                .arg(SaleReport::Money(m_resume->amount, m_settings.Money())));
@@ -378,8 +383,8 @@ void frmResults::ShowSaving()
 {
     const QString problem = m_sale.problem();
     lblSaving->setVisible(!problem.isEmpty());
-    lblSaving->setText(QStringLiteral("Results are not being saved: %1. The board goes on; Gavelor tries again at the "
-                                      "next event.")
+    lblSaving->setText(tr("Results are not being saved: %1. The board goes on; Gavelor tries again at the "
+                          "next event.")
                            .arg(problem));
 }
 
@@ -407,11 +412,9 @@ void frmResults::cmdClear_Click()
     if (!row || !row->result || row->result->outcome == LotResult::Outcome::None)
         return;
     const SaleLotKey key = row->result->key;
-    if (!Prompts::Confirm(this,
-                          QStringLiteral("Clear the result (%1) of lot %2?")
-                              .arg(SaleReport::OutcomeText(row->result))
-                              .arg(key.lotNumber),
-                          Prompts::Icon::Question))
+    if (!Prompts::Confirm(
+            this, tr("Clear the result (%1) of lot %2?").arg(SaleReport::OutcomeText(row->result)).arg(key.lotNumber),
+            Prompts::Icon::Question))
         return;
     SaleEvent cleared;
     cleared.kind = SaleEvent::Kind::Cleared;
@@ -437,8 +440,8 @@ void frmResults::cmdShowOnBoard_Click()
 void frmResults::cmdNewSale_Click()
 {
     if (!Prompts::Confirm(this,
-                          QStringLiteral("End this sale and start a new one? The results of this sale stay in its "
-                                         "journal."),
+                          tr("End this sale and start a new one? The results of this sale stay in its "
+                             "journal."),
                           Prompts::Icon::Warning))
         return;
     m_resume.reset();
@@ -448,33 +451,32 @@ void frmResults::cmdNewSale_Click()
 void frmResults::cmdExport_Click()
 {
     const QString path =
-        Prompts::SaveFileName(this, QStringLiteral("Export Results"), DocumentsPath(QStringLiteral("sale-results.csv")),
-                              QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
+        Prompts::SaveFileName(this, tr("Export Results"), DocumentsPath(QStringLiteral("sale-results.csv")),
+                              tr("CSV files (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     const QString error = SaleReport::SaveCsv(path, m_model->rows(), m_settings.Money());
     if (!error.isEmpty())
-        Prompts::Inform(this, QStringLiteral("The results could not be exported: %1").arg(error),
-                        Prompts::Icon::Warning);
+        Prompts::Inform(this, tr("The results could not be exported: %1").arg(error), Prompts::Icon::Warning);
 }
 
 void frmResults::cmdReport_Click()
 {
     const QString path =
-        Prompts::SaveFileName(this, QStringLiteral("Save Report"), DocumentsPath(QStringLiteral("sale-report.pdf")),
-                              QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+        Prompts::SaveFileName(this, tr("Save Report"), DocumentsPath(QStringLiteral("sale-report.pdf")),
+                              tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     const SaleReport::Sheet sheet{m_sale.record().StartedAt(), m_model->rows(), SaleRecord::Count(m_model->rows())};
     const QString error = SaleReport::SavePdf(path, sheet, m_settings.Money());
     if (!error.isEmpty())
-        Prompts::Inform(this, QStringLiteral("The report could not be saved: %1").arg(error), Prompts::Icon::Warning);
+        Prompts::Inform(this, tr("The report could not be saved: %1").arg(error), Prompts::Icon::Warning);
 }
 
 void frmResults::cmdPrint_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Sale Results"));
+    printer.setDocName(tr("Sale Results"));
     if (!m_choosePrinter || !m_choosePrinter(printer))
         return;
     const SaleReport::Sheet sheet{m_sale.record().StartedAt(), m_model->rows(), SaleRecord::Count(m_model->rows())};

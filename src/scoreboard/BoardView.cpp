@@ -7,6 +7,7 @@
 #include "scoreboard/PictureBox.h"
 #include "scoreboard/modLEDType.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -50,7 +51,7 @@ AuctionState::AmountView BoardView::ShownAmount() const
 void BoardView::ShowLotNumber(int caption) const
 {
     nledLotNum->setCaption(caption);
-    nledLotNum->setSpokenText(QStringLiteral("Lot #: %1").arg(caption), caption);
+    nledLotNum->setSpokenText(QCoreApplication::translate("BoardView", "Lot #: %1").arg(caption), caption);
 }
 
 void BoardView::ShowAmount(const AuctionState::AmountView& view) const

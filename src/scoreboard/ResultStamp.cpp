@@ -22,9 +22,9 @@ QString ResultStamp::Caption(Outcome outcome)
 {
     switch (outcome) {
     case Outcome::Sold:
-        return QStringLiteral("SOLD");
+        return tr("SOLD");
     case Outcome::Passed:
-        return QStringLiteral("PASSED");
+        return tr("PASSED");
     case Outcome::None:
         break;
     }

@@ -49,7 +49,7 @@ constexpr Qt::Alignment CentreTop = Qt::AlignHCenter | Qt::AlignTop;
 // clang-format off
 constexpr ControlDesign Composition[] = {
     // name                   kind             container        left   top   width  height  font    align      caption
-    {"lblLotNum",           Kind::Label,      nullptr,          90,   180,  2985,  1290,  54.75, LeftTop,   "Lot #:"},
+    {"lblLotNum",           Kind::Label,      nullptr,          90,   180,  2985,  1290,  54.75, LeftTop,   QT_TRANSLATE_NOOP("frmScoreboard", "Lot #:")},
     {"nledLotNum",          Kind::NumberLED,  nullptr,        3240,   120,  3795,  1530,   0,    {},        nullptr},
     {"lblCreatedBy",        Kind::Label,      nullptr,        3420,  1740,  2655,   270,  11.25, CentreTop, nullptr},
     {"lblAmountDollar",     Kind::Label,      nullptr,         120,  2280,   900,  1860,  80.25, CentreTop, "$"},
@@ -107,7 +107,7 @@ frmScoreboard::frmScoreboard(AppSettings& settings, QWidget* parent, NumLockBack
     : QWidget(parent), m_settings(settings), m_numLock(numLock)
 {
     setObjectName(QStringLiteral("frmScoreboard"));
-    setWindowTitle(QStringLiteral("Gavelor by ") + QLatin1String(BuildInfo::MakerUrl));
+    setWindowTitle(tr("Gavelor by ") + QLatin1String(BuildInfo::MakerUrl));
     setAutoFillBackground(true);
     // The composition is designed for this client area; the layout scales from it.
     setProperty("ScaleWidth", DesignClientWidth);
@@ -134,7 +134,7 @@ BoardView frmScoreboard::BuildBoard(QWidget* window)
             auto* label = new CaptionLabel(container);
             label->setAlignment(design.alignment);
             if (design.caption)
-                label->setText(QLatin1String(design.caption));
+                label->setText(tr(design.caption));
             control = label;
             break;
         }
@@ -197,11 +197,11 @@ BoardView frmScoreboard::BuildBoard(QWidget* window)
     if (auto* sign = qobject_cast<CaptionLabel*>(board.lblAmountDollar))
         sign->setShrinksToFit(true);
     // What a screen reader calls the controls that have no caption of their own.
-    board.nledLotNum->setAccessibleName(QStringLiteral("Lot number"));
-    board.picAmountBack->setAccessibleName(QStringLiteral("Current bid"));
-    board.nledAmountThousands->setAccessibleName(QStringLiteral("Bid thousands"));
-    board.nledAmountOnes->setAccessibleName(QStringLiteral("Bid ones"));
-    board.txtNote->setAccessibleName(QStringLiteral("Lot note"));
+    board.nledLotNum->setAccessibleName(tr("Lot number"));
+    board.picAmountBack->setAccessibleName(tr("Current bid"));
+    board.nledAmountThousands->setAccessibleName(tr("Bid thousands"));
+    board.nledAmountOnes->setAccessibleName(tr("Bid ones"));
+    board.txtNote->setAccessibleName(tr("Lot note"));
     return board;
 }
 

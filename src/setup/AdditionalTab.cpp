@@ -27,32 +27,31 @@ constexpr qint64 SampleAmount = 12050;
 AdditionalTab::AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock) : OptionsTabPage(tabs), m_numLock(numLock)
 {
     QWidget* tab = face();
-    Frame6 = new Frame(QStringLiteral("Digit Type:"), tab);
+    Frame6 = new Frame(tr("Digit Type:"), tab);
     cmbLedType = new QComboBox(Frame6);
-    cmbLedType->setAccessibleName(QStringLiteral("Digit type"));
-    cmbLedType->addItems({QStringLiteral("Lines"), QStringLiteral("Dots")});
-    Label1 = new QLabel(QStringLiteral("Preview:"), Frame6);
+    cmbLedType->setAccessibleName(tr("Digit type"));
+    cmbLedType->addItems({tr("Lines"), tr("Dots")});
+    Label1 = new QLabel(tr("Preview:"), Frame6);
     pledPreview = new PolyLED(Frame6);
     pledPreview->setCaption(8);
-    Frame9 = new Frame(QStringLiteral("Numlock Options:"), tab);
-    optNormal = new QRadioButton(QStringLiteral("Normal Mode"), Frame9);
-    optKeepOn = new QRadioButton(QStringLiteral("Keep Numlock On"), Frame9);
-    optKeepOff = new QRadioButton(QStringLiteral("Keep Numlock Off"), Frame9);
-    fraCurrency = new Frame(QStringLiteral("Currency:"), tab);
-    lblCurrency = new QLabel(QStringLiteral("Sign:"), fraCurrency);
+    Frame9 = new Frame(tr("Numlock Options:"), tab);
+    optNormal = new QRadioButton(tr("Normal Mode"), Frame9);
+    optKeepOn = new QRadioButton(tr("Keep Numlock On"), Frame9);
+    optKeepOff = new QRadioButton(tr("Keep Numlock Off"), Frame9);
+    fraCurrency = new Frame(tr("Currency:"), tab);
+    lblCurrency = new QLabel(tr("Sign:"), fraCurrency);
     cmbCurrency = new QComboBox(fraCurrency);
     cmbCurrency->setEditable(true);
     cmbCurrency->setInsertPolicy(QComboBox::NoInsert);
     cmbCurrency->addItems({QStringLiteral("$"), QStringLiteral("\u20AC"), QStringLiteral("\u00A3"),
                            QStringLiteral("CHF"), QStringLiteral("kr"), QStringLiteral("\u00A5")});
     cmbCurrency->lineEdit()->setMaxLength(MoneyFormat::MaxCurrencyLength);
-    cmbCurrency->setAccessibleName(QStringLiteral("Currency sign"));
+    cmbCurrency->setAccessibleName(tr("Currency sign"));
     lblCurrency->setBuddy(cmbCurrency);
-    lblGrouping = new QLabel(QStringLiteral("Grouping:"), fraCurrency);
+    lblGrouping = new QLabel(tr("Grouping:"), fraCurrency);
     cmbGrouping = new QComboBox(fraCurrency);
-    cmbGrouping->setAccessibleName(QStringLiteral("Digit grouping"));
-    const QStringList groupingNames{QStringLiteral("Comma"), QStringLiteral("Point"), QStringLiteral("Narrow space"),
-                                    QStringLiteral("Apostrophe"), QStringLiteral("None")};
+    cmbGrouping->setAccessibleName(tr("Digit grouping"));
+    const QStringList groupingNames{tr("Comma"), tr("Point"), tr("Narrow space"), tr("Apostrophe"), tr("None")};
     for (qsizetype choice = 0; choice < groupingNames.size(); ++choice) {
         const QString& separator = MoneyFormat::Groupings()[choice];
         cmbGrouping->addItem(groupingNames[choice] + QStringLiteral("  ") +
@@ -60,13 +59,13 @@ AdditionalTab::AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock) : Option
                              separator);
     }
     lblGrouping->setBuddy(cmbGrouping);
-    lblMoneyPreview = new QLabel(QStringLiteral("Preview:"), fraCurrency);
+    lblMoneyPreview = new QLabel(tr("Preview:"), fraCurrency);
     lblMoneySample = new QLabel(fraCurrency);
     QFont sampleFont = lblMoneySample->font();
     sampleFont.setPointSizeF(sampleFont.pointSizeF() * 1.5);
     sampleFont.setBold(true);
     lblMoneySample->setFont(sampleFont);
-    cmdResetKeys = new QPushButton(QStringLiteral("Reset Settings"), tab);
+    cmdResetKeys = new QPushButton(tr("Reset Settings"), tab);
 
     m_numLockOptions = new QButtonGroup(this);
     for (QRadioButton* option : {optNormal, optKeepOn, optKeepOff})
@@ -108,7 +107,7 @@ AdditionalTab::AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock) : Option
 
 QString AdditionalTab::NumLockUnavailableTip()
 {
-    return QStringLiteral("This desktop does not let programs hold NumLock.");
+    return tr("This desktop does not let programs hold NumLock.");
 }
 
 void AdditionalTab::Load(const AppSettings& settings)
@@ -182,8 +181,8 @@ void AdditionalTab::cmbLedType_Click()
 
 void AdditionalTab::cmdResetKeys_Click()
 {
-    if (!Prompts::Confirm(this, QStringLiteral("Are you sure you want to reset these additional settings?"),
-                          Prompts::Icon::Question, QStringLiteral("Reset Additional Settings")))
+    if (!Prompts::Confirm(this, tr("Are you sure you want to reset these additional settings?"),
+                          Prompts::Icon::Question, tr("Reset Additional Settings")))
         return;
     cmbLedType->setCurrentIndex(0);
     cmbLedType_Click();

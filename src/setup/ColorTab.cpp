@@ -6,6 +6,7 @@
 #include "scoreboard/LedColors.h"
 #include "scoreboard/PictureBox.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -27,8 +28,9 @@ PictureBox* newSwatch(QGroupBox* frame)
 // so a screen reader is told which colour it changes: "Change Back Color".
 QPushButton* newChangeButton(QGroupBox* frame)
 {
-    auto* button = new QPushButton(QStringLiteral("Change"), frame);
-    button->setAccessibleName(QStringLiteral("Change ") + frame->title().remove(QLatin1Char(':')));
+    auto* button = new QPushButton(QCoreApplication::translate("ColorTab", "Change"), frame);
+    button->setAccessibleName(
+        QCoreApplication::translate("ColorTab", "Change %1").arg(frame->title().remove(QLatin1Char(':'))));
     return button;
 }
 
@@ -37,22 +39,22 @@ QPushButton* newChangeButton(QGroupBox* frame)
 ColorTab::ColorTab(QTabWidget* tabs) : OptionsTabPage(tabs)
 {
     QWidget* tab = face();
-    frmBackColor = new Frame(QStringLiteral("Back Color:"), tab);
+    frmBackColor = new Frame(tr("Back Color:"), tab);
     picBackC = newSwatch(frmBackColor);
     cmdBackC = newChangeButton(frmBackColor);
-    fraLedBack = new Frame(QStringLiteral("LED Background:"), tab);
+    fraLedBack = new Frame(tr("LED Background:"), tab);
     picLEDB = newSwatch(fraLedBack);
     cmdLEDB = newChangeButton(fraLedBack);
-    frmTextColor = new Frame(QStringLiteral("Text Color:"), tab);
+    frmTextColor = new Frame(tr("Text Color:"), tab);
     picTextC = newSwatch(frmTextColor);
     cmdTextC = newChangeButton(frmTextColor);
-    frmLEDLotColor = new Frame(QStringLiteral("LED Lot Color:"), tab);
+    frmLEDLotColor = new Frame(tr("LED Lot Color:"), tab);
     picLEDLotC = newSwatch(frmLEDLotColor);
     cmdLEDLotC = newChangeButton(frmLEDLotColor);
-    frmLEDAmountColor = new Frame(QStringLiteral("LED Amount Color:"), tab);
+    frmLEDAmountColor = new Frame(tr("LED Amount Color:"), tab);
     picLEDAmountC = newSwatch(frmLEDAmountColor);
     cmdLEDAmountC = newChangeButton(frmLEDAmountColor);
-    cmdResetColors = new QPushButton(QStringLiteral("Reset Colors"), tab);
+    cmdResetColors = new QPushButton(tr("Reset Colors"), tab);
 
     // clang-format off
     OptionsDesign::Place({
@@ -134,8 +136,8 @@ void ColorTab::cmdLEDAmountC_Click()
 
 void ColorTab::cmdResetColors_Click()
 {
-    if (!Prompts::Confirm(this, QStringLiteral("Are you sure you want to reset the colors?"), Prompts::Icon::Question,
-                          QStringLiteral("Reset Colors")))
+    if (!Prompts::Confirm(this, tr("Are you sure you want to reset the colors?"), Prompts::Icon::Question,
+                          tr("Reset Colors")))
         return;
     picBackC->setBackColor(AppSettings::DefaultFormBackColor);
     picLEDB->setBackColor(AppSettings::DefaultLEDBackColor);

@@ -75,26 +75,26 @@ IncrementTab::IncrementTab(QTabWidget* tabs) : OptionsTabPage(tabs)
     QWidget* tab = face();
     m_model = new RangeModel(this);
 
-    fraIncrements = new Frame(QStringLiteral("&Increment Ranges:"), tab);
+    fraIncrements = new Frame(tr("&Increment Ranges:"), tab);
     lstIncrements = new SelectedRowListView(fraIncrements);
-    lstIncrements->setAccessibleName(QStringLiteral("Increment ranges"));
+    lstIncrements->setAccessibleName(tr("Increment ranges"));
     lstIncrements->setModel(m_model);
     lstIncrements->setItemDelegate(new IncrementRowDelegate(lstIncrements));
     lstIncrements->setUniformItemSizes(true);
     lstIncrements->setSelectionMode(QAbstractItemView::SingleSelection);
     lstIncrements->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    cmdIncrementAdd = new QPushButton(QStringLiteral("Create &New"), fraIncrements);
-    cmdIncrementEdit = new QPushButton(QStringLiteral("&Edit Selected"), fraIncrements);
-    cmdIncrementDelete = new QPushButton(QStringLiteral("&Delete Selected"), fraIncrements);
-    fraEditIncrement = new Frame(QStringLiteral("New Increment"), tab);
-    lblIncrementMin = new QLabel(QStringLiteral("If the &current bid is at least:"), fraEditIncrement);
+    cmdIncrementAdd = new QPushButton(tr("Create &New"), fraIncrements);
+    cmdIncrementEdit = new QPushButton(tr("&Edit Selected"), fraIncrements);
+    cmdIncrementDelete = new QPushButton(tr("&Delete Selected"), fraIncrements);
+    fraEditIncrement = new Frame(tr("New Increment"), tab);
+    lblIncrementMin = new QLabel(tr("If the &current bid is at least:"), fraEditIncrement);
     lblIncrementMin->setWordWrap(true);
     txtIncrementMin = new QLineEdit(fraEditIncrement);
     lblIncrementMin->setBuddy(txtIncrementMin);
-    lblIncrementAmount = new QLabel(QStringLiteral("Increment &bid by:"), fraEditIncrement);
+    lblIncrementAmount = new QLabel(tr("Increment &bid by:"), fraEditIncrement);
     txtIncrementAmount = new QLineEdit(fraEditIncrement);
     lblIncrementAmount->setBuddy(txtIncrementAmount);
-    cmdIncrementEditSave = new QPushButton(QStringLiteral("&Save"), fraEditIncrement);
+    cmdIncrementEditSave = new QPushButton(tr("&Save"), fraEditIncrement);
 
     // clang-format off
     OptionsDesign::Place({
@@ -153,7 +153,7 @@ void IncrementTab::FillIncrementList(qint32 SelectPosition)
 
 void IncrementTab::SetIncrementEditor(const IncrementInfo* Increment, bool Disable)
 {
-    fraEditIncrement->setTitle(Increment ? QStringLiteral("Edit Increment") : QStringLiteral("New Increment"));
+    fraEditIncrement->setTitle(Increment ? tr("Edit Increment") : tr("New Increment"));
     txtIncrementMin->setText(Increment ? NumberText::Plain(Increment->Minimum) : QString());
     txtIncrementAmount->setText(Increment ? NumberText::Plain(Increment->Amount) : QString());
     const bool enabled = !Disable;
@@ -179,8 +179,7 @@ void IncrementTab::cmdIncrementEdit_Click()
 
 void IncrementTab::cmdIncrementDelete_Click()
 {
-    if (!Prompts::Confirm(this, QStringLiteral("Are you sure you want to delete this increment?"),
-                          Prompts::Icon::Question))
+    if (!Prompts::Confirm(this, tr("Are you sure you want to delete this increment?"), Prompts::Icon::Question))
         return;
     m_editPosition = selectedRow() + 1;
     m_working->Remove(m_editPosition);
@@ -193,13 +192,13 @@ void IncrementTab::cmdIncrementEditSave_Click()
     const std::optional<double> minimum = numberInRange(txtIncrementMin);
     if (!minimum) {
         txtIncrementMin->setFocus();
-        Prompts::Inform(this, QStringLiteral("Increment minimum must be between 0 and 999999"));
+        Prompts::Inform(this, tr("Increment minimum must be between 0 and 999999"));
         return;
     }
     const std::optional<double> amount = numberInRange(txtIncrementAmount);
     if (!amount) {
         txtIncrementAmount->setFocus();
-        Prompts::Inform(this, QStringLiteral("Starting amount must be between 0 and 999999"));
+        Prompts::Inform(this, tr("Starting amount must be between 0 and 999999"));
         return;
     }
 
@@ -217,7 +216,7 @@ void IncrementTab::cmdIncrementEditSave_Click()
         // Back in its place before the message shows, so the list never lacks it.
         if (setAside)
             m_working->Add(setAside);
-        Prompts::Inform(this, QStringLiteral("Cannot save since the minimum is a duplicate of an existing one."));
+        Prompts::Inform(this, tr("Cannot save since the minimum is a duplicate of an existing one."));
         return;
     }
     SetIncrementEditor(nullptr, true);

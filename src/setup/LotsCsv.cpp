@@ -5,6 +5,7 @@
 #include "records/RegularFile.h"
 #include "setup/frmLots.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -27,8 +28,9 @@ constexpr double MaxLotAmount = 999999;
 constexpr size_t ParseChunk = 1 << 20;
 constexpr qsizetype QuotedCellLength = 20;
 
-const QString LotNumberMessage = QStringLiteral("Lot # must be between 0 and 9999");
-const QString AmountMessage = QStringLiteral("Lot starting bid must be between 0 and 999999");
+// Marked here, translated where used: the translator is installed after static initialisation.
+const char* const LotNumberMessage = QT_TRANSLATE_NOOP("LotsCsv", "Lot # must be between 0 and 9999");
+const char* const AmountMessage = QT_TRANSLATE_NOOP("LotsCsv", "Lot starting bid must be between 0 and 999999");
 
 // Bytes 0x80 to 0x9F of Windows-1252; the others are those of Latin-1. The five codes the
 // code page leaves unassigned map to the control characters of the same value, as Windows does.
@@ -248,14 +250,16 @@ private:
 
         const std::optional<double> lotNumber = NumberText::ToNumber(trimmedCell(lotCell));
         if (!lotNumber || *lotNumber < 0.0 || *lotNumber > MaxLotNumber)
-            return fail(LotNumberMessage + QStringLiteral(" (it reads %1).").arg(quotedCell(lotCell)));
+            return fail(QCoreApplication::translate("LotsCsv", LotNumberMessage) +
+                        QCoreApplication::translate("LotsCsv", " (it reads %1).").arg(quotedCell(lotCell)));
         std::optional<double> amount = 0.0;
         if (!amountCell.trimmed().isEmpty())
             amount = LotsCsv::ReadAmount(amountCell, m_reading.separator == ';');
         if (!amount || *amount < 0.0 || *amount > MaxLotAmount)
-            return fail(AmountMessage + QStringLiteral(" (it reads %1).").arg(quotedCell(amountCell)));
+            return fail(QCoreApplication::translate("LotsCsv", AmountMessage) +
+                        QCoreApplication::translate("LotsCsv", " (it reads %1).").arg(quotedCell(amountCell)));
         if (note.size() > frmLots::LotNoteMaxLength) {
-            return fail(QStringLiteral("The note has %1 characters; a lot admits at most %2.")
+            return fail(QCoreApplication::translate("LotsCsv", "The note has %1 characters; a lot admits at most %2.")
                             .arg(note.size())
                             .arg(frmLots::LotNoteMaxLength));
         }
@@ -263,7 +267,8 @@ private:
         if (m_reading.problemCount > 0)
             return;
         if (m_reading.lots->Count() >= LotsCsv::MaxLots) {
-            m_reading.refusal = QStringLiteral("It holds more than %1 lots.").arg(LotsCsv::MaxLots);
+            m_reading.refusal =
+                QCoreApplication::translate("LotsCsv", "It holds more than %1 lots.").arg(LotsCsv::MaxLots);
             return;
         }
         auto lot = std::make_shared<LotInfo>();
@@ -303,8 +308,9 @@ private:
         }
         m_reading.hasHeader = true;
         if (m_lotColumn < 0) {
-            m_reading.refusal = QStringLiteral("Its header row names no lot number column (Lot, Lot number, Lot # "
-                                               "or Number).");
+            m_reading.refusal = QCoreApplication::translate(
+                "LotsCsv", "Its header row names no lot number column (Lot, Lot number, Lot # "
+                           "or Number).");
         }
         return true;
     }
@@ -374,14 +380,14 @@ LotsCsv::Reading LotsCsv::Read(const QString& path)
         break;
     case RegularFile::Status::Missing:
     case RegularFile::Status::NotRegular:
-        reading.refusal = QStringLiteral("It is not a file that can be read.");
+        reading.refusal = QCoreApplication::translate("LotsCsv", "It is not a file that can be read.");
         return reading;
     case RegularFile::Status::TooLarge:
-        reading.refusal =
-            QStringLiteral("It is larger than %1 MB, too large for a lot list.").arg(MaxFileBytes / (1024 * 1024));
+        reading.refusal = QCoreApplication::translate("LotsCsv", "It is larger than %1 MB, too large for a lot list.")
+                              .arg(MaxFileBytes / (1024 * 1024));
         return reading;
     case RegularFile::Status::Failed:
-        reading.refusal = QStringLiteral("It could not be read: %1.").arg(file.error);
+        reading.refusal = QCoreApplication::translate("LotsCsv", "It could not be read: %1.").arg(file.error);
         return reading;
     }
     const QByteArray bytes = std::move(file.bytes);
@@ -392,8 +398,8 @@ LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes)
 {
     Reading reading;
     if (bytes.size() > MaxFileBytes) {
-        reading.refusal =
-            QStringLiteral("It is larger than %1 MB, too large for a lot list.").arg(MaxFileBytes / (1024 * 1024));
+        reading.refusal = QCoreApplication::translate("LotsCsv", "It is larger than %1 MB, too large for a lot list.")
+                              .arg(MaxFileBytes / (1024 * 1024));
         return reading;
     }
     if (bytes.startsWith("\xEF\xBB\xBF"))
@@ -404,16 +410,18 @@ LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes)
         QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
         const QString text = decoder.decode(bytes.sliced(2));
         if (decoder.hasError()) {
-            reading.refusal = QStringLiteral("It does not look like a text file. Save the lot list from the "
-                                             "spreadsheet as CSV.");
+            reading.refusal =
+                QCoreApplication::translate("LotsCsv", "It does not look like a text file. Save the lot list from the "
+                                                       "spreadsheet as CSV.");
             return reading;
         }
         fromUtf16 = text.toUtf8();
         bytes = fromUtf16;
     }
     if (!looksLikeText(bytes)) {
-        reading.refusal = QStringLiteral("It does not look like a text file. Save the lot list from the spreadsheet "
-                                         "as CSV.");
+        reading.refusal = QCoreApplication::translate(
+            "LotsCsv", "It does not look like a text file. Save the lot list from the spreadsheet "
+                       "as CSV.");
         return reading;
     }
     reading.encoding = bytes.isValidUtf8() ? Encoding::Utf8 : Encoding::Windows1252;
@@ -421,7 +429,7 @@ LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes)
 
     csv_parser parser;
     if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL) != 0) {
-        reading.refusal = QStringLiteral("There is not enough memory to read it.");
+        reading.refusal = QCoreApplication::translate("LotsCsv", "There is not enough memory to read it.");
         return reading;
     }
     csv_set_delim(&parser, static_cast<unsigned char>(reading.separator));
@@ -434,10 +442,11 @@ LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes)
         if (taken != chunk) {
             const qsizetype at = done + static_cast<qsizetype>(taken);
             reading.refusal = csv_error(&parser) == CSV_EPARSE
-                                  ? QStringLiteral("Line %1: a double quote stands inside a field that is not in "
+                                  ? QCoreApplication::translate(
+                                        "LotsCsv", "Line %1: a double quote stands inside a field that is not in "
                                                    "quotes, or after the closing quote of one.")
                                         .arg(lineAt(bytes, at))
-                                  : QStringLiteral("There is not enough memory to read it.");
+                                  : QCoreApplication::translate("LotsCsv", "There is not enough memory to read it.");
             break;
         }
         done += static_cast<qsizetype>(chunk);
@@ -445,12 +454,13 @@ LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes)
     if (!rows.stopped()) {
         const qint64 openLine = rows.recordLine();
         if (csv_fini(&parser, RowReader::field, RowReader::recordEnd, &rows) != 0 && !rows.stopped())
-            reading.refusal = QStringLiteral("Line %1: a quoted field is never closed.").arg(openLine);
+            reading.refusal =
+                QCoreApplication::translate("LotsCsv", "Line %1: a quoted field is never closed.").arg(openLine);
     }
     csv_free(&parser);
 
     if (reading.refusal.isEmpty() && reading.problemCount == 0 && reading.lots->Count() == 0)
-        reading.refusal = QStringLiteral("It holds no lots.");
+        reading.refusal = QCoreApplication::translate("LotsCsv", "It holds no lots.");
     if (!reading.refusal.isEmpty() || reading.problemCount > 0)
         reading.lots = std::make_shared<LotCollection>();
     return reading;
@@ -532,20 +542,21 @@ QString LotsCsv::Save(const QString& path, const LotCollection& lots)
 
 QString LotsCsv::FailureMessage(const Reading& reading, const QString& fileName)
 {
-    QString message = QStringLiteral("No lots were imported from \"%1\".").arg(fileName);
+    QString message = QCoreApplication::translate("LotsCsv", "No lots were imported from \"%1\".").arg(fileName);
     if (!reading.refusal.isEmpty())
         return message + u' ' + reading.refusal;
     if (reading.problemCount == 1)
-        message += QStringLiteral(" One row is not a valid lot:\n");
+        message += QCoreApplication::translate("LotsCsv", " One row is not a valid lot:\n");
     else if (reading.problemCount <= reading.problems.size())
-        message += QStringLiteral(" %1 rows are not valid lots:\n").arg(reading.problemCount);
+        message += QCoreApplication::translate("LotsCsv", " %1 rows are not valid lots:\n").arg(reading.problemCount);
     else
-        message += QStringLiteral(" %1 rows are not valid lots; the first %2:\n")
+        message += QCoreApplication::translate("LotsCsv", " %1 rows are not valid lots; the first %2:\n")
                        .arg(reading.problemCount)
                        .arg(reading.problems.size());
     for (const Problem& problem : reading.problems)
-        message += QStringLiteral("\nLine %1: %2").arg(problem.line).arg(problem.text);
+        message += QCoreApplication::translate("LotsCsv", "\nLine %1: %2").arg(problem.line).arg(problem.text);
     if (reading.problemCount > reading.problems.size())
-        message += QStringLiteral("\n\n... and %1 more.").arg(reading.problemCount - reading.problems.size());
+        message += QCoreApplication::translate("LotsCsv", "\n\n... and %1 more.")
+                       .arg(reading.problemCount - reading.problems.size());
     return message;
 }

@@ -34,7 +34,7 @@ constexpr int ClientWidth = 8505;
 constexpr int ClientHeight = 7590;
 constexpr double MaxLotNumber = 9999;
 constexpr double MaxLotAmount = 999999;
-const QString CsvFilter = QStringLiteral("CSV files (*.csv *.txt)");
+const char* const CsvFilter = QT_TRANSLATE_NOOP("frmLots", "CSV files (*.csv *.txt)");
 
 QPushButton* newButton(const QString& caption, QWidget* container)
 {
@@ -69,7 +69,7 @@ std::optional<double> numberInRange(const QLineEdit* box, double maximum)
 frmLots::frmLots(AppSettings& settings, QWidget* parent) : QDialog(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmLots"));
-    setWindowTitle(QStringLiteral("Gavelor - Lots"));
+    setWindowTitle(tr("Gavelor - Lots"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(Twips::ToPixels(ClientWidth, this), Twips::ToPixels(ClientHeight, this));
     // The controls are laid out in twips for a small dialog face; a larger system font
@@ -90,47 +90,47 @@ void frmLots::createControls()
 {
     m_model = new LotListModel(this);
 
-    fraLots = new Frame(QStringLiteral("Lots:"), this);
+    fraLots = new Frame(tr("Lots:"), this);
     lstLots = new SelectedRowListView(fraLots);
     lstLots->setModel(m_model);
     lstLots->setItemDelegate(new LotRowDelegate(lstLots));
     lstLots->setUniformItemSizes(true);
     lstLots->setSelectionMode(QAbstractItemView::SingleSelection);
     lstLots->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstLots->setAccessibleName(QStringLiteral("Lots"));
-    cmdNew = newButton(QStringLiteral("&Create New"), fraLots);
-    cmdEdit = newButton(QStringLiteral("&Edit Selected"), fraLots);
-    cmdDelete = newButton(QStringLiteral("&Delete Selected"), fraLots);
-    cmdDeleteAll = newButton(QStringLiteral("Delete &All"), fraLots);
+    lstLots->setAccessibleName(tr("Lots"));
+    cmdNew = newButton(tr("&Create New"), fraLots);
+    cmdEdit = newButton(tr("&Edit Selected"), fraLots);
+    cmdDelete = newButton(tr("&Delete Selected"), fraLots);
+    cmdDeleteAll = newButton(tr("Delete &All"), fraLots);
     lblCount = new QLabel(fraLots);
     lblCount->setWordWrap(true); // a six-digit count goes to a second line rather than being cut
     cmdMoveUp = newButton(QStringLiteral("/\\"), fraLots);
-    cmdMoveUp->setToolTip(QStringLiteral("Move selected lot up."));
+    cmdMoveUp->setToolTip(tr("Move selected lot up."));
     // The arrows drawn in slashes mean nothing read aloud.
-    cmdMoveUp->setAccessibleName(QStringLiteral("Move selected lot up"));
+    cmdMoveUp->setAccessibleName(tr("Move selected lot up"));
     cmdMoveDown = newButton(QStringLiteral("\\/"), fraLots);
-    cmdMoveDown->setToolTip(QStringLiteral("Move selected lot down."));
-    cmdMoveDown->setAccessibleName(QStringLiteral("Move selected lot down"));
-    cmdImport = newButton(QStringLiteral("&Import..."), this);
-    cmdImport->setToolTip(QStringLiteral("Read lots from a CSV file saved by a spreadsheet."));
-    cmdExport = newButton(QStringLiteral("E&xport..."), this);
-    cmdExport->setToolTip(QStringLiteral("Write the lots to a CSV file that a spreadsheet opens."));
+    cmdMoveDown->setToolTip(tr("Move selected lot down."));
+    cmdMoveDown->setAccessibleName(tr("Move selected lot down"));
+    cmdImport = newButton(tr("&Import..."), this);
+    cmdImport->setToolTip(tr("Read lots from a CSV file saved by a spreadsheet."));
+    cmdExport = newButton(tr("E&xport..."), this);
+    cmdExport->setToolTip(tr("Write the lots to a CSV file that a spreadsheet opens."));
 
-    fraLotEdit = new Frame(QStringLiteral("New Lot"), this);
-    lblLotNumber = new QLabel(QStringLiteral("&Lot #:"), fraLotEdit);
+    fraLotEdit = new Frame(tr("New Lot"), this);
+    lblLotNumber = new QLabel(tr("&Lot #:"), fraLotEdit);
     txtLotNumber = new QLineEdit(fraLotEdit);
     txtLotNumber->setMaxLength(LotNumberMaxLength);
     lblLotNumber->setBuddy(txtLotNumber);
-    lblLotAmount = new QLabel(QStringLiteral("Lot S&tarting $:"), fraLotEdit);
+    lblLotAmount = new QLabel(tr("Lot S&tarting $:"), fraLotEdit);
     txtLotAmount = new QLineEdit(fraLotEdit);
     txtLotAmount->setMaxLength(LotAmountMaxLength);
     lblLotAmount->setBuddy(txtLotAmount);
-    lblLotNote = new QLabel(QStringLiteral("Lot &Note:"), fraLotEdit);
+    lblLotNote = new QLabel(tr("Lot &Note:"), fraLotEdit);
     txtLotNote = new QPlainTextEdit(fraLotEdit);
     txtLotNote->setTabChangesFocus(true);
     lblLotNote->setBuddy(txtLotNote);
-    cmdSaveLot = newButton(QStringLiteral("&Save"), fraLotEdit);
-    cmdOk = newButton(QStringLiteral("Do&ne Editing Lots"), this);
+    cmdSaveLot = newButton(tr("&Save"), fraLotEdit);
+    cmdOk = newButton(tr("Do&ne Editing Lots"), this);
 
     const struct
     {
@@ -235,8 +235,8 @@ void frmLots::Form_Unload(bool tellFailure)
     m_settings.LotList = m_model->lots();
     if (!m_settings.SaveLots() && tellFailure) {
         Prompts::Inform(this,
-                        QStringLiteral("The lots could not be written to the settings file: %1. They stay in use "
-                                       "until Gavelor is closed.")
+                        tr("The lots could not be written to the settings file: %1. They stay in use "
+                           "until Gavelor is closed.")
                             .arg(m_settings.store().lastError()),
                         Prompts::Icon::Warning);
     }
@@ -255,14 +255,14 @@ void frmLots::FillLotList(qint32 SelectPosition)
     cmdEdit->setEnabled(any);
     cmdDelete->setEnabled(any);
     cmdDeleteAll->setEnabled(any);
-    lblCount->setText(QStringLiteral("Total Lots: ") + NumberText::Plain(m_model->lots()->Count()));
+    lblCount->setText(tr("Total Lots: ") + NumberText::Plain(m_model->lots()->Count()));
     UpdateMoveButtons();
 }
 
 void frmLots::SetLotEditor(const LotInfo* Lot, bool Disable)
 {
     const QString note = Lot ? Lot->Note : QString();
-    fraLotEdit->setTitle(Lot ? QStringLiteral("Edit Lot") : QStringLiteral("New Lot"));
+    fraLotEdit->setTitle(Lot ? tr("Edit Lot") : tr("New Lot"));
     setLimitedText(txtLotNumber, Lot ? NumberText::Plain(Lot->LotNumber) : QString(), LotNumberMaxLength);
     setLimitedText(txtLotAmount, Lot ? NumberText::Plain(Lot->Amount) : QString(), LotAmountMaxLength);
     m_noteLength = note.size();
@@ -306,7 +306,7 @@ void frmLots::cmdEdit_Click()
 
 void frmLots::cmdDelete_Click()
 {
-    if (!Prompts::Confirm(this, QStringLiteral("Are you sure you want to delete this lot?"), Prompts::Icon::Question))
+    if (!Prompts::Confirm(this, tr("Are you sure you want to delete this lot?"), Prompts::Icon::Question))
         return;
     const qint32 position = selectedRow() + 1;
     m_model->removeLot(position);
@@ -317,8 +317,7 @@ void frmLots::cmdDelete_Click()
 
 void frmLots::cmdDeleteAll_Click()
 {
-    if (!Prompts::Confirm(this,
-                          QStringLiteral("Are you sure you want to delete ALL of the lots?  This cannot be undone."),
+    if (!Prompts::Confirm(this, tr("Are you sure you want to delete ALL of the lots?  This cannot be undone."),
                           Prompts::Icon::Warning))
         return;
     m_model->clear();
@@ -350,7 +349,7 @@ void frmLots::cmdImport_Click()
 {
     if (m_csvDirectory.isEmpty())
         m_csvDirectory = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = Prompts::OpenFileName(this, QStringLiteral("Import Lots"), m_csvDirectory, CsvFilter);
+    const QString path = Prompts::OpenFileName(this, tr("Import Lots"), m_csvDirectory, tr(CsvFilter));
     if (path.isEmpty())
         return;
     m_csvDirectory = QFileInfo(path).absolutePath();
@@ -368,14 +367,12 @@ void frmLots::cmdImport_Click()
         Cancel
     };
     const qint32 count = reading.lots->Count();
-    const QString question =
-        (count == 1 ? QStringLiteral("%1 lot was read from \"%2\".") : QStringLiteral("%1 lots were read from \"%2\"."))
-            .arg(count)
-            .arg(fileName) +
-        QStringLiteral("\n\nAppend them to the list, or replace the list with them?");
-    const int answer = Prompts::Choose(
-        this, question, {QStringLiteral("&Append"), QStringLiteral("&Replace"), QStringLiteral("Cancel")}, Append,
-        Cancel, Prompts::Icon::Question);
+    const QString question = (count == 1 ? tr("%1 lot was read from \"%2\".") : tr("%1 lots were read from \"%2\"."))
+                                 .arg(count)
+                                 .arg(fileName) +
+                             tr("\n\nAppend them to the list, or replace the list with them?");
+    const int answer = Prompts::Choose(this, question, {tr("&Append"), tr("&Replace"), tr("Cancel")}, Append, Cancel,
+                                       Prompts::Icon::Question);
     if (answer != Append && answer != Replace)
         return;
 
@@ -396,17 +393,16 @@ void frmLots::cmdExport_Click()
 {
     if (m_csvDirectory.isEmpty())
         m_csvDirectory = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = Prompts::SaveFileName(this, QStringLiteral("Export Lots"),
-                                               QDir(m_csvDirectory).filePath(QStringLiteral("lots.csv")), CsvFilter,
-                                               QStringLiteral("csv"));
+    const QString path =
+        Prompts::SaveFileName(this, tr("Export Lots"), QDir(m_csvDirectory).filePath(QStringLiteral("lots.csv")),
+                              tr(CsvFilter), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     m_csvDirectory = QFileInfo(path).absolutePath();
     const QString error = LotsCsv::Save(path, *m_model->lots());
     if (!error.isEmpty()) {
-        Prompts::Inform(
-            this, QStringLiteral("The lots could not be written to \"%1\": %2").arg(QFileInfo(path).fileName(), error),
-            Prompts::Icon::Warning);
+        Prompts::Inform(this, tr("The lots could not be written to \"%1\": %2").arg(QFileInfo(path).fileName(), error),
+                        Prompts::Icon::Warning);
     }
 }
 
@@ -415,13 +411,13 @@ void frmLots::cmdSaveLot_Click()
     const std::optional<double> lotNumber = numberInRange(txtLotNumber, MaxLotNumber);
     if (!lotNumber) {
         txtLotNumber->setFocus();
-        Prompts::Inform(this, QStringLiteral("Lot # must be between 0 and 9999"));
+        Prompts::Inform(this, tr("Lot # must be between 0 and 9999"));
         return;
     }
     const std::optional<double> amount = numberInRange(txtLotAmount, MaxLotAmount);
     if (!amount) {
         txtLotAmount->setFocus();
-        Prompts::Inform(this, QStringLiteral("Lot starting bid must be between 0 and 999999"));
+        Prompts::Inform(this, tr("Lot starting bid must be between 0 and 999999"));
         return;
     }
 

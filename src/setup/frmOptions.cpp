@@ -17,7 +17,7 @@ frmOptions::frmOptions(AppSettings& settings, NumLockBackend* numLock, QWidget* 
     : QDialog(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Gavelor - Options"));
+    setWindowTitle(tr("Gavelor - Options"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(Twips::ToPixels(ClientWidth, this), Twips::ToPixels(ClientHeight, this));
     // Laid out in twips for a small dialog face, like the lot editor.
@@ -27,19 +27,19 @@ frmOptions::frmOptions(AppSettings& settings, NumLockBackend* numLock, QWidget* 
     m_colorTab = new ColorTab(SSTab1);
     m_incrementTab = new IncrementTab(SSTab1);
     m_additionalTab = new AdditionalTab(SSTab1, numLock);
-    SSTab1->addTab(m_colorTab, QStringLiteral("Color Controls"));
-    SSTab1->addTab(m_incrementTab, QStringLiteral("Increment Settings"));
-    SSTab1->addTab(m_additionalTab, QStringLiteral("&Additional Settings"));
+    SSTab1->addTab(m_colorTab, tr("Color Controls"));
+    SSTab1->addTab(m_incrementTab, tr("Increment Settings"));
+    SSTab1->addTab(m_additionalTab, tr("&Additional Settings"));
     m_colorTab->setObjectName(QStringLiteral("tabColors"));
     m_incrementTab->setObjectName(QStringLiteral("tabIncrements"));
     m_additionalTab->setObjectName(QStringLiteral("tabAdditional"));
-    SSTab1->setAccessibleName(QStringLiteral("Options"));
+    SSTab1->setAccessibleName(tr("Options"));
     for (int tab = 0; tab < SSTab1->count(); ++tab)
         SSTab1->widget(tab)->setAccessibleName(SSTab1->tabText(tab).remove(QLatin1Char('&')));
 
-    cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
+    cmdOk = new QPushButton(tr("&Ok"), this);
     cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
 
     // clang-format off
     OptionsDesign::Place({
@@ -57,8 +57,8 @@ frmOptions::frmOptions(AppSettings& settings, NumLockBackend* numLock, QWidget* 
 
 QString frmOptions::SaveFailedMessage()
 {
-    return QStringLiteral("The options could not be written to the settings file. They stay in use until Gavelor "
-                          "is closed.");
+    return tr("The options could not be written to the settings file. They stay in use until Gavelor "
+              "is closed.");
 }
 
 void frmOptions::Form_Load()

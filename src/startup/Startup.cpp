@@ -4,6 +4,7 @@
 #include "common/ModalGuard.h"
 #include "common/PasteGuard.h"
 #include "common/Prompts.h"
+#include "common/Translations.h"
 #include "records/JsonSettingsStore.h"
 #include "sale/SaleJournal.h"
 #include "scoreboard/NumLockBackend.h"
@@ -224,11 +225,14 @@ void Startup::TellUnreadableSettings(const JsonSettingsStore& store)
 {
     if (!store.foundUnreadable())
         return;
-    const QString kept = store.keptUnreadableAs().isEmpty()
-                             ? QStringLiteral("It could not be moved aside and was left as it is.")
-                             : QStringLiteral("The unreadable file was kept as \"%1\".").arg(store.keptUnreadableAs());
+    const QString kept =
+        store.keptUnreadableAs().isEmpty()
+            ? QCoreApplication::translate("Startup", "It could not be moved aside and was left as it is.")
+            : QCoreApplication::translate("Startup", "The unreadable file was kept as \"%1\".")
+                  .arg(store.keptUnreadableAs());
     Prompts::Inform(nullptr,
-                    QStringLiteral("The settings file \"%1\" could not be read. Gavelor starts with its default "
+                    QCoreApplication::translate(
+                        "Startup", "The settings file \"%1\" could not be read. Gavelor starts with its default "
                                    "settings: no lots, no increment ranges, the default colours.\n\n%2")
                         .arg(store.filePath(), kept),
                     Prompts::Icon::Warning);
@@ -237,7 +241,8 @@ void Startup::TellUnreadableSettings(const JsonSettingsStore& store)
 void Startup::TellRunningCopySilent(const QString& settingsFile)
 {
     Prompts::Inform(nullptr,
-                    QStringLiteral("Gavelor is already running for the settings file \"%1\", but that copy does not "
+                    QCoreApplication::translate(
+                        "Startup", "Gavelor is already running for the settings file \"%1\", but that copy does not "
                                    "answer (it may be busy or hung, or belong to another session). A second copy "
                                    "was not started.")
                         .arg(settingsFile),
@@ -253,6 +258,7 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
                                             .arg(BuildInfo::VersionMinor)
                                             .arg(BuildInfo::VersionPatch));
     QGuiApplication::setDesktopFileName(QStringLiteral("gavelor"));
+    Translations::Install();
     PasteGuard::Install();
     ModalGuard::Install();
     TerminationSignals termination;

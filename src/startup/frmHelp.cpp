@@ -1,5 +1,6 @@
 #include "startup/frmHelp.h"
 
+#include "common/Translations.h"
 #include "common/Twips.h"
 #include "help/RtfPictures.h"
 #include "records/RegularFile.h"
@@ -18,14 +19,15 @@
 #include <algorithm>
 
 const QString frmHelp::FileName = QStringLiteral("gavelorhelpfile.rtf");
-const QString frmHelp::MissingText =
-    QStringLiteral("Help file has been moved from its normal location.  Please reinstall the program.");
+// The English text; what is shown is translated when the help opens, after the translator is installed.
+const QString frmHelp::MissingText = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("frmHelp", "Help file has been moved from its normal location.  Please reinstall the program."));
 
 frmHelp::frmHelp(const QString& directory, QWidget* parent)
     : QWidget(parent, Qt::Window), m_directory(directory.isEmpty() ? QCoreApplication::applicationDirPath() : directory)
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Gavelor - Help"));
+    setWindowTitle(tr("Gavelor - Help"));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
@@ -53,14 +55,21 @@ bool frmHelp::IsNormalFile(const QString& path)
 
 void frmHelp::Form_Load()
 {
-    const QString path = m_directory + QLatin1Char('/') + FileName;
+    // A translated help document beside the English one is read in its language's locale.
+    QString path = m_directory + QLatin1Char('/') + FileName;
+    for (const QString& name : Translations::LocalizedNames(FileName)) {
+        if (IsNormalFile(m_directory + QLatin1Char('/') + name)) {
+            path = m_directory + QLatin1Char('/') + name;
+            break;
+        }
+    }
     // Checked again as it is opened: whatever replaced the file in between is never read from.
     constexpr qint64 MaxHelpBytes = qint64(256) << 20;
     const RegularFile::Reading file =
         IsNormalFile(path) ? RegularFile::Read(path, MaxHelpBytes) : RegularFile::Reading{};
     // An empty file holds no help either.
     if (file.status != RegularFile::Status::Read || file.bytes.isEmpty()) {
-        rtbHelp->setPlainText(MissingText);
+        rtbHelp->setPlainText(tr(MissingText.toUtf8().constData()));
         return;
     }
     auto* document = new QTextDocument(rtbHelp);

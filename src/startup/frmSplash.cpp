@@ -35,7 +35,7 @@ struct ControlDesign
     const char* fontFamily;
     double pointSize;
     Qt::Alignment alignment;
-    const char16_t* text;
+    const char* text;
 };
 
 constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignTop;
@@ -52,16 +52,16 @@ constexpr QRect FrameDesign(120, 0, 6000, frmSplash::FrameHeight);
 // clang-format off
 constexpr ControlDesign Composition[] = {
     // name          kind           left   top  width height  font   points  align   text
-    {"lblName",    Kind::Label,     120,  240, 5775,  735,  Serif, 21.75, Centre, u"Gavelor"},
-    {"lblMadeBy",  Kind::Label,    4200,  840, 1575,  255,  Sans,   SmallPoints, Right,  u"by Tarnwick"},
-    {"lblClick",   Kind::Label,    2520,  840, 1335,  255,  Sans,   SmallPoints, Left,   u"Click to continue."},
-    {"lblVersion", Kind::Label,    3600, 1080, 2175,  375,  Serif, 15.75, Right,  u"Version 1.0.0"},
-    {"Label1",     Kind::Label,    2640, 1440, 3255,  255,  Sans,   SmallPoints, Left,   u"Press ' F1 ' to view Help from the scoreboard."},
-    {"Label2",     Kind::Label,    2640, 1680, 3255,  375,  Sans,   SmallPoints, Left,   u"Press ' F2 ' to set Options from the scoreboard."},
-    {"Label3",     Kind::Label,    2640, 2100, 3255,  375,  Sans,   SmallPoints, Left,   u"Press ' F3 ' to setup auction lots from the scoreboard."},
-    {"picLogo",    Kind::Picture,   240,  840, 2025, 2115,  Sans,   SmallPoints, Left,   u""},
-    {"cmdHelp",    Kind::Button,   3120, 2520, 1215,  375,  Sans,   8.25, Centre, u"&Help"},
-    {"cmdOptions", Kind::Button,   4560, 2520, 1215,  375,  Sans,   8.25, Centre, u"&Options"},
+    {"lblName",    Kind::Label,     120,  240, 5775,  735,  Serif, 21.75, Centre, "Gavelor"},
+    {"lblMadeBy",  Kind::Label,    4200,  840, 1575,  255,  Sans,   SmallPoints, Right,  QT_TRANSLATE_NOOP("frmSplash", "by Tarnwick")},
+    {"lblClick",   Kind::Label,    2520,  840, 1335,  255,  Sans,   SmallPoints, Left,   QT_TRANSLATE_NOOP("frmSplash", "Click to continue.")},
+    {"lblVersion", Kind::Label,    3600, 1080, 2175,  375,  Serif, 15.75, Right,  QT_TRANSLATE_NOOP("frmSplash", "Version 1.0.0")},
+    {"Label1",     Kind::Label,    2640, 1440, 3255,  255,  Sans,   SmallPoints, Left,   QT_TRANSLATE_NOOP("frmSplash", "Press ' F1 ' to view Help from the scoreboard.")},
+    {"Label2",     Kind::Label,    2640, 1680, 3255,  375,  Sans,   SmallPoints, Left,   QT_TRANSLATE_NOOP("frmSplash", "Press ' F2 ' to set Options from the scoreboard.")},
+    {"Label3",     Kind::Label,    2640, 2100, 3255,  375,  Sans,   SmallPoints, Left,   QT_TRANSLATE_NOOP("frmSplash", "Press ' F3 ' to setup auction lots from the scoreboard.")},
+    {"picLogo",    Kind::Picture,   240,  840, 2025, 2115,  Sans,   SmallPoints, Left,   ""},
+    {"cmdHelp",    Kind::Button,   3120, 2520, 1215,  375,  Sans,   8.25, Centre, QT_TRANSLATE_NOOP("frmSplash", "&Help")},
+    {"cmdOptions", Kind::Button,   4560, 2520, 1215,  375,  Sans,   8.25, Centre, QT_TRANSLATE_NOOP("frmSplash", "&Options")},
 };
 // clang-format on
 
@@ -83,7 +83,7 @@ frmSplash::frmSplash(AppSettings& settings, QStringList arguments, QWidget* pare
       m_settings(settings), m_arguments(std::move(arguments))
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("Bidwatch"));
+    setWindowTitle(tr("Bidwatch"));
     // Once the operator has gone on, nothing refers to the title window again.
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Twips::ToPixels(ClientWidth, this), Twips::ToPixels(ClientHeight, this));
@@ -100,7 +100,7 @@ void frmSplash::BuildControls()
 
     for (const ControlDesign& design : Composition) {
         QWidget* control = nullptr;
-        const QString text = QString::fromUtf16(design.text);
+        const QString text = tr(design.text);
         switch (design.kind) {
         case Kind::Label: {
             auto* label = new QLabel(text, frameSplash);
@@ -137,8 +137,8 @@ void frmSplash::BuildControls()
     Label3 = findChild<QLabel*>(QStringLiteral("Label3"));
     picLogo = findChild<QLabel*>(QStringLiteral("picLogo"));
     // Named for screen readers and automation: neither has a caption.
-    frameSplash->setAccessibleName(QStringLiteral("Gavelor title"));
-    picLogo->setAccessibleName(QStringLiteral("Gavelor logo"));
+    frameSplash->setAccessibleName(tr("Gavelor title"));
+    picLogo->setAccessibleName(tr("Gavelor logo"));
     cmdHelp = findChild<QPushButton*>(QStringLiteral("cmdHelp"));
     cmdOptions = findChild<QPushButton*>(QStringLiteral("cmdOptions"));
 
@@ -185,7 +185,7 @@ void frmSplash::GoScore()
 
 QString frmSplash::VersionText(int major, int minor, int patch)
 {
-    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(patch);
+    return tr("Version %1.%2.%3").arg(major).arg(minor).arg(patch);
 }
 
 bool frmSplash::IsBypass(const QStringList& arguments)

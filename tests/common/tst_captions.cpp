@@ -1,18 +1,25 @@
 // Every caption of every window is whole in its box: button captions and label texts, on
-// the offscreen platform at 96 dpi and once more at a scale factor of 2.
+// the offscreen platform at 96 dpi and once more at a scale factor of 2, in the language that
+// LANG names (CTest runs it in English and in every translated language).
 #include "common/CaptionButton.h"
 #include "common/Prompts.h"
+#include "common/Translations.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
+#include "sale/SaleJournal.h"
+#include "sale/frmResults.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
+#include "setup/frmOptions.h"
 #include "startup/frmSplash.h"
+#include "support/XvfbServer.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -32,12 +39,15 @@ private:
 
     MemorySettingsStore m_store;
     std::unique_ptr<AppSettings> m_settings;
+    QTemporaryDir m_saleDirectory;
+    std::unique_ptr<SaleJournal> m_sale;
 };
 
 void tst_Captions::initTestCase()
 {
     Prompts::setTestMode(true);
     m_settings = std::make_unique<AppSettings>(m_store);
+    m_sale = std::make_unique<SaleJournal>(m_saleDirectory.path());
     // Four-digit lot counts are the widest "Total Lots" text the editor meets in practice.
     for (int n = 1; n <= 1000; ++n) {
         auto lot = std::make_shared<LotInfo>();
@@ -52,13 +62,17 @@ std::unique_ptr<QWidget> tst_Captions::makeWindow(const QString& which)
         return std::make_unique<frmScoreboard>(*m_settings);
     if (which == QLatin1String("title"))
         return std::make_unique<frmSplash>(*m_settings, QStringList{});
+    if (which == QLatin1String("results"))
+        return std::make_unique<frmResults>(*m_sale, *m_settings);
+    if (which == QLatin1String("options"))
+        return std::make_unique<frmOptions>(*m_settings, nullptr);
     return std::make_unique<frmLots>(*m_settings);
 }
 
 void tst_Captions::captionsAreWhole_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char* window : {"scoreboard", "title", "lot editor"})
+    for (const char* window : {"scoreboard", "title", "lot editor", "options", "results"})
         QTest::newRow(window) << QString::fromLatin1(window);
 }
 
@@ -134,7 +148,27 @@ void tst_Captions::longCaptionWrapsWithinItsBox()
 // Runs the cases, then once more in a child at a scale factor of 2.
 int main(int argc, char** argv)
 {
+    // On a private X server when asked: the fonts and metrics that xcb windows get.
+    std::unique_ptr<XvfbServer> server;
+    if (qEnvironmentVariableIsSet("GAVELOR_CAPTIONS_XVFB")) {
+        server = std::make_unique<XvfbServer>();
+        if (!server->isRunning()) {
+            qCritical("%s", qPrintable(server->error()));
+            return 1;
+        }
+        qputenv("DISPLAY", server->display().toLocal8Bit());
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
     QApplication app(argc, argv);
+    if (server && QGuiApplication::platformName() != QLatin1String("xcb"))
+        return 1;
+    const QString language = Translations::Install();
+    // A language that CTest asks for must really be loaded, or the run would check English again.
+    const QString wanted = qEnvironmentVariable("GAVELOR_CAPTIONS_LANGUAGE");
+    if (language != wanted) {
+        qCritical("loaded language '%s', wanted '%s'", qPrintable(language), qPrintable(wanted));
+        return 1;
+    }
     tst_Captions test;
     const int status = QTest::qExec(&test, argc, argv);
     if (qEnvironmentVariableIsSet("GAVELOR_CAPTIONS_SCALED"))
@@ -143,6 +177,8 @@ int main(int argc, char** argv)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
     environment.insert(QStringLiteral("GAVELOR_CAPTIONS_SCALED"), QStringLiteral("1"));
+    // The child draws on this process's X server, when there is one.
+    environment.remove(QStringLiteral("GAVELOR_CAPTIONS_XVFB"));
     scaled.setProcessEnvironment(environment);
     scaled.setProcessChannelMode(QProcess::ForwardedChannels);
     scaled.start(QCoreApplication::applicationFilePath(), app.arguments().mid(1));

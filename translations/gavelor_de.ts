@@ -1,0 +1,837 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_US">
+  <context>
+    <name>AdditionalTab</name>
+    <message>
+      <source>Digit Type:</source>
+      <translation>Ziffernart:</translation>
+    </message>
+    <message>
+      <source>Digit type</source>
+      <translation>Ziffernart</translation>
+    </message>
+    <message>
+      <source>Lines</source>
+      <translation>Striche</translation>
+    </message>
+    <message>
+      <source>Dots</source>
+      <translation>Punkte</translation>
+    </message>
+    <message>
+      <source>Preview:</source>
+      <translation>Vorschau:</translation>
+    </message>
+    <message>
+      <source>Numlock Options:</source>
+      <translation>Num-Taste:</translation>
+    </message>
+    <message>
+      <source>Normal Mode</source>
+      <translation>Normal</translation>
+    </message>
+    <message>
+      <source>Keep Numlock On</source>
+      <translation>Num immer an</translation>
+    </message>
+    <message>
+      <source>Keep Numlock Off</source>
+      <translation>Num immer aus</translation>
+    </message>
+    <message>
+      <source>Reset Settings</source>
+      <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+      <source>This desktop does not let programs hold NumLock.</source>
+      <translation>Diese Arbeitsumgebung lässt Programme die Num-Taste nicht festhalten.</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to reset these additional settings?</source>
+      <translation>Sollen diese weiteren Einstellungen wirklich zurückgesetzt werden?</translation>
+    </message>
+    <message>
+      <source>Reset Additional Settings</source>
+      <translation>Weitere Einstellungen zurücksetzen</translation>
+    </message>
+  </context>
+  <context>
+    <name>BoardView</name>
+    <message>
+      <source>Lot #: %1</source>
+      <translation>Los Nr.: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>ColorTab</name>
+    <message>
+      <source>Back Color:</source>
+      <translation>Hintergrund:</translation>
+    </message>
+    <message>
+      <source>LED Background:</source>
+      <translation>LED-Hintergrund:</translation>
+    </message>
+    <message>
+      <source>Text Color:</source>
+      <translation>Schriftfarbe:</translation>
+    </message>
+    <message>
+      <source>LED Lot Color:</source>
+      <translation>LED Los:</translation>
+    </message>
+    <message>
+      <source>LED Amount Color:</source>
+      <translation>LED Gebot:</translation>
+    </message>
+    <message>
+      <source>Reset Colors</source>
+      <translation>Farben zurück</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to reset the colors?</source>
+      <translation>Sollen die Farben wirklich zurückgesetzt werden?</translation>
+    </message>
+    <message>
+      <source>Change</source>
+      <translation>Ändern</translation>
+    </message>
+    <message>
+      <source>Change %1</source>
+      <translation>%1 ändern</translation>
+    </message>
+  </context>
+  <context>
+    <name>IncrementTab</name>
+    <message>
+      <source>&amp;Increment Ranges:</source>
+      <translation>Steigerungss&amp;tufen:</translation>
+    </message>
+    <message>
+      <source>Increment ranges</source>
+      <translation>Steigerungsstufen</translation>
+    </message>
+    <message>
+      <source>Create &amp;New</source>
+      <translation>&amp;Neu</translation>
+    </message>
+    <message>
+      <source>&amp;Edit Selected</source>
+      <translation>Auswahl &amp;bearbeiten</translation>
+    </message>
+    <message>
+      <source>&amp;Delete Selected</source>
+      <translation>Auswahl &amp;löschen</translation>
+    </message>
+    <message>
+      <source>New Increment</source>
+      <translation>Neue Stufe</translation>
+    </message>
+    <message>
+      <source>If the &amp;current bid is at least:</source>
+      <translation>Wenn das &amp;aktuelle Gebot mindestens:</translation>
+    </message>
+    <message>
+      <source>Increment &amp;bid by:</source>
+      <translation>Steigern &amp;um:</translation>
+    </message>
+    <message>
+      <source>&amp;Save</source>
+      <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+      <source>Edit Increment</source>
+      <translation>Stufe bearbeiten</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to delete this increment?</source>
+      <translation>Soll diese Steigerungsstufe wirklich gelöscht werden?</translation>
+    </message>
+    <message>
+      <source>Increment minimum must be between 0 and 999999</source>
+      <translation>Das Mindestgebot der Stufe muss zwischen 0 und 999999 liegen</translation>
+    </message>
+    <message>
+      <source>Starting amount must be between 0 and 999999</source>
+      <translation>Die Steigerung muss zwischen 0 und 999999 liegen</translation>
+    </message>
+    <message>
+      <source>Cannot save since the minimum is a duplicate of an existing one.</source>
+      <translation>Nicht gespeichert: Für dieses Mindestgebot gibt es schon eine Stufe.</translation>
+    </message>
+  </context>
+  <context>
+    <name>LotsCsv</name>
+    <message>
+      <source>Lot # must be between 0 and 9999</source>
+      <translation>Die Los Nr. muss zwischen 0 und 9999 liegen</translation>
+    </message>
+    <message>
+      <source>Lot starting bid must be between 0 and 999999</source>
+      <translation>Der Ausruf muss zwischen 0 und 999999 liegen</translation>
+    </message>
+    <message>
+      <source> (it reads %1).</source>
+      <translation> (gelesen: %1).</translation>
+    </message>
+    <message>
+      <source>The note has %1 characters; a lot admits at most %2.</source>
+      <translation>Die Beschreibung hat %1 Zeichen; ein Los erlaubt höchstens %2.</translation>
+    </message>
+    <message>
+      <source>It holds more than %1 lots.</source>
+      <translation>Sie enthält mehr als %1 Lose.</translation>
+    </message>
+    <message>
+      <source>Its header row names no lot number column (Lot, Lot number, Lot # or Number).</source>
+      <translation>Ihre Kopfzeile nennt keine Spalte für die Los Nr. (Lot, Lot number, Lot # oder Number).</translation>
+    </message>
+    <message>
+      <source>It is not a file that can be read.</source>
+      <translation>Sie ist keine lesbare Datei.</translation>
+    </message>
+    <message>
+      <source>It is larger than %1 MB, too large for a lot list.</source>
+      <translation>Sie ist größer als %1 MB, zu groß für eine Losliste.</translation>
+    </message>
+    <message>
+      <source>It could not be read: %1.</source>
+      <translation>Sie konnte nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+      <source>It does not look like a text file. Save the lot list from the spreadsheet as CSV.</source>
+      <translation>Sie sieht nicht wie eine Textdatei aus. Speichern Sie die Losliste in der Tabellenkalkulation als CSV.</translation>
+    </message>
+    <message>
+      <source>There is not enough memory to read it.</source>
+      <translation>Zum Lesen reicht der Speicher nicht.</translation>
+    </message>
+    <message>
+      <source>Line %1: a double quote stands inside a field that is not in quotes, or after the closing quote of one.</source>
+      <translation>Zeile %1: Ein Anführungszeichen steht in einem Feld ohne Anführungszeichen oder nach dem schließenden eines Feldes.</translation>
+    </message>
+    <message>
+      <source>Line %1: a quoted field is never closed.</source>
+      <translation>Zeile %1: Ein Feld in Anführungszeichen wird nie geschlossen.</translation>
+    </message>
+    <message>
+      <source>It holds no lots.</source>
+      <translation>Sie enthält keine Lose.</translation>
+    </message>
+    <message>
+      <source>No lots were imported from "%1".</source>
+      <translation>Aus „%1“ wurden keine Lose übernommen.</translation>
+    </message>
+    <message>
+      <source> One row is not a valid lot:
+</source>
+      <translation> Eine Zeile ist kein gültiges Los:
+</translation>
+    </message>
+    <message>
+      <source> %1 rows are not valid lots:
+</source>
+      <translation> %1 Zeilen sind keine gültigen Lose:
+</translation>
+    </message>
+    <message>
+      <source> %1 rows are not valid lots; the first %2:
+</source>
+      <translation> %1 Zeilen sind keine gültigen Lose; die ersten %2:
+</translation>
+    </message>
+    <message>
+      <source>
+Line %1: %2</source>
+      <translation>
+Zeile %1: %2</translation>
+    </message>
+    <message>
+      <source>
+
+... and %1 more.</source>
+      <translation>
+
+... und %1 weitere.</translation>
+    </message>
+  </context>
+  <context>
+    <name>ResultStamp</name>
+    <message>
+      <source>SOLD</source>
+      <translation>VERKAUFT</translation>
+    </message>
+    <message>
+      <source>PASSED</source>
+      <translation>RÜCKGANG</translation>
+    </message>
+  </context>
+  <context>
+    <name>ResultsModel</name>
+    <message>
+      <source>This lot is no longer in the lot list.</source>
+      <translation>Dieses Los steht nicht mehr in der Losliste.</translation>
+    </message>
+    <message>
+      <source>gone</source>
+      <translation>entfernt</translation>
+    </message>
+    <message>
+      <source>Position</source>
+      <translation>Position</translation>
+    </message>
+    <message>
+      <source>Lot</source>
+      <translation>Los</translation>
+    </message>
+    <message>
+      <source>Note</source>
+      <translation>Beschreibung</translation>
+    </message>
+    <message>
+      <source>Starting bid</source>
+      <translation>Ausruf</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Ergebnis</translation>
+    </message>
+    <message>
+      <source>Hammer</source>
+      <translation>Zuschlag</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Uhrzeit</translation>
+    </message>
+    <message>
+      <source>Buyer</source>
+      <translation>Käufer</translation>
+    </message>
+  </context>
+  <context>
+    <name>SaleReport</name>
+    <message>
+      <source>Sold</source>
+      <translation>Verkauft</translation>
+    </message>
+    <message>
+      <source>Passed</source>
+      <translation>Rückgang</translation>
+    </message>
+    <message>
+      <source>Sale Results</source>
+      <translation>Auktionsergebnisse</translation>
+    </message>
+    <message>
+      <source>Sale started %1</source>
+      <translation>Auktion begonnen %1</translation>
+    </message>
+    <message>
+      <source>Lots sold: %1</source>
+      <translation>Verkaufte Lose: %1</translation>
+    </message>
+    <message>
+      <source>Lots passed: %1</source>
+      <translation>Rückgänge: %1</translation>
+    </message>
+    <message>
+      <source>Not yet offered: %1</source>
+      <translation>Noch nicht ausgerufen: %1</translation>
+    </message>
+    <message>
+      <source>Total hammer: %1</source>
+      <translation>Zuschläge gesamt: %1</translation>
+    </message>
+    <message>
+      <source>Average hammer: %1</source>
+      <translation>Zuschlag im Mittel: %1</translation>
+    </message>
+    <message>
+      <source>Sell-through: %1</source>
+      <translation>Verkaufsquote: %1</translation>
+    </message>
+    <message>
+      <source>Against starting bids: %1 / %2</source>
+      <translation>Gegenüber Ausruf: %1 / %2</translation>
+    </message>
+    <message>
+      <source>Blue: hammer price. Orange: starting bid. Lots sold, in sale order; highest %1.</source>
+      <translation>Blau: Zuschlag. Orange: Ausruf. Verkaufte Lose in Reihenfolge der Auktion; höchster %1.</translation>
+    </message>
+    <message>
+      <source>Top ten lots</source>
+      <translation>Die zehn höchsten Lose</translation>
+    </message>
+    <message>
+      <source>%1. Lot %2  %3  %4</source>
+      <translation>%1. Los %2  %3  %4</translation>
+    </message>
+    <message>
+      <source>Pos.</source>
+      <translation>Pos.</translation>
+    </message>
+    <message>
+      <source>Lot</source>
+      <translation>Los</translation>
+    </message>
+    <message>
+      <source>Note</source>
+      <translation>Beschreibung</translation>
+    </message>
+    <message>
+      <source>Start</source>
+      <translation>Ausruf</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Ergebnis</translation>
+    </message>
+    <message>
+      <source>Hammer</source>
+      <translation>Zuschlag</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Uhrzeit</translation>
+    </message>
+    <message>
+      <source>Buyer</source>
+      <translation>Käufer</translation>
+    </message>
+    <message>
+      <source> (no longer in the list)</source>
+      <translation> (nicht mehr in der Liste)</translation>
+    </message>
+  </context>
+  <context>
+    <name>Startup</name>
+    <message>
+      <source>It could not be moved aside and was left as it is.</source>
+      <translation>Sie konnte nicht beiseitegelegt werden und blieb, wie sie ist.</translation>
+    </message>
+    <message>
+      <source>The unreadable file was kept as "%1".</source>
+      <translation>Die unlesbare Datei wurde als „%1“ aufbewahrt.</translation>
+    </message>
+    <message>
+      <source>The settings file "%1" could not be read. Gavelor starts with its default settings: no lots, no increment ranges, the default colours.
+
+%2</source>
+      <translation>Die Einstellungsdatei „%1“ konnte nicht gelesen werden. Gavelor startet mit den Standardeinstellungen: keine Lose, keine Steigerungsstufen, die Standardfarben.
+
+%2</translation>
+    </message>
+    <message>
+      <source>Gavelor is already running for the settings file "%1", but that copy does not answer (it may be busy or hung, or belong to another session). A second copy was not started.</source>
+      <translation>Gavelor läuft bereits mit der Einstellungsdatei „%1“, doch diese Instanz antwortet nicht (sie ist vielleicht beschäftigt, hängt oder gehört zu einer anderen Sitzung). Eine zweite Instanz wurde nicht gestartet.</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmHelp</name>
+    <message>
+      <source>Help file has been moved from its normal location.  Please reinstall the program.</source>
+      <translation>Die Hilfedatei ist nicht an ihrem gewohnten Ort.  Bitte installieren Sie das Programm neu.</translation>
+    </message>
+    <message>
+      <source>Gavelor - Help</source>
+      <translation>Gavelor - Hilfe</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmLots</name>
+    <message>
+      <source>CSV files (*.csv *.txt)</source>
+      <translation>CSV-Dateien (*.csv *.txt)</translation>
+    </message>
+    <message>
+      <source>Gavelor - Lots</source>
+      <translation>Gavelor - Lose</translation>
+    </message>
+    <message>
+      <source>Lots:</source>
+      <translation>Lose:</translation>
+    </message>
+    <message>
+      <source>Lots</source>
+      <translation>Lose</translation>
+    </message>
+    <message>
+      <source>&amp;Create New</source>
+      <translation>&amp;Neu</translation>
+    </message>
+    <message>
+      <source>&amp;Edit Selected</source>
+      <translation>Auswahl &amp;bearbeiten</translation>
+    </message>
+    <message>
+      <source>&amp;Delete Selected</source>
+      <translation>Auswahl &amp;löschen</translation>
+    </message>
+    <message>
+      <source>Delete &amp;All</source>
+      <translation>&amp;Alle löschen</translation>
+    </message>
+    <message>
+      <source>Move selected lot up.</source>
+      <translation>Gewähltes Los nach oben.</translation>
+    </message>
+    <message>
+      <source>Move selected lot up</source>
+      <translation>Gewähltes Los nach oben</translation>
+    </message>
+    <message>
+      <source>Move selected lot down.</source>
+      <translation>Gewähltes Los nach unten.</translation>
+    </message>
+    <message>
+      <source>Move selected lot down</source>
+      <translation>Gewähltes Los nach unten</translation>
+    </message>
+    <message>
+      <source>&amp;Import...</source>
+      <translation>&amp;Einlesen...</translation>
+    </message>
+    <message>
+      <source>Read lots from a CSV file saved by a spreadsheet.</source>
+      <translation>Lose aus einer CSV-Datei einer Tabellenkalkulation lesen.</translation>
+    </message>
+    <message>
+      <source>E&amp;xport...</source>
+      <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+      <source>Write the lots to a CSV file that a spreadsheet opens.</source>
+      <translation>Die Lose in eine CSV-Datei für die Tabellenkalkulation schreiben.</translation>
+    </message>
+    <message>
+      <source>New Lot</source>
+      <translation>Neues Los</translation>
+    </message>
+    <message>
+      <source>&amp;Lot #:</source>
+      <translation>Los N&amp;r.:</translation>
+    </message>
+    <message>
+      <source>Lot S&amp;tarting $:</source>
+      <translation>A&amp;usruf $:</translation>
+    </message>
+    <message>
+      <source>Lot &amp;Note:</source>
+      <translation>Beschreibun&amp;g:</translation>
+    </message>
+    <message>
+      <source>&amp;Save</source>
+      <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+      <source>Do&amp;ne Editing Lots</source>
+      <translation>&amp;Fertig</translation>
+    </message>
+    <message>
+      <source>The lots could not be written to the settings file: %1. They stay in use until Gavelor is closed.</source>
+      <translation>Die Lose konnten nicht in die Einstellungsdatei geschrieben werden: %1. Sie bleiben in Gebrauch, bis Gavelor beendet wird.</translation>
+    </message>
+    <message>
+      <source>Total Lots: </source>
+      <translation>Lose: </translation>
+    </message>
+    <message>
+      <source>Edit Lot</source>
+      <translation>Los bearbeiten</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to delete this lot?</source>
+      <translation>Soll dieses Los wirklich gelöscht werden?</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to delete ALL of the lots?  This cannot be undone.</source>
+      <translation>Sollen wirklich ALLE Lose gelöscht werden?  Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+      <source>Import Lots</source>
+      <translation>Lose einlesen</translation>
+    </message>
+    <message>
+      <source>%1 lot was read from "%2".</source>
+      <translation>%1 Los wurde aus „%2“ gelesen.</translation>
+    </message>
+    <message>
+      <source>%1 lots were read from "%2".</source>
+      <translation>%1 Lose wurden aus „%2“ gelesen.</translation>
+    </message>
+    <message>
+      <source>
+
+Append them to the list, or replace the list with them?</source>
+      <translation>
+
+An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
+    </message>
+    <message>
+      <source>&amp;Append</source>
+      <translation>&amp;Anhängen</translation>
+    </message>
+    <message>
+      <source>&amp;Replace</source>
+      <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+    <message>
+      <source>Export Lots</source>
+      <translation>Lose exportieren</translation>
+    </message>
+    <message>
+      <source>The lots could not be written to "%1": %2</source>
+      <translation>Die Lose konnten nicht nach „%1“ geschrieben werden: %2</translation>
+    </message>
+    <message>
+      <source>Lot # must be between 0 and 9999</source>
+      <translation>Die Los Nr. muss zwischen 0 und 9999 liegen</translation>
+    </message>
+    <message>
+      <source>Lot starting bid must be between 0 and 999999</source>
+      <translation>Der Ausruf muss zwischen 0 und 999999 liegen</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmOptions</name>
+    <message>
+      <source>Gavelor - Options</source>
+      <translation>Gavelor - Optionen</translation>
+    </message>
+    <message>
+      <source>Color Controls</source>
+      <translation>Farben</translation>
+    </message>
+    <message>
+      <source>Increment Settings</source>
+      <translation>Steigerungen</translation>
+    </message>
+    <message>
+      <source>&amp;Additional Settings</source>
+      <translation>&amp;Weitere Einstellungen</translation>
+    </message>
+    <message>
+      <source>Options</source>
+      <translation>Optionen</translation>
+    </message>
+    <message>
+      <source>&amp;Ok</source>
+      <translation>&amp;OK</translation>
+    </message>
+    <message>
+      <source>&amp;Cancel</source>
+      <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+      <source>The options could not be written to the settings file. They stay in use until Gavelor is closed.</source>
+      <translation>Die Optionen konnten nicht in die Einstellungsdatei geschrieben werden. Sie bleiben in Gebrauch, bis Gavelor beendet wird.</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmResults</name>
+    <message>
+      <source>Gavelor - Sale Results</source>
+      <translation>Gavelor - Auktionsergebnisse</translation>
+    </message>
+    <message>
+      <source>Sold:</source>
+      <translation>Verkauft:</translation>
+    </message>
+    <message>
+      <source>Passed:</source>
+      <translation>Rückgänge:</translation>
+    </message>
+    <message>
+      <source>Not yet offered:</source>
+      <translation>Noch nicht ausgerufen:</translation>
+    </message>
+    <message>
+      <source>Total hammer:</source>
+      <translation>Zuschläge gesamt:</translation>
+    </message>
+    <message>
+      <source>Average hammer:</source>
+      <translation>Zuschlag im Mittel:</translation>
+    </message>
+    <message>
+      <source>Sell-through:</source>
+      <translation>Verkaufsquote:</translation>
+    </message>
+    <message>
+      <source>Against starting bids:</source>
+      <translation>Gegenüber Ausruf:</translation>
+    </message>
+    <message>
+      <source>Results</source>
+      <translation>Ergebnisse</translation>
+    </message>
+    <message>
+      <source>&amp;Clear Result</source>
+      <translation>Ergebnis &amp;löschen</translation>
+    </message>
+    <message>
+      <source>Show on &amp;Board</source>
+      <translation>Auf der &amp;Tafel zeigen</translation>
+    </message>
+    <message>
+      <source>&amp;New Sale...</source>
+      <translation>&amp;Neue Auktion...</translation>
+    </message>
+    <message>
+      <source>&amp;Export...</source>
+      <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+      <source>&amp;Report...</source>
+      <translation>&amp;Bericht...</translation>
+    </message>
+    <message>
+      <source>&amp;Print...</source>
+      <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+      <source>Close</source>
+      <translation>Schließen</translation>
+    </message>
+    <message>
+      <source>Sale started %1</source>
+      <translation>Auktion begonnen %1</translation>
+    </message>
+    <message>
+      <source>%1 result(s) belong to lots that are no longer in the lot list; they are listed at the end.</source>
+      <translation>%1 Ergebnis(se) gehören zu Losen, die nicht mehr in der Losliste stehen; sie stehen am Ende.</translation>
+    </message>
+    <message>
+      <source>The last run ended with lot %1 (position %2) on show at %3. Select it and press Show on Board to put the board back.</source>
+      <translation>Der letzte Lauf endete um %3 mit Los %1 (Position %2) auf der Tafel. Wählen Sie es und drücken Sie „Auf der Tafel zeigen“, um die Tafel wiederherzustellen.</translation>
+    </message>
+    <message>
+      <source>Results are not being saved: %1. The board goes on; Gavelor tries again at the next event.</source>
+      <translation>Ergebnisse werden nicht gespeichert: %1. Die Tafel läuft weiter; Gavelor versucht es beim nächsten Ereignis erneut.</translation>
+    </message>
+    <message>
+      <source>Clear the result (%1) of lot %2?</source>
+      <translation>Das Ergebnis (%1) von Los %2 löschen?</translation>
+    </message>
+    <message>
+      <source>End this sale and start a new one? The results of this sale stay in its journal.</source>
+      <translation>Diese Auktion beenden und eine neue beginnen? Die Ergebnisse dieser Auktion bleiben in ihrem Protokoll.</translation>
+    </message>
+    <message>
+      <source>Export Results</source>
+      <translation>Ergebnisse exportieren</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+      <source>The results could not be exported: %1</source>
+      <translation>Die Ergebnisse konnten nicht exportiert werden: %1</translation>
+    </message>
+    <message>
+      <source>Save Report</source>
+      <translation>Bericht speichern</translation>
+    </message>
+    <message>
+      <source>PDF files (*.pdf)</source>
+      <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+      <source>The report could not be saved: %1</source>
+      <translation>Der Bericht konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+      <source>Sale Results</source>
+      <translation>Auktionsergebnisse</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmScoreboard</name>
+    <message>
+      <source>Lot #:</source>
+      <translation>Los:</translation>
+    </message>
+    <message>
+      <source>Gavelor by </source>
+      <translation>Gavelor von </translation>
+    </message>
+    <message>
+      <source>Lot number</source>
+      <translation>Los Nr.</translation>
+    </message>
+    <message>
+      <source>Current bid</source>
+      <translation>Aktuelles Gebot</translation>
+    </message>
+    <message>
+      <source>Bid thousands</source>
+      <translation>Gebot Tausender</translation>
+    </message>
+    <message>
+      <source>Bid ones</source>
+      <translation>Gebot Einer</translation>
+    </message>
+    <message>
+      <source>Lot note</source>
+      <translation>Beschreibung des Loses</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmSplash</name>
+    <message>
+      <source>by Tarnwick</source>
+      <translation>von Tarnwick</translation>
+    </message>
+    <message>
+      <source>Click to continue.</source>
+      <translation>Bitte klicken.</translation>
+    </message>
+    <message>
+      <source>Version 1.0.0</source>
+      <translation>Version 1.0.0</translation>
+    </message>
+    <message>
+      <source>Press ' F1 ' to view Help from the scoreboard.</source>
+      <translation>' F1 ' auf der Anzeigetafel öffnet die Hilfe.</translation>
+    </message>
+    <message>
+      <source>Press ' F2 ' to set Options from the scoreboard.</source>
+      <translation>' F2 ' auf der Anzeigetafel öffnet die Optionen.</translation>
+    </message>
+    <message>
+      <source>Press ' F3 ' to setup auction lots from the scoreboard.</source>
+      <translation>' F3 ' auf der Anzeigetafel öffnet die Losliste.</translation>
+    </message>
+    <message>
+      <source>&amp;Help</source>
+      <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+      <source>&amp;Options</source>
+      <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+      <source>Gavelor title</source>
+      <translation>Gavelor-Titel</translation>
+    </message>
+    <message>
+      <source>Gavelor logo</source>
+      <translation>Gavelor-Logo</translation>
+    </message>
+    <message>
+      <source>Version %1.%2.%3</source>
+      <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+      <source>Bidwatch</source>
+      <translation>Bidwatch</translation>
+    </message>
+  </context>
+</TS>

@@ -1,0 +1,837 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en_US">
+  <context>
+    <name>AdditionalTab</name>
+    <message>
+      <source>Digit Type:</source>
+      <translation>Tipo de dígitos:</translation>
+    </message>
+    <message>
+      <source>Digit type</source>
+      <translation>Tipo de dígitos</translation>
+    </message>
+    <message>
+      <source>Lines</source>
+      <translation>Segmentos</translation>
+    </message>
+    <message>
+      <source>Dots</source>
+      <translation>Puntos</translation>
+    </message>
+    <message>
+      <source>Preview:</source>
+      <translation>Vista previa:</translation>
+    </message>
+    <message>
+      <source>Numlock Options:</source>
+      <translation>Bloq Num:</translation>
+    </message>
+    <message>
+      <source>Normal Mode</source>
+      <translation>Normal</translation>
+    </message>
+    <message>
+      <source>Keep Numlock On</source>
+      <translation>Siempre activo</translation>
+    </message>
+    <message>
+      <source>Keep Numlock Off</source>
+      <translation>Siempre inactivo</translation>
+    </message>
+    <message>
+      <source>Reset Settings</source>
+      <translation>Restablecer</translation>
+    </message>
+    <message>
+      <source>This desktop does not let programs hold NumLock.</source>
+      <translation>Este escritorio no permite que los programas mantengan Bloq Num.</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to reset these additional settings?</source>
+      <translation>¿Seguro que desea restablecer estos ajustes adicionales?</translation>
+    </message>
+    <message>
+      <source>Reset Additional Settings</source>
+      <translation>Restablecer ajustes adicionales</translation>
+    </message>
+  </context>
+  <context>
+    <name>BoardView</name>
+    <message>
+      <source>Lot #: %1</source>
+      <translation>Lote n.º: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>ColorTab</name>
+    <message>
+      <source>Back Color:</source>
+      <translation>Fondo:</translation>
+    </message>
+    <message>
+      <source>LED Background:</source>
+      <translation>Fondo LED:</translation>
+    </message>
+    <message>
+      <source>Text Color:</source>
+      <translation>Texto:</translation>
+    </message>
+    <message>
+      <source>LED Lot Color:</source>
+      <translation>LED del lote:</translation>
+    </message>
+    <message>
+      <source>LED Amount Color:</source>
+      <translation>LED de la puja:</translation>
+    </message>
+    <message>
+      <source>Reset Colors</source>
+      <translation>Restablecer</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to reset the colors?</source>
+      <translation>¿Seguro que desea restablecer los colores?</translation>
+    </message>
+    <message>
+      <source>Change</source>
+      <translation>Cambiar</translation>
+    </message>
+    <message>
+      <source>Change %1</source>
+      <translation>Cambiar %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>IncrementTab</name>
+    <message>
+      <source>&amp;Increment Ranges:</source>
+      <translation>&amp;Tramos de incremento:</translation>
+    </message>
+    <message>
+      <source>Increment ranges</source>
+      <translation>Tramos de incremento</translation>
+    </message>
+    <message>
+      <source>Create &amp;New</source>
+      <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+      <source>&amp;Edit Selected</source>
+      <translation>&amp;Editar</translation>
+    </message>
+    <message>
+      <source>&amp;Delete Selected</source>
+      <translation>Elimina&amp;r</translation>
+    </message>
+    <message>
+      <source>New Increment</source>
+      <translation>Nuevo tramo</translation>
+    </message>
+    <message>
+      <source>If the &amp;current bid is at least:</source>
+      <translation>Si la puja act&amp;ual es al menos:</translation>
+    </message>
+    <message>
+      <source>Increment &amp;bid by:</source>
+      <translation>&amp;Subir la puja:</translation>
+    </message>
+    <message>
+      <source>&amp;Save</source>
+      <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+      <source>Edit Increment</source>
+      <translation>Editar tramo</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to delete this increment?</source>
+      <translation>¿Seguro que desea eliminar este tramo?</translation>
+    </message>
+    <message>
+      <source>Increment minimum must be between 0 and 999999</source>
+      <translation>El mínimo del tramo debe estar entre 0 y 999999</translation>
+    </message>
+    <message>
+      <source>Starting amount must be between 0 and 999999</source>
+      <translation>El incremento debe estar entre 0 y 999999</translation>
+    </message>
+    <message>
+      <source>Cannot save since the minimum is a duplicate of an existing one.</source>
+      <translation>No se puede guardar: ya existe un tramo con ese mínimo.</translation>
+    </message>
+  </context>
+  <context>
+    <name>LotsCsv</name>
+    <message>
+      <source>Lot # must be between 0 and 9999</source>
+      <translation>El n.º de lote debe estar entre 0 y 9999</translation>
+    </message>
+    <message>
+      <source>Lot starting bid must be between 0 and 999999</source>
+      <translation>El precio de salida debe estar entre 0 y 999999</translation>
+    </message>
+    <message>
+      <source> (it reads %1).</source>
+      <translation> (se lee %1).</translation>
+    </message>
+    <message>
+      <source>The note has %1 characters; a lot admits at most %2.</source>
+      <translation>La nota tiene %1 caracteres; un lote admite como máximo %2.</translation>
+    </message>
+    <message>
+      <source>It holds more than %1 lots.</source>
+      <translation>Contiene más de %1 lotes.</translation>
+    </message>
+    <message>
+      <source>Its header row names no lot number column (Lot, Lot number, Lot # or Number).</source>
+      <translation>Su fila de encabezado no nombra ninguna columna de número de lote (Lot, Lot number, Lot # o Number).</translation>
+    </message>
+    <message>
+      <source>It is not a file that can be read.</source>
+      <translation>No es un archivo que se pueda leer.</translation>
+    </message>
+    <message>
+      <source>It is larger than %1 MB, too large for a lot list.</source>
+      <translation>Ocupa más de %1 MB, demasiado para una lista de lotes.</translation>
+    </message>
+    <message>
+      <source>It could not be read: %1.</source>
+      <translation>No se pudo leer: %1.</translation>
+    </message>
+    <message>
+      <source>It does not look like a text file. Save the lot list from the spreadsheet as CSV.</source>
+      <translation>No parece un archivo de texto. Guarde la lista de lotes desde la hoja de cálculo como CSV.</translation>
+    </message>
+    <message>
+      <source>There is not enough memory to read it.</source>
+      <translation>No hay memoria suficiente para leerlo.</translation>
+    </message>
+    <message>
+      <source>Line %1: a double quote stands inside a field that is not in quotes, or after the closing quote of one.</source>
+      <translation>Línea %1: hay unas comillas dentro de un campo sin comillas o tras las comillas de cierre de uno.</translation>
+    </message>
+    <message>
+      <source>Line %1: a quoted field is never closed.</source>
+      <translation>Línea %1: un campo entre comillas nunca se cierra.</translation>
+    </message>
+    <message>
+      <source>It holds no lots.</source>
+      <translation>No contiene lotes.</translation>
+    </message>
+    <message>
+      <source>No lots were imported from "%1".</source>
+      <translation>No se importó ningún lote de «%1».</translation>
+    </message>
+    <message>
+      <source> One row is not a valid lot:
+</source>
+      <translation> Una fila no es un lote válido:
+</translation>
+    </message>
+    <message>
+      <source> %1 rows are not valid lots:
+</source>
+      <translation> %1 filas no son lotes válidos:
+</translation>
+    </message>
+    <message>
+      <source> %1 rows are not valid lots; the first %2:
+</source>
+      <translation> %1 filas no son lotes válidos; las %2 primeras:
+</translation>
+    </message>
+    <message>
+      <source>
+Line %1: %2</source>
+      <translation>
+Línea %1: %2</translation>
+    </message>
+    <message>
+      <source>
+
+... and %1 more.</source>
+      <translation>
+
+... y %1 más.</translation>
+    </message>
+  </context>
+  <context>
+    <name>ResultStamp</name>
+    <message>
+      <source>SOLD</source>
+      <translation>VENDIDO</translation>
+    </message>
+    <message>
+      <source>PASSED</source>
+      <translation>RETIRADO</translation>
+    </message>
+  </context>
+  <context>
+    <name>ResultsModel</name>
+    <message>
+      <source>This lot is no longer in the lot list.</source>
+      <translation>Este lote ya no está en la lista de lotes.</translation>
+    </message>
+    <message>
+      <source>gone</source>
+      <translation>quitado</translation>
+    </message>
+    <message>
+      <source>Position</source>
+      <translation>Orden</translation>
+    </message>
+    <message>
+      <source>Lot</source>
+      <translation>Lote</translation>
+    </message>
+    <message>
+      <source>Note</source>
+      <translation>Descripción</translation>
+    </message>
+    <message>
+      <source>Starting bid</source>
+      <translation>Precio de salida</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Resultado</translation>
+    </message>
+    <message>
+      <source>Hammer</source>
+      <translation>Remate</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Hora</translation>
+    </message>
+    <message>
+      <source>Buyer</source>
+      <translation>Comprador</translation>
+    </message>
+  </context>
+  <context>
+    <name>SaleReport</name>
+    <message>
+      <source>Sold</source>
+      <translation>Vendido</translation>
+    </message>
+    <message>
+      <source>Passed</source>
+      <translation>Retirado</translation>
+    </message>
+    <message>
+      <source>Sale Results</source>
+      <translation>Resultados de la subasta</translation>
+    </message>
+    <message>
+      <source>Sale started %1</source>
+      <translation>Subasta iniciada %1</translation>
+    </message>
+    <message>
+      <source>Lots sold: %1</source>
+      <translation>Lotes vendidos: %1</translation>
+    </message>
+    <message>
+      <source>Lots passed: %1</source>
+      <translation>Lotes retirados: %1</translation>
+    </message>
+    <message>
+      <source>Not yet offered: %1</source>
+      <translation>Aún sin subastar: %1</translation>
+    </message>
+    <message>
+      <source>Total hammer: %1</source>
+      <translation>Total rematado: %1</translation>
+    </message>
+    <message>
+      <source>Average hammer: %1</source>
+      <translation>Remate medio: %1</translation>
+    </message>
+    <message>
+      <source>Sell-through: %1</source>
+      <translation>Tasa de venta: %1</translation>
+    </message>
+    <message>
+      <source>Against starting bids: %1 / %2</source>
+      <translation>Frente a precios de salida: %1 / %2</translation>
+    </message>
+    <message>
+      <source>Blue: hammer price. Orange: starting bid. Lots sold, in sale order; highest %1.</source>
+      <translation>Azul: remate. Naranja: precio de salida. Lotes vendidos, en orden de subasta; máximo %1.</translation>
+    </message>
+    <message>
+      <source>Top ten lots</source>
+      <translation>Los diez mejores lotes</translation>
+    </message>
+    <message>
+      <source>%1. Lot %2  %3  %4</source>
+      <translation>%1. Lote %2  %3  %4</translation>
+    </message>
+    <message>
+      <source>Pos.</source>
+      <translation>Ord.</translation>
+    </message>
+    <message>
+      <source>Lot</source>
+      <translation>Lote</translation>
+    </message>
+    <message>
+      <source>Note</source>
+      <translation>Descripción</translation>
+    </message>
+    <message>
+      <source>Start</source>
+      <translation>Salida</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Resultado</translation>
+    </message>
+    <message>
+      <source>Hammer</source>
+      <translation>Remate</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Hora</translation>
+    </message>
+    <message>
+      <source>Buyer</source>
+      <translation>Comprador</translation>
+    </message>
+    <message>
+      <source> (no longer in the list)</source>
+      <translation> (ya no está en la lista)</translation>
+    </message>
+  </context>
+  <context>
+    <name>Startup</name>
+    <message>
+      <source>It could not be moved aside and was left as it is.</source>
+      <translation>No se pudo apartar y se dejó como estaba.</translation>
+    </message>
+    <message>
+      <source>The unreadable file was kept as "%1".</source>
+      <translation>El archivo ilegible se guardó como «%1».</translation>
+    </message>
+    <message>
+      <source>The settings file "%1" could not be read. Gavelor starts with its default settings: no lots, no increment ranges, the default colours.
+
+%2</source>
+      <translation>No se pudo leer el archivo de ajustes «%1». Gavelor se inicia con los ajustes predeterminados: sin lotes, sin tramos de incremento, con los colores predeterminados.
+
+%2</translation>
+    </message>
+    <message>
+      <source>Gavelor is already running for the settings file "%1", but that copy does not answer (it may be busy or hung, or belong to another session). A second copy was not started.</source>
+      <translation>Gavelor ya se está ejecutando con el archivo de ajustes «%1», pero esa copia no responde (puede estar ocupada, bloqueada o en otra sesión). No se inició una segunda copia.</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmHelp</name>
+    <message>
+      <source>Help file has been moved from its normal location.  Please reinstall the program.</source>
+      <translation>El archivo de ayuda no está en su lugar habitual.  Vuelva a instalar el programa.</translation>
+    </message>
+    <message>
+      <source>Gavelor - Help</source>
+      <translation>Gavelor - Ayuda</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmLots</name>
+    <message>
+      <source>CSV files (*.csv *.txt)</source>
+      <translation>Archivos CSV (*.csv *.txt)</translation>
+    </message>
+    <message>
+      <source>Gavelor - Lots</source>
+      <translation>Gavelor - Lotes</translation>
+    </message>
+    <message>
+      <source>Lots:</source>
+      <translation>Lotes:</translation>
+    </message>
+    <message>
+      <source>Lots</source>
+      <translation>Lotes</translation>
+    </message>
+    <message>
+      <source>&amp;Create New</source>
+      <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+      <source>&amp;Edit Selected</source>
+      <translation>&amp;Editar</translation>
+    </message>
+    <message>
+      <source>&amp;Delete Selected</source>
+      <translation>Elimina&amp;r</translation>
+    </message>
+    <message>
+      <source>Delete &amp;All</source>
+      <translation>Eliminar &amp;todos</translation>
+    </message>
+    <message>
+      <source>Move selected lot up.</source>
+      <translation>Subir el lote elegido.</translation>
+    </message>
+    <message>
+      <source>Move selected lot up</source>
+      <translation>Subir el lote elegido</translation>
+    </message>
+    <message>
+      <source>Move selected lot down.</source>
+      <translation>Bajar el lote elegido.</translation>
+    </message>
+    <message>
+      <source>Move selected lot down</source>
+      <translation>Bajar el lote elegido</translation>
+    </message>
+    <message>
+      <source>&amp;Import...</source>
+      <translation>&amp;Importar...</translation>
+    </message>
+    <message>
+      <source>Read lots from a CSV file saved by a spreadsheet.</source>
+      <translation>Leer lotes de un archivo CSV guardado por una hoja de cálculo.</translation>
+    </message>
+    <message>
+      <source>E&amp;xport...</source>
+      <translation>E&amp;xportar...</translation>
+    </message>
+    <message>
+      <source>Write the lots to a CSV file that a spreadsheet opens.</source>
+      <translation>Escribir los lotes en un archivo CSV que abre una hoja de cálculo.</translation>
+    </message>
+    <message>
+      <source>New Lot</source>
+      <translation>Nuevo lote</translation>
+    </message>
+    <message>
+      <source>&amp;Lot #:</source>
+      <translation>L&amp;ote n.º:</translation>
+    </message>
+    <message>
+      <source>Lot S&amp;tarting $:</source>
+      <translation>&amp;Salida $:</translation>
+    </message>
+    <message>
+      <source>Lot &amp;Note:</source>
+      <translation>&amp;Descripción:</translation>
+    </message>
+    <message>
+      <source>&amp;Save</source>
+      <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+      <source>Do&amp;ne Editing Lots</source>
+      <translation>&amp;Listo</translation>
+    </message>
+    <message>
+      <source>The lots could not be written to the settings file: %1. They stay in use until Gavelor is closed.</source>
+      <translation>No se pudieron escribir los lotes en el archivo de ajustes: %1. Siguen en uso hasta que se cierre Gavelor.</translation>
+    </message>
+    <message>
+      <source>Total Lots: </source>
+      <translation>Lotes: </translation>
+    </message>
+    <message>
+      <source>Edit Lot</source>
+      <translation>Editar lote</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to delete this lot?</source>
+      <translation>¿Seguro que desea eliminar este lote?</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to delete ALL of the lots?  This cannot be undone.</source>
+      <translation>¿Seguro que desea eliminar TODOS los lotes?  No se puede deshacer.</translation>
+    </message>
+    <message>
+      <source>Import Lots</source>
+      <translation>Importar lotes</translation>
+    </message>
+    <message>
+      <source>%1 lot was read from "%2".</source>
+      <translation>Se leyó %1 lote de «%2».</translation>
+    </message>
+    <message>
+      <source>%1 lots were read from "%2".</source>
+      <translation>Se leyeron %1 lotes de «%2».</translation>
+    </message>
+    <message>
+      <source>
+
+Append them to the list, or replace the list with them?</source>
+      <translation>
+
+¿Añadirlos a la lista o sustituir la lista por ellos?</translation>
+    </message>
+    <message>
+      <source>&amp;Append</source>
+      <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+      <source>&amp;Replace</source>
+      <translation>&amp;Sustituir</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancelar</translation>
+    </message>
+    <message>
+      <source>Export Lots</source>
+      <translation>Exportar lotes</translation>
+    </message>
+    <message>
+      <source>The lots could not be written to "%1": %2</source>
+      <translation>No se pudieron escribir los lotes en «%1»: %2</translation>
+    </message>
+    <message>
+      <source>Lot # must be between 0 and 9999</source>
+      <translation>El n.º de lote debe estar entre 0 y 9999</translation>
+    </message>
+    <message>
+      <source>Lot starting bid must be between 0 and 999999</source>
+      <translation>El precio de salida debe estar entre 0 y 999999</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmOptions</name>
+    <message>
+      <source>Gavelor - Options</source>
+      <translation>Gavelor - Opciones</translation>
+    </message>
+    <message>
+      <source>Color Controls</source>
+      <translation>Colores</translation>
+    </message>
+    <message>
+      <source>Increment Settings</source>
+      <translation>Incrementos</translation>
+    </message>
+    <message>
+      <source>&amp;Additional Settings</source>
+      <translation>&amp;Otros ajustes</translation>
+    </message>
+    <message>
+      <source>Options</source>
+      <translation>Opciones</translation>
+    </message>
+    <message>
+      <source>&amp;Ok</source>
+      <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+      <source>&amp;Cancel</source>
+      <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+      <source>The options could not be written to the settings file. They stay in use until Gavelor is closed.</source>
+      <translation>No se pudieron escribir las opciones en el archivo de ajustes. Siguen en uso hasta que se cierre Gavelor.</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmResults</name>
+    <message>
+      <source>Gavelor - Sale Results</source>
+      <translation>Gavelor - Resultados de la subasta</translation>
+    </message>
+    <message>
+      <source>Sold:</source>
+      <translation>Vendidos:</translation>
+    </message>
+    <message>
+      <source>Passed:</source>
+      <translation>Retirados:</translation>
+    </message>
+    <message>
+      <source>Not yet offered:</source>
+      <translation>Aún sin subastar:</translation>
+    </message>
+    <message>
+      <source>Total hammer:</source>
+      <translation>Total rematado:</translation>
+    </message>
+    <message>
+      <source>Average hammer:</source>
+      <translation>Remate medio:</translation>
+    </message>
+    <message>
+      <source>Sell-through:</source>
+      <translation>Tasa de venta:</translation>
+    </message>
+    <message>
+      <source>Against starting bids:</source>
+      <translation>Frente a precios de salida:</translation>
+    </message>
+    <message>
+      <source>Results</source>
+      <translation>Resultados</translation>
+    </message>
+    <message>
+      <source>&amp;Clear Result</source>
+      <translation>&amp;Borrar resultado</translation>
+    </message>
+    <message>
+      <source>Show on &amp;Board</source>
+      <translation>&amp;Mostrar en el marcador</translation>
+    </message>
+    <message>
+      <source>&amp;New Sale...</source>
+      <translation>&amp;Nueva subasta...</translation>
+    </message>
+    <message>
+      <source>&amp;Export...</source>
+      <translation>&amp;Exportar...</translation>
+    </message>
+    <message>
+      <source>&amp;Report...</source>
+      <translation>&amp;Informe...</translation>
+    </message>
+    <message>
+      <source>&amp;Print...</source>
+      <translation>Im&amp;primir...</translation>
+    </message>
+    <message>
+      <source>Close</source>
+      <translation>Cerrar</translation>
+    </message>
+    <message>
+      <source>Sale started %1</source>
+      <translation>Subasta iniciada %1</translation>
+    </message>
+    <message>
+      <source>%1 result(s) belong to lots that are no longer in the lot list; they are listed at the end.</source>
+      <translation>%1 resultado(s) corresponden a lotes que ya no están en la lista; aparecen al final.</translation>
+    </message>
+    <message>
+      <source>The last run ended with lot %1 (position %2) on show at %3. Select it and press Show on Board to put the board back.</source>
+      <translation>La última sesión terminó a las %3 con el lote %1 (orden %2) en pantalla. Selecciónelo y pulse «Mostrar en el marcador» para restaurar el marcador.</translation>
+    </message>
+    <message>
+      <source>Results are not being saved: %1. The board goes on; Gavelor tries again at the next event.</source>
+      <translation>Los resultados no se están guardando: %1. El marcador sigue; Gavelor lo intenta de nuevo en el próximo evento.</translation>
+    </message>
+    <message>
+      <source>Clear the result (%1) of lot %2?</source>
+      <translation>¿Borrar el resultado (%1) del lote %2?</translation>
+    </message>
+    <message>
+      <source>End this sale and start a new one? The results of this sale stay in its journal.</source>
+      <translation>¿Terminar esta subasta y empezar otra? Los resultados de esta subasta quedan en su registro.</translation>
+    </message>
+    <message>
+      <source>Export Results</source>
+      <translation>Exportar resultados</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>The results could not be exported: %1</source>
+      <translation>No se pudieron exportar los resultados: %1</translation>
+    </message>
+    <message>
+      <source>Save Report</source>
+      <translation>Guardar informe</translation>
+    </message>
+    <message>
+      <source>PDF files (*.pdf)</source>
+      <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+      <source>The report could not be saved: %1</source>
+      <translation>No se pudo guardar el informe: %1</translation>
+    </message>
+    <message>
+      <source>Sale Results</source>
+      <translation>Resultados de la subasta</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmScoreboard</name>
+    <message>
+      <source>Lot #:</source>
+      <translation>Lote:</translation>
+    </message>
+    <message>
+      <source>Gavelor by </source>
+      <translation>Gavelor de </translation>
+    </message>
+    <message>
+      <source>Lot number</source>
+      <translation>Número de lote</translation>
+    </message>
+    <message>
+      <source>Current bid</source>
+      <translation>Puja actual</translation>
+    </message>
+    <message>
+      <source>Bid thousands</source>
+      <translation>Puja, miles</translation>
+    </message>
+    <message>
+      <source>Bid ones</source>
+      <translation>Puja, unidades</translation>
+    </message>
+    <message>
+      <source>Lot note</source>
+      <translation>Descripción del lote</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmSplash</name>
+    <message>
+      <source>by Tarnwick</source>
+      <translation>de Tarnwick</translation>
+    </message>
+    <message>
+      <source>Click to continue.</source>
+      <translation>Haga clic.</translation>
+    </message>
+    <message>
+      <source>Version 1.0.0</source>
+      <translation>Versión 1.0.0</translation>
+    </message>
+    <message>
+      <source>Press ' F1 ' to view Help from the scoreboard.</source>
+      <translation>' F1 ' en el marcador abre la ayuda.</translation>
+    </message>
+    <message>
+      <source>Press ' F2 ' to set Options from the scoreboard.</source>
+      <translation>' F2 ' en el marcador abre las opciones.</translation>
+    </message>
+    <message>
+      <source>Press ' F3 ' to setup auction lots from the scoreboard.</source>
+      <translation>' F3 ' en el marcador abre la lista de lotes.</translation>
+    </message>
+    <message>
+      <source>&amp;Help</source>
+      <translation>&amp;Ayuda</translation>
+    </message>
+    <message>
+      <source>&amp;Options</source>
+      <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+      <source>Gavelor title</source>
+      <translation>Título de Gavelor</translation>
+    </message>
+    <message>
+      <source>Gavelor logo</source>
+      <translation>Logotipo de Gavelor</translation>
+    </message>
+    <message>
+      <source>Version %1.%2.%3</source>
+      <translation>Versión %1.%2.%3</translation>
+    </message>
+    <message>
+      <source>Bidwatch</source>
+      <translation>Bidwatch</translation>
+    </message>
+  </context>
+</TS>

@@ -1,0 +1,837 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en_US">
+  <context>
+    <name>AdditionalTab</name>
+    <message>
+      <source>Digit Type:</source>
+      <translation>Type de chiffres :</translation>
+    </message>
+    <message>
+      <source>Digit type</source>
+      <translation>Type de chiffres</translation>
+    </message>
+    <message>
+      <source>Lines</source>
+      <translation>Segments</translation>
+    </message>
+    <message>
+      <source>Dots</source>
+      <translation>Points</translation>
+    </message>
+    <message>
+      <source>Preview:</source>
+      <translation>Aperçu :</translation>
+    </message>
+    <message>
+      <source>Numlock Options:</source>
+      <translation>Verr. num. :</translation>
+    </message>
+    <message>
+      <source>Normal Mode</source>
+      <translation>Normal</translation>
+    </message>
+    <message>
+      <source>Keep Numlock On</source>
+      <translation>Toujours activé</translation>
+    </message>
+    <message>
+      <source>Keep Numlock Off</source>
+      <translation>Toujours désactivé</translation>
+    </message>
+    <message>
+      <source>Reset Settings</source>
+      <translation>Réinitialiser</translation>
+    </message>
+    <message>
+      <source>This desktop does not let programs hold NumLock.</source>
+      <translation>Ce bureau ne permet pas aux programmes de maintenir le pavé numérique.</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to reset these additional settings?</source>
+      <translation>Voulez-vous vraiment réinitialiser ces réglages supplémentaires ?</translation>
+    </message>
+    <message>
+      <source>Reset Additional Settings</source>
+      <translation>Réinitialiser les réglages supplémentaires</translation>
+    </message>
+  </context>
+  <context>
+    <name>BoardView</name>
+    <message>
+      <source>Lot #: %1</source>
+      <translation>Lot n° : %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>ColorTab</name>
+    <message>
+      <source>Back Color:</source>
+      <translation>Fond :</translation>
+    </message>
+    <message>
+      <source>LED Background:</source>
+      <translation>Fond des LED :</translation>
+    </message>
+    <message>
+      <source>Text Color:</source>
+      <translation>Texte :</translation>
+    </message>
+    <message>
+      <source>LED Lot Color:</source>
+      <translation>LED du lot :</translation>
+    </message>
+    <message>
+      <source>LED Amount Color:</source>
+      <translation>LED enchère :</translation>
+    </message>
+    <message>
+      <source>Reset Colors</source>
+      <translation>Par défaut</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to reset the colors?</source>
+      <translation>Voulez-vous vraiment rétablir les couleurs initiales ?</translation>
+    </message>
+    <message>
+      <source>Change</source>
+      <translation>Choisir</translation>
+    </message>
+    <message>
+      <source>Change %1</source>
+      <translation>Choisir : %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>IncrementTab</name>
+    <message>
+      <source>&amp;Increment Ranges:</source>
+      <translation>&amp;Paliers d'enchères :</translation>
+    </message>
+    <message>
+      <source>Increment ranges</source>
+      <translation>Paliers d'enchères</translation>
+    </message>
+    <message>
+      <source>Create &amp;New</source>
+      <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+      <source>&amp;Edit Selected</source>
+      <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+      <source>&amp;Delete Selected</source>
+      <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+      <source>New Increment</source>
+      <translation>Nouveau palier</translation>
+    </message>
+    <message>
+      <source>If the &amp;current bid is at least:</source>
+      <translation>Si l'enchère a&amp;tteint au moins :</translation>
+    </message>
+    <message>
+      <source>Increment &amp;bid by:</source>
+      <translation>Monter &amp;de :</translation>
+    </message>
+    <message>
+      <source>&amp;Save</source>
+      <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+      <source>Edit Increment</source>
+      <translation>Modifier le palier</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to delete this increment?</source>
+      <translation>Voulez-vous vraiment supprimer ce palier ?</translation>
+    </message>
+    <message>
+      <source>Increment minimum must be between 0 and 999999</source>
+      <translation>Le seuil du palier doit être compris entre 0 et 999999</translation>
+    </message>
+    <message>
+      <source>Starting amount must be between 0 and 999999</source>
+      <translation>Le pas doit être compris entre 0 et 999999</translation>
+    </message>
+    <message>
+      <source>Cannot save since the minimum is a duplicate of an existing one.</source>
+      <translation>Enregistrement impossible : un palier existe déjà pour ce seuil.</translation>
+    </message>
+  </context>
+  <context>
+    <name>LotsCsv</name>
+    <message>
+      <source>Lot # must be between 0 and 9999</source>
+      <translation>Le n° de lot doit être compris entre 0 et 9999</translation>
+    </message>
+    <message>
+      <source>Lot starting bid must be between 0 and 999999</source>
+      <translation>La mise à prix doit être comprise entre 0 et 999999</translation>
+    </message>
+    <message>
+      <source> (it reads %1).</source>
+      <translation> (lu : %1).</translation>
+    </message>
+    <message>
+      <source>The note has %1 characters; a lot admits at most %2.</source>
+      <translation>La description a %1 caractères ; un lot en admet au plus %2.</translation>
+    </message>
+    <message>
+      <source>It holds more than %1 lots.</source>
+      <translation>Il contient plus de %1 lots.</translation>
+    </message>
+    <message>
+      <source>Its header row names no lot number column (Lot, Lot number, Lot # or Number).</source>
+      <translation>Sa ligne d'en-tête ne nomme aucune colonne de numéro de lot (Lot, Lot number, Lot # ou Number).</translation>
+    </message>
+    <message>
+      <source>It is not a file that can be read.</source>
+      <translation>Ce n'est pas un fichier lisible.</translation>
+    </message>
+    <message>
+      <source>It is larger than %1 MB, too large for a lot list.</source>
+      <translation>Il dépasse %1 Mo, trop pour une liste de lots.</translation>
+    </message>
+    <message>
+      <source>It could not be read: %1.</source>
+      <translation>Il n'a pas pu être lu : %1.</translation>
+    </message>
+    <message>
+      <source>It does not look like a text file. Save the lot list from the spreadsheet as CSV.</source>
+      <translation>Ce n'est pas un fichier texte. Enregistrez la liste de lots au format CSV depuis le tableur.</translation>
+    </message>
+    <message>
+      <source>There is not enough memory to read it.</source>
+      <translation>La mémoire ne suffit pas pour le lire.</translation>
+    </message>
+    <message>
+      <source>Line %1: a double quote stands inside a field that is not in quotes, or after the closing quote of one.</source>
+      <translation>Ligne %1 : un guillemet figure dans un champ qui n'est pas entre guillemets, ou après le guillemet fermant d'un champ.</translation>
+    </message>
+    <message>
+      <source>Line %1: a quoted field is never closed.</source>
+      <translation>Ligne %1 : un champ entre guillemets n'est jamais fermé.</translation>
+    </message>
+    <message>
+      <source>It holds no lots.</source>
+      <translation>Il ne contient aucun lot.</translation>
+    </message>
+    <message>
+      <source>No lots were imported from "%1".</source>
+      <translation>Aucun lot n'a été importé de « %1 ».</translation>
+    </message>
+    <message>
+      <source> One row is not a valid lot:
+</source>
+      <translation> Une ligne n'est pas un lot valable :
+</translation>
+    </message>
+    <message>
+      <source> %1 rows are not valid lots:
+</source>
+      <translation> %1 lignes ne sont pas des lots valables :
+</translation>
+    </message>
+    <message>
+      <source> %1 rows are not valid lots; the first %2:
+</source>
+      <translation> %1 lignes ne sont pas des lots valables ; les %2 premières :
+</translation>
+    </message>
+    <message>
+      <source>
+Line %1: %2</source>
+      <translation>
+Ligne %1 : %2</translation>
+    </message>
+    <message>
+      <source>
+
+... and %1 more.</source>
+      <translation>
+
+... et %1 de plus.</translation>
+    </message>
+  </context>
+  <context>
+    <name>ResultStamp</name>
+    <message>
+      <source>SOLD</source>
+      <translation>ADJUGÉ</translation>
+    </message>
+    <message>
+      <source>PASSED</source>
+      <translation>INVENDU</translation>
+    </message>
+  </context>
+  <context>
+    <name>ResultsModel</name>
+    <message>
+      <source>This lot is no longer in the lot list.</source>
+      <translation>Ce lot ne figure plus dans la liste.</translation>
+    </message>
+    <message>
+      <source>gone</source>
+      <translation>retiré</translation>
+    </message>
+    <message>
+      <source>Position</source>
+      <translation>Ordre</translation>
+    </message>
+    <message>
+      <source>Lot</source>
+      <translation>Lot</translation>
+    </message>
+    <message>
+      <source>Note</source>
+      <translation>Désignation</translation>
+    </message>
+    <message>
+      <source>Starting bid</source>
+      <translation>Mise à prix</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Résultat</translation>
+    </message>
+    <message>
+      <source>Hammer</source>
+      <translation>Adjudication</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Heure</translation>
+    </message>
+    <message>
+      <source>Buyer</source>
+      <translation>Acheteur</translation>
+    </message>
+  </context>
+  <context>
+    <name>SaleReport</name>
+    <message>
+      <source>Sold</source>
+      <translation>Adjugé</translation>
+    </message>
+    <message>
+      <source>Passed</source>
+      <translation>Invendu</translation>
+    </message>
+    <message>
+      <source>Sale Results</source>
+      <translation>Résultats de la vente</translation>
+    </message>
+    <message>
+      <source>Sale started %1</source>
+      <translation>Vente ouverte le %1</translation>
+    </message>
+    <message>
+      <source>Lots sold: %1</source>
+      <translation>Lots adjugés : %1</translation>
+    </message>
+    <message>
+      <source>Lots passed: %1</source>
+      <translation>Lots invendus : %1</translation>
+    </message>
+    <message>
+      <source>Not yet offered: %1</source>
+      <translation>Pas encore présentés : %1</translation>
+    </message>
+    <message>
+      <source>Total hammer: %1</source>
+      <translation>Total adjugé : %1</translation>
+    </message>
+    <message>
+      <source>Average hammer: %1</source>
+      <translation>Adjudication moyenne : %1</translation>
+    </message>
+    <message>
+      <source>Sell-through: %1</source>
+      <translation>Taux de vente : %1</translation>
+    </message>
+    <message>
+      <source>Against starting bids: %1 / %2</source>
+      <translation>Par rapport aux mises à prix : %1 / %2</translation>
+    </message>
+    <message>
+      <source>Blue: hammer price. Orange: starting bid. Lots sold, in sale order; highest %1.</source>
+      <translation>Bleu : adjudication. Orange : mise à prix. Lots adjugés, dans l'ordre de la vente ; maximum %1.</translation>
+    </message>
+    <message>
+      <source>Top ten lots</source>
+      <translation>Les dix meilleurs lots</translation>
+    </message>
+    <message>
+      <source>%1. Lot %2  %3  %4</source>
+      <translation>%1. Lot %2  %3  %4</translation>
+    </message>
+    <message>
+      <source>Pos.</source>
+      <translation>Ord.</translation>
+    </message>
+    <message>
+      <source>Lot</source>
+      <translation>Lot</translation>
+    </message>
+    <message>
+      <source>Note</source>
+      <translation>Désignation</translation>
+    </message>
+    <message>
+      <source>Start</source>
+      <translation>Mise à prix</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Résultat</translation>
+    </message>
+    <message>
+      <source>Hammer</source>
+      <translation>Adjudication</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Heure</translation>
+    </message>
+    <message>
+      <source>Buyer</source>
+      <translation>Acheteur</translation>
+    </message>
+    <message>
+      <source> (no longer in the list)</source>
+      <translation> (retiré de la liste)</translation>
+    </message>
+  </context>
+  <context>
+    <name>Startup</name>
+    <message>
+      <source>It could not be moved aside and was left as it is.</source>
+      <translation>Il n'a pas pu être mis de côté et a été laissé tel quel.</translation>
+    </message>
+    <message>
+      <source>The unreadable file was kept as "%1".</source>
+      <translation>Le fichier illisible a été conservé sous « %1 ».</translation>
+    </message>
+    <message>
+      <source>The settings file "%1" could not be read. Gavelor starts with its default settings: no lots, no increment ranges, the default colours.
+
+%2</source>
+      <translation>Le fichier de réglages « %1 » n'a pas pu être lu. Gavelor démarre avec ses réglages par défaut : aucun lot, aucun palier, les couleurs initiales.
+
+%2</translation>
+    </message>
+    <message>
+      <source>Gavelor is already running for the settings file "%1", but that copy does not answer (it may be busy or hung, or belong to another session). A second copy was not started.</source>
+      <translation>Gavelor tourne déjà avec le fichier de réglages « %1 », mais cette copie ne répond pas (elle est peut-être occupée, bloquée ou dans une autre session). Une deuxième copie n'a pas été lancée.</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmHelp</name>
+    <message>
+      <source>Help file has been moved from its normal location.  Please reinstall the program.</source>
+      <translation>Le fichier d'aide n'est plus à son emplacement habituel.  Veuillez réinstaller le programme.</translation>
+    </message>
+    <message>
+      <source>Gavelor - Help</source>
+      <translation>Gavelor - Aide</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmLots</name>
+    <message>
+      <source>CSV files (*.csv *.txt)</source>
+      <translation>Fichiers CSV (*.csv *.txt)</translation>
+    </message>
+    <message>
+      <source>Gavelor - Lots</source>
+      <translation>Gavelor - Lots</translation>
+    </message>
+    <message>
+      <source>Lots:</source>
+      <translation>Lots :</translation>
+    </message>
+    <message>
+      <source>Lots</source>
+      <translation>Lots</translation>
+    </message>
+    <message>
+      <source>&amp;Create New</source>
+      <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+      <source>&amp;Edit Selected</source>
+      <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+      <source>&amp;Delete Selected</source>
+      <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+      <source>Delete &amp;All</source>
+      <translation>Supprimer t&amp;out</translation>
+    </message>
+    <message>
+      <source>Move selected lot up.</source>
+      <translation>Monter le lot choisi.</translation>
+    </message>
+    <message>
+      <source>Move selected lot up</source>
+      <translation>Monter le lot choisi</translation>
+    </message>
+    <message>
+      <source>Move selected lot down.</source>
+      <translation>Descendre le lot choisi.</translation>
+    </message>
+    <message>
+      <source>Move selected lot down</source>
+      <translation>Descendre le lot choisi</translation>
+    </message>
+    <message>
+      <source>&amp;Import...</source>
+      <translation>&amp;Importer...</translation>
+    </message>
+    <message>
+      <source>Read lots from a CSV file saved by a spreadsheet.</source>
+      <translation>Lire les lots d'un fichier CSV enregistré par un tableur.</translation>
+    </message>
+    <message>
+      <source>E&amp;xport...</source>
+      <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+      <source>Write the lots to a CSV file that a spreadsheet opens.</source>
+      <translation>Écrire les lots dans un fichier CSV qu'un tableur ouvre.</translation>
+    </message>
+    <message>
+      <source>New Lot</source>
+      <translation>Nouveau lot</translation>
+    </message>
+    <message>
+      <source>&amp;Lot #:</source>
+      <translation>&amp;Lot n° :</translation>
+    </message>
+    <message>
+      <source>Lot S&amp;tarting $:</source>
+      <translation>Mise à &amp;prix $:</translation>
+    </message>
+    <message>
+      <source>Lot &amp;Note:</source>
+      <translation>&amp;Désignation :</translation>
+    </message>
+    <message>
+      <source>&amp;Save</source>
+      <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+      <source>Do&amp;ne Editing Lots</source>
+      <translation>&amp;Terminé</translation>
+    </message>
+    <message>
+      <source>The lots could not be written to the settings file: %1. They stay in use until Gavelor is closed.</source>
+      <translation>Les lots n'ont pas pu être écrits dans le fichier de réglages : %1. Ils restent en usage jusqu'à la fermeture de Gavelor.</translation>
+    </message>
+    <message>
+      <source>Total Lots: </source>
+      <translation>Lots : </translation>
+    </message>
+    <message>
+      <source>Edit Lot</source>
+      <translation>Modifier le lot</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to delete this lot?</source>
+      <translation>Voulez-vous vraiment supprimer ce lot ?</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to delete ALL of the lots?  This cannot be undone.</source>
+      <translation>Voulez-vous vraiment supprimer TOUS les lots ?  C'est irréversible.</translation>
+    </message>
+    <message>
+      <source>Import Lots</source>
+      <translation>Importer des lots</translation>
+    </message>
+    <message>
+      <source>%1 lot was read from "%2".</source>
+      <translation>%1 lot a été lu dans « %2 ».</translation>
+    </message>
+    <message>
+      <source>%1 lots were read from "%2".</source>
+      <translation>%1 lots ont été lus dans « %2 ».</translation>
+    </message>
+    <message>
+      <source>
+
+Append them to the list, or replace the list with them?</source>
+      <translation>
+
+Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
+    </message>
+    <message>
+      <source>&amp;Append</source>
+      <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+      <source>&amp;Replace</source>
+      <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annuler</translation>
+    </message>
+    <message>
+      <source>Export Lots</source>
+      <translation>Exporter les lots</translation>
+    </message>
+    <message>
+      <source>The lots could not be written to "%1": %2</source>
+      <translation>Les lots n'ont pas pu être écrits dans « %1 » : %2</translation>
+    </message>
+    <message>
+      <source>Lot # must be between 0 and 9999</source>
+      <translation>Le n° de lot doit être compris entre 0 et 9999</translation>
+    </message>
+    <message>
+      <source>Lot starting bid must be between 0 and 999999</source>
+      <translation>La mise à prix doit être comprise entre 0 et 999999</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmOptions</name>
+    <message>
+      <source>Gavelor - Options</source>
+      <translation>Gavelor - Options</translation>
+    </message>
+    <message>
+      <source>Color Controls</source>
+      <translation>Couleurs</translation>
+    </message>
+    <message>
+      <source>Increment Settings</source>
+      <translation>Paliers</translation>
+    </message>
+    <message>
+      <source>&amp;Additional Settings</source>
+      <translation>&amp;Autres réglages</translation>
+    </message>
+    <message>
+      <source>Options</source>
+      <translation>Options</translation>
+    </message>
+    <message>
+      <source>&amp;Ok</source>
+      <translation>&amp;OK</translation>
+    </message>
+    <message>
+      <source>&amp;Cancel</source>
+      <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+      <source>The options could not be written to the settings file. They stay in use until Gavelor is closed.</source>
+      <translation>Les options n'ont pas pu être écrites dans le fichier de réglages. Elles restent en usage jusqu'à la fermeture de Gavelor.</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmResults</name>
+    <message>
+      <source>Gavelor - Sale Results</source>
+      <translation>Gavelor - Résultats de la vente</translation>
+    </message>
+    <message>
+      <source>Sold:</source>
+      <translation>Adjugés :</translation>
+    </message>
+    <message>
+      <source>Passed:</source>
+      <translation>Invendus :</translation>
+    </message>
+    <message>
+      <source>Not yet offered:</source>
+      <translation>Pas encore présentés :</translation>
+    </message>
+    <message>
+      <source>Total hammer:</source>
+      <translation>Total adjugé :</translation>
+    </message>
+    <message>
+      <source>Average hammer:</source>
+      <translation>Adjudication moyenne :</translation>
+    </message>
+    <message>
+      <source>Sell-through:</source>
+      <translation>Taux de vente :</translation>
+    </message>
+    <message>
+      <source>Against starting bids:</source>
+      <translation>Par rapport aux mises à prix :</translation>
+    </message>
+    <message>
+      <source>Results</source>
+      <translation>Résultats</translation>
+    </message>
+    <message>
+      <source>&amp;Clear Result</source>
+      <translation>E&amp;ffacer le résultat</translation>
+    </message>
+    <message>
+      <source>Show on &amp;Board</source>
+      <translation>&amp;Afficher au tableau</translation>
+    </message>
+    <message>
+      <source>&amp;New Sale...</source>
+      <translation>&amp;Nouvelle vente...</translation>
+    </message>
+    <message>
+      <source>&amp;Export...</source>
+      <translation>&amp;Exporter...</translation>
+    </message>
+    <message>
+      <source>&amp;Report...</source>
+      <translation>&amp;Rapport...</translation>
+    </message>
+    <message>
+      <source>&amp;Print...</source>
+      <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+      <source>Close</source>
+      <translation>Fermer</translation>
+    </message>
+    <message>
+      <source>Sale started %1</source>
+      <translation>Vente ouverte le %1</translation>
+    </message>
+    <message>
+      <source>%1 result(s) belong to lots that are no longer in the lot list; they are listed at the end.</source>
+      <translation>%1 résultat(s) concernent des lots qui ne sont plus dans la liste ; ils figurent à la fin.</translation>
+    </message>
+    <message>
+      <source>The last run ended with lot %1 (position %2) on show at %3. Select it and press Show on Board to put the board back.</source>
+      <translation>La dernière séance s'est terminée à %3 avec le lot %1 (ordre %2) au tableau. Choisissez-le et cliquez sur « Afficher au tableau » pour rétablir le tableau.</translation>
+    </message>
+    <message>
+      <source>Results are not being saved: %1. The board goes on; Gavelor tries again at the next event.</source>
+      <translation>Les résultats ne sont pas enregistrés : %1. Le tableau continue ; Gavelor réessaie au prochain événement.</translation>
+    </message>
+    <message>
+      <source>Clear the result (%1) of lot %2?</source>
+      <translation>Effacer le résultat (%1) du lot %2 ?</translation>
+    </message>
+    <message>
+      <source>End this sale and start a new one? The results of this sale stay in its journal.</source>
+      <translation>Clore cette vente et en ouvrir une nouvelle ? Les résultats de cette vente restent dans son journal.</translation>
+    </message>
+    <message>
+      <source>Export Results</source>
+      <translation>Exporter les résultats</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>The results could not be exported: %1</source>
+      <translation>Les résultats n'ont pas pu être exportés : %1</translation>
+    </message>
+    <message>
+      <source>Save Report</source>
+      <translation>Enregistrer le rapport</translation>
+    </message>
+    <message>
+      <source>PDF files (*.pdf)</source>
+      <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+      <source>The report could not be saved: %1</source>
+      <translation>Le rapport n'a pas pu être enregistré : %1</translation>
+    </message>
+    <message>
+      <source>Sale Results</source>
+      <translation>Résultats de la vente</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmScoreboard</name>
+    <message>
+      <source>Lot #:</source>
+      <translation>Lot :</translation>
+    </message>
+    <message>
+      <source>Gavelor by </source>
+      <translation>Gavelor par </translation>
+    </message>
+    <message>
+      <source>Lot number</source>
+      <translation>Numéro de lot</translation>
+    </message>
+    <message>
+      <source>Current bid</source>
+      <translation>Enchère en cours</translation>
+    </message>
+    <message>
+      <source>Bid thousands</source>
+      <translation>Enchère, milliers</translation>
+    </message>
+    <message>
+      <source>Bid ones</source>
+      <translation>Enchère, unités</translation>
+    </message>
+    <message>
+      <source>Lot note</source>
+      <translation>Désignation du lot</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmSplash</name>
+    <message>
+      <source>by Tarnwick</source>
+      <translation>par Tarnwick</translation>
+    </message>
+    <message>
+      <source>Click to continue.</source>
+      <translation>Cliquez ici.</translation>
+    </message>
+    <message>
+      <source>Version 1.0.0</source>
+      <translation>Version 1.0.0</translation>
+    </message>
+    <message>
+      <source>Press ' F1 ' to view Help from the scoreboard.</source>
+      <translation>' F1 ' au tableau affiche l'aide.</translation>
+    </message>
+    <message>
+      <source>Press ' F2 ' to set Options from the scoreboard.</source>
+      <translation>' F2 ' au tableau ouvre les options.</translation>
+    </message>
+    <message>
+      <source>Press ' F3 ' to setup auction lots from the scoreboard.</source>
+      <translation>' F3 ' au tableau ouvre la liste des lots.</translation>
+    </message>
+    <message>
+      <source>&amp;Help</source>
+      <translation>&amp;Aide</translation>
+    </message>
+    <message>
+      <source>&amp;Options</source>
+      <translation>&amp;Options</translation>
+    </message>
+    <message>
+      <source>Gavelor title</source>
+      <translation>Titre de Gavelor</translation>
+    </message>
+    <message>
+      <source>Gavelor logo</source>
+      <translation>Logo de Gavelor</translation>
+    </message>
+    <message>
+      <source>Version %1.%2.%3</source>
+      <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+      <source>Bidwatch</source>
+      <translation>Bidwatch</translation>
+    </message>
+  </context>
+</TS>

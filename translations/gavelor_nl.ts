@@ -1,0 +1,837 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL" sourcelanguage="en_US">
+  <context>
+    <name>AdditionalTab</name>
+    <message>
+      <source>Digit Type:</source>
+      <translation>Cijfertype:</translation>
+    </message>
+    <message>
+      <source>Digit type</source>
+      <translation>Cijfertype</translation>
+    </message>
+    <message>
+      <source>Lines</source>
+      <translation>Streepjes</translation>
+    </message>
+    <message>
+      <source>Dots</source>
+      <translation>Stippen</translation>
+    </message>
+    <message>
+      <source>Preview:</source>
+      <translation>Voorbeeld:</translation>
+    </message>
+    <message>
+      <source>Numlock Options:</source>
+      <translation>Numlock:</translation>
+    </message>
+    <message>
+      <source>Normal Mode</source>
+      <translation>Normaal</translation>
+    </message>
+    <message>
+      <source>Keep Numlock On</source>
+      <translation>Altijd aan</translation>
+    </message>
+    <message>
+      <source>Keep Numlock Off</source>
+      <translation>Altijd uit</translation>
+    </message>
+    <message>
+      <source>Reset Settings</source>
+      <translation>Herstellen</translation>
+    </message>
+    <message>
+      <source>This desktop does not let programs hold NumLock.</source>
+      <translation>Deze werkomgeving laat programma's Numlock niet vasthouden.</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to reset these additional settings?</source>
+      <translation>Weet u zeker dat u deze extra instellingen wilt herstellen?</translation>
+    </message>
+    <message>
+      <source>Reset Additional Settings</source>
+      <translation>Extra instellingen herstellen</translation>
+    </message>
+  </context>
+  <context>
+    <name>BoardView</name>
+    <message>
+      <source>Lot #: %1</source>
+      <translation>Kavel: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>ColorTab</name>
+    <message>
+      <source>Back Color:</source>
+      <translation>Achtergrond:</translation>
+    </message>
+    <message>
+      <source>LED Background:</source>
+      <translation>LED-achtergrond:</translation>
+    </message>
+    <message>
+      <source>Text Color:</source>
+      <translation>Tekstkleur:</translation>
+    </message>
+    <message>
+      <source>LED Lot Color:</source>
+      <translation>LED kavel:</translation>
+    </message>
+    <message>
+      <source>LED Amount Color:</source>
+      <translation>LED bod:</translation>
+    </message>
+    <message>
+      <source>Reset Colors</source>
+      <translation>Standaard</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to reset the colors?</source>
+      <translation>Weet u zeker dat u de standaardkleuren wilt herstellen?</translation>
+    </message>
+    <message>
+      <source>Change</source>
+      <translation>Wijzig</translation>
+    </message>
+    <message>
+      <source>Change %1</source>
+      <translation>%1 wijzigen</translation>
+    </message>
+  </context>
+  <context>
+    <name>IncrementTab</name>
+    <message>
+      <source>&amp;Increment Ranges:</source>
+      <translation>Bied&amp;stappen:</translation>
+    </message>
+    <message>
+      <source>Increment ranges</source>
+      <translation>Biedstappen</translation>
+    </message>
+    <message>
+      <source>Create &amp;New</source>
+      <translation>&amp;Nieuw</translation>
+    </message>
+    <message>
+      <source>&amp;Edit Selected</source>
+      <translation>&amp;Bewerken</translation>
+    </message>
+    <message>
+      <source>&amp;Delete Selected</source>
+      <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+      <source>New Increment</source>
+      <translation>Nieuwe stap</translation>
+    </message>
+    <message>
+      <source>If the &amp;current bid is at least:</source>
+      <translation>Als het &amp;huidige bod minstens is:</translation>
+    </message>
+    <message>
+      <source>Increment &amp;bid by:</source>
+      <translation>Verhogen &amp;met:</translation>
+    </message>
+    <message>
+      <source>&amp;Save</source>
+      <translation>O&amp;pslaan</translation>
+    </message>
+    <message>
+      <source>Edit Increment</source>
+      <translation>Stap bewerken</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to delete this increment?</source>
+      <translation>Weet u zeker dat u deze biedstap wilt verwijderen?</translation>
+    </message>
+    <message>
+      <source>Increment minimum must be between 0 and 999999</source>
+      <translation>Het minimum van de stap moet tussen 0 en 999999 liggen</translation>
+    </message>
+    <message>
+      <source>Starting amount must be between 0 and 999999</source>
+      <translation>De stap moet tussen 0 en 999999 liggen</translation>
+    </message>
+    <message>
+      <source>Cannot save since the minimum is a duplicate of an existing one.</source>
+      <translation>Niet opgeslagen: er is al een stap met dit minimum.</translation>
+    </message>
+  </context>
+  <context>
+    <name>LotsCsv</name>
+    <message>
+      <source>Lot # must be between 0 and 9999</source>
+      <translation>Het kavelnummer moet tussen 0 en 9999 liggen</translation>
+    </message>
+    <message>
+      <source>Lot starting bid must be between 0 and 999999</source>
+      <translation>De inzet moet tussen 0 en 999999 liggen</translation>
+    </message>
+    <message>
+      <source> (it reads %1).</source>
+      <translation> (gelezen: %1).</translation>
+    </message>
+    <message>
+      <source>The note has %1 characters; a lot admits at most %2.</source>
+      <translation>De omschrijving heeft %1 tekens; een kavel staat er hoogstens %2 toe.</translation>
+    </message>
+    <message>
+      <source>It holds more than %1 lots.</source>
+      <translation>Het bevat meer dan %1 kavels.</translation>
+    </message>
+    <message>
+      <source>Its header row names no lot number column (Lot, Lot number, Lot # or Number).</source>
+      <translation>De kopregel noemt geen kolom voor het kavelnummer (Lot, Lot number, Lot # of Number).</translation>
+    </message>
+    <message>
+      <source>It is not a file that can be read.</source>
+      <translation>Het is geen leesbaar bestand.</translation>
+    </message>
+    <message>
+      <source>It is larger than %1 MB, too large for a lot list.</source>
+      <translation>Het is groter dan %1 MB, te groot voor een kavellijst.</translation>
+    </message>
+    <message>
+      <source>It could not be read: %1.</source>
+      <translation>Het kon niet worden gelezen: %1.</translation>
+    </message>
+    <message>
+      <source>It does not look like a text file. Save the lot list from the spreadsheet as CSV.</source>
+      <translation>Het lijkt geen tekstbestand. Sla de kavellijst in het rekenblad op als CSV.</translation>
+    </message>
+    <message>
+      <source>There is not enough memory to read it.</source>
+      <translation>Er is niet genoeg geheugen om het te lezen.</translation>
+    </message>
+    <message>
+      <source>Line %1: a double quote stands inside a field that is not in quotes, or after the closing quote of one.</source>
+      <translation>Regel %1: een aanhalingsteken staat in een veld zonder aanhalingstekens, of na het sluitende van een veld.</translation>
+    </message>
+    <message>
+      <source>Line %1: a quoted field is never closed.</source>
+      <translation>Regel %1: een veld tussen aanhalingstekens wordt nooit gesloten.</translation>
+    </message>
+    <message>
+      <source>It holds no lots.</source>
+      <translation>Het bevat geen kavels.</translation>
+    </message>
+    <message>
+      <source>No lots were imported from "%1".</source>
+      <translation>Er zijn geen kavels ingelezen uit "%1".</translation>
+    </message>
+    <message>
+      <source> One row is not a valid lot:
+</source>
+      <translation> Eén regel is geen geldige kavel:
+</translation>
+    </message>
+    <message>
+      <source> %1 rows are not valid lots:
+</source>
+      <translation> %1 regels zijn geen geldige kavels:
+</translation>
+    </message>
+    <message>
+      <source> %1 rows are not valid lots; the first %2:
+</source>
+      <translation> %1 regels zijn geen geldige kavels; de eerste %2:
+</translation>
+    </message>
+    <message>
+      <source>
+Line %1: %2</source>
+      <translation>
+Regel %1: %2</translation>
+    </message>
+    <message>
+      <source>
+
+... and %1 more.</source>
+      <translation>
+
+... en nog %1.</translation>
+    </message>
+  </context>
+  <context>
+    <name>ResultStamp</name>
+    <message>
+      <source>SOLD</source>
+      <translation>VERKOCHT</translation>
+    </message>
+    <message>
+      <source>PASSED</source>
+      <translation>OPGEHOUDEN</translation>
+    </message>
+  </context>
+  <context>
+    <name>ResultsModel</name>
+    <message>
+      <source>This lot is no longer in the lot list.</source>
+      <translation>Deze kavel staat niet meer in de kavellijst.</translation>
+    </message>
+    <message>
+      <source>gone</source>
+      <translation>weg</translation>
+    </message>
+    <message>
+      <source>Position</source>
+      <translation>Volgorde</translation>
+    </message>
+    <message>
+      <source>Lot</source>
+      <translation>Kavel</translation>
+    </message>
+    <message>
+      <source>Note</source>
+      <translation>Omschrijving</translation>
+    </message>
+    <message>
+      <source>Starting bid</source>
+      <translation>Inzet</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Resultaat</translation>
+    </message>
+    <message>
+      <source>Hammer</source>
+      <translation>Afslag</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Tijd</translation>
+    </message>
+    <message>
+      <source>Buyer</source>
+      <translation>Koper</translation>
+    </message>
+  </context>
+  <context>
+    <name>SaleReport</name>
+    <message>
+      <source>Sold</source>
+      <translation>Verkocht</translation>
+    </message>
+    <message>
+      <source>Passed</source>
+      <translation>Opgehouden</translation>
+    </message>
+    <message>
+      <source>Sale Results</source>
+      <translation>Veilinguitslag</translation>
+    </message>
+    <message>
+      <source>Sale started %1</source>
+      <translation>Veiling begonnen %1</translation>
+    </message>
+    <message>
+      <source>Lots sold: %1</source>
+      <translation>Verkochte kavels: %1</translation>
+    </message>
+    <message>
+      <source>Lots passed: %1</source>
+      <translation>Opgehouden kavels: %1</translation>
+    </message>
+    <message>
+      <source>Not yet offered: %1</source>
+      <translation>Nog niet geveild: %1</translation>
+    </message>
+    <message>
+      <source>Total hammer: %1</source>
+      <translation>Totale afslag: %1</translation>
+    </message>
+    <message>
+      <source>Average hammer: %1</source>
+      <translation>Gemiddelde afslag: %1</translation>
+    </message>
+    <message>
+      <source>Sell-through: %1</source>
+      <translation>Verkoopgraad: %1</translation>
+    </message>
+    <message>
+      <source>Against starting bids: %1 / %2</source>
+      <translation>Tegenover inzet: %1 / %2</translation>
+    </message>
+    <message>
+      <source>Blue: hammer price. Orange: starting bid. Lots sold, in sale order; highest %1.</source>
+      <translation>Blauw: afslag. Oranje: inzet. Verkochte kavels, in veilingvolgorde; hoogste %1.</translation>
+    </message>
+    <message>
+      <source>Top ten lots</source>
+      <translation>De tien hoogste kavels</translation>
+    </message>
+    <message>
+      <source>%1. Lot %2  %3  %4</source>
+      <translation>%1. Kavel %2  %3  %4</translation>
+    </message>
+    <message>
+      <source>Pos.</source>
+      <translation>Vlg.</translation>
+    </message>
+    <message>
+      <source>Lot</source>
+      <translation>Kavel</translation>
+    </message>
+    <message>
+      <source>Note</source>
+      <translation>Omschrijving</translation>
+    </message>
+    <message>
+      <source>Start</source>
+      <translation>Inzet</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Resultaat</translation>
+    </message>
+    <message>
+      <source>Hammer</source>
+      <translation>Afslag</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Tijd</translation>
+    </message>
+    <message>
+      <source>Buyer</source>
+      <translation>Koper</translation>
+    </message>
+    <message>
+      <source> (no longer in the list)</source>
+      <translation> (niet meer in de lijst)</translation>
+    </message>
+  </context>
+  <context>
+    <name>Startup</name>
+    <message>
+      <source>It could not be moved aside and was left as it is.</source>
+      <translation>Het kon niet opzij worden gezet en is gelaten zoals het is.</translation>
+    </message>
+    <message>
+      <source>The unreadable file was kept as "%1".</source>
+      <translation>Het onleesbare bestand is bewaard als "%1".</translation>
+    </message>
+    <message>
+      <source>The settings file "%1" could not be read. Gavelor starts with its default settings: no lots, no increment ranges, the default colours.
+
+%2</source>
+      <translation>Het instellingenbestand "%1" kon niet worden gelezen. Gavelor start met de standaardinstellingen: geen kavels, geen biedstappen, de standaardkleuren.
+
+%2</translation>
+    </message>
+    <message>
+      <source>Gavelor is already running for the settings file "%1", but that copy does not answer (it may be busy or hung, or belong to another session). A second copy was not started.</source>
+      <translation>Gavelor draait al met het instellingenbestand "%1", maar die kopie antwoordt niet (misschien is ze bezig, vastgelopen of van een andere sessie). Er is geen tweede kopie gestart.</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmHelp</name>
+    <message>
+      <source>Help file has been moved from its normal location.  Please reinstall the program.</source>
+      <translation>Het helpbestand staat niet op zijn gewone plaats.  Installeer het programma opnieuw.</translation>
+    </message>
+    <message>
+      <source>Gavelor - Help</source>
+      <translation>Gavelor - Help</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmLots</name>
+    <message>
+      <source>CSV files (*.csv *.txt)</source>
+      <translation>CSV-bestanden (*.csv *.txt)</translation>
+    </message>
+    <message>
+      <source>Gavelor - Lots</source>
+      <translation>Gavelor - Kavels</translation>
+    </message>
+    <message>
+      <source>Lots:</source>
+      <translation>Kavels:</translation>
+    </message>
+    <message>
+      <source>Lots</source>
+      <translation>Kavels</translation>
+    </message>
+    <message>
+      <source>&amp;Create New</source>
+      <translation>&amp;Nieuw</translation>
+    </message>
+    <message>
+      <source>&amp;Edit Selected</source>
+      <translation>&amp;Bewerken</translation>
+    </message>
+    <message>
+      <source>&amp;Delete Selected</source>
+      <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+      <source>Delete &amp;All</source>
+      <translation>&amp;Alles wissen</translation>
+    </message>
+    <message>
+      <source>Move selected lot up.</source>
+      <translation>Gekozen kavel omhoog.</translation>
+    </message>
+    <message>
+      <source>Move selected lot up</source>
+      <translation>Gekozen kavel omhoog</translation>
+    </message>
+    <message>
+      <source>Move selected lot down.</source>
+      <translation>Gekozen kavel omlaag.</translation>
+    </message>
+    <message>
+      <source>Move selected lot down</source>
+      <translation>Gekozen kavel omlaag</translation>
+    </message>
+    <message>
+      <source>&amp;Import...</source>
+      <translation>&amp;Inlezen...</translation>
+    </message>
+    <message>
+      <source>Read lots from a CSV file saved by a spreadsheet.</source>
+      <translation>Kavels lezen uit een CSV-bestand van een rekenblad.</translation>
+    </message>
+    <message>
+      <source>E&amp;xport...</source>
+      <translation>E&amp;xporteren...</translation>
+    </message>
+    <message>
+      <source>Write the lots to a CSV file that a spreadsheet opens.</source>
+      <translation>De kavels schrijven naar een CSV-bestand voor een rekenblad.</translation>
+    </message>
+    <message>
+      <source>New Lot</source>
+      <translation>Nieuwe kavel</translation>
+    </message>
+    <message>
+      <source>&amp;Lot #:</source>
+      <translation>&amp;Kavelnr.:</translation>
+    </message>
+    <message>
+      <source>Lot S&amp;tarting $:</source>
+      <translation>In&amp;zet $:</translation>
+    </message>
+    <message>
+      <source>Lot &amp;Note:</source>
+      <translation>Omschrijvin&amp;g:</translation>
+    </message>
+    <message>
+      <source>&amp;Save</source>
+      <translation>O&amp;pslaan</translation>
+    </message>
+    <message>
+      <source>Do&amp;ne Editing Lots</source>
+      <translation>K&amp;laar</translation>
+    </message>
+    <message>
+      <source>The lots could not be written to the settings file: %1. They stay in use until Gavelor is closed.</source>
+      <translation>De kavels konden niet naar het instellingenbestand worden geschreven: %1. Ze blijven in gebruik tot Gavelor wordt gesloten.</translation>
+    </message>
+    <message>
+      <source>Total Lots: </source>
+      <translation>Kavels: </translation>
+    </message>
+    <message>
+      <source>Edit Lot</source>
+      <translation>Kavel bewerken</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to delete this lot?</source>
+      <translation>Weet u zeker dat u deze kavel wilt verwijderen?</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to delete ALL of the lots?  This cannot be undone.</source>
+      <translation>Weet u zeker dat u ALLE kavels wilt verwijderen?  Dit kan niet ongedaan worden gemaakt.</translation>
+    </message>
+    <message>
+      <source>Import Lots</source>
+      <translation>Kavels inlezen</translation>
+    </message>
+    <message>
+      <source>%1 lot was read from "%2".</source>
+      <translation>%1 kavel is gelezen uit "%2".</translation>
+    </message>
+    <message>
+      <source>%1 lots were read from "%2".</source>
+      <translation>%1 kavels zijn gelezen uit "%2".</translation>
+    </message>
+    <message>
+      <source>
+
+Append them to the list, or replace the list with them?</source>
+      <translation>
+
+Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
+    </message>
+    <message>
+      <source>&amp;Append</source>
+      <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+      <source>&amp;Replace</source>
+      <translation>&amp;Vervangen</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annuleren</translation>
+    </message>
+    <message>
+      <source>Export Lots</source>
+      <translation>Kavels exporteren</translation>
+    </message>
+    <message>
+      <source>The lots could not be written to "%1": %2</source>
+      <translation>De kavels konden niet naar "%1" worden geschreven: %2</translation>
+    </message>
+    <message>
+      <source>Lot # must be between 0 and 9999</source>
+      <translation>Het kavelnummer moet tussen 0 en 9999 liggen</translation>
+    </message>
+    <message>
+      <source>Lot starting bid must be between 0 and 999999</source>
+      <translation>De inzet moet tussen 0 en 999999 liggen</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmOptions</name>
+    <message>
+      <source>Gavelor - Options</source>
+      <translation>Gavelor - Opties</translation>
+    </message>
+    <message>
+      <source>Color Controls</source>
+      <translation>Kleuren</translation>
+    </message>
+    <message>
+      <source>Increment Settings</source>
+      <translation>Biedstappen</translation>
+    </message>
+    <message>
+      <source>&amp;Additional Settings</source>
+      <translation>Overige &amp;instellingen</translation>
+    </message>
+    <message>
+      <source>Options</source>
+      <translation>Opties</translation>
+    </message>
+    <message>
+      <source>&amp;Ok</source>
+      <translation>&amp;OK</translation>
+    </message>
+    <message>
+      <source>&amp;Cancel</source>
+      <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+      <source>The options could not be written to the settings file. They stay in use until Gavelor is closed.</source>
+      <translation>De opties konden niet naar het instellingenbestand worden geschreven. Ze blijven in gebruik tot Gavelor wordt gesloten.</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmResults</name>
+    <message>
+      <source>Gavelor - Sale Results</source>
+      <translation>Gavelor - Veilinguitslag</translation>
+    </message>
+    <message>
+      <source>Sold:</source>
+      <translation>Verkocht:</translation>
+    </message>
+    <message>
+      <source>Passed:</source>
+      <translation>Opgehouden:</translation>
+    </message>
+    <message>
+      <source>Not yet offered:</source>
+      <translation>Nog niet geveild:</translation>
+    </message>
+    <message>
+      <source>Total hammer:</source>
+      <translation>Totale afslag:</translation>
+    </message>
+    <message>
+      <source>Average hammer:</source>
+      <translation>Gemiddelde afslag:</translation>
+    </message>
+    <message>
+      <source>Sell-through:</source>
+      <translation>Verkoopgraad:</translation>
+    </message>
+    <message>
+      <source>Against starting bids:</source>
+      <translation>Tegenover inzet:</translation>
+    </message>
+    <message>
+      <source>Results</source>
+      <translation>Uitslag</translation>
+    </message>
+    <message>
+      <source>&amp;Clear Result</source>
+      <translation>Uitslag &amp;wissen</translation>
+    </message>
+    <message>
+      <source>Show on &amp;Board</source>
+      <translation>Op het &amp;bord tonen</translation>
+    </message>
+    <message>
+      <source>&amp;New Sale...</source>
+      <translation>&amp;Nieuwe veiling...</translation>
+    </message>
+    <message>
+      <source>&amp;Export...</source>
+      <translation>&amp;Exporteren...</translation>
+    </message>
+    <message>
+      <source>&amp;Report...</source>
+      <translation>&amp;Verslag...</translation>
+    </message>
+    <message>
+      <source>&amp;Print...</source>
+      <translation>Af&amp;drukken...</translation>
+    </message>
+    <message>
+      <source>Close</source>
+      <translation>Sluiten</translation>
+    </message>
+    <message>
+      <source>Sale started %1</source>
+      <translation>Veiling begonnen %1</translation>
+    </message>
+    <message>
+      <source>%1 result(s) belong to lots that are no longer in the lot list; they are listed at the end.</source>
+      <translation>%1 uitslag(en) horen bij kavels die niet meer in de kavellijst staan; ze staan aan het eind.</translation>
+    </message>
+    <message>
+      <source>The last run ended with lot %1 (position %2) on show at %3. Select it and press Show on Board to put the board back.</source>
+      <translation>De vorige sessie eindigde om %3 met kavel %1 (volgorde %2) op het bord. Kies die en druk op "Op het bord tonen" om het bord terug te zetten.</translation>
+    </message>
+    <message>
+      <source>Results are not being saved: %1. The board goes on; Gavelor tries again at the next event.</source>
+      <translation>De uitslagen worden niet opgeslagen: %1. Het bord gaat door; Gavelor probeert het opnieuw bij de volgende gebeurtenis.</translation>
+    </message>
+    <message>
+      <source>Clear the result (%1) of lot %2?</source>
+      <translation>De uitslag (%1) van kavel %2 wissen?</translation>
+    </message>
+    <message>
+      <source>End this sale and start a new one? The results of this sale stay in its journal.</source>
+      <translation>Deze veiling beëindigen en een nieuwe beginnen? De uitslag van deze veiling blijft in haar logboek.</translation>
+    </message>
+    <message>
+      <source>Export Results</source>
+      <translation>Uitslag exporteren</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+    <message>
+      <source>The results could not be exported: %1</source>
+      <translation>De uitslag kon niet worden geëxporteerd: %1</translation>
+    </message>
+    <message>
+      <source>Save Report</source>
+      <translation>Verslag opslaan</translation>
+    </message>
+    <message>
+      <source>PDF files (*.pdf)</source>
+      <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+      <source>The report could not be saved: %1</source>
+      <translation>Het verslag kon niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+      <source>Sale Results</source>
+      <translation>Veilinguitslag</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmScoreboard</name>
+    <message>
+      <source>Lot #:</source>
+      <translation>Kavel</translation>
+    </message>
+    <message>
+      <source>Gavelor by </source>
+      <translation>Gavelor door </translation>
+    </message>
+    <message>
+      <source>Lot number</source>
+      <translation>Kavelnummer</translation>
+    </message>
+    <message>
+      <source>Current bid</source>
+      <translation>Huidig bod</translation>
+    </message>
+    <message>
+      <source>Bid thousands</source>
+      <translation>Bod, duizendtallen</translation>
+    </message>
+    <message>
+      <source>Bid ones</source>
+      <translation>Bod, eenheden</translation>
+    </message>
+    <message>
+      <source>Lot note</source>
+      <translation>Omschrijving van de kavel</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmSplash</name>
+    <message>
+      <source>by Tarnwick</source>
+      <translation>door Tarnwick</translation>
+    </message>
+    <message>
+      <source>Click to continue.</source>
+      <translation>Klik hier.</translation>
+    </message>
+    <message>
+      <source>Version 1.0.0</source>
+      <translation>Versie 1.0.0</translation>
+    </message>
+    <message>
+      <source>Press ' F1 ' to view Help from the scoreboard.</source>
+      <translation>' F1 ' op het scorebord toont de help.</translation>
+    </message>
+    <message>
+      <source>Press ' F2 ' to set Options from the scoreboard.</source>
+      <translation>' F2 ' op het scorebord opent de opties.</translation>
+    </message>
+    <message>
+      <source>Press ' F3 ' to setup auction lots from the scoreboard.</source>
+      <translation>' F3 ' op het scorebord opent de kavellijst.</translation>
+    </message>
+    <message>
+      <source>&amp;Help</source>
+      <translation>&amp;Help</translation>
+    </message>
+    <message>
+      <source>&amp;Options</source>
+      <translation>&amp;Opties</translation>
+    </message>
+    <message>
+      <source>Gavelor title</source>
+      <translation>Gavelor-titel</translation>
+    </message>
+    <message>
+      <source>Gavelor logo</source>
+      <translation>Gavelor-logo</translation>
+    </message>
+    <message>
+      <source>Version %1.%2.%3</source>
+      <translation>Versie %1.%2.%3</translation>
+    </message>
+    <message>
+      <source>Bidwatch</source>
+      <translation>Bidwatch</translation>
+    </message>
+  </context>
+</TS>
