@@ -4,6 +4,46 @@
   <context>
     <name>AdditionalTab</name>
     <message>
+      <source>Currency:</source>
+      <translation>Währung:</translation>
+    </message>
+    <message>
+      <source>Sign:</source>
+      <translation>Zeichen:</translation>
+    </message>
+    <message>
+      <source>Grouping:</source>
+      <translation>Gruppierung:</translation>
+    </message>
+    <message>
+      <source>Currency sign</source>
+      <translation>Währungszeichen</translation>
+    </message>
+    <message>
+      <source>Digit grouping</source>
+      <translation>Zifferngruppierung</translation>
+    </message>
+    <message>
+      <source>Comma</source>
+      <translation>Komma</translation>
+    </message>
+    <message>
+      <source>Point</source>
+      <translation>Punkt</translation>
+    </message>
+    <message>
+      <source>Narrow space</source>
+      <translation>Schmales Leerzeichen</translation>
+    </message>
+    <message>
+      <source>Apostrophe</source>
+      <translation>Apostroph</translation>
+    </message>
+    <message>
+      <source>None</source>
+      <translation>Keine</translation>
+    </message>
+    <message>
       <source>Digit Type:</source>
       <translation>Ziffernart:</translation>
     </message>

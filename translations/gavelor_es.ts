@@ -4,6 +4,46 @@
   <context>
     <name>AdditionalTab</name>
     <message>
+      <source>Currency:</source>
+      <translation>Moneda:</translation>
+    </message>
+    <message>
+      <source>Sign:</source>
+      <translation>Signo:</translation>
+    </message>
+    <message>
+      <source>Grouping:</source>
+      <translation>Separador:</translation>
+    </message>
+    <message>
+      <source>Currency sign</source>
+      <translation>Signo de moneda</translation>
+    </message>
+    <message>
+      <source>Digit grouping</source>
+      <translation>Separador de miles</translation>
+    </message>
+    <message>
+      <source>Comma</source>
+      <translation>Coma</translation>
+    </message>
+    <message>
+      <source>Point</source>
+      <translation>Punto</translation>
+    </message>
+    <message>
+      <source>Narrow space</source>
+      <translation>Espacio fino</translation>
+    </message>
+    <message>
+      <source>Apostrophe</source>
+      <translation>Apóstrofo</translation>
+    </message>
+    <message>
+      <source>None</source>
+      <translation>Ninguno</translation>
+    </message>
+    <message>
       <source>Digit Type:</source>
       <translation>Tipo de dígitos:</translation>
     </message>

@@ -4,6 +4,46 @@
   <context>
     <name>AdditionalTab</name>
     <message>
+      <source>Currency:</source>
+      <translation>Devise :</translation>
+    </message>
+    <message>
+      <source>Sign:</source>
+      <translation>Signe :</translation>
+    </message>
+    <message>
+      <source>Grouping:</source>
+      <translation>Séparateur :</translation>
+    </message>
+    <message>
+      <source>Currency sign</source>
+      <translation>Signe monétaire</translation>
+    </message>
+    <message>
+      <source>Digit grouping</source>
+      <translation>Séparateur de milliers</translation>
+    </message>
+    <message>
+      <source>Comma</source>
+      <translation>Virgule</translation>
+    </message>
+    <message>
+      <source>Point</source>
+      <translation>Point</translation>
+    </message>
+    <message>
+      <source>Narrow space</source>
+      <translation>Espace fine</translation>
+    </message>
+    <message>
+      <source>Apostrophe</source>
+      <translation>Apostrophe</translation>
+    </message>
+    <message>
+      <source>None</source>
+      <translation>Aucun</translation>
+    </message>
+    <message>
       <source>Digit Type:</source>
       <translation>Type de chiffres :</translation>
     </message>

@@ -4,6 +4,46 @@
   <context>
     <name>AdditionalTab</name>
     <message>
+      <source>Currency:</source>
+      <translation>Valuta:</translation>
+    </message>
+    <message>
+      <source>Sign:</source>
+      <translation>Teken:</translation>
+    </message>
+    <message>
+      <source>Grouping:</source>
+      <translation>Groepering:</translation>
+    </message>
+    <message>
+      <source>Currency sign</source>
+      <translation>Valutateken</translation>
+    </message>
+    <message>
+      <source>Digit grouping</source>
+      <translation>Cijfergroepering</translation>
+    </message>
+    <message>
+      <source>Comma</source>
+      <translation>Komma</translation>
+    </message>
+    <message>
+      <source>Point</source>
+      <translation>Punt</translation>
+    </message>
+    <message>
+      <source>Narrow space</source>
+      <translation>Smalle spatie</translation>
+    </message>
+    <message>
+      <source>Apostrophe</source>
+      <translation>Apostrof</translation>
+    </message>
+    <message>
+      <source>None</source>
+      <translation>Geen</translation>
+    </message>
+    <message>
       <source>Digit Type:</source>
       <translation>Cijfertype:</translation>
     </message>
