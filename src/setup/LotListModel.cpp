@@ -44,6 +44,9 @@ QVariant LotListModel::data(const QModelIndex& index, int role) const
         return lot->Amount;
     case NoteRole:
         return lot->Note;
+    case AmountTextRole:
+        return m_money.grouping == MoneyFormat::DefaultGrouping ? NumberText::Plain(lot->Amount)
+                                                                : m_money.Grouped(lot->Amount);
     default:
         return {};
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/MoneyFormat.h"
+
 #include "records/LotCollection.h"
 
 #include <QAbstractListModel>
@@ -17,6 +19,7 @@ public:
         LotNumberRole = Qt::UserRole + 1,
         AmountRole,
         NoteRole,
+        AmountTextRole, // the starting bid as the list shows it
     };
 
     explicit LotListModel(QObject* parent = nullptr);
@@ -24,6 +27,8 @@ public:
     // Shows another list; the rows are rebuilt once.
     void setLots(LotCollectionPtr lots);
     const LotCollectionPtr& lots() const { return m_lots; }
+    // The sale's digit grouping for the amounts shown; with the default comma they stay plain.
+    void setMoney(const MoneyFormat& money) { m_money = money; }
 
     // Lot number, tab, starting bid, tab, note; both numbers in plain decimal.
     static QString RowText(const LotInfo& lot);
@@ -45,4 +50,5 @@ public:
 
 private:
     LotCollectionPtr m_lots;
+    MoneyFormat m_money;
 };

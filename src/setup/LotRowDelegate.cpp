@@ -45,7 +45,7 @@ QList<ColumnRowDelegate::Column> LotRowDelegate::columns(const QRect& textArea, 
     return {
         {at.lotNumber, NumberText::Plain(index.data(LotListModel::LotNumberRole).toInt()), Qt::AlignRight,
          Qt::ElideRight},
-        {at.amount, NumberText::Plain(index.data(LotListModel::AmountRole).toInt()), Qt::AlignRight, Qt::ElideRight},
+        {at.amount, index.data(LotListModel::AmountTextRole).toString(), Qt::AlignRight, Qt::ElideRight},
         {at.note, NoteOnOneLine(index.data(LotListModel::NoteRole).toString()), Qt::AlignLeft, Qt::ElideRight},
     };
 }

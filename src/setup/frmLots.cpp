@@ -89,6 +89,7 @@ frmLots::~frmLots()
 void frmLots::createControls()
 {
     m_model = new LotListModel(this);
+    m_model->setMoney(m_settings.Money());
 
     fraLots = new Frame(tr("Lots:"), this);
     lstLots = new SelectedRowListView(fraLots);

@@ -45,6 +45,8 @@ private slots:
     void cleanup();
 
     void opensEmpty();
+    void amountsTakeTheSaleGrouping_data();
+    void amountsTakeTheSaleGrouping();
     void createAndSave_data();
     void createAndSave();
     void acceptedNumbers_data();
@@ -126,6 +128,28 @@ void tst_Lots::open(int count)
     m_dlg = new frmLots(*m_settings);
     m_dlg->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dlg));
+}
+
+void tst_Lots::amountsTakeTheSaleGrouping_data()
+{
+    QTest::addColumn<QString>("grouping");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("default comma: plain as always") << QStringLiteral(",") << QStringLiteral("12050");
+    QTest::newRow("point") << QStringLiteral(".") << QStringLiteral("12.050");
+    QTest::newRow("apostrophe") << QStringLiteral("'") << QStringLiteral("12'050");
+}
+
+void tst_Lots::amountsTakeTheSaleGrouping()
+{
+    QFETCH(QString, grouping);
+    QFETCH(QString, shown);
+    m_settings->Grouping = grouping;
+    auto lot = std::make_shared<LotInfo>();
+    lot->Amount = 12050;
+    m_settings->LotList->Add(lot, 0);
+    m_dlg = new frmLots(*m_settings);
+    const QAbstractItemModel* model = control<QListView>("lstLots")->model();
+    QCOMPARE(model->index(0, 0).data(LotListModel::AmountTextRole).toString(), shown);
 }
 
 void tst_Lots::selectRow(int row, Qt::KeyboardModifiers modifiers)
