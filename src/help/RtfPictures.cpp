@@ -1,6 +1,7 @@
 #include "help/RtfPictures.h"
 
 #include "help/RtfState.h"
+#include "help/RtfTokenizer.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -23,17 +24,6 @@ constexpr int MaxShownPixels = 8000;
 // The size the document gives a picture, kept beside the size it is shown at.
 constexpr int NaturalWidth = QTextFormat::UserProperty + 1;
 constexpr int NaturalHeight = QTextFormat::UserProperty + 2;
-
-int HexValue(unsigned char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // The size shown: the goal size in twips where given, else the picture's own, then scaled.
 double Shown(int goal, double pixels, int scale)

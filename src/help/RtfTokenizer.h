@@ -25,6 +25,9 @@ public:
     virtual bool Finished() const = 0;
 };
 
+// The value of one hexadecimal digit, or -1 when the character is none.
+int HexValue(unsigned char c);
+
 // Splits RTF into groups, control words, symbols and text in one pass without recursion.
 // Parameters are clamped to 32 bits; \bin counts never reach past the input.
 void Tokenize(const QByteArray& input, TokenSink& sink);
