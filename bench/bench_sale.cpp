@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <cstdio>
 #include <vector>
@@ -104,6 +105,36 @@ double MarkToFrame(const QString& directory)
     return Median(times);
 }
 
+// Ctrl+Z after F5 to the frame without the stamp.
+double UndoToFrame(const QString& directory)
+{
+    MemorySettingsStore store;
+    AppSettings settings(store);
+    SaleFixture::Fill(settings);
+    SaleJournal sale(directory);
+    frmScoreboard window(settings);
+    window.setSale(&sale);
+    window.resize(1920, 1080);
+    window.show();
+    FinishFrame();
+    QWidget* target = window.focusWidget();
+    Press(target, Qt::Key_Right);
+    FinishFrame();
+    std::vector<double> times;
+    for (int i = 0; i < 60; ++i) {
+        Press(target, Qt::Key_F5);
+        FinishFrame();
+        QElapsedTimer timer;
+        timer.start();
+        // Through the window's shortcut, as the key comes from the keyboard.
+        QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier);
+        FinishFrame();
+        if (i >= 10)
+            times.push_back(Ms(timer));
+    }
+    return Median(times);
+}
+
 double ResultsOpen(const QString& directory, AppSettings& settings)
 {
     std::vector<double> times;
@@ -136,6 +167,7 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
 
     std::printf("BENCH sale.mark_to_frame %.3f ms\n", MarkToFrame(dir.filePath(QStringLiteral("mark"))));
+    std::printf("BENCH sale.undo_to_frame %.3f ms\n", UndoToFrame(dir.filePath(QStringLiteral("undo"))));
     std::fflush(stdout);
 
     MemorySettingsStore store;

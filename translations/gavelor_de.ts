@@ -310,14 +310,6 @@ Zeile %1: %2</translation>
   <context>
     <name>ResultsModel</name>
     <message>
-      <source>This lot is no longer in the lot list.</source>
-      <translation>Dieses Los steht nicht mehr in der Losliste.</translation>
-    </message>
-    <message>
-      <source>gone</source>
-      <translation>entfernt</translation>
-    </message>
-    <message>
       <source>Position</source>
       <translation>Position</translation>
     </message>
@@ -348,6 +340,18 @@ Zeile %1: %2</translation>
     <message>
       <source>Buyer</source>
       <translation>Käufer</translation>
+    </message>
+    <message>
+      <source>Bid reached</source>
+      <translation>Erreichtes Gebot</translation>
+    </message>
+    <message>
+      <source>Offers</source>
+      <translation>Ausrufe</translation>
+    </message>
+    <message>
+      <source>This lot number is not in the lot list.</source>
+      <translation>Diese Losnummer steht nicht in der Losliste.</translation>
     </message>
   </context>
   <context>
@@ -443,6 +447,26 @@ Zeile %1: %2</translation>
     <message>
       <source> (no longer in the list)</source>
       <translation> (nicht mehr in der Liste)</translation>
+    </message>
+    <message>
+      <source>Cleared</source>
+      <translation>Gelöscht</translation>
+    </message>
+    <message>
+      <source>Withdrawn</source>
+      <translation>Zurückgezogen</translation>
+    </message>
+    <message>
+      <source>Lots offered more than once</source>
+      <translation>Mehrfach ausgerufene Lose</translation>
+    </message>
+    <message>
+      <source>%1 %2 at %3</source>
+      <translation>%1 %2 um %3</translation>
+    </message>
+    <message>
+      <source>Lot %1: %2</source>
+      <translation>Los %1: %2</translation>
     </message>
   </context>
   <context>
@@ -744,10 +768,6 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
       <translation>Auktion begonnen %1</translation>
     </message>
     <message>
-      <source>%1 result(s) belong to lots that are no longer in the lot list; they are listed at the end.</source>
-      <translation>%1 Ergebnis(se) gehören zu Losen, die nicht mehr in der Losliste stehen; sie stehen am Ende.</translation>
-    </message>
-    <message>
       <source>The last run ended with lot %1 (position %2) on show at %3. Select it and press Show on Board to put the board back.</source>
       <translation>Der letzte Lauf endete um %3 mit Los %1 (Position %2) auf der Tafel. Wählen Sie es und drücken Sie „Auf der Tafel zeigen“, um die Tafel wiederherzustellen.</translation>
     </message>
@@ -790,6 +810,30 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>Sale Results</source>
       <translation>Auktionsergebnisse</translation>
+    </message>
+    <message>
+      <source>Withdrawn:</source>
+      <translation>Zurückgezogen:</translation>
+    </message>
+    <message>
+      <source>&amp;Withdraw Lot</source>
+      <translation>Los zurück&amp;ziehen</translation>
+    </message>
+    <message>
+      <source>Lot %1 was passed after it was sold: its buyer %2 was cleared.</source>
+      <translation>Los %1 wurde nach dem Zuschlag zurückgezogen: sein Käufer %2 wurde gelöscht.</translation>
+    </message>
+    <message>
+      <source>The scoreboard does not have the keys while this window is active: arrows move in the results, F5 and F6 still mark the lot on the board.</source>
+      <translation>Die Anzeigetafel erhält keine Tasten, solange dieses Fenster aktiv ist: Pfeiltasten bewegen sich in den Ergebnissen, F5 und F6 markieren weiterhin das Los auf der Tafel.</translation>
+    </message>
+    <message>
+      <source>Withdraw lot %1? Its result (%2) is replaced.</source>
+      <translation>Los %1 zurückziehen? Sein Ergebnis (%2) wird ersetzt.</translation>
+    </message>
+    <message>
+      <source>%1 result(s) belong to lot numbers that are not in the lot list; they are listed at the end.</source>
+      <translation>%1 Ergebnis(se) gehören zu Losnummern, die nicht in der Losliste stehen; sie sind am Ende aufgeführt.</translation>
     </message>
   </context>
   <context>

@@ -310,14 +310,6 @@ Línea %1: %2</translation>
   <context>
     <name>ResultsModel</name>
     <message>
-      <source>This lot is no longer in the lot list.</source>
-      <translation>Este lote ya no está en la lista de lotes.</translation>
-    </message>
-    <message>
-      <source>gone</source>
-      <translation>quitado</translation>
-    </message>
-    <message>
       <source>Position</source>
       <translation>Orden</translation>
     </message>
@@ -348,6 +340,18 @@ Línea %1: %2</translation>
     <message>
       <source>Buyer</source>
       <translation>Comprador</translation>
+    </message>
+    <message>
+      <source>Bid reached</source>
+      <translation>Puja alcanzada</translation>
+    </message>
+    <message>
+      <source>Offers</source>
+      <translation>Ofertas</translation>
+    </message>
+    <message>
+      <source>This lot number is not in the lot list.</source>
+      <translation>Este número de lote no está en la lista de lotes.</translation>
     </message>
   </context>
   <context>
@@ -443,6 +447,26 @@ Línea %1: %2</translation>
     <message>
       <source> (no longer in the list)</source>
       <translation> (ya no está en la lista)</translation>
+    </message>
+    <message>
+      <source>Cleared</source>
+      <translation>Borrado</translation>
+    </message>
+    <message>
+      <source>Withdrawn</source>
+      <translation>Retirado</translation>
+    </message>
+    <message>
+      <source>Lots offered more than once</source>
+      <translation>Lotes ofrecidos más de una vez</translation>
+    </message>
+    <message>
+      <source>%1 %2 at %3</source>
+      <translation>%1 %2 a las %3</translation>
+    </message>
+    <message>
+      <source>Lot %1: %2</source>
+      <translation>Lote %1: %2</translation>
     </message>
   </context>
   <context>
@@ -744,10 +768,6 @@ Append them to the list, or replace the list with them?</source>
       <translation>Subasta iniciada %1</translation>
     </message>
     <message>
-      <source>%1 result(s) belong to lots that are no longer in the lot list; they are listed at the end.</source>
-      <translation>%1 resultado(s) corresponden a lotes que ya no están en la lista; aparecen al final.</translation>
-    </message>
-    <message>
       <source>The last run ended with lot %1 (position %2) on show at %3. Select it and press Show on Board to put the board back.</source>
       <translation>La última sesión terminó a las %3 con el lote %1 (orden %2) en pantalla. Selecciónelo y pulse «Mostrar en el marcador» para restaurar el marcador.</translation>
     </message>
@@ -790,6 +810,30 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>Sale Results</source>
       <translation>Resultados de la subasta</translation>
+    </message>
+    <message>
+      <source>Withdrawn:</source>
+      <translation>Retirados:</translation>
+    </message>
+    <message>
+      <source>&amp;Withdraw Lot</source>
+      <translation>Reti&amp;rar lote</translation>
+    </message>
+    <message>
+      <source>Lot %1 was passed after it was sold: its buyer %2 was cleared.</source>
+      <translation>El lote %1 quedó sin vender después de adjudicarse: su comprador %2 se ha borrado.</translation>
+    </message>
+    <message>
+      <source>The scoreboard does not have the keys while this window is active: arrows move in the results, F5 and F6 still mark the lot on the board.</source>
+      <translation>El marcador no recibe las teclas mientras esta ventana está activa: las flechas se mueven por los resultados, F5 y F6 siguen marcando el lote del marcador.</translation>
+    </message>
+    <message>
+      <source>Withdraw lot %1? Its result (%2) is replaced.</source>
+      <translation>¿Retirar el lote %1? Su resultado (%2) se sustituye.</translation>
+    </message>
+    <message>
+      <source>%1 result(s) belong to lot numbers that are not in the lot list; they are listed at the end.</source>
+      <translation>%1 resultado(s) pertenecen a números de lote que no están en la lista; aparecen al final.</translation>
     </message>
   </context>
   <context>

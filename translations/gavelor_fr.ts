@@ -310,14 +310,6 @@ Ligne %1 : %2</translation>
   <context>
     <name>ResultsModel</name>
     <message>
-      <source>This lot is no longer in the lot list.</source>
-      <translation>Ce lot ne figure plus dans la liste.</translation>
-    </message>
-    <message>
-      <source>gone</source>
-      <translation>retiré</translation>
-    </message>
-    <message>
       <source>Position</source>
       <translation>Ordre</translation>
     </message>
@@ -348,6 +340,18 @@ Ligne %1 : %2</translation>
     <message>
       <source>Buyer</source>
       <translation>Acheteur</translation>
+    </message>
+    <message>
+      <source>Bid reached</source>
+      <translation>Enchère atteinte</translation>
+    </message>
+    <message>
+      <source>Offers</source>
+      <translation>Présentations</translation>
+    </message>
+    <message>
+      <source>This lot number is not in the lot list.</source>
+      <translation>Ce numéro de lot n&apos;est pas dans la liste des lots.</translation>
     </message>
   </context>
   <context>
@@ -443,6 +447,26 @@ Ligne %1 : %2</translation>
     <message>
       <source> (no longer in the list)</source>
       <translation> (retiré de la liste)</translation>
+    </message>
+    <message>
+      <source>Cleared</source>
+      <translation>Effacé</translation>
+    </message>
+    <message>
+      <source>Withdrawn</source>
+      <translation>Retiré</translation>
+    </message>
+    <message>
+      <source>Lots offered more than once</source>
+      <translation>Lots présentés plusieurs fois</translation>
+    </message>
+    <message>
+      <source>%1 %2 at %3</source>
+      <translation>%1 %2 à %3</translation>
+    </message>
+    <message>
+      <source>Lot %1: %2</source>
+      <translation>Lot %1 : %2</translation>
     </message>
   </context>
   <context>
@@ -744,10 +768,6 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
       <translation>Vente ouverte le %1</translation>
     </message>
     <message>
-      <source>%1 result(s) belong to lots that are no longer in the lot list; they are listed at the end.</source>
-      <translation>%1 résultat(s) concernent des lots qui ne sont plus dans la liste ; ils figurent à la fin.</translation>
-    </message>
-    <message>
       <source>The last run ended with lot %1 (position %2) on show at %3. Select it and press Show on Board to put the board back.</source>
       <translation>La dernière séance s'est terminée à %3 avec le lot %1 (ordre %2) au tableau. Choisissez-le et cliquez sur « Afficher au tableau » pour rétablir le tableau.</translation>
     </message>
@@ -790,6 +810,30 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>Sale Results</source>
       <translation>Résultats de la vente</translation>
+    </message>
+    <message>
+      <source>Withdrawn:</source>
+      <translation>Retirés :</translation>
+    </message>
+    <message>
+      <source>&amp;Withdraw Lot</source>
+      <translation>Re&amp;tirer le lot</translation>
+    </message>
+    <message>
+      <source>Lot %1 was passed after it was sold: its buyer %2 was cleared.</source>
+      <translation>Le lot %1 a été ravalé après avoir été adjugé : son acheteur %2 a été effacé.</translation>
+    </message>
+    <message>
+      <source>The scoreboard does not have the keys while this window is active: arrows move in the results, F5 and F6 still mark the lot on the board.</source>
+      <translation>Le tableau ne reçoit pas les touches tant que cette fenêtre est active : les flèches se déplacent dans les résultats, F5 et F6 marquent toujours le lot du tableau.</translation>
+    </message>
+    <message>
+      <source>Withdraw lot %1? Its result (%2) is replaced.</source>
+      <translation>Retirer le lot %1 ? Son résultat (%2) est remplacé.</translation>
+    </message>
+    <message>
+      <source>%1 result(s) belong to lot numbers that are not in the lot list; they are listed at the end.</source>
+      <translation>%1 résultat(s) appartiennent à des numéros de lot absents de la liste ; ils figurent à la fin.</translation>
     </message>
   </context>
   <context>

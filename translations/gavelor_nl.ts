@@ -310,14 +310,6 @@ Regel %1: %2</translation>
   <context>
     <name>ResultsModel</name>
     <message>
-      <source>This lot is no longer in the lot list.</source>
-      <translation>Deze kavel staat niet meer in de kavellijst.</translation>
-    </message>
-    <message>
-      <source>gone</source>
-      <translation>weg</translation>
-    </message>
-    <message>
       <source>Position</source>
       <translation>Volgorde</translation>
     </message>
@@ -348,6 +340,18 @@ Regel %1: %2</translation>
     <message>
       <source>Buyer</source>
       <translation>Koper</translation>
+    </message>
+    <message>
+      <source>Bid reached</source>
+      <translation>Bereikt bod</translation>
+    </message>
+    <message>
+      <source>Offers</source>
+      <translation>Aanbiedingen</translation>
+    </message>
+    <message>
+      <source>This lot number is not in the lot list.</source>
+      <translation>Dit kavelnummer staat niet in de kavellijst.</translation>
     </message>
   </context>
   <context>
@@ -443,6 +447,26 @@ Regel %1: %2</translation>
     <message>
       <source> (no longer in the list)</source>
       <translation> (niet meer in de lijst)</translation>
+    </message>
+    <message>
+      <source>Cleared</source>
+      <translation>Gewist</translation>
+    </message>
+    <message>
+      <source>Withdrawn</source>
+      <translation>Teruggetrokken</translation>
+    </message>
+    <message>
+      <source>Lots offered more than once</source>
+      <translation>Kavels die meer dan eens zijn aangeboden</translation>
+    </message>
+    <message>
+      <source>%1 %2 at %3</source>
+      <translation>%1 %2 om %3</translation>
+    </message>
+    <message>
+      <source>Lot %1: %2</source>
+      <translation>Kavel %1: %2</translation>
     </message>
   </context>
   <context>
@@ -744,10 +768,6 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
       <translation>Veiling begonnen %1</translation>
     </message>
     <message>
-      <source>%1 result(s) belong to lots that are no longer in the lot list; they are listed at the end.</source>
-      <translation>%1 uitslag(en) horen bij kavels die niet meer in de kavellijst staan; ze staan aan het eind.</translation>
-    </message>
-    <message>
       <source>The last run ended with lot %1 (position %2) on show at %3. Select it and press Show on Board to put the board back.</source>
       <translation>De vorige sessie eindigde om %3 met kavel %1 (volgorde %2) op het bord. Kies die en druk op "Op het bord tonen" om het bord terug te zetten.</translation>
     </message>
@@ -790,6 +810,30 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>Sale Results</source>
       <translation>Veilinguitslag</translation>
+    </message>
+    <message>
+      <source>Withdrawn:</source>
+      <translation>Teruggetrokken:</translation>
+    </message>
+    <message>
+      <source>&amp;Withdraw Lot</source>
+      <translation>Kavel &amp;terugtrekken</translation>
+    </message>
+    <message>
+      <source>Lot %1 was passed after it was sold: its buyer %2 was cleared.</source>
+      <translation>Kavel %1 is na de verkoop opgehouden: de koper %2 is gewist.</translation>
+    </message>
+    <message>
+      <source>The scoreboard does not have the keys while this window is active: arrows move in the results, F5 and F6 still mark the lot on the board.</source>
+      <translation>Het scorebord krijgt geen toetsen zolang dit venster actief is: de pijltjes bewegen in de resultaten, F5 en F6 markeren nog steeds het kavel op het bord.</translation>
+    </message>
+    <message>
+      <source>Withdraw lot %1? Its result (%2) is replaced.</source>
+      <translation>Kavel %1 terugtrekken? Het resultaat (%2) wordt vervangen.</translation>
+    </message>
+    <message>
+      <source>%1 result(s) belong to lot numbers that are not in the lot list; they are listed at the end.</source>
+      <translation>%1 resultaat/resultaten horen bij kavelnummers die niet in de kavellijst staan; ze staan aan het eind.</translation>
     </message>
   </context>
   <context>

@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr std::array<const char*, 8> KindNames = {"started", "shown",   "amount", "sold",
-                                                  "passed",  "cleared", "buyer",  "ended"};
+constexpr std::array<const char*, 9> KindNames = {"started", "shown", "amount", "sold",     "passed",
+                                                  "cleared", "buyer", "ended",  "withdrawn"};
 
 bool HasLot(SaleEvent::Kind kind)
 {
@@ -199,12 +199,14 @@ QByteArray SaleEvent::ToJsonLine() const
         object.insert(QStringLiteral("note"), note);
     if (kind == Kind::Shown || kind == Kind::Sold || kind == Kind::Passed)
         object.insert(QStringLiteral("startingBid"), startingBid);
-    if (kind == Kind::Amount)
+    if (kind == Kind::Amount || kind == Kind::Passed)
         object.insert(QStringLiteral("amount"), amount);
     if (kind == Kind::Sold)
         object.insert(QStringLiteral("price"), amount);
     if (kind == Kind::Buyer)
         object.insert(QStringLiteral("buyer"), buyer);
+    if (kind == Kind::Cleared && undo)
+        object.insert(QStringLiteral("undo"), 1);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -251,6 +253,8 @@ std::optional<SaleEvent> SaleEvent::FromJsonLine(QByteArrayView line)
                 event.startingBid = value;
             else if (key == "amount" || key == "price")
                 event.amount = value;
+            else if (key == "undo")
+                event.undo = value != 0;
         }
     }
     if (!reader.Closed() || !haveKind)
@@ -265,15 +269,73 @@ size_t qHash(const SaleLotKey& key, size_t seed) noexcept
 
 LotResult& SaleRecord::Entry(const SaleEvent& event)
 {
-    const SaleLotKey key{event.position, event.lotNumber, event.note};
-    const auto found = m_index.constFind(key);
-    if (found != m_index.constEnd())
-        return m_results[*found];
-    m_index.insert(key, m_results.size());
-    LotResult& result = m_results.emplace_back();
-    result.key = key;
+    const auto found = m_index.constFind(event.lotNumber);
+    LotResult* result = nullptr;
+    if (found != m_index.constEnd()) {
+        result = &m_results[*found];
+    } else {
+        m_index.insert(event.lotNumber, m_results.size());
+        result = &m_results.emplace_back();
+        result->startingBid = event.startingBid;
+    }
+    // The lot as it was when this happened; a buyer names no more than its number.
+    result->key.lotNumber = event.lotNumber;
+    if (event.kind != SaleEvent::Kind::Buyer || result->key.note.isEmpty()) {
+        result->key.position = event.position;
+        result->key.note = event.note;
+    }
+    return *result;
+}
+
+void SaleRecord::Mark(LotResult& result, const SaleEvent& event)
+{
+    const bool sold = event.kind == SaleEvent::Kind::Sold;
+    LotResult::Step step{sold ? LotResult::Outcome::Sold : LotResult::Outcome::Passed,
+                         event.amount,
+                         event.time,
+                         false,
+                         result.outcome,
+                         result.price,
+                         result.time,
+                         result.buyer};
+    m_droppedBuyer.reset();
+    if (!sold && result.outcome == LotResult::Outcome::Sold && !result.buyer.isEmpty()) {
+        m_droppedBuyer = DroppedBuyer{event.lotNumber, result.buyer};
+        result.buyer.clear();
+    }
+    result.outcome = step.outcome;
     result.startingBid = event.startingBid;
-    return result;
+    result.price = event.amount;
+    result.time = event.time;
+    // Marked again while still on show (a corrected price) is the same offer.
+    step.offer = m_offeredInShowing.value(event.lotNumber, -1) != m_showings;
+    if (step.offer) {
+        m_offeredInShowing.insert(event.lotNumber, m_showings);
+        ++result.offers;
+    }
+    result.history.push_back(std::move(step));
+    m_undoable.push_back(event.lotNumber);
+}
+
+void SaleRecord::Undo(LotResult& result)
+{
+    const auto last = std::find(m_undoable.rbegin(), m_undoable.rend(), result.key.lotNumber);
+    if (last == m_undoable.rend() || result.history.empty())
+        return;
+    m_undoable.erase(std::next(last).base());
+    const LotResult::Step step = std::move(result.history.back());
+    result.history.pop_back();
+    if (step.offer) {
+        --result.offers;
+        // A mark made again in the same showing is then an offer of its own.
+        m_offeredInShowing.remove(result.key.lotNumber);
+    }
+    // A mark taken back leaves the lot as it was, or cleared when it had no result.
+    result.outcome = step.before == LotResult::Outcome::None ? LotResult::Outcome::Cleared : step.before;
+    result.price = step.beforePrice;
+    result.time = step.beforeTime;
+    result.buyer = step.beforeBuyer;
+    m_droppedBuyer.reset();
 }
 
 void SaleRecord::Apply(const SaleEvent& event)
@@ -286,6 +348,9 @@ void SaleRecord::Apply(const SaleEvent& event)
         m_startedAt = event.time;
         break;
     case SaleEvent::Kind::Shown:
+        if (m_firstShownAt.isEmpty())
+            m_firstShownAt = event.time;
+        ++m_showings;
         m_onShow = OnShow{{event.position, event.lotNumber, event.note}, event.startingBid, event.startingBid};
         break;
     case SaleEvent::Kind::Amount:
@@ -293,21 +358,30 @@ void SaleRecord::Apply(const SaleEvent& event)
             m_onShow->amount = event.amount;
         break;
     case SaleEvent::Kind::Sold:
-    case SaleEvent::Kind::Passed: {
-        LotResult& result = Entry(event);
-        const bool sold = event.kind == SaleEvent::Kind::Sold;
-        result.outcome = sold ? LotResult::Outcome::Sold : LotResult::Outcome::Passed;
-        result.startingBid = event.startingBid;
-        result.price = sold ? event.amount : 0;
-        result.time = event.time;
+    case SaleEvent::Kind::Passed:
+        Mark(Entry(event), event);
         break;
-    }
     case SaleEvent::Kind::Cleared: {
         LotResult& result = Entry(event);
-        result.outcome = LotResult::Outcome::None;
+        if (event.undo) {
+            Undo(result);
+            break;
+        }
+        result.outcome = LotResult::Outcome::Cleared;
         result.price = 0;
         result.time.clear();
         result.buyer.clear();
+        // What was cleared by hand is no longer the board's to undo.
+        m_undoable.erase(std::remove(m_undoable.begin(), m_undoable.end(), event.lotNumber), m_undoable.end());
+        break;
+    }
+    case SaleEvent::Kind::Withdrawn: {
+        LotResult& result = Entry(event);
+        result.outcome = LotResult::Outcome::Withdrawn;
+        result.price = 0;
+        result.time = event.time;
+        result.buyer.clear();
+        m_undoable.erase(std::remove(m_undoable.begin(), m_undoable.end(), event.lotNumber), m_undoable.end());
         break;
     }
     case SaleEvent::Kind::Buyer:
@@ -319,10 +393,17 @@ void SaleRecord::Apply(const SaleEvent& event)
     }
 }
 
-const LotResult* SaleRecord::Find(const SaleLotKey& key) const
+const LotResult* SaleRecord::Find(qint32 lotNumber) const
 {
-    const auto found = m_index.constFind(key);
+    const auto found = m_index.constFind(lotNumber);
     return found == m_index.constEnd() ? nullptr : &m_results[*found];
+}
+
+std::optional<qint32> SaleRecord::LastMarked() const
+{
+    if (m_undoable.empty())
+        return std::nullopt;
+    return m_undoable.back();
 }
 
 std::vector<SaleRecord::Row> SaleRecord::Rows(const LotCollection& lots) const
@@ -330,41 +411,19 @@ std::vector<SaleRecord::Row> SaleRecord::Rows(const LotCollection& lots) const
     std::vector<Row> rows;
     rows.reserve(static_cast<size_t>(lots.Count()) + 8);
     std::vector<bool> placed(m_results.size(), false);
-    std::vector<size_t> unmatched; // rows of lots without a result at their own place
     qint32 position = 0;
     for (const LotInfoPtr& lot : lots) {
         ++position;
         Row row{position, lot, nullptr};
         if (lot) {
-            const auto found = m_index.constFind(SaleLotKey{position, lot->LotNumber, lot->Note});
-            if (found != m_index.constEnd()) {
+            const auto found = m_index.constFind(lot->LotNumber);
+            if (found != m_index.constEnd() && !placed[*found]) {
                 row.result = &m_results[*found];
                 placed[*found] = true;
-            } else {
-                unmatched.push_back(rows.size());
             }
         }
         rows.push_back(row);
     }
-
-    // A lot moved in the list takes its result along; one result per lot.
-    QMultiHash<QPair<qint32, QString>, size_t> moved;
-    for (size_t i = 0; i < m_results.size(); ++i) {
-        if (!placed[i])
-            moved.insert({m_results[i].key.lotNumber, m_results[i].key.note}, i);
-    }
-    for (size_t rowIndex : unmatched) {
-        if (moved.isEmpty())
-            break;
-        Row& row = rows[rowIndex];
-        const auto found = moved.find({row.lot->LotNumber, row.lot->Note});
-        if (found == moved.end())
-            continue;
-        row.result = &m_results[*found];
-        placed[*found] = true;
-        moved.erase(found);
-    }
-
     for (size_t i = 0; i < m_results.size(); ++i) {
         const LotResult& result = m_results[i];
         if (!placed[i] && (result.outcome != LotResult::Outcome::None || !result.buyer.isEmpty()))
@@ -384,6 +443,8 @@ SaleRecord::Totals SaleRecord::Count(const std::vector<Row>& rows)
             totals.startingOfSold += row.result->startingBid;
         } else if (outcome == LotResult::Outcome::Passed) {
             ++totals.passed;
+        } else if (outcome == LotResult::Outcome::Withdrawn) {
+            ++totals.withdrawn;
         } else if (row.lot) {
             ++totals.notOffered;
         }

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -21,125 +20,14 @@ const QLocale& English()
     return locale;
 }
 
-void AppendCell(QByteArray& out, const QString& cell)
-{
-    const bool quote = std::any_of(cell.begin(), cell.end(),
-                                   [](QChar c) { return c == u',' || c == u'"' || c == u'\n' || c == u'\r'; });
-    if (!quote) {
-        out += cell.toUtf8();
-        return;
-    }
-    out += '"';
-    out += cell.toUtf8().replace('"', "\"\"");
-    out += '"';
-}
-
 QString Percent(double fraction)
 {
     return English().toString(fraction * 100.0, 'f', 1) + QLatin1Char('%');
 }
 
-// What a row shows of its lot: from the list, or as it was marked when it has gone.
-struct LotText
-{
-    QString position, lot, note, startingBid;
-};
-
-LotText Describe(const SaleRecord::Row& row)
-{
-    if (row.lot)
-        return {QString::number(row.position), QString::number(row.lot->LotNumber), row.lot->Note,
-                QString::number(row.result && row.result->outcome != LotResult::Outcome::None ? row.result->startingBid
-                                                                                              : row.lot->Amount)};
-    return {QString(), QString::number(row.result->key.lotNumber), row.result->key.note,
-            QString::number(row.result->startingBid)};
-}
-
 } // namespace
 
 namespace SaleReport {
-
-QString Money(double dollars, const MoneyFormat& money)
-{
-    return money.Text(std::llround(dollars));
-}
-
-// The result in English, as the CSV export writes it in every language; empty when there is none.
-static const char* OutcomeWord(const LotResult* result)
-{
-    if (!result)
-        return "";
-    switch (result->outcome) {
-    case LotResult::Outcome::Sold:
-        return QT_TRANSLATE_NOOP("SaleReport", "Sold");
-    case LotResult::Outcome::Passed:
-        return QT_TRANSLATE_NOOP("SaleReport", "Passed");
-    case LotResult::Outcome::None:
-        break;
-    }
-    return "";
-}
-
-QString OutcomeText(const LotResult* result)
-{
-    const char* word = OutcomeWord(result);
-    return *word ? QCoreApplication::translate("SaleReport", word) : QString();
-}
-
-QString TimeText(const QString& isoTime)
-{
-    const QDateTime time = QDateTime::fromString(isoTime, Qt::ISODateWithMs);
-    return time.isValid() ? time.toString(QStringLiteral("HH:mm:ss")) : QString();
-}
-
-QString DateText(const QString& isoTime)
-{
-    const QDateTime time = QDateTime::fromString(isoTime, Qt::ISODateWithMs);
-    return time.isValid() ? time.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
-}
-
-QByteArray Csv(const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money)
-{
-    QByteArray out;
-    out.reserve(80 + static_cast<qsizetype>(rows.size()) * 60);
-    // Dollars are what the columns always held; any other currency is named with them.
-    const QString unit =
-        money.currency == MoneyFormat::DefaultCurrency ? QString() : QStringLiteral(" (%1)").arg(money.currency);
-    out += "\xEF\xBB\xBFPosition,Lot,Note,";
-    AppendCell(out, QStringLiteral("Starting bid") + unit);
-    out += ",Result,";
-    AppendCell(out, QStringLiteral("Hammer") + unit);
-    out += ",Time,Buyer\r\n";
-    for (const SaleRecord::Row& row : rows) {
-        const LotText lot = Describe(row);
-        const LotResult* result = row.result;
-        const bool sold = result && result->outcome == LotResult::Outcome::Sold;
-        out += lot.position.toUtf8() + ',' + lot.lot.toUtf8() + ',';
-        AppendCell(out, lot.note);
-        out += ',' + lot.startingBid.toUtf8() + ',' + OutcomeWord(result) + ',';
-        if (sold)
-            out += QByteArray::number(result->price);
-        out += ',';
-        if (result)
-            out += TimeText(result->time).toUtf8();
-        out += ',';
-        if (result)
-            AppendCell(out, result->buyer);
-        out += "\r\n";
-    }
-    return out;
-}
-
-QString SaveCsv(const QString& path, const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    file.write(Csv(rows, money));
-    if (!file.commit())
-        return file.errorString();
-    return {};
-}
 
 void Paint(QPagedPaintDevice& device, const Sheet& sheet, const MoneyFormat& money)
 {
@@ -283,9 +171,44 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet, const MoneyFormat& mon
         const QString note =
             lot.note.simplified() +
             (row.lot ? QString() : QCoreApplication::translate("SaleReport", " (no longer in the list)"));
+        // A passed lot shows the bid it reached where a sold one shows its hammer.
+        const bool passed = result && result->outcome == LotResult::Outcome::Passed;
         drawRow(y, {lot.position, lot.lot, note, lot.startingBid, OutcomeText(result),
-                    sold ? Money(result->price, money) : QString(), result ? TimeText(result->time) : QString(),
-                    result ? result->buyer : QString()});
+                    sold || passed ? Money(result->price, money) : QString(),
+                    result ? TimeText(result->time) : QString(), result ? result->buyer : QString()});
+        y += rowHeight;
+    }
+
+    // Lots that came up more than once, with every hammer on them.
+    bool headed = false;
+    for (const SaleRecord::Row& row : sheet.rows) {
+        if (!row.result || row.result->history.size() < 2)
+            continue;
+        if (!headed) {
+            y += rowHeight;
+            if (y + 3 * rowHeight > page.height()) {
+                device.newPage();
+                y = 0;
+            }
+            painter.setFont(bold);
+            painter.drawText(QRectF(0, y, page.width(), rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                             QCoreApplication::translate("SaleReport", "Lots offered more than once"));
+            painter.setFont(normal);
+            y += rowHeight * 1.2;
+            headed = true;
+        }
+        QStringList steps;
+        for (const LotResult::Step& step : row.result->history)
+            steps << QCoreApplication::translate("SaleReport", "%1 %2 at %3")
+                         .arg(OutcomeText(step.outcome), Money(step.amount, money), TimeText(step.time));
+        if (y + rowHeight > page.height()) {
+            device.newPage();
+            y = 0;
+        }
+        painter.drawText(QRectF(0, y, page.width(), rowHeight), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         QCoreApplication::translate("SaleReport", "Lot %1: %2")
+                             .arg(row.result->key.lotNumber)
+                             .arg(steps.join(QStringLiteral("; "))));
         y += rowHeight;
     }
 }

@@ -12,7 +12,8 @@ class QPagedPaintDevice;
 
 // The results of a sale on paper and in a spreadsheet: a CSV in the lot editor's dialect,
 // and a report (a summary page with totals, a chart and the top ten, then every lot)
-// painted the same way into a PDF or onto a printer.
+// painted the same way into a PDF or onto a printer. The texts and the CSV need no widgets
+// (SaleText.cpp); the report paints (SaleReport.cpp).
 namespace SaleReport {
 
 struct Sheet
@@ -22,9 +23,17 @@ struct Sheet
     SaleRecord::Totals totals;
 };
 
+// What a row shows of its lot: from the list, or as it was marked when its number is not there.
+struct LotText
+{
+    QString position, lot, note, startingBid;
+};
+LotText Describe(const SaleRecord::Row& row);
+
 // "$1,250": rounded to whole units, with the sale's sign and separator.
 QString Money(double dollars, const MoneyFormat& money = {});
 QString OutcomeText(const LotResult* result);
+QString OutcomeText(LotResult::Outcome outcome);
 // The time of day of an ISO time, or empty.
 QString TimeText(const QString& isoTime);
 // The sale's start as people read it.

@@ -2,6 +2,7 @@
 
 #include "common/Prompts.h"
 #include "records/AppSettings.h"
+#include "sale/SaleController.h"
 #include "sale/SaleJournal.h"
 #include "sale/SaleReport.h"
 
@@ -43,13 +44,14 @@ public:
 QString Headers(int column, const MoneyFormat& money)
 {
     static const char* const names[] = {
-        QT_TRANSLATE_NOOP("ResultsModel", "Position"), QT_TRANSLATE_NOOP("ResultsModel", "Lot"),
-        QT_TRANSLATE_NOOP("ResultsModel", "Note"),     QT_TRANSLATE_NOOP("ResultsModel", "Starting bid"),
-        QT_TRANSLATE_NOOP("ResultsModel", "Result"),   QT_TRANSLATE_NOOP("ResultsModel", "Hammer"),
-        QT_TRANSLATE_NOOP("ResultsModel", "Time"),     QT_TRANSLATE_NOOP("ResultsModel", "Buyer")};
+        QT_TRANSLATE_NOOP("ResultsModel", "Position"),    QT_TRANSLATE_NOOP("ResultsModel", "Lot"),
+        QT_TRANSLATE_NOOP("ResultsModel", "Note"),        QT_TRANSLATE_NOOP("ResultsModel", "Starting bid"),
+        QT_TRANSLATE_NOOP("ResultsModel", "Result"),      QT_TRANSLATE_NOOP("ResultsModel", "Hammer"),
+        QT_TRANSLATE_NOOP("ResultsModel", "Bid reached"), QT_TRANSLATE_NOOP("ResultsModel", "Offers"),
+        QT_TRANSLATE_NOOP("ResultsModel", "Time"),        QT_TRANSLATE_NOOP("ResultsModel", "Buyer")};
     const QString name = QCoreApplication::translate("ResultsModel", names[column]);
     // Dollars are what the amount columns always held; any other currency is named.
-    if ((column == ResultsModel::StartingBid || column == ResultsModel::Hammer) &&
+    if ((column == ResultsModel::StartingBid || column == ResultsModel::Hammer || column == ResultsModel::BidReached) &&
         money.currency != MoneyFormat::DefaultCurrency)
         return QStringLiteral("%1 (%2)").arg(name, money.currency);
     return name;
@@ -63,11 +65,11 @@ QString DocumentsPath(const QString& name)
 
 } // namespace
 
-ResultsModel::ResultsModel(SaleJournal& sale, QObject* parent) : QAbstractTableModel(parent), m_sale(sale) {}
+ResultsModel::ResultsModel(SaleController& sale, QObject* parent) : QAbstractTableModel(parent), m_sale(sale) {}
 
 void ResultsModel::Reload(const LotCollection& lots)
 {
-    std::vector<SaleRecord::Row> rows = m_sale.record().Rows(lots);
+    std::vector<SaleRecord::Row> rows = m_sale.journal()->record().Rows(lots);
     if (rows.size() == m_rows.size()) {
         m_rows = std::move(rows);
         if (!m_rows.empty())
@@ -86,7 +88,7 @@ bool ResultsModel::setMoney(const MoneyFormat& money)
     m_money = money;
     emit headerDataChanged(Qt::Horizontal, StartingBid, Hammer);
     if (!m_rows.empty())
-        emit dataChanged(index(0, StartingBid), index(rowCount() - 1, Hammer));
+        emit dataChanged(index(0, StartingBid), index(rowCount() - 1, BidReached));
     return true;
 }
 
@@ -100,11 +102,9 @@ int ResultsModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-SaleLotKey ResultsModel::KeyOf(const SaleRecord::Row& row)
+qint32 ResultsModel::LotNumberOf(const SaleRecord::Row& row)
 {
-    if (row.result)
-        return row.result->key;
-    return {row.position, row.lot ? row.lot->LotNumber : 0, row.lot ? row.lot->Note : QString()};
+    return row.lot ? row.lot->LotNumber : row.result->key.lotNumber;
 }
 
 QVariant ResultsModel::data(const QModelIndex& index, int role) const
@@ -115,7 +115,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     const LotResult* result = row.result;
     const bool marked = result && result->outcome != LotResult::Outcome::None;
     if (role == Qt::ToolTipRole && !row.lot)
-        return tr("This lot is no longer in the lot list.");
+        return tr("This lot number is not in the lot list.");
     if (role == Qt::TextAlignmentRole && index.column() != Note && index.column() != Buyer)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::FontRole && !row.lot) {
@@ -133,7 +133,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     };
     switch (index.column()) {
     case Position:
-        return row.lot ? QString::number(row.position) : tr("gone");
+        return row.lot ? QString::number(row.position) : QString(QChar(0x2014));
     case Lot:
         return row.lot ? row.lot->LotNumber : result->key.lotNumber;
     case Note: {
@@ -146,6 +146,10 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         return SaleReport::OutcomeText(result);
     case Hammer:
         return result && result->outcome == LotResult::Outcome::Sold ? amount(result->price) : QVariant();
+    case BidReached:
+        return result && result->outcome == LotResult::Outcome::Passed ? amount(result->price) : QVariant();
+    case Offers:
+        return result && result->offers > 0 ? QVariant(result->offers) : QVariant();
     case Time:
         return marked ? SaleReport::TimeText(result->time) : QString();
     case Buyer:
@@ -178,41 +182,39 @@ bool ResultsModel::setData(const QModelIndex& index, const QVariant& value, int 
     const QString buyer = value.toString().trimmed().left(MaxBuyerLength);
     if (buyer == (row.result ? row.result->buyer : QString()))
         return false;
-    const SaleLotKey key = KeyOf(row);
-    SaleEvent event;
-    event.kind = SaleEvent::Kind::Buyer;
-    event.position = key.position;
-    event.lotNumber = key.lotNumber;
-    event.note = key.note;
-    event.startingBid = row.result ? row.result->startingBid : (row.lot ? row.lot->Amount : 0);
-    event.buyer = buyer;
-    // The window reloads the rows when the journal tells it.
-    m_sale.Record(event);
+    // The window reloads the rows when the sale tells it.
+    m_sale.SetBuyer(LotNumberOf(row), buyer);
     return true;
 }
 
-frmResults::frmResults(SaleJournal& sale, AppSettings& settings, QWidget* parent)
+frmResults::frmResults(SaleController& sale, AppSettings& settings, QWidget* parent)
     : QWidget(parent, Qt::Window), m_sale(sale), m_settings(settings)
 {
+    Q_ASSERT(m_sale.journal());
     setObjectName(QStringLiteral("frmResults"));
     setWindowTitle(tr("Gavelor - Sale Results"));
     // The scoreboard alone decides when the run ends.
     setAttribute(Qt::WA_QuitOnClose, false);
-    if (m_sale.resumed())
-        m_resume = m_sale.record().LastOnShow();
+    if (journal().resumed())
+        m_resume = journal().record().LastOnShow();
     m_choosePrinter = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, this);
         return dialog.exec() == QDialog::Accepted;
     };
     BuildControls();
-    connect(&m_sale, &SaleJournal::Changed, this, &frmResults::Refresh);
-    connect(&m_sale, &SaleJournal::SavingChanged, this, &frmResults::ShowSaving);
+    connect(&journal(), &SaleJournal::Changed, this, &frmResults::Refresh);
+    connect(&journal(), &SaleJournal::SavingChanged, this, &frmResults::ShowSaving);
 }
 
 frmResults::~frmResults()
 {
     // An edit still open is committed as the window goes; the window itself no longer listens.
-    disconnect(&m_sale, nullptr, this, nullptr);
+    disconnect(&journal(), nullptr, this, nullptr);
+}
+
+SaleJournal& frmResults::journal() const
+{
+    return *m_sale.journal();
 }
 
 void frmResults::BuildControls()
@@ -233,6 +235,7 @@ void frmResults::BuildControls()
     addTotal(lblSold, "lblSold", tr("Sold:"), 0, 0);
     addTotal(lblPassed, "lblPassed", tr("Passed:"), 1, 0);
     addTotal(lblNotOffered, "lblNotOffered", tr("Not yet offered:"), 2, 0);
+    addTotal(lblWithdrawn, "lblWithdrawn", tr("Withdrawn:"), 1, 2);
     addTotal(lblHammer, "lblHammer", tr("Total hammer:"), 0, 1);
     addTotal(lblAverage, "lblAverage", tr("Average hammer:"), 1, 1);
     addTotal(lblSellThrough, "lblSellThrough", tr("Sell-through:"), 2, 1);
@@ -253,6 +256,10 @@ void frmResults::BuildControls()
     lblResume->setObjectName(QStringLiteral("lblResume"));
     lblResume->setWordWrap(true);
     layout->addWidget(lblResume);
+    lblNotice = new QLabel(this);
+    lblNotice->setObjectName(QStringLiteral("lblNotice"));
+    lblNotice->setWordWrap(true);
+    layout->addWidget(lblNotice);
 
     m_model = new ResultsModel(m_sale, this);
     lstResults = new QTableView(this);
@@ -282,6 +289,7 @@ void frmResults::BuildControls()
         return button;
     };
     cmdClear = addButton("cmdClear", tr("&Clear Result"), &frmResults::cmdClear_Click);
+    addButton("cmdWithdraw", tr("&Withdraw Lot"), &frmResults::cmdWithdraw_Click);
     cmdShowOnBoard = addButton("cmdShowOnBoard", tr("Show on &Board"), &frmResults::cmdShowOnBoard_Click);
     addButton("cmdNewSale", tr("&New Sale..."), &frmResults::cmdNewSale_Click);
     buttons->addStretch(1);
@@ -297,10 +305,15 @@ void frmResults::BuildControls()
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
+    // The hammer keys work on the board's lot from here too: the arrows belong to the table.
+    auto* sold = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(sold, &QShortcut::activated, &m_sale, &SaleController::MarkSold);
+    auto* passed = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(passed, &QShortcut::activated, &m_sale, &SaleController::MarkPassed);
     resize(900, 560);
 }
 
-void frmResults::Open(QWidget* owner)
+void frmResults::Open(QWidget* owner, bool activate)
 {
     if (!m_placed && owner) {
         // Beside the scoreboard, on its screen, as far as the screen allows.
@@ -314,7 +327,10 @@ void frmResults::Open(QWidget* owner)
         m_placed = true;
     }
     setWindowState(windowState() & ~Qt::WindowMinimized);
+    setAttribute(Qt::WA_ShowWithoutActivating, !activate);
     show();
+    if (!activate)
+        return;
     raise();
     activateWindow();
 }
@@ -329,13 +345,19 @@ void frmResults::showEvent(QShowEvent* event)
         SelectPosition(m_resume->key.position);
 }
 
+void frmResults::LotsChanged()
+{
+    m_shown = {};
+    Refresh();
+}
+
 void frmResults::Refresh()
 {
     if (!isVisible())
         return;
     ShowSaving();
     // Bids and lot steps change no result: the rows stay as they are.
-    const auto shown = std::make_tuple(m_sale.record().Marks(), m_sale.record().StartedAt(),
+    const auto shown = std::make_tuple(journal().record().Marks(), journal().record().StartedAt(),
                                        static_cast<const void*>(m_settings.LotList.get()),
                                        m_settings.LotList ? m_settings.LotList->Count() : 0);
     const bool moneyChanged = m_model->setMoney(m_settings.Money());
@@ -347,15 +369,39 @@ void frmResults::Refresh()
     m_shown = shown;
     m_model->Reload(m_settings.LotList ? *m_settings.LotList : LotCollection());
     ShowTotals();
+    ShowNotice();
+}
+
+void frmResults::ShowNotice()
+{
+    const std::optional<SaleRecord::DroppedBuyer>& dropped = journal().record().LastDroppedBuyer();
+    QString notice;
+    if (dropped)
+        notice = tr("Lot %1 was passed after it was sold: its buyer %2 was cleared.")
+                     .arg(dropped->lotNumber)
+                     .arg(dropped->buyer);
+    else if (isActiveWindow())
+        notice = tr("The scoreboard does not have the keys while this window is active: arrows move in the "
+                    "results, F5 and F6 still mark the lot on the board.");
+    lblNotice->setText(notice);
+    lblNotice->setVisible(!notice.isEmpty());
+}
+
+void frmResults::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && lblNotice)
+        ShowNotice();
 }
 
 void frmResults::ShowTotals()
 {
     const SaleRecord::Totals totals = SaleRecord::Count(m_model->rows());
-    lblStarted->setText(tr("Sale started %1").arg(SaleReport::DateText(m_sale.record().StartedAt())));
+    lblStarted->setText(tr("Sale started %1").arg(SaleReport::DateText(journal().record().SaleStart())));
     lblSold->setText(QString::number(totals.sold));
     lblPassed->setText(QString::number(totals.passed));
     lblNotOffered->setText(QString::number(totals.notOffered));
+    lblWithdrawn->setText(QString::number(totals.withdrawn));
     lblHammer->setText(SaleReport::Money(static_cast<double>(totals.hammer), m_settings.Money()));
     lblAverage->setText(SaleReport::Money(totals.averageHammer(), m_settings.Money()));
     lblSellThrough->setText(QLocale(QLocale::English).toString(totals.sellThrough() * 100.0, 'f', 1) +
@@ -367,7 +413,7 @@ void frmResults::ShowTotals()
     const auto gone = std::count_if(m_model->rows().begin(), m_model->rows().end(),
                                     [](const SaleRecord::Row& row) { return !row.lot; });
     lblGone->setVisible(gone > 0);
-    lblGone->setText(tr("%1 result(s) belong to lots that are no longer in the lot list; they are listed "
+    lblGone->setText(tr("%1 result(s) belong to lot numbers that are not in the lot list; they are listed "
                         "at the end.")
                          .arg(gone));
     lblResume->setVisible(m_resume.has_value());
@@ -381,7 +427,7 @@ void frmResults::ShowTotals()
 
 void frmResults::ShowSaving()
 {
-    const QString problem = m_sale.problem();
+    const QString problem = journal().problem();
     lblSaving->setVisible(!problem.isEmpty());
     lblSaving->setText(tr("Results are not being saved: %1. The board goes on; Gavelor tries again at the "
                           "next event.")
@@ -411,17 +457,29 @@ void frmResults::cmdClear_Click()
     const SaleRecord::Row* row = SelectedRow();
     if (!row || !row->result || row->result->outcome == LotResult::Outcome::None)
         return;
-    const SaleLotKey key = row->result->key;
+    const qint32 lotNumber = row->result->key.lotNumber;
     if (!Prompts::Confirm(
-            this, tr("Clear the result (%1) of lot %2?").arg(SaleReport::OutcomeText(row->result)).arg(key.lotNumber),
+            this, tr("Clear the result (%1) of lot %2?").arg(SaleReport::OutcomeText(row->result)).arg(lotNumber),
             Prompts::Icon::Question))
         return;
-    SaleEvent cleared;
-    cleared.kind = SaleEvent::Kind::Cleared;
-    cleared.position = key.position;
-    cleared.lotNumber = key.lotNumber;
-    cleared.note = key.note;
-    m_sale.Record(cleared);
+    m_sale.Clear(lotNumber);
+}
+
+void frmResults::cmdWithdraw_Click()
+{
+    const SaleRecord::Row* row = SelectedRow();
+    if (!row || (row->result && row->result->outcome == LotResult::Outcome::Withdrawn))
+        return;
+    const qint32 lotNumber = ResultsModel::LotNumberOf(*row);
+    // A withdrawal takes the place of a result the lot already has.
+    if (row->result && row->result->marked() &&
+        !Prompts::Confirm(this,
+                          tr("Withdraw lot %1? Its result (%2) is replaced.")
+                              .arg(lotNumber)
+                              .arg(SaleReport::OutcomeText(row->result)),
+                          Prompts::Icon::Question))
+        return;
+    m_sale.Withdraw(lotNumber);
 }
 
 void frmResults::cmdShowOnBoard_Click()
@@ -467,7 +525,7 @@ void frmResults::cmdReport_Click()
                               tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    const SaleReport::Sheet sheet{m_sale.record().StartedAt(), m_model->rows(), SaleRecord::Count(m_model->rows())};
+    const SaleReport::Sheet sheet{journal().record().SaleStart(), m_model->rows(), SaleRecord::Count(m_model->rows())};
     const QString error = SaleReport::SavePdf(path, sheet, m_settings.Money());
     if (!error.isEmpty())
         Prompts::Inform(this, tr("The report could not be saved: %1").arg(error), Prompts::Icon::Warning);
@@ -479,6 +537,6 @@ void frmResults::cmdPrint_Click()
     printer.setDocName(tr("Sale Results"));
     if (!m_choosePrinter || !m_choosePrinter(printer))
         return;
-    const SaleReport::Sheet sheet{m_sale.record().StartedAt(), m_model->rows(), SaleRecord::Count(m_model->rows())};
+    const SaleReport::Sheet sheet{journal().record().SaleStart(), m_model->rows(), SaleRecord::Count(m_model->rows())};
     SaleReport::Paint(printer, sheet, m_settings.Money());
 }

@@ -16,11 +16,12 @@ class QLabel;
 class QPrinter;
 class QPushButton;
 class QTableView;
+class SaleController;
 class SaleJournal;
 
 // The results of the sale lot by lot, as the clerk keeps them: one row for each lot of the
-// list in sale order, then the results whose lots have left the list. Only the Buyer
-// column is typed into; every change is recorded in the sale's journal.
+// list in sale order, then the results of lot numbers that are not in the list. Only the
+// Buyer column is typed into; the sale records every change.
 class ResultsModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -34,13 +35,15 @@ public:
         StartingBid,
         Result,
         Hammer,
+        BidReached,
+        Offers,
         Time,
         Buyer,
         ColumnCount
     };
     static constexpr int MaxBuyerLength = 12;
 
-    explicit ResultsModel(SaleJournal& sale, QObject* parent = nullptr);
+    explicit ResultsModel(SaleController& sale, QObject* parent = nullptr);
 
     // Takes the rows again from the record and the lot list.
     void Reload(const LotCollection& lots);
@@ -55,11 +58,11 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-    // The lot a row stands for, as a result is recorded against it.
-    static SaleLotKey KeyOf(const SaleRecord::Row& row);
+    // The lot number a row stands for.
+    static qint32 LotNumberOf(const SaleRecord::Row& row);
 
 private:
-    SaleJournal& m_sale;
+    SaleController& m_sale;
     std::vector<SaleRecord::Row> m_rows;
     MoneyFormat m_money;
 };
@@ -72,17 +75,20 @@ class frmResults : public QWidget
     Q_OBJECT
 
 public:
-    frmResults(SaleJournal& sale, AppSettings& settings, QWidget* parent = nullptr);
+    frmResults(SaleController& sale, AppSettings& settings, QWidget* parent = nullptr);
     ~frmResults() override;
 
-    // Shows the window beside `owner` the first time, brings it to the front after.
-    void Open(QWidget* owner);
+    // Shows the window beside `owner` the first time, brings it to the front after. Without
+    // `activate` it leaves the keyboard where it is.
+    void Open(QWidget* owner, bool activate = true);
 
     // How printing chooses its printer; a test sets one that prints to a file. False when
     // the operator cancelled.
     void setPrinterChooser(std::function<bool(QPrinter&)> chooser) { m_choosePrinter = std::move(chooser); }
 
     ResultsModel* model() const { return m_model; }
+    // The lot list was handed back by the lot editor: its rows are taken again.
+    void LotsChanged();
 
 signals:
     // A lot to put on the board as Right and Left would; with the bid that was on show when
@@ -91,6 +97,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildControls();
@@ -100,14 +107,18 @@ private:
     // The row selected, or null.
     const SaleRecord::Row* SelectedRow() const;
     void SelectPosition(qint32 position);
+    void ShowNotice();
     void cmdClear_Click();
+    void cmdWithdraw_Click();
     void cmdShowOnBoard_Click();
     void cmdNewSale_Click();
     void cmdExport_Click();
     void cmdReport_Click();
     void cmdPrint_Click();
 
-    SaleJournal& m_sale;
+    SaleJournal& journal() const;
+
+    SaleController& m_sale;
     AppSettings& m_settings;
     ResultsModel* m_model = nullptr;
     QTableView* lstResults = nullptr;
@@ -115,6 +126,7 @@ private:
     QLabel* lblSold = nullptr;
     QLabel* lblPassed = nullptr;
     QLabel* lblNotOffered = nullptr;
+    QLabel* lblWithdrawn = nullptr;
     QLabel* lblHammer = nullptr;
     QLabel* lblAverage = nullptr;
     QLabel* lblSellThrough = nullptr;
@@ -122,6 +134,7 @@ private:
     QLabel* lblSaving = nullptr;
     QLabel* lblGone = nullptr;
     QLabel* lblResume = nullptr;
+    QLabel* lblNotice = nullptr;
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdShowOnBoard = nullptr;
     // Right after a restart: where the board stood when the last run ended.

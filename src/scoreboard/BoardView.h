@@ -41,7 +41,11 @@ struct BoardView
     void ShowLotNumber(int caption) const;
     void ShowAmount(const AuctionState::AmountView& view) const;
     void ShowNote(const QString& note) const;
-    void ShowStamp(ResultStamp::Outcome outcome) const { stamp->setOutcome(outcome); }
+    // `detail` is drawn with the word: the price, "3,100".
+    void ShowStamp(ResultStamp::Outcome outcome, const QString& detail = {}) const
+    {
+        stamp->setOutcome(outcome, detail);
+    }
     // The five colours, and the sale's currency sign and separator.
     void ApplyColors(const AppSettings& settings) const;
     void ApplyMoney(const MoneyFormat& money) const;

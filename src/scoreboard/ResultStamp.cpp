@@ -31,11 +31,12 @@ QString ResultStamp::Caption(Outcome outcome)
     return {};
 }
 
-void ResultStamp::setOutcome(Outcome outcome)
+void ResultStamp::setOutcome(Outcome outcome, const QString& detail)
 {
-    if (outcome == m_outcome)
+    if (outcome == m_outcome && detail == m_detail)
         return;
     m_outcome = outcome;
+    m_detail = detail;
     setVisible(outcome != Outcome::None);
     if (isVisible()) {
         raise();
@@ -52,7 +53,8 @@ void ResultStamp::setColors(int stampColor, int backColor)
     update();
 }
 
-QImage ResultStamp::Render(Outcome outcome, QSize size, qreal pixelRatio, int stampColor, int backColor)
+QImage ResultStamp::Render(Outcome outcome, QSize size, qreal pixelRatio, int stampColor, int backColor,
+                           const QString& detail)
 {
     QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(pixelRatio);
@@ -79,7 +81,7 @@ QImage ResultStamp::Render(Outcome outcome, QSize size, qreal pixelRatio, int st
     font.setBold(true);
     font.setPixelSize(100);
     QPainterPath word;
-    word.addText(0, 0, font, Caption(outcome));
+    word.addText(0, 0, font, detail.isEmpty() ? Caption(outcome) : Caption(outcome) + u' ' + detail);
     const QRectF extent = word.boundingRect();
     const QRectF room = frame.adjusted(border * 2, border * 2, -border * 2, -border * 2);
     const qreal scale = std::min(room.width() / extent.width(), room.height() / extent.height());
@@ -98,13 +100,15 @@ void ResultStamp::paintEvent(QPaintEvent*)
         return;
     const qreal ratio = devicePixelRatioF();
     // What decides the picture: outcome, size, ratio and colours.
-    const size_t key = qHashMulti(0, static_cast<int>(m_outcome), width(), height(), ratio, m_stampColor, m_backColor);
+    const size_t key =
+        qHashMulti(0, static_cast<int>(m_outcome), m_detail, width(), height(), ratio, m_stampColor, m_backColor);
     auto found = m_cache.find(key);
     if (found == m_cache.end()) {
         // A resize or a new colour makes the older ones useless.
         if (m_cache.size() >= 4)
             m_cache.clear();
-        found = m_cache.insert(key, QPixmap::fromImage(Render(m_outcome, size(), ratio, m_stampColor, m_backColor)));
+        found = m_cache.insert(
+            key, QPixmap::fromImage(Render(m_outcome, size(), ratio, m_stampColor, m_backColor, m_detail)));
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, *found);

@@ -24,13 +24,16 @@ public:
     explicit ResultStamp(QWidget* note);
 
     Outcome outcome() const { return m_outcome; }
-    void setOutcome(Outcome outcome);
+    const QString& detail() const { return m_detail; }
+    // `detail` is drawn with the word: the price the lot was sold or passed at.
+    void setOutcome(Outcome outcome, const QString& detail = {});
     // 24-bit colours: the stamp's and the note box's background under it.
     void setColors(int stampColor, int backColor);
 
     static QString Caption(Outcome outcome);
     // The stamp as drawn: transparent where the note box shows through.
-    static QImage Render(Outcome outcome, QSize size, qreal pixelRatio, int stampColor, int backColor);
+    static QImage Render(Outcome outcome, QSize size, qreal pixelRatio, int stampColor, int backColor,
+                         const QString& detail = {});
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,6 +41,7 @@ protected:
 
 private:
     Outcome m_outcome = Outcome::None;
+    QString m_detail;
     int m_stampColor = 0;
     int m_backColor = 0;
     // The stamps drawn so far at this size and in these colours, by what decides them.

@@ -77,10 +77,8 @@ constexpr LedDesign LedDesigns[] = {
 };
 // clang-format on
 
-// The key numbers of F4 to F6 and F12 (the function keys run on from F1).
+// The key numbers of F4 and F12 (the function keys run on from F1).
 constexpr qint16 KeyF4 = KeyCodes::F1 + 3;
-constexpr qint16 KeyF5 = KeyCodes::F1 + 4;
-constexpr qint16 KeyF6 = KeyCodes::F1 + 5;
 constexpr qint16 KeyF12 = KeyCodes::F1 + 11;
 
 const LedDesign& LedDesignFor(const char* name)
@@ -104,7 +102,7 @@ qint16 ShiftState(const QKeyEvent* event)
 } // namespace
 
 frmScoreboard::frmScoreboard(AppSettings& settings, QWidget* parent, NumLockBackend* numLock)
-    : QWidget(parent), m_settings(settings), m_numLock(numLock)
+    : QWidget(parent), m_settings(settings), m_numLock(numLock), m_sale(std::make_unique<SaleController>(settings))
 {
     setObjectName(QStringLiteral("frmScoreboard"));
     setWindowTitle(tr("Gavelor by ") + QLatin1String(BuildInfo::MakerUrl));
@@ -119,6 +117,10 @@ frmScoreboard::frmScoreboard(AppSettings& settings, QWidget* parent, NumLockBack
     // F11 has no command of its own, so full screen for the room cannot clash with one.
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
     connect(fullScreen, &QShortcut::activated, this, &frmScoreboard::ToggleFullScreen);
+    // Takes back the last F5 or F6; in the note box the note's own undo comes first.
+    auto* undo = new QShortcut(QKeySequence::Undo, this);
+    connect(undo, &QShortcut::activated, m_sale.get(), &SaleController::Undo);
+    connect(m_sale.get(), &SaleController::Changed, this, &frmScoreboard::sale_Changed);
 
     Form_Load();
 }
@@ -229,7 +231,7 @@ void frmScoreboard::BuildControls()
 
 void frmScoreboard::Form_Load()
 {
-    ShowLot();
+    m_sale->ShowLot();
     ApplyColors();
     UpdateNumLock();
     ApplyDigitStyle();
@@ -277,40 +279,23 @@ void frmScoreboard::HandleCommandKey(const qint16& keyCode)
         }
         break;
     case KeyCodes::F3:
-        // The lot on show stays as it is until the next lot step.
-        if (m_openLotEditor)
+        // The lot on show stays as it is until the next lot step; the results follow the list.
+        if (m_openLotEditor) {
             m_openLotEditor();
+            if (m_results)
+                m_results->LotsChanged();
+        }
         break;
     case KeyF4:
-        if (m_sale)
+        if (m_sale->journal())
             ShowResults();
-        break;
-    case KeyF5:
-        MarkLot(SaleEvent::Kind::Sold);
-        break;
-    case KeyF6:
-        MarkLot(SaleEvent::Kind::Passed);
         break;
     case KeyF12:
         ToggleAudience();
         break;
-    case KeyCodes::Right:
-        if (m_state.NextLot(m_settings.LotList ? m_settings.LotList->Count() : 0))
-            ShowLot();
-        break;
-    case KeyCodes::Left:
-        if (m_state.PreviousLot())
-            ShowLot();
-        break;
-    case KeyCodes::Up:
-        m_state.Raise(m_settings.IncrementList.get());
-        ShowAmount();
-        break;
-    case KeyCodes::Down:
-        if (m_state.TakeBack())
-            ShowAmount();
-        break;
     default:
+        // The sale's own keys: lots, bids and the hammer.
+        m_sale->Command(keyCode);
         break;
     }
 }
@@ -325,88 +310,53 @@ QVarLengthArray<const BoardView*, 2> frmScoreboard::Boards() const
     return boards;
 }
 
-void frmScoreboard::ShowLot()
+void frmScoreboard::sale_Changed(SaleController::Changes what)
 {
-    const AuctionState::LotView lot = m_state.ShowLot(m_settings.LotList.get());
-    m_onShow = lot;
-    m_onShowStartingBid = m_journaledAmount = m_state.Amount();
-    if (m_sale && lot.found) {
-        SaleEvent shown;
-        shown.kind = SaleEvent::Kind::Shown;
-        shown.position = m_state.LotIndex();
-        shown.lotNumber = lot.lotNumber;
-        shown.note = lot.note;
-        shown.startingBid = m_onShowStartingBid;
-        m_sale->Record(shown);
+    if (what.testFlag(SaleController::Change::LotNumber))
+        ShowLotNumber(m_sale->LotNumber());
+    if (what.testFlag(SaleController::Change::Amount))
+        ShowAmount();
+    if (what.testFlag(SaleController::Change::Note)) {
+        for (const BoardView* board : Boards())
+            board->ShowNote(m_sale->Note());
     }
-    ShowLotNumber(lot.found ? lot.lotNumber : 0);
-    ShowAmount();
-    for (const BoardView* board : Boards())
-        board->ShowNote(lot.note);
-    ShowResultStamp();
+    if (what.testFlag(SaleController::Change::Stamp))
+        ShowResultStamp();
 }
 
 void frmScoreboard::ShowLotAt(qint32 position, std::optional<qint32> amount)
 {
-    m_state.GoToLot(position);
-    ShowLot();
-    if (amount) {
-        m_state.SetAmount(*amount);
-        ShowAmount();
-    }
+    m_sale->ShowLotAt(position, amount);
 }
 
 void frmScoreboard::setSale(SaleJournal* sale)
 {
-    if (m_sale)
-        disconnect(m_sale, nullptr, this, nullptr);
-    m_sale = sale;
-    // A result cleared or marked from the results window shows on the board at once.
-    if (m_sale)
-        connect(m_sale, &SaleJournal::Changed, this, &frmScoreboard::ShowResultStamp);
-    ShowResultStamp();
-}
-
-void frmScoreboard::MarkLot(SaleEvent::Kind kind)
-{
-    // With no lot on show the keys have nothing to mark.
-    if (!m_sale || !m_onShow.found)
-        return;
-    SaleEvent mark;
-    mark.kind = kind;
-    mark.position = m_state.LotIndex();
-    mark.lotNumber = m_onShow.lotNumber;
-    mark.note = m_onShow.note;
-    mark.startingBid = m_onShowStartingBid;
-    mark.amount = m_state.Amount();
-    // On the disk before the room sees it; the stamp follows from the record.
-    m_sale->Record(mark);
+    m_sale->setJournal(sale);
 }
 
 void frmScoreboard::ShowResultStamp()
 {
+    const SaleController::Stamp& stamp = m_sale->stamp();
     ResultStamp::Outcome outcome = ResultStamp::Outcome::None;
-    if (m_sale && m_onShow.found) {
-        if (const LotResult* result = m_sale->record().Find({m_state.LotIndex(), m_onShow.lotNumber, m_onShow.note})) {
-            if (result->outcome == LotResult::Outcome::Sold)
-                outcome = ResultStamp::Outcome::Sold;
-            else if (result->outcome == LotResult::Outcome::Passed)
-                outcome = ResultStamp::Outcome::Passed;
-        }
-    }
+    if (stamp.outcome == LotResult::Outcome::Sold)
+        outcome = ResultStamp::Outcome::Sold;
+    else if (stamp.outcome == LotResult::Outcome::Passed)
+        outcome = ResultStamp::Outcome::Passed;
+    const QString detail = SaleController::StampDetail(stamp, m_settings.Money().grouping);
     for (const BoardView* board : Boards())
-        board->ShowStamp(outcome);
+        board->ShowStamp(outcome, detail);
 }
 
-void frmScoreboard::ShowResults()
+void frmScoreboard::ShowResults(bool activate)
 {
-    if (!m_sale)
+    SaleJournal* journal = m_sale->journal();
+    if (!journal)
         return;
     if (!m_results) {
         m_results = std::make_unique<frmResults>(*m_sale, m_settings);
         connect(m_results.get(), &frmResults::ShowOnBoard, this, &frmScoreboard::ShowLotAt);
     }
-    m_results->Open(this);
+    m_results->Open(this, activate);
 }
 
 void frmScoreboard::ShowLotNumber(int caption)
@@ -417,16 +367,7 @@ void frmScoreboard::ShowLotNumber(int caption)
 
 void frmScoreboard::ShowAmount()
 {
-    if (m_sale && m_onShow.found && m_state.Amount() != m_journaledAmount) {
-        m_journaledAmount = m_state.Amount();
-        SaleEvent amount;
-        amount.kind = SaleEvent::Kind::Amount;
-        amount.position = m_state.LotIndex();
-        amount.lotNumber = m_onShow.lotNumber;
-        amount.amount = m_journaledAmount;
-        m_sale->Record(amount);
-    }
-    const AuctionState::AmountView view = AuctionState::SplitAmount(m_state.Amount());
+    const AuctionState::AmountView view = AuctionState::SplitAmount(m_sale->Amount());
     for (const BoardView* board : Boards())
         board->ShowAmount(view);
 }
@@ -472,8 +413,7 @@ void frmScoreboard::picAmountBack_KeyDown(QKeyEvent* event)
 {
     const qint16 keyCode = KeyCodes::FromKeyEvent(event);
     HandleCommandKey(keyCode);
-    if (m_state.TypeAmountKey(keyCode, KeyCodeToAsci(keyCode)))
-        ShowAmount();
+    m_sale->TypeAmountKey(keyCode, KeyCodeToAsci(keyCode));
 }
 
 void frmScoreboard::picAmountBack_KeyUp(QKeyEvent* event)
@@ -485,8 +425,7 @@ void frmScoreboard::nledLotNum_KeyDown(QKeyEvent* event)
 {
     const qint16 keyCode = KeyCodes::FromKeyEvent(event);
     HandleCommandKey(keyCode);
-    m_lotTyping.TypeIntoDisplay(*m_board.nledLotNum, KeyCodeToAsci(keyCode), 0, 9999);
-    ShowLotNumber(m_board.nledLotNum->Caption());
+    m_sale->TypeLotKey(KeyCodeToAsci(keyCode));
 }
 
 void frmScoreboard::nledLotNum_KeyUp(QKeyEvent* event)
@@ -538,7 +477,7 @@ void frmScoreboard::ToggleAudience()
     // Everything on show now, then every change as it comes.
     const BoardView& board = m_audience->board();
     board.ShowLotNumber(m_board.nledLotNum->Caption());
-    board.ShowAmount(AuctionState::SplitAmount(m_state.Amount()));
+    board.ShowAmount(AuctionState::SplitAmount(m_sale->Amount()));
     board.ShowNote(m_board.txtNote->toPlainText());
     board.ApplyColors(m_settings);
     board.ApplyLEDType(m_settings.LEDTypeIndex);

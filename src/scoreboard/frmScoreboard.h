@@ -1,11 +1,10 @@
 #pragma once
 
-#include "sale/SaleRecord.h"
+#include "sale/SaleController.h"
 #include "scoreboard/AuctionState.h"
 #include "scoreboard/BoardView.h"
 #include "scoreboard/PictureBox.h"
 #include "scoreboard/modResize.h"
-#include "scoreboard/modShowDigits.h"
 
 #include <QVarLengthArray>
 #include <QWidget>
@@ -60,14 +59,17 @@ public:
     // The sale's journal: F5 and F6 record the lot on show as sold or passed, F4 shows the
     // results. Without one those keys do nothing.
     void setSale(SaleJournal* sale);
-    // F4's window, created on first use; null until then.
-    void ShowResults();
+    // The sale that the window's keys drive and its views show.
+    SaleController& sale() const { return *m_sale; }
+    // F4's window, created on first use; null until then. Opened without `activate`, it shows
+    // beside the board and leaves the keys with the board.
+    void ShowResults(bool activate = true);
     frmResults* results() const { return m_results.get(); }
     // Puts the lot at a position on the board as Right and Left would; a bid, when given,
     // is then put back in place of its starting bid.
     void ShowLotAt(qint32 position, std::optional<qint32> amount = std::nullopt);
 
-    const AuctionState& auctionState() const { return m_state; }
+    const AuctionState& auctionState() const { return m_sale->state(); }
     // The audience screen that F12 shows and hides; null until it is first shown.
     frmAudience* audience() const { return m_audience.get(); }
 
@@ -97,12 +99,12 @@ private:
 
     void HandleCommandKey(const qint16& keyCode);
     QVarLengthArray<const BoardView*, 2> Boards() const;
-    void ShowLot();
+    // Puts what changed in the sale on every view of the board.
+    void sale_Changed(SaleController::Changes what);
     void ShowLotNumber(int caption);
     void ShowAmount();
     void ApplyColors();
     void ApplyDigitStyle();
-    void MarkLot(SaleEvent::Kind kind);
     void ShowResultStamp();
     void txtNote_Change();
     QScreen* AudienceScreen() const;
@@ -112,18 +114,12 @@ private:
 
     AppSettings& m_settings;
     NumLockBackend* m_numLock;
-    AuctionState m_state;
-    modShowDigits m_lotTyping;
+    std::unique_ptr<SaleController> m_sale;
     modResize m_layout;
     std::function<void()> m_openHelp;
     std::function<void()> m_openOptions;
     std::function<void()> m_openLotEditor;
     BoardView m_board;
     std::unique_ptr<frmAudience> m_audience;
-    SaleJournal* m_sale = nullptr;
-    // The lot on show as it was shown: what a result is recorded against.
-    AuctionState::LotView m_onShow;
-    qint32 m_onShowStartingBid = 0;
-    qint32 m_journaledAmount = 0;
     std::unique_ptr<frmResults> m_results;
 };

@@ -1,23 +1,9 @@
 #include "scoreboard/modShowDigits.h"
 
-#include "scoreboard/NumberLED.h"
-
 #include <algorithm>
 #include <optional>
 
 namespace {
-
-class NumberLEDDisplay : public DigitDisplay
-{
-public:
-    explicit NumberLEDDisplay(NumberLED& led) : m_led(led) {}
-    QString Name() const override { return m_led.objectName(); }
-    int Caption() const override { return m_led.Caption(); }
-    void SetCaption(int value) override { m_led.setCaption(value); }
-
-private:
-    NumberLED& m_led;
-};
 
 bool IsDigit(QChar c)
 {
@@ -70,12 +56,6 @@ void modShowDigits::TypeIntoDisplay(DigitDisplay& display, qint16 characterCode,
         SetDisplayValue(display, m_pending, minimum, maximum);
         m_pending.clear();
     }
-}
-
-void modShowDigits::TypeIntoDisplay(NumberLED& display, qint16 characterCode, qint16 minimum, qint16 maximum)
-{
-    NumberLEDDisplay adapter(display);
-    TypeIntoDisplay(adapter, characterCode, minimum, maximum);
 }
 
 void modShowDigits::Append(QChar character)

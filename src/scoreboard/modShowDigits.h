@@ -3,8 +3,6 @@
 #include <QString>
 #include <QtGlobal>
 
-class NumberLED;
-
 // A digit display that a number can be typed onto: its name and the number it shows
 // (-1 for an empty display).
 class DigitDisplay
@@ -25,7 +23,6 @@ public:
     // characterCode comes from KeyCodeToAsci; the display keeps its value unless the
     // result lies within minimum..maximum.
     void TypeIntoDisplay(DigitDisplay& display, qint16 characterCode, qint16 minimum, qint16 maximum);
-    void TypeIntoDisplay(NumberLED& display, qint16 characterCode, qint16 minimum, qint16 maximum);
 
     // Applies a typed text: a number sets the value, "+n" / "-n" step from it.
     static void SetDisplayValue(DigitDisplay& display, const QString& text, qint16 minimum, qint16 maximum);

@@ -121,8 +121,9 @@ void Startup::OpenScoreboard()
     emit ScoreboardOpened(window);
     window->show();
     // A sale that a crash or a power cut interrupted: its results, and the board back.
+    // The results open beside the board, which keeps the keys: the sale goes on at once.
     if (m_sale->resumed() && m_sale->record().HasEvents())
-        window->ShowResults();
+        window->ShowResults(false);
 }
 
 void Startup::OpenHelp()

@@ -6,6 +6,7 @@
 #include "common/Translations.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
+#include "sale/SaleController.h"
 #include "sale/SaleJournal.h"
 #include "sale/frmResults.h"
 #include "scoreboard/frmScoreboard.h"
@@ -40,14 +41,17 @@ private:
     MemorySettingsStore m_store;
     std::unique_ptr<AppSettings> m_settings;
     QTemporaryDir m_saleDirectory;
-    std::unique_ptr<SaleJournal> m_sale;
+    std::unique_ptr<SaleJournal> m_journal;
+    std::unique_ptr<SaleController> m_sale;
 };
 
 void tst_Captions::initTestCase()
 {
     Prompts::setTestMode(true);
     m_settings = std::make_unique<AppSettings>(m_store);
-    m_sale = std::make_unique<SaleJournal>(m_saleDirectory.path());
+    m_journal = std::make_unique<SaleJournal>(m_saleDirectory.path());
+    m_sale = std::make_unique<SaleController>(*m_settings);
+    m_sale->setJournal(m_journal.get());
     // Four-digit lot counts are the widest "Total Lots" text the editor meets in practice.
     for (int n = 1; n <= 1000; ++n) {
         auto lot = std::make_shared<LotInfo>();

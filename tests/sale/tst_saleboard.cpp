@@ -4,6 +4,7 @@
 #include "common/Prompts.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
+#include "sale/SaleController.h"
 #include "sale/SaleJournal.h"
 #include "sale/frmResults.h"
 #include "scoreboard/NumberLED.h"
@@ -46,8 +47,18 @@ private slots:
     void reportAndPrintHoldTheTotals_data();
     void reportAndPrintHoldTheTotals();
     void saleCurrencyInResults();
+    void operatorFlows_data();
+    void operatorFlows();
+    void boardKeysInTheResultsWindow();
 
 private:
+    // Keys as press() takes them, and the clerk's steps: "#14" types 14 and Enter on the lot
+    // display, "Z" is Ctrl+Z, "note:P", "del:P" and "rev" edit the lot list as the lot editor
+    // hands it back, "buyer:X" types a buyer for the lot on the board, "show:P" and "wd:P" are
+    // Show on Board and Withdraw on the row of position P, "new" starts a new sale.
+    void run(const QString& steps);
+    // "lot=Outcome/price/offers" for every row with a result, in the results window's order.
+    static QString Summary(const QAbstractItemModel& rows);
     // R Right, L Left, U Up, D Down, 4 5 6 F4 F5 F6, separated by blanks.
     void press(const QString& keys);
     void build();
@@ -161,16 +172,16 @@ void tst_SaleBoard::marksAndStamp_data()
     QTest::newRow("F5 again corrects the price")
         << QStringLiteral("R 5 U 5") << QStringLiteral("SOLD") << QStringLiteral("12=Sold/100")
         << QStringLiteral("started shown sold amount sold");
-    QTest::newRow("F6 passes") << QStringLiteral("R R 6") << QStringLiteral("PASSED") << QStringLiteral("7=Passed/0")
+    QTest::newRow("F6 passes") << QStringLiteral("R R 6") << QStringLiteral("PASSED") << QStringLiteral("7=Passed/500")
                                << QStringLiteral("started shown shown passed");
     QTest::newRow("a pass after a sale replaces it")
-        << QStringLiteral("R 5 6") << QStringLiteral("PASSED") << QStringLiteral("12=Passed/0")
+        << QStringLiteral("R 5 6") << QStringLiteral("PASSED") << QStringLiteral("12=Passed/95")
         << QStringLiteral("started shown sold passed");
     QTest::newRow("the next lot has no stamp")
         << QStringLiteral("R 5 R") << QStringLiteral("") << QStringLiteral("12=Sold/95")
         << QStringLiteral("started shown sold shown");
     QTest::newRow("Left shows the stamp again")
-        << QStringLiteral("R 5 R 6 L") << QStringLiteral("SOLD") << QStringLiteral("12=Sold/95 7=Passed/0")
+        << QStringLiteral("R 5 R 6 L") << QStringLiteral("SOLD") << QStringLiteral("12=Sold/95 7=Passed/500")
         << QStringLiteral("started shown sold shown passed shown");
 }
 
@@ -274,8 +285,7 @@ void tst_SaleBoard::clearAsksFirst()
     QCOMPARE(stamp(m_window.get())->isVisible(), !cleared);
     SaleJournal reread(m_sale->directory());
     reread.Open();
-    QCOMPARE(reread.record().Find({1, 12, QStringLiteral("Oak chest")})->outcome,
-             cleared ? LotResult::Outcome::None : LotResult::Outcome::Sold);
+    QCOMPARE(reread.record().Find(12)->outcome, cleared ? LotResult::Outcome::Cleared : LotResult::Outcome::Sold);
 }
 
 void tst_SaleBoard::showOnBoardPutsTheLotUp()
@@ -305,7 +315,7 @@ void tst_SaleBoard::buyerIsTypedIntoTheList()
     QTRY_COMPARE(list->model()->data(buyer).toString(), QStringLiteral("Paddle 12345"));
     SaleJournal reread(m_sale->directory());
     reread.Open();
-    QCOMPARE(reread.record().Find({1, 12, QStringLiteral("Oak chest")})->buyer, QStringLiteral("Paddle 12345"));
+    QCOMPARE(reread.record().Find(12)->buyer, QStringLiteral("Paddle 12345"));
 }
 
 void tst_SaleBoard::resultsFollowTheirLotsThroughEdits()
@@ -325,7 +335,7 @@ void tst_SaleBoard::resultsFollowTheirLotsThroughEdits()
         rows << list->model()->index(r, ResultsModel::Position).data().toString() + u':' +
                     list->model()->index(r, ResultsModel::Lot).data().toString() + u':' +
                     list->model()->index(r, ResultsModel::Result).data().toString();
-    QCOMPARE(rows.join(u' '), QStringLiteral("1:31: 2:7:Passed gone:12:Sold"));
+    QCOMPARE(rows.join(u' '), QStringLiteral("1:31: 2:7:Passed \u2014:12:Sold"));
     QVERIFY(m_window->results()->findChild<QLabel*>(QStringLiteral("lblGone"))->isVisible());
     QCOMPARE(label("lblSold"), QStringLiteral("1"));
 }
@@ -357,7 +367,7 @@ void tst_SaleBoard::unusableFolderNeverStopsTheBoard()
     QVERIFY(!saving->isVisible());
     SaleJournal reread(m_sale->directory());
     reread.Open();
-    QCOMPARE(reread.record().Find({1, 12, QStringLiteral("Oak chest")})->price, 100);
+    QCOMPARE(reread.record().Find(12)->price, 100);
     QCOMPARE(reread.record().LastOnShow()->amount, 510);
 }
 
@@ -383,10 +393,11 @@ void tst_SaleBoard::csvReadsBackInPython()
                   path});
     QVERIFY(python.waitForFinished(30000));
     QCOMPARE(python.exitCode(), 0);
-    const QByteArray expected = R"([["Position", "Lot", "Note", "Starting bid", "Result", "Hammer", "Time", "Buyer"], )"
-                                R"(["1", "12", "Oak chest", "95", "Sold", "100", "TIME", ""], )"
-                                R"(["2", "7", "Pair of vases, \"S\u00e8vres\"", "500", "", "", "", ""], )"
-                                R"(["3", "31", "Grand piano\nwith stool", "12050", "Passed", "", "TIME", ""]])";
+    const QByteArray expected =
+        R"([["Position", "Lot", "Note", "Starting bid", "Result", "Hammer", "Time", "Buyer", "Bid reached", "Offers"], )"
+        R"(["1", "12", "Oak chest", "95", "Sold", "100", "TIME", "", "", "1"], )"
+        R"(["2", "7", "Pair of vases, \"S\u00e8vres\"", "500", "", "", "", "", "", ""], )"
+        R"(["3", "31", "Grand piano\nwith stool", "12050", "Passed", "", "TIME", "", "12050", "1"]])";
     QByteArray output = python.readAllStandardOutput().trimmed();
     // The marks' times of day are the test's own; their form is checked, not their value.
     static const QRegularExpression clock(QStringLiteral("\"\\d\\d:\\d\\d:\\d\\d\""));
@@ -456,8 +467,178 @@ void tst_SaleBoard::saleCurrencyInResults()
     QCOMPARE(
         shown,
         QStringList({QStringLiteral("\u20AC12.100"), QStringLiteral("Starting bid (\u20AC)"), QStringLiteral("12.100"),
-                     QStringLiteral("Position,Lot,Note,Starting bid (\u20AC),Result,Hammer (\u20AC),Time,Buyer"),
+                     QStringLiteral("Position,Lot,Note,Starting bid (\u20AC),Result,Hammer (\u20AC),Time,Buyer,Bid "
+                                    "reached (\u20AC),Offers"),
                      QStringLiteral("report")}));
+}
+
+void tst_SaleBoard::run(const QString& steps)
+{
+    auto* list = m_window->results()->findChild<QTableView*>(QStringLiteral("lstResults"));
+    const auto rowOf = [&](int position) {
+        list->setCurrentIndex(list->model()->index(position - 1, 0));
+        list->selectRow(position - 1);
+    };
+    for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
+        const QString arg = step.section(u':', 1);
+        if (step.startsWith(u'#')) {
+            QTest::keyClicks(m_window->focusWidget(), step.mid(1));
+            QTest::keyClick(m_window->focusWidget(), Qt::Key_Return);
+        } else if (step == QLatin1String("Z")) {
+            QTest::keyClick(m_window->focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        } else if (step.startsWith(QLatin1String("note:")) || step.startsWith(QLatin1String("del:")) ||
+                   step == QLatin1String("rev")) {
+            // F3, with a lot editor that hands back the edited copy as the real one does.
+            m_window->setLotEditorOpener([&] {
+                auto edited = m_settings->LotList->Copy();
+                if (step.startsWith(u'n')) {
+                    edited->Item(arg.toInt())->Note = QStringLiteral("Corrected");
+                } else if (step.startsWith(u'd')) {
+                    edited->Remove(arg.toInt());
+                } else {
+                    auto reversed = std::make_shared<LotCollection>();
+                    for (const LotInfoPtr& lot : *edited)
+                        reversed->Add(lot, 1);
+                    edited = reversed;
+                }
+                m_settings->LotList = edited;
+            });
+            QTest::keyClick(m_window->focusWidget(), Qt::Key_F3);
+        } else if (step.startsWith(QLatin1String("buyer:"))) {
+            const int row = m_window->auctionState().LotIndex() - 1;
+            list->model()->setData(list->model()->index(row, ResultsModel::Buyer), arg);
+        } else if (step.startsWith(QLatin1String("show:"))) {
+            rowOf(arg.toInt());
+            click("cmdShowOnBoard");
+        } else if (step.startsWith(QLatin1String("wd:"))) {
+            rowOf(arg.toInt());
+            Prompts::queueAnswer(Prompts::Answer::Yes);
+            click("cmdWithdraw");
+        } else if (step == QLatin1String("new")) {
+            Prompts::queueAnswer(Prompts::Answer::Yes);
+            click("cmdNewSale");
+        } else {
+            press(step);
+        }
+    }
+}
+
+QString tst_SaleBoard::Summary(const QAbstractItemModel& rows)
+{
+    QStringList out;
+    for (int r = 0; r < rows.rowCount(); ++r) {
+        const QString result = rows.index(r, ResultsModel::Result).data().toString();
+        if (result.isEmpty())
+            continue;
+        const QString price = rows.index(r, ResultsModel::Hammer).data(Qt::EditRole).toString() +
+                              rows.index(r, ResultsModel::BidReached).data(Qt::EditRole).toString();
+        out << QStringLiteral("%1=%2/%3/%4")
+                   .arg(rows.index(r, ResultsModel::Lot).data().toString(), result, price,
+                        rows.index(r, ResultsModel::Offers).data().toString());
+    }
+    return out.join(u' ');
+}
+
+void tst_SaleBoard::operatorFlows_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("board");   // lot, amount and the stamp's text as the room reads them
+    QTest::addColumn<QString>("results"); // lot=outcome/price/offers
+    QTest::addColumn<QString>("totals");  // sold, passed, not offered, withdrawn, hammer
+    const auto row = [](const char* name, const char* steps, const char* board, const char* results,
+                        const char* totals) {
+        QTest::newRow(name) << QString::fromUtf8(steps) << QString::fromUtf8(board) << QString::fromUtf8(results)
+                            << QString::fromUtf8(totals);
+    };
+
+    // Lots 12 (95), 7 (500), 31 (12,050); increments 5 from 0, 10 from 100, 50 from 1,000.
+    row("typed lot of the list is the one sold", "R #31 U U 5", "31 110 SOLD 110", "31=Sold/110/1", "1 0 2 0 $110");
+    row("typed lot not in the list is sold under its number", "R #14 U 5", "14 100 SOLD 100", "14=Sold/100/1",
+        "1 0 3 0 $100");
+    row("a sold lot shown again shows its price", "R U U 5 R L", "12 95 SOLD 110", "12=Sold/110/1", "1 0 2 0 $110");
+    row("F5 on a sold lot shown again does nothing", "R U U 5 R L 5", "12 95 SOLD 110", "12=Sold/110/1",
+        "1 0 2 0 $110");
+    row("a new bid on a sold lot shown again re-prices it", "R U U 5 R L U 5", "12 100 SOLD 100", "12=Sold/100/2",
+        "1 0 2 0 $100");
+    row("Show on Board to a sold lot", "R U 5 R show:1", "12 95 SOLD 100", "12=Sold/100/1", "1 0 2 0 $100");
+    row("an edited note keeps the result and the stamp", "R U 5 note:1 R L 5", "12 95 SOLD 100", "12=Sold/100/1",
+        "1 0 2 0 $100");
+    row("a sold lot deleted from the list keeps its result", "R U 5 del:1 R 5", "31 12050 SOLD 12,050",
+        "31=Sold/12050/1 12=Sold/100/1", "2 0 1 0 $12,150");
+    row("the list reversed keeps each result with its lot", "R U 5 R 6 rev", "7 500 PASSED",
+        "7=Passed/500/1 12=Sold/100/1", "1 1 1 0 $100");
+    row("a passed lot keeps the bid it reached", "R R U U 6", "7 520 PASSED 520", "7=Passed/520/1", "0 1 2 0 $0");
+    row("sold, then passed, then sold on the same showing", "R U 5 6 U 5", "12 110 SOLD 110", "12=Sold/110/1",
+        "1 0 2 0 $110");
+    row("passed, then re-offered and sold", "R 6 R L U 5", "12 100 SOLD 100", "12=Sold/100/2", "1 0 2 0 $100");
+    row("Ctrl+Z takes the hammer back", "R U 5 Z", "12 100", "12=Cleared//", "0 0 3 0 $0");
+    row("Ctrl+Z twice takes back the two last marks", "R U 5 R 6 Z Z", "7 500", "12=Cleared// 7=Cleared//",
+        "0 0 3 0 $0");
+    row("Ctrl+Z after a correction brings back the first price", "R U 5 U 5 Z", "12 110 SOLD 100", "12=Sold/100/1",
+        "1 0 2 0 $100");
+    row("withdrawn lots count neither as offered nor as passed", "R 6 wd:1 wd:2", "12 95",
+        "12=Withdrawn//1 7=Withdrawn//", "0 0 1 2 $0");
+    row("New Sale after marks starts clean", "R U 5 R 6 new", "7 500", "", "0 0 3 0 $0");
+    row("New Sale, then the same lot sold again", "R U 5 new L R L 5", "12 95 SOLD 95", "12=Sold/95/1", "1 0 2 0 $95");
+}
+
+// Each flow: the board, the results window, and the journal read back by a new run, agree
+// with what the room saw.
+void tst_SaleBoard::operatorFlows()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, board);
+    QFETCH(QString, results);
+    QFETCH(QString, totals);
+
+    QVERIFY(openResults());
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    run(steps);
+
+    ResultStamp* shown = stamp(m_window.get());
+    QStringList room{QString::number(m_window->findChild<NumberLED*>(QStringLiteral("nledLotNum"))->Caption()),
+                     QString::number(m_window->auctionState().Amount())};
+    if (shown->isVisible())
+        room << ResultStamp::Caption(shown->outcome()) << shown->detail();
+    QCOMPARE(room.join(u' ').trimmed(), board);
+
+    const QAbstractItemModel& rows = *m_window->results()->findChild<QTableView*>()->model();
+    QCOMPARE(Summary(rows), results);
+    QCOMPARE(QStringList({label("lblSold"), label("lblPassed"), label("lblNotOffered"), label("lblWithdrawn"),
+                          label("lblHammer")})
+                 .join(u' '),
+             totals);
+
+    // The journal replayed by another run gives the same results.
+    SaleJournal reread(m_sale->directory());
+    reread.Open();
+    SaleController replayed(*m_settings);
+    replayed.setJournal(&reread);
+    frmResults again(replayed, *m_settings);
+    again.show();
+    QCOMPARE(Summary(*again.model()), reread.resumed() ? results : QString());
+}
+
+void tst_SaleBoard::boardKeysInTheResultsWindow()
+{
+    press(QStringLiteral("R U 5 R"));
+    m_window.reset();
+    m_sale = std::make_unique<SaleJournal>(m_dir->filePath(QStringLiteral("sales")));
+    m_sale->Open();
+    QVERIFY(m_sale->resumed());
+    build();
+    m_window->ShowResults(false);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window->results()));
+    // Where the keys go is a matter for the window system (see tst_stamp_xvfb); the board's
+    // keys pressed in the results window act on the board's lot.
+    press(QStringLiteral("R"));
+    QCOMPARE(m_window->auctionState().LotIndex(), 1);
+    m_window->results()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window->results()));
+    QVERIFY(m_window->results()->findChild<QLabel*>(QStringLiteral("lblNotice"))->isVisible());
+    QTest::keyClick(m_window->results(), Qt::Key_F6);
+    QCOMPARE(m_sale->record().Find(12)->outcome, LotResult::Outcome::Passed);
 }
 
 QTEST_MAIN(tst_SaleBoard)

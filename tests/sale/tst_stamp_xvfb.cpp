@@ -4,6 +4,7 @@
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
 #include "sale/SaleJournal.h"
+#include "sale/frmResults.h"
 #include "scoreboard/LedColors.h"
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
@@ -26,6 +27,7 @@ private slots:
     void initTestCase();
     void stampOnBothViews_data();
     void stampOnBothViews();
+    void resumedResultsLeaveTheKeysWithTheBoard();
 
 private:
     // The share of the note box's pixels, as the server has them, in the lot colour.
@@ -127,6 +129,34 @@ void tst_StampXvfb::stampOnBothViews()
         QTest::qWait(300);
         QVERIFY(std::abs(StampShare(&window) - before) < before * 0.25);
     }
+}
+
+// A restart with an unended sale shows the results beside the board, and the board keeps the keys.
+void tst_StampXvfb::resumedResultsLeaveTheKeysWithTheBoard()
+{
+    QTemporaryDir dir;
+    MemorySettingsStore store;
+    AppSettings settings(store);
+    for (int n : {12, 13}) {
+        auto lot = std::make_shared<LotInfo>();
+        lot->LotNumber = n;
+        lot->Amount = 100;
+        settings.LotList->Add(lot);
+    }
+    SaleJournal sale(dir.path());
+    frmScoreboard window(settings);
+    window.setSale(&sale);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.ShowResults(false);
+    QVERIFY(QTest::qWaitForWindowExposed(window.results()));
+    QTest::qWait(300);
+    QCOMPARE(QGuiApplication::focusWindow(), window.windowHandle());
+    // F4 asks for the window: then it takes the keys.
+    window.ShowResults();
+    QTRY_COMPARE(QGuiApplication::focusWindow(), window.results()->windowHandle());
 }
 
 GAVELOR_XVFB_TEST_MAIN(tst_StampXvfb,

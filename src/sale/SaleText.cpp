@@ -1,0 +1,140 @@
+#include "sale/SaleReport.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+void AppendCell(QByteArray& out, const QString& cell)
+{
+    const bool quote = std::any_of(cell.begin(), cell.end(),
+                                   [](QChar c) { return c == u',' || c == u'"' || c == u'\n' || c == u'\r'; });
+    if (!quote) {
+        out += cell.toUtf8();
+        return;
+    }
+    out += '"';
+    out += cell.toUtf8().replace('"', "\"\"");
+    out += '"';
+}
+
+} // namespace
+
+namespace SaleReport {
+
+LotText Describe(const SaleRecord::Row& row)
+{
+    if (row.lot)
+        return {QString::number(row.position), QString::number(row.lot->LotNumber), row.lot->Note,
+                QString::number(row.result && row.result->outcome != LotResult::Outcome::None ? row.result->startingBid
+                                                                                              : row.lot->Amount)};
+    return {QString(), QString::number(row.result->key.lotNumber), row.result->key.note,
+            QString::number(row.result->startingBid)};
+}
+
+QString Money(double dollars, const MoneyFormat& money)
+{
+    return money.Text(std::llround(dollars));
+}
+
+// The result in English, as the CSV export writes it in every language; empty when there is none.
+static const char* OutcomeWord(const LotResult* result)
+{
+    if (!result)
+        return "";
+    switch (result->outcome) {
+    case LotResult::Outcome::Sold:
+        return QT_TRANSLATE_NOOP("SaleReport", "Sold");
+    case LotResult::Outcome::Passed:
+        return QT_TRANSLATE_NOOP("SaleReport", "Passed");
+    case LotResult::Outcome::Cleared:
+        return QT_TRANSLATE_NOOP("SaleReport", "Cleared");
+    case LotResult::Outcome::Withdrawn:
+        return QT_TRANSLATE_NOOP("SaleReport", "Withdrawn");
+    case LotResult::Outcome::None:
+        break;
+    }
+    return "";
+}
+
+QString OutcomeText(const LotResult* result)
+{
+    const char* word = OutcomeWord(result);
+    return *word ? QCoreApplication::translate("SaleReport", word) : QString();
+}
+
+QString OutcomeText(LotResult::Outcome outcome)
+{
+    LotResult result;
+    result.outcome = outcome;
+    return OutcomeText(&result);
+}
+
+QString TimeText(const QString& isoTime)
+{
+    const QDateTime time = QDateTime::fromString(isoTime, Qt::ISODateWithMs);
+    return time.isValid() ? time.toString(QStringLiteral("HH:mm:ss")) : QString();
+}
+
+QString DateText(const QString& isoTime)
+{
+    const QDateTime time = QDateTime::fromString(isoTime, Qt::ISODateWithMs);
+    return time.isValid() ? time.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
+}
+
+QByteArray Csv(const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money)
+{
+    QByteArray out;
+    out.reserve(80 + static_cast<qsizetype>(rows.size()) * 60);
+    // Dollars are what the columns always held; any other currency is named with them.
+    const QString unit =
+        money.currency == MoneyFormat::DefaultCurrency ? QString() : QStringLiteral(" (%1)").arg(money.currency);
+    out += "\xEF\xBB\xBFPosition,Lot,Note,";
+    AppendCell(out, QStringLiteral("Starting bid") + unit);
+    out += ",Result,";
+    AppendCell(out, QStringLiteral("Hammer") + unit);
+    out += ",Time,Buyer,";
+    AppendCell(out, QStringLiteral("Bid reached") + unit);
+    out += ",Offers\r\n";
+    for (const SaleRecord::Row& row : rows) {
+        const LotText lot = Describe(row);
+        const LotResult* result = row.result;
+        const bool sold = result && result->outcome == LotResult::Outcome::Sold;
+        out += lot.position.toUtf8() + ',' + lot.lot.toUtf8() + ',';
+        AppendCell(out, lot.note);
+        out += ',' + lot.startingBid.toUtf8() + ',' + OutcomeWord(result) + ',';
+        if (sold)
+            out += QByteArray::number(result->price);
+        out += ',';
+        if (result)
+            out += TimeText(result->time).toUtf8();
+        out += ',';
+        if (result)
+            AppendCell(out, result->buyer);
+        out += ',';
+        if (result && result->outcome == LotResult::Outcome::Passed)
+            out += QByteArray::number(result->price);
+        out += ',';
+        if (result && result->offers > 0)
+            out += QByteArray::number(result->offers);
+        out += "\r\n";
+    }
+    return out;
+}
+
+QString SaveCsv(const QString& path, const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    file.write(Csv(rows, money));
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace SaleReport
