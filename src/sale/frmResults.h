@@ -12,6 +12,7 @@
 #include <tuple>
 
 class AppSettings;
+class QBoxLayout;
 class QLabel;
 class QPrinter;
 class QPushButton;
@@ -59,8 +60,11 @@ public:
     static SaleLotKey KeyOf(const SaleRecord::Row& row);
 
 private:
+    QString ShownNote(int row, const QString& note) const;
+
     SaleJournal& m_sale;
     std::vector<SaleRecord::Row> m_rows;
+    mutable std::vector<std::optional<QString>> m_shownNotes;
     MoneyFormat m_money;
 };
 
@@ -83,6 +87,8 @@ public:
     void setPrinterChooser(std::function<bool(QPrinter&)> chooser) { m_choosePrinter = std::move(chooser); }
 
     ResultsModel* model() const { return m_model; }
+    // Commits a buyer being typed, as closing the window would; for when no window can close.
+    void CommitEdit();
 
 signals:
     // A lot to put on the board as Right and Left would; with the bid that was on show when
@@ -97,6 +103,9 @@ private:
     void Refresh();
     void ShowTotals();
     void ShowSaving();
+    void BuildEarlierNotice(QBoxLayout* layout);
+    void ShowEarlier();
+    void cmdOpenEarlier_Click();
     // The row selected, or null.
     const SaleRecord::Row* SelectedRow() const;
     void SelectPosition(qint32 position);
@@ -122,6 +131,8 @@ private:
     QLabel* lblSaving = nullptr;
     QLabel* lblGone = nullptr;
     QLabel* lblResume = nullptr;
+    QLabel* lblEarlier = nullptr;
+    QPushButton* cmdOpenEarlier = nullptr;
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdShowOnBoard = nullptr;
     // Right after a restart: where the board stood when the last run ended.

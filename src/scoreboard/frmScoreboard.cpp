@@ -5,6 +5,7 @@
 #include "common/Twips.h"
 #include "records/AppSettings.h"
 #include "sale/SaleJournal.h"
+#include "sale/SavingSign.h"
 #include "sale/frmResults.h"
 #include "scoreboard/KeyCodes.h"
 #include "scoreboard/NumberLED.h"
@@ -115,6 +116,8 @@ frmScoreboard::frmScoreboard(AppSettings& settings, QWidget* parent, NumLockBack
     resize(Twips::ToPixels(DesignClientWidth, this), Twips::ToPixels(DesignClientHeight, this));
 
     BuildControls();
+    // For the operator alone: the room's screen is built from the design table, not from here.
+    m_savingSign = new SavingSign(this);
 
     // F11 has no command of its own, so full screen for the room cannot clash with one.
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
@@ -364,6 +367,7 @@ void frmScoreboard::setSale(SaleJournal* sale)
     // A result cleared or marked from the results window shows on the board at once.
     if (m_sale)
         connect(m_sale, &SaleJournal::Changed, this, &frmScoreboard::ShowResultStamp);
+    m_savingSign->setSale(m_sale);
     ShowResultStamp();
 }
 

@@ -22,6 +22,7 @@ class QLabel;
 class QPlainTextEdit;
 class QScreen;
 class SaleJournal;
+class SavingSign;
 class frmResults;
 
 // The window that faces the room: lot number, bid and note, scaled to any window size,
@@ -126,4 +127,5 @@ private:
     qint32 m_onShowStartingBid = 0;
     qint32 m_journaledAmount = 0;
     std::unique_ptr<frmResults> m_results;
+    SavingSign* m_savingSign = nullptr;
 };
