@@ -1,6 +1,8 @@
 // The sale record's figures: F5 to the stamp's frame with the journal written and on the
-// disk, the results window opening on 10,000 lots, the report of 10,000 lots as PDF, and a
-// 100,000-line journal read at start. Offscreen, so the frames are painting work alone.
+// disk, the results window opening on 10,000 lots (and on 10,000 lots with notes of a
+// megabyte), the report of 10,000 lots as PDF, a 100,000-line journal read at start, and the
+// program's start-up with 1,000 old journals in the folder against none. Offscreen, so the
+// frames are painting work alone.
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
 #include "sale/SaleJournal.h"
@@ -8,6 +10,7 @@
 #include "sale/frmResults.h"
 #include "scoreboard/frmScoreboard.h"
 
+#include "helpers/FirstFrame.h"
 #include "helpers/FrameTiming.h"
 #include "helpers/SaleFixture.h"
 
@@ -16,8 +19,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 #include <cstdio>
 #include <vector>
@@ -159,6 +165,68 @@ double ResultsOpen(const QString& directory, AppSettings& settings)
     return times.empty() ? -1 : Median(times);
 }
 
+// Milliseconds from spawning the program with "bypass" to its scoreboard's first frame, with
+// the sales in dataHome.
+std::optional<double> StartToFirstFrame(const QString& dataHome)
+{
+    QTemporaryDir config;
+    QTemporaryDir runtime;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    const long long started = FirstFrame::MonotonicNs();
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/helpers/startup_probe"),
+                  {QStringLiteral("bypass")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        process.kill();
+        process.waitForFinished();
+        return std::nullopt;
+    }
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n'))
+        if (line.startsWith("FRAME "))
+            return (line.mid(6).trimmed().toLongLong() - started) / 1e6;
+    return std::nullopt;
+}
+
+// Start-up with 1,000 ended sales of 200 lines each in the folder, against an empty folder.
+std::optional<double> StartWithJournals(const QString& directory, const AppSettings& settings)
+{
+    const QString none = directory + QStringLiteral("/none");
+    const QString many = directory + QStringLiteral("/many");
+    QDir().mkpath(none);
+    QDir().mkpath(many + QStringLiteral("/Gavelor/sales"));
+    for (int n = 0; n < 1000; ++n) {
+        const QString path =
+            many + QStringLiteral("/Gavelor/sales/sale-2024-01-01-%1.jsonl").arg(n, 6, 10, QLatin1Char('0'));
+        WriteJournal(path, settings, 200);
+        QFile file(path);
+        file.open(QIODevice::Append);
+        SaleEvent ended;
+        ended.kind = SaleEvent::Kind::Ended;
+        file.write(ended.ToJsonLine() + '\n');
+    }
+    std::vector<double> withNone;
+    std::vector<double> withMany;
+    for (int run = 0; run < 13; ++run) {
+        const auto a = StartToFirstFrame(none);
+        const auto b = StartToFirstFrame(many);
+        if (!a || !b)
+            return std::nullopt;
+        // The first runs fill the page cache with the libraries and the journals.
+        if (run >= 2) {
+            withNone.push_back(*a);
+            withMany.push_back(*b);
+        }
+    }
+    std::printf("BENCH sale.start_with_journals.none %.1f ms\n", Median(withNone));
+    std::printf("BENCH sale.start_with_journals.1000_files_ms %.1f ms\n", Median(withMany));
+    return Median(withMany) / Median(withNone);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -208,5 +276,48 @@ int main(int argc, char* argv[])
         times.push_back(Ms(timer));
     }
     std::printf("BENCH sale.journal_replay.100k %.3f ms\n", Median(times));
+    std::fflush(stdout);
+
+    {
+        // 10,000 lots whose notes are a megabyte each (one shared text in memory), sold in a
+        // journal whose notes are 16 KB each: 160 MB, within what a journal may be read of,
+        // where a megabyte each would be 10 GB.
+        MemorySettingsStore longStore;
+        AppSettings longSettings(longStore);
+        const QString megabyte(1 << 20, u'w');
+        const QString sixteenKb(16 << 10, u'w');
+        for (int n = 1; n <= 10000; ++n) {
+            auto lot = std::make_shared<LotInfo>();
+            lot->LotNumber = n;
+            lot->Amount = 100;
+            lot->Note = megabyte;
+            longSettings.LotList->Add(lot);
+        }
+        const QString folder = dir.filePath(QStringLiteral("long"));
+        QDir().mkpath(folder);
+        QFile file(folder + QStringLiteral("/sale-2024-05-01-140000.jsonl"));
+        file.open(QIODevice::WriteOnly);
+        SaleEvent event;
+        event.time = QStringLiteral("2024-05-01T14:00:00.000+01:00");
+        file.write(event.ToJsonLine() + '\n');
+        event.kind = SaleEvent::Kind::Sold;
+        event.note = sixteenKb;
+        for (int n = 1; n <= 10000; ++n) {
+            event.position = n;
+            event.lotNumber = n;
+            event.startingBid = 100;
+            event.amount = 150;
+            file.write(event.ToJsonLine() + '\n');
+        }
+        file.close();
+        std::printf("BENCH sale.results_open.10k_long_notes %.3f ms\n", ResultsOpen(folder, longSettings));
+        std::fflush(stdout);
+        QFile::remove(file.fileName());
+    }
+
+    const std::optional<double> ratio = StartWithJournals(dir.filePath(QStringLiteral("start")), settings);
+    if (!ratio)
+        return 1;
+    std::printf("BENCH sale.start_with_journals.1000_files %.2f ratio\n", *ratio);
     return 0;
 }

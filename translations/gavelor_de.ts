@@ -297,6 +297,25 @@ Zeile %1: %2</translation>
     </message>
   </context>
   <context>
+    <name>PendingMarks</name>
+    <message>
+      <source>%1 result(s) of this sale are not on the disk: they would have gone to &quot;%2&quot;, which refuses them (%3).</source>
+      <translation>%1 Ergebnis(se) dieser Auktion sind nicht auf dem Datenträger: Sie sollten nach „%2“, das sie nicht annimmt (%3).</translation>
+    </message>
+    <message>
+      <source>End this sale and drop them?</source>
+      <translation>Diese Auktion beenden und sie verwerfen?</translation>
+    </message>
+    <message>
+      <source>Open the other sale and drop them?</source>
+      <translation>Die andere Auktion öffnen und sie verwerfen?</translation>
+    </message>
+    <message>
+      <source>Quit Gavelor and drop them?</source>
+      <translation>Gavelor beenden und sie verwerfen?</translation>
+    </message>
+  </context>
+  <context>
     <name>ResultStamp</name>
     <message>
       <source>SOLD</source>
@@ -352,6 +371,41 @@ Zeile %1: %2</translation>
     <message>
       <source>This lot number is not in the lot list.</source>
       <translation>Diese Losnummer steht nicht in der Losliste.</translation>
+    </message>
+  </context>
+  <context>
+    <name>SaleJournal</name>
+    <message>
+      <source>process %1 on %2</source>
+      <translation>Prozess %1 auf %2</translation>
+    </message>
+    <message>
+      <source>another copy of Gavelor (%1) keeps the sales in this folder</source>
+      <translation>eine andere Gavelor-Instanz (%1) führt die Auktionen in diesem Ordner</translation>
+    </message>
+    <message>
+      <source>it is not a regular file</source>
+      <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+      <source>it is larger than %1 MB</source>
+      <translation>es ist größer als %1 MB</translation>
+    </message>
+    <message>
+      <source>%1 of its lines are damaged</source>
+      <translation>%1 seiner Zeilen sind beschädigt</translation>
+    </message>
+    <message>
+      <source>it does not begin with the start of a sale</source>
+      <translation>es beginnt nicht mit dem Beginn einer Auktion</translation>
+    </message>
+    <message>
+      <source>the folder cannot be made</source>
+      <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+      <source>the journal was replaced</source>
+      <translation>das Protokoll wurde ersetzt</translation>
     </message>
   </context>
   <context>
@@ -470,6 +524,25 @@ Zeile %1: %2</translation>
     </message>
   </context>
   <context>
+    <name>SavingSign</name>
+    <message>
+      <source>not saved</source>
+      <translation>nicht gespeichert</translation>
+    </message>
+    <message>
+      <source>Results are not being saved: %1</source>
+      <translation>Ergebnisse werden nicht gespeichert: %1</translation>
+    </message>
+    <message>
+      <source>new journal</source>
+      <translation>neues Protokoll</translation>
+    </message>
+    <message>
+      <source>The journal &quot;%1&quot; was replaced or removed; the sale goes on in &quot;%2&quot;.</source>
+      <translation>Das Protokoll „%1“ wurde ersetzt oder entfernt; die Auktion geht in „%2“ weiter.</translation>
+    </message>
+  </context>
+  <context>
     <name>Startup</name>
     <message>
       <source>It could not be moved aside and was left as it is.</source>
@@ -490,6 +563,38 @@ Zeile %1: %2</translation>
     <message>
       <source>Gavelor is already running for the settings file "%1", but that copy does not answer (it may be busy or hung, or belong to another session). A second copy was not started.</source>
       <translation>Gavelor läuft bereits mit der Einstellungsdatei „%1“, doch diese Instanz antwortet nicht (sie ist vielleicht beschäftigt, hängt oder gehört zu einer anderen Sitzung). Eine zweite Instanz wurde nicht gestartet.</translation>
+    </message>
+    <message>
+      <source>The sale journal &quot;%1&quot; could not be read as it is (%2).</source>
+      <translation>Das Auktionsprotokoll „%1“ konnte nicht so gelesen werden, wie es ist (%2).</translation>
+    </message>
+    <message>
+      <source>It was left where it is.</source>
+      <translation>Es wurde an seinem Platz gelassen.</translation>
+    </message>
+    <message>
+      <source>It was kept as &quot;%1&quot;.</source>
+      <translation>Es wurde als „%1“ aufbewahrt.</translation>
+    </message>
+    <message>
+      <source>Recovered from it: %1 lines, with %2 lots sold and %3 passed; %4 damaged lines were left out. The sale goes on in &quot;%5&quot;.</source>
+      <translation>Daraus gerettet: %1 Zeilen, mit %2 verkauften und %3 zurückgegangenen Losen; %4 beschädigte Zeilen wurden ausgelassen. Die Auktion geht in „%5“ weiter.</translation>
+    </message>
+    <message>
+      <source>Its %1 readable lines are kept in memory and written as soon as the disk takes them.</source>
+      <translation>Seine %1 lesbaren Zeilen bleiben im Speicher und werden geschrieben, sobald der Datenträger sie annimmt.</translation>
+    </message>
+    <message>
+      <source>No results could be recovered from it.</source>
+      <translation>Daraus konnten keine Ergebnisse gerettet werden.</translation>
+    </message>
+    <message>
+      <source>%1 more sale journals could not be read; they were kept beside the others with the ending &quot;.unreadable&quot;.</source>
+      <translation>%1 weitere Auktionsprotokolle konnten nicht gelesen werden; sie wurden neben den anderen mit der Endung „.unreadable“ aufbewahrt.</translation>
+    </message>
+    <message>
+      <source>Another copy of Gavelor (%1) keeps the sales in &quot;%2&quot;. This copy records nothing there: its results are not saved.</source>
+      <translation>Eine andere Gavelor-Instanz (%1) führt die Auktionen in „%2“. Diese Instanz zeichnet dort nichts auf: Ihre Ergebnisse werden nicht gespeichert.</translation>
     </message>
   </context>
   <context>
@@ -834,6 +939,36 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>%1 result(s) belong to lot numbers that are not in the lot list; they are listed at the end.</source>
       <translation>%1 Ergebnis(se) gehören zu Losnummern, die nicht in der Losliste stehen; sie sind am Ende aufgeführt.</translation>
+      <source>Results are not being saved: %1. This copy of Gavelor writes nothing there.</source>
+      <translation>Ergebnisse werden nicht gespeichert: %1. Diese Gavelor-Instanz schreibt dort nichts.</translation>
+    </message>
+    <message>
+      <source>The journal &quot;%1&quot; was replaced or removed while Gavelor was writing it; the sale goes on in &quot;%2&quot;.</source>
+      <translation>Das Protokoll „%1“ wurde ersetzt oder entfernt, während Gavelor hineinschrieb; die Auktion geht in „%2“ weiter.</translation>
+    </message>
+    <message>
+      <source>&amp;Open...</source>
+      <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+      <source>%1 earlier sale(s) were never ended: their results are still in their journals.</source>
+      <translation>%1 frühere Auktion(en) wurden nie beendet: Ihre Ergebnisse stehen noch in ihren Protokollen.</translation>
+    </message>
+    <message>
+      <source>%1, last written %2</source>
+      <translation>%1, zuletzt geschrieben %2</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+    <message>
+      <source>Open which sale? The sale open now stays in its journal and is offered here in turn.</source>
+      <translation>Welche Auktion öffnen? Die jetzt offene Auktion bleibt in ihrem Protokoll und wird dann hier angeboten.</translation>
+    </message>
+    <message>
+      <source>The sale in &quot;%1&quot; could not be opened.</source>
+      <translation>Die Auktion in „%1“ konnte nicht geöffnet werden.</translation>
     </message>
   </context>
   <context>

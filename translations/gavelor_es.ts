@@ -297,6 +297,25 @@ Línea %1: %2</translation>
     </message>
   </context>
   <context>
+    <name>PendingMarks</name>
+    <message>
+      <source>%1 result(s) of this sale are not on the disk: they would have gone to &quot;%2&quot;, which refuses them (%3).</source>
+      <translation>%1 resultado(s) de esta subasta no están en el disco: debían ir a «%2», que los rechaza (%3).</translation>
+    </message>
+    <message>
+      <source>End this sale and drop them?</source>
+      <translation>¿Terminar esta subasta y descartarlos?</translation>
+    </message>
+    <message>
+      <source>Open the other sale and drop them?</source>
+      <translation>¿Abrir la otra subasta y descartarlos?</translation>
+    </message>
+    <message>
+      <source>Quit Gavelor and drop them?</source>
+      <translation>¿Salir de Gavelor y descartarlos?</translation>
+    </message>
+  </context>
+  <context>
     <name>ResultStamp</name>
     <message>
       <source>SOLD</source>
@@ -352,6 +371,41 @@ Línea %1: %2</translation>
     <message>
       <source>This lot number is not in the lot list.</source>
       <translation>Este número de lote no está en la lista de lotes.</translation>
+    </message>
+  </context>
+  <context>
+    <name>SaleJournal</name>
+    <message>
+      <source>process %1 on %2</source>
+      <translation>proceso %1 en %2</translation>
+    </message>
+    <message>
+      <source>another copy of Gavelor (%1) keeps the sales in this folder</source>
+      <translation>otra copia de Gavelor (%1) lleva las subastas de esta carpeta</translation>
+    </message>
+    <message>
+      <source>it is not a regular file</source>
+      <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+      <source>it is larger than %1 MB</source>
+      <translation>ocupa más de %1 MB</translation>
+    </message>
+    <message>
+      <source>%1 of its lines are damaged</source>
+      <translation>%1 de sus líneas están dañadas</translation>
+    </message>
+    <message>
+      <source>it does not begin with the start of a sale</source>
+      <translation>no empieza con el inicio de una subasta</translation>
+    </message>
+    <message>
+      <source>the folder cannot be made</source>
+      <translation>no se puede crear la carpeta</translation>
+    </message>
+    <message>
+      <source>the journal was replaced</source>
+      <translation>el registro fue sustituido</translation>
     </message>
   </context>
   <context>
@@ -470,6 +524,25 @@ Línea %1: %2</translation>
     </message>
   </context>
   <context>
+    <name>SavingSign</name>
+    <message>
+      <source>not saved</source>
+      <translation>sin guardar</translation>
+    </message>
+    <message>
+      <source>Results are not being saved: %1</source>
+      <translation>Los resultados no se están guardando: %1</translation>
+    </message>
+    <message>
+      <source>new journal</source>
+      <translation>registro nuevo</translation>
+    </message>
+    <message>
+      <source>The journal &quot;%1&quot; was replaced or removed; the sale goes on in &quot;%2&quot;.</source>
+      <translation>El registro «%1» fue sustituido o eliminado; la subasta sigue en «%2».</translation>
+    </message>
+  </context>
+  <context>
     <name>Startup</name>
     <message>
       <source>It could not be moved aside and was left as it is.</source>
@@ -490,6 +563,38 @@ Línea %1: %2</translation>
     <message>
       <source>Gavelor is already running for the settings file "%1", but that copy does not answer (it may be busy or hung, or belong to another session). A second copy was not started.</source>
       <translation>Gavelor ya se está ejecutando con el archivo de ajustes «%1», pero esa copia no responde (puede estar ocupada, bloqueada o en otra sesión). No se inició una segunda copia.</translation>
+    </message>
+    <message>
+      <source>The sale journal &quot;%1&quot; could not be read as it is (%2).</source>
+      <translation>El registro de subasta «%1» no se pudo leer tal como está (%2).</translation>
+    </message>
+    <message>
+      <source>It was left where it is.</source>
+      <translation>Se dejó donde está.</translation>
+    </message>
+    <message>
+      <source>It was kept as &quot;%1&quot;.</source>
+      <translation>Se guardó como «%1».</translation>
+    </message>
+    <message>
+      <source>Recovered from it: %1 lines, with %2 lots sold and %3 passed; %4 damaged lines were left out. The sale goes on in &quot;%5&quot;.</source>
+      <translation>Recuperado: %1 líneas, con %2 lotes vendidos y %3 retirados; se omitieron %4 líneas dañadas. La subasta sigue en «%5».</translation>
+    </message>
+    <message>
+      <source>Its %1 readable lines are kept in memory and written as soon as the disk takes them.</source>
+      <translation>Sus %1 líneas legibles se guardan en memoria y se escriben en cuanto el disco las acepte.</translation>
+    </message>
+    <message>
+      <source>No results could be recovered from it.</source>
+      <translation>No se pudo recuperar ningún resultado.</translation>
+    </message>
+    <message>
+      <source>%1 more sale journals could not be read; they were kept beside the others with the ending &quot;.unreadable&quot;.</source>
+      <translation>No se pudieron leer %1 registros de subasta más; se guardaron junto a los demás con la terminación «.unreadable».</translation>
+    </message>
+    <message>
+      <source>Another copy of Gavelor (%1) keeps the sales in &quot;%2&quot;. This copy records nothing there: its results are not saved.</source>
+      <translation>Otra copia de Gavelor (%1) lleva las subastas en «%2». Esta copia no registra nada allí: sus resultados no se guardan.</translation>
     </message>
   </context>
   <context>
@@ -834,6 +939,36 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>%1 result(s) belong to lot numbers that are not in the lot list; they are listed at the end.</source>
       <translation>%1 resultado(s) pertenecen a números de lote que no están en la lista; aparecen al final.</translation>
+      <source>Results are not being saved: %1. This copy of Gavelor writes nothing there.</source>
+      <translation>Los resultados no se están guardando: %1. Esta copia de Gavelor no escribe nada allí.</translation>
+    </message>
+    <message>
+      <source>The journal &quot;%1&quot; was replaced or removed while Gavelor was writing it; the sale goes on in &quot;%2&quot;.</source>
+      <translation>El registro «%1» fue sustituido o eliminado mientras Gavelor escribía en él; la subasta sigue en «%2».</translation>
+    </message>
+    <message>
+      <source>&amp;Open...</source>
+      <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+      <source>%1 earlier sale(s) were never ended: their results are still in their journals.</source>
+      <translation>%1 subasta(s) anterior(es) nunca se terminaron: sus resultados siguen en sus registros.</translation>
+    </message>
+    <message>
+      <source>%1, last written %2</source>
+      <translation>%1, última escritura %2</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancelar</translation>
+    </message>
+    <message>
+      <source>Open which sale? The sale open now stays in its journal and is offered here in turn.</source>
+      <translation>¿Qué subasta abrir? La subasta abierta ahora sigue en su registro y se ofrecerá aquí a su vez.</translation>
+    </message>
+    <message>
+      <source>The sale in &quot;%1&quot; could not be opened.</source>
+      <translation>No se pudo abrir la subasta de «%1».</translation>
     </message>
   </context>
   <context>

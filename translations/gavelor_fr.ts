@@ -297,6 +297,25 @@ Ligne %1 : %2</translation>
     </message>
   </context>
   <context>
+    <name>PendingMarks</name>
+    <message>
+      <source>%1 result(s) of this sale are not on the disk: they would have gone to &quot;%2&quot;, which refuses them (%3).</source>
+      <translation>%1 résultat(s) de cette vente ne sont pas sur le disque : ils devaient aller dans « %2 », qui les refuse (%3).</translation>
+    </message>
+    <message>
+      <source>End this sale and drop them?</source>
+      <translation>Terminer cette vente et les abandonner ?</translation>
+    </message>
+    <message>
+      <source>Open the other sale and drop them?</source>
+      <translation>Ouvrir l&apos;autre vente et les abandonner ?</translation>
+    </message>
+    <message>
+      <source>Quit Gavelor and drop them?</source>
+      <translation>Quitter Gavelor et les abandonner ?</translation>
+    </message>
+  </context>
+  <context>
     <name>ResultStamp</name>
     <message>
       <source>SOLD</source>
@@ -352,6 +371,41 @@ Ligne %1 : %2</translation>
     <message>
       <source>This lot number is not in the lot list.</source>
       <translation>Ce numéro de lot n&apos;est pas dans la liste des lots.</translation>
+    </message>
+  </context>
+  <context>
+    <name>SaleJournal</name>
+    <message>
+      <source>process %1 on %2</source>
+      <translation>processus %1 sur %2</translation>
+    </message>
+    <message>
+      <source>another copy of Gavelor (%1) keeps the sales in this folder</source>
+      <translation>une autre copie de Gavelor (%1) tient les ventes de ce dossier</translation>
+    </message>
+    <message>
+      <source>it is not a regular file</source>
+      <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+      <source>it is larger than %1 MB</source>
+      <translation>il dépasse %1 Mo</translation>
+    </message>
+    <message>
+      <source>%1 of its lines are damaged</source>
+      <translation>%1 de ses lignes sont endommagées</translation>
+    </message>
+    <message>
+      <source>it does not begin with the start of a sale</source>
+      <translation>il ne commence pas par le début d&apos;une vente</translation>
+    </message>
+    <message>
+      <source>the folder cannot be made</source>
+      <translation>le dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+      <source>the journal was replaced</source>
+      <translation>le journal a été remplacé</translation>
     </message>
   </context>
   <context>
@@ -470,6 +524,25 @@ Ligne %1 : %2</translation>
     </message>
   </context>
   <context>
+    <name>SavingSign</name>
+    <message>
+      <source>not saved</source>
+      <translation>non enregistré</translation>
+    </message>
+    <message>
+      <source>Results are not being saved: %1</source>
+      <translation>Les résultats ne sont pas enregistrés : %1</translation>
+    </message>
+    <message>
+      <source>new journal</source>
+      <translation>nouveau journal</translation>
+    </message>
+    <message>
+      <source>The journal &quot;%1&quot; was replaced or removed; the sale goes on in &quot;%2&quot;.</source>
+      <translation>Le journal « %1 » a été remplacé ou supprimé ; la vente continue dans « %2 ».</translation>
+    </message>
+  </context>
+  <context>
     <name>Startup</name>
     <message>
       <source>It could not be moved aside and was left as it is.</source>
@@ -490,6 +563,38 @@ Ligne %1 : %2</translation>
     <message>
       <source>Gavelor is already running for the settings file "%1", but that copy does not answer (it may be busy or hung, or belong to another session). A second copy was not started.</source>
       <translation>Gavelor tourne déjà avec le fichier de réglages « %1 », mais cette copie ne répond pas (elle est peut-être occupée, bloquée ou dans une autre session). Une deuxième copie n'a pas été lancée.</translation>
+    </message>
+    <message>
+      <source>The sale journal &quot;%1&quot; could not be read as it is (%2).</source>
+      <translation>Le journal de vente « %1 » n&apos;a pas pu être lu tel quel (%2).</translation>
+    </message>
+    <message>
+      <source>It was left where it is.</source>
+      <translation>Il a été laissé à sa place.</translation>
+    </message>
+    <message>
+      <source>It was kept as &quot;%1&quot;.</source>
+      <translation>Il a été conservé sous « %1 ».</translation>
+    </message>
+    <message>
+      <source>Recovered from it: %1 lines, with %2 lots sold and %3 passed; %4 damaged lines were left out. The sale goes on in &quot;%5&quot;.</source>
+      <translation>Récupéré : %1 lignes, avec %2 lots vendus et %3 invendus ; %4 lignes endommagées ont été laissées de côté. La vente continue dans « %5 ».</translation>
+    </message>
+    <message>
+      <source>Its %1 readable lines are kept in memory and written as soon as the disk takes them.</source>
+      <translation>Ses %1 lignes lisibles sont gardées en mémoire et écrites dès que le disque les accepte.</translation>
+    </message>
+    <message>
+      <source>No results could be recovered from it.</source>
+      <translation>Aucun résultat n&apos;a pu en être récupéré.</translation>
+    </message>
+    <message>
+      <source>%1 more sale journals could not be read; they were kept beside the others with the ending &quot;.unreadable&quot;.</source>
+      <translation>%1 autres journaux de vente n&apos;ont pas pu être lus ; ils ont été conservés à côté des autres avec la terminaison « .unreadable ».</translation>
+    </message>
+    <message>
+      <source>Another copy of Gavelor (%1) keeps the sales in &quot;%2&quot;. This copy records nothing there: its results are not saved.</source>
+      <translation>Une autre copie de Gavelor (%1) tient les ventes dans « %2 ». Cette copie n&apos;y enregistre rien : ses résultats ne sont pas sauvegardés.</translation>
     </message>
   </context>
   <context>
@@ -834,6 +939,36 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>%1 result(s) belong to lot numbers that are not in the lot list; they are listed at the end.</source>
       <translation>%1 résultat(s) appartiennent à des numéros de lot absents de la liste ; ils figurent à la fin.</translation>
+      <source>Results are not being saved: %1. This copy of Gavelor writes nothing there.</source>
+      <translation>Les résultats ne sont pas enregistrés : %1. Cette copie de Gavelor n&apos;y écrit rien.</translation>
+    </message>
+    <message>
+      <source>The journal &quot;%1&quot; was replaced or removed while Gavelor was writing it; the sale goes on in &quot;%2&quot;.</source>
+      <translation>Le journal « %1 » a été remplacé ou supprimé pendant que Gavelor l&apos;écrivait ; la vente continue dans « %2 ».</translation>
+    </message>
+    <message>
+      <source>&amp;Open...</source>
+      <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+      <source>%1 earlier sale(s) were never ended: their results are still in their journals.</source>
+      <translation>%1 vente(s) précédente(s) n&apos;ont jamais été terminées : leurs résultats sont toujours dans leurs journaux.</translation>
+    </message>
+    <message>
+      <source>%1, last written %2</source>
+      <translation>%1, dernière écriture %2</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annuler</translation>
+    </message>
+    <message>
+      <source>Open which sale? The sale open now stays in its journal and is offered here in turn.</source>
+      <translation>Ouvrir quelle vente ? La vente ouverte reste dans son journal et sera proposée ici à son tour.</translation>
+    </message>
+    <message>
+      <source>The sale in &quot;%1&quot; could not be opened.</source>
+      <translation>La vente de « %1 » n&apos;a pas pu être ouverte.</translation>
     </message>
   </context>
   <context>

@@ -297,6 +297,25 @@ Regel %1: %2</translation>
     </message>
   </context>
   <context>
+    <name>PendingMarks</name>
+    <message>
+      <source>%1 result(s) of this sale are not on the disk: they would have gone to &quot;%2&quot;, which refuses them (%3).</source>
+      <translation>%1 resulta(a)t(en) van deze veiling staan niet op de schijf: ze zouden naar &quot;%2&quot; gaan, dat ze weigert (%3).</translation>
+    </message>
+    <message>
+      <source>End this sale and drop them?</source>
+      <translation>Deze veiling beëindigen en ze laten vallen?</translation>
+    </message>
+    <message>
+      <source>Open the other sale and drop them?</source>
+      <translation>De andere veiling openen en ze laten vallen?</translation>
+    </message>
+    <message>
+      <source>Quit Gavelor and drop them?</source>
+      <translation>Gavelor afsluiten en ze laten vallen?</translation>
+    </message>
+  </context>
+  <context>
     <name>ResultStamp</name>
     <message>
       <source>SOLD</source>
@@ -352,6 +371,41 @@ Regel %1: %2</translation>
     <message>
       <source>This lot number is not in the lot list.</source>
       <translation>Dit kavelnummer staat niet in de kavellijst.</translation>
+    </message>
+  </context>
+  <context>
+    <name>SaleJournal</name>
+    <message>
+      <source>process %1 on %2</source>
+      <translation>proces %1 op %2</translation>
+    </message>
+    <message>
+      <source>another copy of Gavelor (%1) keeps the sales in this folder</source>
+      <translation>een ander exemplaar van Gavelor (%1) houdt de veilingen in deze map bij</translation>
+    </message>
+    <message>
+      <source>it is not a regular file</source>
+      <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+      <source>it is larger than %1 MB</source>
+      <translation>het is groter dan %1 MB</translation>
+    </message>
+    <message>
+      <source>%1 of its lines are damaged</source>
+      <translation>%1 van de regels zijn beschadigd</translation>
+    </message>
+    <message>
+      <source>it does not begin with the start of a sale</source>
+      <translation>het begint niet met het begin van een veiling</translation>
+    </message>
+    <message>
+      <source>the folder cannot be made</source>
+      <translation>de map kan niet worden gemaakt</translation>
+    </message>
+    <message>
+      <source>the journal was replaced</source>
+      <translation>het logboek is vervangen</translation>
     </message>
   </context>
   <context>
@@ -470,6 +524,25 @@ Regel %1: %2</translation>
     </message>
   </context>
   <context>
+    <name>SavingSign</name>
+    <message>
+      <source>not saved</source>
+      <translation>niet opgeslagen</translation>
+    </message>
+    <message>
+      <source>Results are not being saved: %1</source>
+      <translation>Resultaten worden niet opgeslagen: %1</translation>
+    </message>
+    <message>
+      <source>new journal</source>
+      <translation>nieuw logboek</translation>
+    </message>
+    <message>
+      <source>The journal &quot;%1&quot; was replaced or removed; the sale goes on in &quot;%2&quot;.</source>
+      <translation>Het logboek &quot;%1&quot; is vervangen of verwijderd; de veiling gaat verder in &quot;%2&quot;.</translation>
+    </message>
+  </context>
+  <context>
     <name>Startup</name>
     <message>
       <source>It could not be moved aside and was left as it is.</source>
@@ -490,6 +563,38 @@ Regel %1: %2</translation>
     <message>
       <source>Gavelor is already running for the settings file "%1", but that copy does not answer (it may be busy or hung, or belong to another session). A second copy was not started.</source>
       <translation>Gavelor draait al met het instellingenbestand "%1", maar die kopie antwoordt niet (misschien is ze bezig, vastgelopen of van een andere sessie). Er is geen tweede kopie gestart.</translation>
+    </message>
+    <message>
+      <source>The sale journal &quot;%1&quot; could not be read as it is (%2).</source>
+      <translation>Het veilinglogboek &quot;%1&quot; kon niet worden gelezen zoals het is (%2).</translation>
+    </message>
+    <message>
+      <source>It was left where it is.</source>
+      <translation>Het is gelaten waar het staat.</translation>
+    </message>
+    <message>
+      <source>It was kept as &quot;%1&quot;.</source>
+      <translation>Het is bewaard als &quot;%1&quot;.</translation>
+    </message>
+    <message>
+      <source>Recovered from it: %1 lines, with %2 lots sold and %3 passed; %4 damaged lines were left out. The sale goes on in &quot;%5&quot;.</source>
+      <translation>Hersteld: %1 regels, met %2 verkochte en %3 opgehouden kavels; %4 beschadigde regels zijn weggelaten. De veiling gaat verder in &quot;%5&quot;.</translation>
+    </message>
+    <message>
+      <source>Its %1 readable lines are kept in memory and written as soon as the disk takes them.</source>
+      <translation>De %1 leesbare regels blijven in het geheugen en worden geschreven zodra de schijf ze aanneemt.</translation>
+    </message>
+    <message>
+      <source>No results could be recovered from it.</source>
+      <translation>Er konden geen resultaten uit worden hersteld.</translation>
+    </message>
+    <message>
+      <source>%1 more sale journals could not be read; they were kept beside the others with the ending &quot;.unreadable&quot;.</source>
+      <translation>Nog %1 veilinglogboeken konden niet worden gelezen; ze zijn naast de andere bewaard met de uitgang &quot;.unreadable&quot;.</translation>
+    </message>
+    <message>
+      <source>Another copy of Gavelor (%1) keeps the sales in &quot;%2&quot;. This copy records nothing there: its results are not saved.</source>
+      <translation>Een ander exemplaar van Gavelor (%1) houdt de veilingen bij in &quot;%2&quot;. Dit exemplaar legt daar niets vast: de resultaten worden niet opgeslagen.</translation>
     </message>
   </context>
   <context>
@@ -834,6 +939,36 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>%1 result(s) belong to lot numbers that are not in the lot list; they are listed at the end.</source>
       <translation>%1 resultaat/resultaten horen bij kavelnummers die niet in de kavellijst staan; ze staan aan het eind.</translation>
+      <source>Results are not being saved: %1. This copy of Gavelor writes nothing there.</source>
+      <translation>Resultaten worden niet opgeslagen: %1. Dit exemplaar van Gavelor schrijft daar niets.</translation>
+    </message>
+    <message>
+      <source>The journal &quot;%1&quot; was replaced or removed while Gavelor was writing it; the sale goes on in &quot;%2&quot;.</source>
+      <translation>Het logboek &quot;%1&quot; is vervangen of verwijderd terwijl Gavelor erin schreef; de veiling gaat verder in &quot;%2&quot;.</translation>
+    </message>
+    <message>
+      <source>&amp;Open...</source>
+      <translation>&amp;Openen...</translation>
+    </message>
+    <message>
+      <source>%1 earlier sale(s) were never ended: their results are still in their journals.</source>
+      <translation>%1 eerdere veiling(en) zijn nooit beëindigd: hun resultaten staan nog in hun logboeken.</translation>
+    </message>
+    <message>
+      <source>%1, last written %2</source>
+      <translation>%1, laatst geschreven %2</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annuleren</translation>
+    </message>
+    <message>
+      <source>Open which sale? The sale open now stays in its journal and is offered here in turn.</source>
+      <translation>Welke veiling openen? De veiling die nu open is blijft in haar logboek en wordt hier op haar beurt aangeboden.</translation>
+    </message>
+    <message>
+      <source>The sale in &quot;%1&quot; could not be opened.</source>
+      <translation>De veiling in &quot;%1&quot; kon niet worden geopend.</translation>
     </message>
   </context>
   <context>

@@ -2,6 +2,7 @@
 
 #include "records/NumberText.h"
 #include "records/SettingsStore.h"
+#include "records/TextLimits.h"
 
 #include <QStringBuilder>
 
@@ -150,7 +151,8 @@ LotInfoPtr AppSettings::LotFromRecordText(const QString& text)
     if (fields.size() >= 3) {
         lot->LotNumber = NumberText::Lenient(fields[0]);
         lot->Amount = NumberText::Lenient(fields[1]);
-        lot->Note = fields[2].toString();
+        // A note longer than any window shows comes from a hand-edited file: it is cut here.
+        lot->Note = TextLimits::Cut(fields[2].left(TextLimits::MaxNote + 1).toString(), TextLimits::MaxNote);
     }
     return lot;
 }

@@ -3,17 +3,20 @@
 #include "common/Prompts.h"
 #include "records/AppSettings.h"
 #include "sale/SaleController.h"
+#include "sale/PendingMarks.h"
 #include "sale/SaleJournal.h"
 #include "sale/SaleReport.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -57,6 +60,10 @@ QString Headers(int column, const MoneyFormat& money)
     return name;
 }
 
+// What the Note column shows of a note: no more than a wide column holds, so that no
+// repaint measures or elides a long text.
+constexpr qsizetype ShownNoteLength = 200;
+
 QString DocumentsPath(const QString& name)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -67,9 +74,19 @@ QString DocumentsPath(const QString& name)
 
 ResultsModel::ResultsModel(SaleController& sale, QObject* parent) : QAbstractTableModel(parent), m_sale(sale) {}
 
+QString ResultsModel::ShownNote(int row, const QString& note) const
+{
+    // Made once per row and kept until the rows are taken again.
+    auto& shown = m_shownNotes[row];
+    if (!shown)
+        shown = TextLimits::Cut(note, ShownNoteLength).simplified();
+    return *shown;
+}
+
 void ResultsModel::Reload(const LotCollection& lots)
 {
     std::vector<SaleRecord::Row> rows = m_sale.journal()->record().Rows(lots);
+    m_shownNotes.assign(rows.size(), std::nullopt);
     if (rows.size() == m_rows.size()) {
         m_rows = std::move(rows);
         if (!m_rows.empty())
@@ -138,7 +155,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         return row.lot ? row.lot->LotNumber : result->key.lotNumber;
     case Note: {
         const QString& note = row.lot ? row.lot->Note : result->key.note;
-        return role == Qt::DisplayRole ? note.simplified() : note;
+        return role == Qt::DisplayRole ? ShownNote(index.row(), note) : note;
     }
     case StartingBid:
         return amount(marked || !row.lot ? result->startingBid : row.lot->Amount);
@@ -260,6 +277,7 @@ void frmResults::BuildControls()
     lblNotice->setObjectName(QStringLiteral("lblNotice"));
     lblNotice->setWordWrap(true);
     layout->addWidget(lblNotice);
+    BuildEarlierNotice(layout);
 
     m_model = new ResultsModel(m_sale, this);
     lstResults = new QTableView(this);
@@ -428,10 +446,96 @@ void frmResults::ShowTotals()
 void frmResults::ShowSaving()
 {
     const QString problem = journal().problem();
-    lblSaving->setVisible(!problem.isEmpty());
-    lblSaving->setText(tr("Results are not being saved: %1. The board goes on; Gavelor tries again at the "
-                          "next event.")
-                           .arg(problem));
+    QStringList texts;
+    if (!journal().otherWriter().isEmpty())
+        texts << tr("Results are not being saved: %1. This copy of Gavelor writes nothing there.").arg(problem);
+    else if (!problem.isEmpty())
+        texts << tr("Results are not being saved: %1. The board goes on; Gavelor tries again at the "
+                    "next event.")
+                     .arg(problem);
+    if (!journal().replacedJournal().isEmpty())
+        texts << tr("The journal \"%1\" was replaced or removed while Gavelor was writing it; the sale goes on "
+                    "in \"%2\".")
+                     .arg(QDir::toNativeSeparators(journal().replacedJournal()),
+                          QDir::toNativeSeparators(journal().filePath()));
+    lblSaving->setVisible(!texts.isEmpty());
+    lblSaving->setText(texts.join(u'\n'));
+    ShowEarlier();
+}
+
+void frmResults::BuildEarlierNotice(QBoxLayout* layout)
+{
+    auto* row = new QHBoxLayout();
+    lblEarlier = new QLabel(this);
+    lblEarlier->setObjectName(QStringLiteral("lblEarlier"));
+    lblEarlier->setWordWrap(true);
+    cmdOpenEarlier = new QPushButton(tr("&Open..."), this);
+    cmdOpenEarlier->setObjectName(QStringLiteral("cmdOpenEarlier"));
+    cmdOpenEarlier->setAutoDefault(false);
+    lblEarlier->setBuddy(cmdOpenEarlier);
+    connect(cmdOpenEarlier, &QPushButton::clicked, this, &frmResults::cmdOpenEarlier_Click);
+    row->addWidget(lblEarlier, 1);
+    row->addWidget(cmdOpenEarlier);
+    layout->addLayout(row);
+    ShowEarlier();
+}
+
+void frmResults::ShowEarlier()
+{
+    const qsizetype count = journal().earlierSales().size();
+    lblEarlier->setVisible(count > 0);
+    cmdOpenEarlier->setVisible(count > 0);
+    lblEarlier->setText(
+        tr("%1 earlier sale(s) were never ended: their results are still in their journals.").arg(count));
+}
+
+void frmResults::cmdOpenEarlier_Click()
+{
+    // The last written first; a message box holds a handful of buttons.
+    constexpr qsizetype Offered = 5;
+    const QStringList earlier = journal().earlierSales().mid(0, Offered);
+    if (earlier.isEmpty())
+        return;
+    QStringList buttons;
+    QStringList lines;
+    for (const QString& path : earlier) {
+        const QFileInfo file(path);
+        buttons << file.fileName();
+        lines << tr("%1, last written %2")
+                     .arg(QDir::toNativeSeparators(path),
+                          QLocale().toString(file.lastModified(), QLocale::ShortFormat));
+    }
+    buttons << tr("Cancel");
+    const int chosen =
+        Prompts::Choose(this,
+                        tr("Open which sale? The sale open now stays in its journal and is offered here in turn.") +
+                            QStringLiteral("\n\n") + lines.join(u'\n'),
+                        buttons, 0, static_cast<int>(buttons.size() - 1), Prompts::Icon::Question);
+    if (chosen < 0 || chosen >= earlier.size())
+        return;
+    if (!PendingMarks::MayDrop(this, journal(), PendingMarks::Purpose::OpenEarlier))
+        return;
+    if (!journal().OpenEarlier(earlier.at(chosen))) {
+        Prompts::Inform(this,
+                        tr("The sale in \"%1\" could not be opened.").arg(QDir::toNativeSeparators(earlier.at(chosen))),
+                        Prompts::Icon::Warning);
+        return;
+    }
+    m_resume = journal().record().LastOnShow();
+    lstResults->setCurrentIndex({});
+    m_shown = {};
+    Refresh();
+    if (m_resume)
+        SelectPosition(m_resume->key.position);
+}
+
+void frmResults::CommitEdit()
+{
+    // What a closing window would commit, when no window can close any more.
+    for (auto* editor : lstResults->viewport()->findChildren<QLineEdit*>()) {
+        if (editor->isVisible())
+            emit lstResults->itemDelegateForColumn(ResultsModel::Buyer)->commitData(editor);
+    }
 }
 
 const SaleRecord::Row* frmResults::SelectedRow() const
@@ -497,11 +601,16 @@ void frmResults::cmdShowOnBoard_Click()
 
 void frmResults::cmdNewSale_Click()
 {
-    if (!Prompts::Confirm(this,
-                          tr("End this sale and start a new one? The results of this sale stay in its "
-                             "journal."),
-                          Prompts::Icon::Warning))
+    // Results the disk refuses are asked about first; only then is it true that they stay.
+    if (!journal().SaveNow()) {
+        if (!PendingMarks::MayDrop(this, journal(), PendingMarks::Purpose::NewSale))
+            return;
+    } else if (!Prompts::Confirm(this,
+                                 tr("End this sale and start a new one? The results of this sale stay in its "
+                                    "journal."),
+                                 Prompts::Icon::Warning)) {
         return;
+    }
     m_resume.reset();
     m_sale.NewSale();
 }

@@ -12,6 +12,7 @@
 #include <tuple>
 
 class AppSettings;
+class QBoxLayout;
 class QLabel;
 class QPrinter;
 class QPushButton;
@@ -62,8 +63,11 @@ public:
     static qint32 LotNumberOf(const SaleRecord::Row& row);
 
 private:
+    QString ShownNote(int row, const QString& note) const;
+
     SaleController& m_sale;
     std::vector<SaleRecord::Row> m_rows;
+    mutable std::vector<std::optional<QString>> m_shownNotes;
     MoneyFormat m_money;
 };
 
@@ -89,6 +93,8 @@ public:
     ResultsModel* model() const { return m_model; }
     // The lot list was handed back by the lot editor: its rows are taken again.
     void LotsChanged();
+    // Commits a buyer being typed, as closing the window would; for when no window can close.
+    void CommitEdit();
 
 signals:
     // A lot to put on the board as Right and Left would; with the bid that was on show when
@@ -104,6 +110,9 @@ private:
     void Refresh();
     void ShowTotals();
     void ShowSaving();
+    void BuildEarlierNotice(QBoxLayout* layout);
+    void ShowEarlier();
+    void cmdOpenEarlier_Click();
     // The row selected, or null.
     const SaleRecord::Row* SelectedRow() const;
     void SelectPosition(qint32 position);
@@ -135,6 +144,8 @@ private:
     QLabel* lblGone = nullptr;
     QLabel* lblResume = nullptr;
     QLabel* lblNotice = nullptr;
+    QLabel* lblEarlier = nullptr;
+    QPushButton* cmdOpenEarlier = nullptr;
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdShowOnBoard = nullptr;
     // Right after a restart: where the board stood when the last run ended.

@@ -5,6 +5,7 @@
 #include "common/Twips.h"
 #include "records/AppSettings.h"
 #include "sale/SaleJournal.h"
+#include "sale/SavingSign.h"
 #include "sale/frmResults.h"
 #include "scoreboard/KeyCodes.h"
 #include "scoreboard/NumberLED.h"
@@ -113,6 +114,8 @@ frmScoreboard::frmScoreboard(AppSettings& settings, QWidget* parent, NumLockBack
     resize(Twips::ToPixels(DesignClientWidth, this), Twips::ToPixels(DesignClientHeight, this));
 
     BuildControls();
+    // For the operator alone: the room's screen is built from the design table, not from here.
+    m_savingSign = new SavingSign(this);
 
     // F11 has no command of its own, so full screen for the room cannot clash with one.
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
@@ -332,6 +335,7 @@ void frmScoreboard::ShowLotAt(qint32 position, std::optional<qint32> amount)
 void frmScoreboard::setSale(SaleJournal* sale)
 {
     m_sale->setJournal(sale);
+    m_savingSign->setSale(sale);
 }
 
 void frmScoreboard::ShowResultStamp()

@@ -21,6 +21,7 @@ class QLabel;
 class QPlainTextEdit;
 class QScreen;
 class SaleJournal;
+class SavingSign;
 class frmResults;
 
 // The window that faces the room: lot number, bid and note, scaled to any window size,
@@ -122,4 +123,5 @@ private:
     BoardView m_board;
     std::unique_ptr<frmAudience> m_audience;
     std::unique_ptr<frmResults> m_results;
+    SavingSign* m_savingSign = nullptr;
 };

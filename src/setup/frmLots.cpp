@@ -2,6 +2,7 @@
 
 #include "common/CaptionButton.h"
 #include "common/Frame.h"
+#include "common/PasteGuard.h"
 #include "common/Prompts.h"
 #include "common/SelectedRowListView.h"
 #include "common/Twips.h"
@@ -129,6 +130,7 @@ void frmLots::createControls()
     lblLotNote = new QLabel(tr("Lot &Note:"), fraLotEdit);
     txtLotNote = new QPlainTextEdit(fraLotEdit);
     txtLotNote->setTabChangesFocus(true);
+    PasteGuard::setLimit(txtLotNote, LotNoteMaxLength);
     lblLotNote->setBuddy(txtLotNote);
     cmdSaveLot = newButton(tr("&Save"), fraLotEdit);
     cmdOk = newButton(tr("Do&ne Editing Lots"), this);

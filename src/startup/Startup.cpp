@@ -6,7 +6,9 @@
 #include "common/Prompts.h"
 #include "common/Translations.h"
 #include "records/JsonSettingsStore.h"
+#include "sale/PendingMarks.h"
 #include "sale/SaleJournal.h"
+#include "sale/frmResults.h"
 #include "scoreboard/NumLockBackend.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
@@ -19,6 +21,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QEvent>
 #include <QThread>
 #include <QTimer>
@@ -118,12 +121,57 @@ void Startup::OpenScoreboard()
     m_sale = std::make_unique<SaleJournal>(SaleJournal::DefaultDirectory());
     m_sale->Open();
     window->setSale(m_sale.get());
+    new PendingMarks::CloseGuard(*m_sale, window);
+    {
+        const TerminationSignals::Uncaught nothingToLoseYet;
+        TellJournals(*m_sale);
+    }
     emit ScoreboardOpened(window);
     window->show();
-    // A sale that a crash or a power cut interrupted: its results, and the board back.
-    // The results open beside the board, which keeps the keys: the sale goes on at once.
-    if (m_sale->resumed() && m_sale->record().HasEvents())
+    // A sale that a crash or a power cut interrupted: its results, and the board back; or
+    // earlier sales that were never ended, on offer there. The results open beside the board,
+    // which keeps the keys: the sale goes on at once.
+    if ((m_sale->resumed() && m_sale->record().HasEvents()) || !m_sale->earlierSales().isEmpty())
         window->ShowResults(false);
+}
+
+void Startup::TellJournals(const SaleJournal& sale)
+{
+    // A long list of damaged files is named in part; the folder holds the rest.
+    constexpr qsizetype Named = 8;
+    QStringList parts;
+    for (const SaleJournal::SetAside& aside : sale.setAside().mid(0, Named)) {
+        QString text = tr("The sale journal \"%1\" could not be read as it is (%2).")
+                           .arg(QDir::toNativeSeparators(aside.path), aside.reason);
+        text += u' ';
+        text += aside.keptAs.isEmpty() ? tr("It was left where it is.")
+                                       : tr("It was kept as \"%1\".").arg(QDir::toNativeSeparators(aside.keptAs));
+        text += u' ';
+        if (!aside.continuedIn.isEmpty())
+            text += tr("Recovered from it: %1 lines, with %2 lots sold and %3 passed; %4 damaged lines were left "
+                       "out. The sale goes on in \"%5\".")
+                        .arg(aside.recoveredLines)
+                        .arg(aside.sold)
+                        .arg(aside.passed)
+                        .arg(aside.damagedLines)
+                        .arg(QDir::toNativeSeparators(aside.continuedIn));
+        else if (aside.recoveredLines > 0 && aside.keptAs.isEmpty())
+            text += tr("Its %1 readable lines are kept in memory and written as soon as the disk takes them.")
+                        .arg(aside.recoveredLines);
+        else
+            text += tr("No results could be recovered from it.");
+        parts << text;
+    }
+    if (sale.setAside().size() > Named)
+        parts << tr("%1 more sale journals could not be read; they were kept beside the others with the ending "
+                    "\".unreadable\".")
+                     .arg(sale.setAside().size() - Named);
+    if (!sale.otherWriter().isEmpty())
+        parts << tr("Another copy of Gavelor (%1) keeps the sales in \"%2\". This copy records nothing there: "
+                    "its results are not saved.")
+                     .arg(sale.otherWriter(), QDir::toNativeSeparators(sale.directory()));
+    if (!parts.isEmpty())
+        Prompts::Inform(nullptr, parts.join(QStringLiteral("\n\n")), Prompts::Icon::Warning);
 }
 
 void Startup::OpenHelp()
@@ -191,8 +239,11 @@ void Startup::CloseNextWindow(int step, int waitLevel)
         m_help->close();
     if (m_splash)
         m_splash->close();
-    if (m_scoreboard)
-        m_scoreboard->close();
+    // The operator chose to keep the run: results the disk refused are still in memory.
+    if (m_scoreboard && !m_scoreboard->close()) {
+        m_ending = false;
+        return;
+    }
     QCoreApplication::exit(0);
 }
 
@@ -278,6 +329,7 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
         if (claim == SingleInstance::Claim::AlreadyRunning) {
             tell(QStringLiteral("another copy holds %1 but does not answer; not starting a second one")
                      .arg(settingsFile));
+            const TerminationSignals::Uncaught nothingToLose;
             TellRunningCopySilent(settingsFile);
             return 1;
         }
@@ -296,7 +348,10 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
         &app);
 
     JsonSettingsStore store(settingsFile);
-    TellUnreadableSettings(store);
+    {
+        const TerminationSignals::Uncaught nothingToLoseYet;
+        TellUnreadableSettings(store);
+    }
     // Qt has already taken its own options (-platform and the like) out of the arguments.
     Startup startup(store, QCoreApplication::arguments().mid(1));
     QObject::connect(&instance, &SingleInstance::raiseRequested, &startup, &Startup::BringToFront);
@@ -304,9 +359,13 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
     // Without the X server no window closes any more: the lot editor's list is stored straight away.
     DisplayLoss displayLoss;
     QObject::connect(&displayLoss, &DisplayLoss::Lost, [] {
-        for (QWidget* window : QApplication::topLevelWidgets())
+        for (QWidget* window : QApplication::topLevelWidgets()) {
             if (auto* editor = qobject_cast<frmLots*>(window))
                 editor->StoreNow();
+            // A buyer being typed goes to the journal, as when the window closes.
+            if (auto* results = qobject_cast<frmResults*>(window))
+                results->CommitEdit();
+        }
     });
     if (prepare)
         prepare(startup);

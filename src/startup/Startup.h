@@ -64,6 +64,9 @@ public:
     // and a running copy that does not answer a second start.
     static void TellUnreadableSettings(const JsonSettingsStore& store);
     static void TellRunningCopySilent(const QString& settingsFile);
+    // Sale journals set aside at start with what was recovered from them, and a sales folder
+    // that another copy writes.
+    static void TellJournals(const SaleJournal& sale);
 
 signals:
     // The scoreboard has been created and is about to be shown.

@@ -21,6 +21,18 @@ extern "C" void onSignal(int signalNumber)
     errno = saved;
 }
 
+void catchSignals()
+{
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signalNumber : Caught)
+        ::sigaction(signalNumber, &action, nullptr);
+}
+
+int uncaughtDepth = 0;
+
 } // namespace
 
 TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
@@ -29,12 +41,21 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
         return;
     m_notifier = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readPipe);
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int signalNumber : Caught)
-        ::sigaction(signalNumber, &action, nullptr);
+    catchSignals();
+}
+
+TerminationSignals::Uncaught::Uncaught()
+{
+    if (uncaughtDepth++ == 0 && pipeEnds[0] >= 0) {
+        for (int signalNumber : Caught)
+            std::signal(signalNumber, SIG_DFL);
+    }
+}
+
+TerminationSignals::Uncaught::~Uncaught()
+{
+    if (--uncaughtDepth == 0 && pipeEnds[0] >= 0)
+        catchSignals();
 }
 
 TerminationSignals::~TerminationSignals()

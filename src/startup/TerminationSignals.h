@@ -15,6 +15,17 @@ public:
     explicit TerminationSignals(QObject* parent = nullptr);
     ~TerminationSignals() override;
 
+    // While one exists the signals end the program at once, as if none were caught: around a
+    // message at start-up, when there is nothing to lose and the run is not yet set to close.
+    class Uncaught
+    {
+    public:
+        Uncaught();
+        ~Uncaught();
+        Uncaught(const Uncaught&) = delete;
+        Uncaught& operator=(const Uncaught&) = delete;
+    };
+
 signals:
     void Received(int signalNumber);
 

@@ -3,6 +3,7 @@
 #include "common/Prompts.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
+#include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
 #include "support/XvfbServer.h"
 
@@ -27,7 +28,12 @@ int OwnClipboard(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QTimer::singleShot(0, [] {
-        QGuiApplication::clipboard()->setText(qEnvironmentVariable(OwnerVariable));
+        // "repeat:N" stands for a word of N letters, too long for the environment.
+        QString text = qEnvironmentVariable(OwnerVariable);
+        if (text.startsWith(QLatin1String("repeat:")))
+            text = QString(text.mid(7).toInt(), u'w');
+        QGuiApplication::clipboard()->setText(text);
+        QGuiApplication::clipboard()->setText(text, QClipboard::Selection);
         std::printf("owned %d\n", QGuiApplication::clipboard()->ownsClipboard());
         std::fflush(stdout);
     });
@@ -45,6 +51,8 @@ private slots:
     void cleanupTestCase();
     void pasteTakesOnlyWhatIsThere_data();
     void pasteTakesOnlyWhatIsThere();
+    void longPasteIsCutToTheBox_data();
+    void longPasteIsCutToTheBox();
 
 private:
     bool startOwner(const QString& text);
@@ -156,6 +164,70 @@ void tst_PasteXvfb::pasteTakesOnlyWhatIsThere()
                      QStringLiteral("shift+Insert"), QStringLiteral("mousemove"), QString::number(middle.x()),
                      QString::number(middle.y()), QStringLiteral("click"), QStringLiteral("2")}));
     QTRY_COMPARE(text().left(2), expected);
+}
+
+void tst_PasteXvfb::longPasteIsCutToTheBox_data()
+{
+    QTest::addColumn<bool>("onBoard");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QStringList>("keys"); // xdotool's words; "middle" clicks the box's middle
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("lot note: Ctrl+V, then Shift+Insert, of 5 MB")
+        << false << QStringLiteral("txtLotNote")
+        << QStringList{QStringLiteral("key"), QStringLiteral("ctrl+v"), QStringLiteral("shift+Insert")} << (5 << 20)
+        << int(frmLots::LotNoteMaxLength);
+    QTest::newRow("board note: 300 KB by middle click")
+        << true << QStringLiteral("txtNote") << QStringList{QStringLiteral("middle")} << 300000
+        << PasteGuard::DefaultLimit;
+    QTest::newRow("lot number: 5 MB by Ctrl+V")
+        << false << QStringLiteral("txtLotNumber") << QStringList{QStringLiteral("key"), QStringLiteral("ctrl+v")}
+        << (5 << 20) << int(frmLots::LotNumberMaxLength);
+}
+
+void tst_PasteXvfb::longPasteIsCutToTheBox()
+{
+    QFETCH(bool, onBoard);
+    QFETCH(QString, box);
+    QFETCH(QStringList, keys);
+    QFETCH(int, length);
+    QFETCH(int, expected);
+
+    stopOwner();
+    QVERIFY(startOwner(QStringLiteral("repeat:%1").arg(length)));
+    std::unique_ptr<frmScoreboard> board;
+    QWidget* window = m_editor.get();
+    if (onBoard) {
+        board = std::make_unique<frmScoreboard>(*m_settings);
+        board->show();
+        QVERIFY(QTest::qWaitForWindowExposed(board.get()));
+        window = board.get();
+    }
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QWidget* target = window->findChild<QWidget*>(box);
+    QVERIFY(target);
+    auto text = [&] {
+        if (auto* line = qobject_cast<QLineEdit*>(target))
+            return line->text();
+        return static_cast<QPlainTextEdit*>(target)->toPlainText();
+    };
+    if (auto* line = qobject_cast<QLineEdit*>(target))
+        line->clear();
+    else
+        static_cast<QPlainTextEdit*>(target)->clear();
+    target->setFocus();
+    QTRY_VERIFY(target->hasFocus());
+    if (keys.first() == QLatin1String("middle")) {
+        const QPoint middle = target->mapToGlobal(target->rect().center());
+        keys = QStringList{QStringLiteral("mousemove"), QString::number(middle.x()), QString::number(middle.y()),
+                           QStringLiteral("click"), QStringLiteral("2")};
+    }
+    QVERIFY(xdotool(keys));
+    // Cut before it is inserted: the box takes the head of the word, at once.
+    QTRY_COMPARE_WITH_TIMEOUT(text().size(), expected, 20000);
+    QVERIFY(text().startsWith(QStringLiteral("www")));
+    stopOwner();
 }
 
 int main(int argc, char** argv)

@@ -5,6 +5,7 @@
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
 #include "sale/SaleController.h"
+#include "records/TextLimits.h"
 #include "sale/SaleJournal.h"
 #include "sale/frmResults.h"
 #include "scoreboard/NumberLED.h"
@@ -12,6 +13,8 @@
 #include "scoreboard/frmScoreboard.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -43,6 +46,8 @@ private slots:
     void buyerIsTypedIntoTheList();
     void resultsFollowTheirLotsThroughEdits();
     void unusableFolderNeverStopsTheBoard();
+    void longNoteInResults();
+    void earlierSalesAreOffered();
     void csvReadsBackInPython();
     void reportAndPrintHoldTheTotals_data();
     void reportAndPrintHoldTheTotals();
@@ -359,6 +364,18 @@ void tst_SaleBoard::unusableFolderNeverStopsTheBoard()
     QVERIFY(saving->isVisible());
     QVERIFY2(saving->text().startsWith(QStringLiteral("Results are not being saved:")), qPrintable(saving->text()));
     QCOMPARE(label("lblSold"), QStringLiteral("1"));
+    // The operator's board says so too.
+    QVERIFY(m_window->findChild<QLabel*>(QStringLiteral("lblNotSaved"))->isVisible());
+
+    // New Sale names what would be lost instead of promising it stays; No keeps the sale.
+    Prompts::clear();
+    Prompts::queueAnswer(Prompts::Answer::No);
+    click("cmdNewSale");
+    QCOMPARE(Prompts::asked().size(), 1);
+    QVERIFY2(Prompts::asked().first().text.startsWith(QStringLiteral("1 result(s) of this sale are not on the disk")),
+             qPrintable(Prompts::asked().first().text));
+    QVERIFY(Prompts::asked().first().text.contains(QDir::toNativeSeparators(m_sale->directory())));
+    QCOMPARE(label("lblSold"), QStringLiteral("1"));
 
     // Once the folder can be made, the next event saves everything that waited.
     QVERIFY(QFile::remove(blocker));
@@ -369,6 +386,89 @@ void tst_SaleBoard::unusableFolderNeverStopsTheBoard()
     reread.Open();
     QCOMPARE(reread.record().Find(12)->price, 100);
     QCOMPARE(reread.record().LastOnShow()->amount, 510);
+    QVERIFY(!m_window->findChild<QLabel*>(QStringLiteral("lblNotSaved"))->isVisible());
+}
+
+void tst_SaleBoard::longNoteInResults()
+{
+    // A hand-edited settings file and a journal with a note of 3 MB.
+    const QString note(3 << 20, u'w');
+    m_settings->LotList->Item(1)->Note = note;
+    QVERIFY(m_settings->SaveLots());
+    m_window.reset();
+    m_sale.reset();
+    m_settings = std::make_unique<AppSettings>(*m_store);
+    m_settings->LoadAllSettings();
+    QCOMPARE(m_settings->LotList->Item(1)->Note.size(), TextLimits::MaxNote);
+    const QString folder = m_dir->filePath(QStringLiteral("sales"));
+    {
+        QFile file(folder + QStringLiteral("/sale-2024-05-01-140000.jsonl"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        SaleEvent event;
+        event.time = QStringLiteral("2024-05-01T14:00:00.000+01:00");
+        file.write(event.ToJsonLine() + '\n');
+        event.kind = SaleEvent::Kind::Sold;
+        event.position = 1;
+        event.lotNumber = 12;
+        event.note = note;
+        event.startingBid = 95;
+        event.amount = 120;
+        file.write(event.ToJsonLine() + '\n');
+    }
+    m_sale = std::make_unique<SaleJournal>(folder);
+    m_sale->Open();
+    build();
+    QVERIFY(openResults());
+    // The result stays with its lot, and the table holds no more of the note than it shows.
+    QCOMPARE(label("lblSold"), QStringLiteral("1"));
+    const QModelIndex cell = m_window->results()->model()->index(0, ResultsModel::Note);
+    QVERIFY(cell.data(Qt::DisplayRole).toString().size() <= 200);
+    QVERIFY(cell.data(Qt::DisplayRole).toString().startsWith(QStringLiteral("www")));
+    const QImage table = m_window->results()->findChild<QTableView*>(QStringLiteral("lstResults"))->grab().toImage();
+    QVERIFY(!table.isNull());
+    QVERIFY(QFileInfo(m_sale->filePath()).size() > note.size());
+}
+
+void tst_SaleBoard::earlierSalesAreOffered()
+{
+    const QString folder = m_dir->filePath(QStringLiteral("sales"));
+    const QByteArray started = R"({"event":"started","time":"2024-05-01T14:00:00.000+01:00"})"
+                               "\n";
+    const QDateTime now = QDateTime::currentDateTime();
+    const struct
+    {
+        const char* name;
+        const char* mark;
+        int age;
+    } journals[] = {
+        {"sale-2024-05-01-140000.jsonl",
+         R"({"event":"sold","time":"t","position":1,"lot":12,"note":"Oak chest","startingBid":95,"price":95})", 10},
+        {"sale-2024-04-01-140000.jsonl",
+         R"({"event":"passed","time":"t","position":1,"lot":12,"note":"Oak chest","startingBid":95})", 100}};
+    for (const auto& journal : journals) {
+        QFile file(folder + u'/' + QLatin1String(journal.name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(started + journal.mark + '\n');
+        QVERIFY(file.flush() && file.setFileTime(now.addSecs(-journal.age), QFileDevice::FileModificationTime));
+    }
+    m_window.reset();
+    m_sale = std::make_unique<SaleJournal>(folder);
+    m_sale->Open();
+    build();
+    QVERIFY(openResults());
+    QCOMPARE(label("lblSold"), QStringLiteral("1"));
+    QCOMPARE(label("lblEarlier"),
+             QStringLiteral("1 earlier sale(s) were never ended: their results are still in their journals."));
+
+    Prompts::clear();
+    Prompts::queueChoice(0);
+    click("cmdOpenEarlier");
+    QVERIFY(Prompts::asked().first().text.contains(QStringLiteral("sale-2024-04-01-140000.jsonl")));
+    QCOMPARE(label("lblSold"), QStringLiteral("0"));
+    QCOMPARE(label("lblPassed"), QStringLiteral("1"));
+    QVERIFY(m_sale->filePath().endsWith(QStringLiteral("sale-2024-04-01-140000.jsonl")));
+    // The sale that was open is offered in turn.
+    QVERIFY(m_sale->earlierSales().first().endsWith(QStringLiteral("sale-2024-05-01-140000.jsonl")));
 }
 
 void tst_SaleBoard::csvReadsBackInPython()

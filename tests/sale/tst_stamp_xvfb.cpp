@@ -11,6 +11,7 @@
 #include "support/XvfbServer.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QScreen>
@@ -27,6 +28,7 @@ private slots:
     void initTestCase();
     void stampOnBothViews_data();
     void stampOnBothViews();
+    void notSavedSignOnTheOperatorsBoardOnly();
     void resumedResultsLeaveTheKeysWithTheBoard();
 
 private:
@@ -129,6 +131,51 @@ void tst_StampXvfb::stampOnBothViews()
         QTest::qWait(300);
         QVERIFY(std::abs(StampShare(&window) - before) < before * 0.25);
     }
+}
+
+void tst_StampXvfb::notSavedSignOnTheOperatorsBoardOnly()
+{
+    // A file where the folder should be: nothing can be saved there.
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("blocked")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    MemorySettingsStore store;
+    AppSettings settings(store);
+    auto lot = std::make_shared<LotInfo>();
+    lot->LotNumber = 12;
+    lot->Amount = 100;
+    settings.LotList->Add(lot);
+    SaleJournal sale(blocker.fileName() + QStringLiteral("/sales"));
+    sale.Open();
+    frmScoreboard window(settings);
+    window.setSale(&sale);
+    window.move(100, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.focusWidget(), Qt::Key_F12);
+    QVERIFY(window.audience());
+    QVERIFY(QTest::qWaitForWindowExposed(window.audience()));
+
+    // The sign's red, as the server has the windows' pixels.
+    const auto signPixels = [](QWidget* view) {
+        const QImage shot = view->screen()->grabWindow(view->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        qint64 red = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                red += std::abs(c.red() - 0xb0) + c.green() + c.blue() < 40;
+            }
+        return red;
+    };
+    QCOMPARE(signPixels(&window), 0);
+    QTest::keyClick(window.focusWidget(), Qt::Key_Right);
+    QTest::keyClick(window.focusWidget(), Qt::Key_F5);
+    QTest::qWait(300);
+    QVERIFY2(signPixels(&window) > 500, qPrintable(QString::number(signPixels(&window))));
+    QCOMPARE(signPixels(window.audience()), 0);
 }
 
 // A restart with an unended sale shows the results beside the board, and the board keeps the keys.

@@ -1,6 +1,7 @@
 #include "common/Prompts.h"
 #include "records/JsonSettingsStore.h"
 #include "records/SettingsStore.h"
+#include "sale/SaleJournal.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
@@ -8,17 +9,25 @@
 #include "startup/frmSplash.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <sys/stat.h>
+
+namespace {
+const char* const HoldSalesVariable = "GAVELOR_TEST_HOLD_SALES";
+} // namespace
 
 class tst_Startup : public QObject
 {
@@ -36,6 +45,8 @@ private slots:
     void desktopEntry();
     void settingsThatCannotBeReadAreTold_data();
     void settingsThatCannotBeReadAreTold();
+    void journalsSetAsideAreTold_data();
+    void journalsSetAsideAreTold();
 
 private:
     // Runs the event loop with the steps queued one after another; gives exec()'s result,
@@ -222,5 +233,96 @@ void tst_Startup::settingsThatCannotBeReadAreTold()
     Prompts::setTestMode(false);
 }
 
-QTEST_MAIN(tst_Startup)
+void tst_Startup::journalsSetAsideAreTold_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("told");
+    QTest::newRow("a damaged middle line")
+        << QStringLiteral("damaged")
+        << QStringList{QStringLiteral("(1 of its lines are damaged)"), QStringLiteral("It was kept as"),
+                       QStringLiteral("Recovered from it: 2 lines, with 1 lots sold and 0 passed; 1 damaged lines "
+                                      "were left out. The sale goes on in")};
+    QTest::newRow("garbage") << QStringLiteral("garbage")
+                             << QStringList{QStringLiteral("It was kept as"),
+                                            QStringLiteral("No results could be recovered from it.")};
+    QTest::newRow("a FIFO") << QStringLiteral("fifo")
+                            << QStringList{QStringLiteral("(it is not a regular file)"),
+                                           QStringLiteral("No results could be recovered from it.")};
+    QTest::newRow("another copy writes the folder")
+        << QStringLiteral("second copy") << QStringList{QStringLiteral("Another copy of Gavelor (process ")};
+}
+
+void tst_Startup::journalsSetAsideAreTold()
+{
+    QFETCH(QString, kind);
+    QFETCH(QStringList, told);
+    const QString folder = SaleJournal::DefaultDirectory();
+    QDir(folder).removeRecursively();
+    QVERIFY(QDir().mkpath(folder));
+    const QString journal = folder + QStringLiteral("/sale-2024-05-01-140000.jsonl");
+    const QByteArray started = R"({"event":"started","time":"2024-05-01T14:00:00.000+01:00"})"
+                               "\n";
+    const QByteArray sold =
+        R"({"event":"sold","time":"t","position":1,"lot":12,"note":"Oak chest","startingBid":95,"price":95})"
+        "\n";
+    QProcess otherCopy;
+    auto stopOtherCopy = qScopeGuard([&] {
+        otherCopy.kill();
+        otherCopy.waitForFinished(10000);
+    });
+    QFile file(journal);
+    if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(journal).constData(), 0600), 0);
+    } else if (kind == QLatin1String("second copy")) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(HoldSalesVariable), folder);
+        otherCopy.setProcessEnvironment(environment);
+        otherCopy.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(otherCopy.waitForStarted(10000));
+        while (!otherCopy.readAllStandardOutput().contains("held"))
+            QVERIFY(otherCopy.waitForReadyRead(20000));
+    } else {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kind == QLatin1String("damaged") ? started + "garbage\n" + sold
+                                                    : QByteArray("\0\0\x7f"
+                                                                 "ELF\n"));
+        file.close();
+    }
+
+    Prompts::setTestMode(true);
+    Prompts::clear();
+    m_store = std::make_unique<MemorySettingsStore>();
+    m_startup = std::make_unique<Startup>(*m_store, QStringList{QStringLiteral("bypass")});
+    m_startup->Begin();
+    QVERIFY(m_startup->scoreboard());
+    QCOMPARE(Prompts::asked().size(), 1);
+    const QString text = Prompts::asked().first().text;
+    for (const QString& part : told)
+        QVERIFY2(text.contains(part), qPrintable(text));
+    if (kind != QLatin1String("second copy"))
+        QVERIFY2(text.contains(journal), qPrintable(text));
+    // A recovered sale is the current one, its results window open.
+    QCOMPARE(m_startup->scoreboard()->results() != nullptr, kind == QLatin1String("damaged"));
+    Prompts::clear();
+    Prompts::setTestMode(false);
+    m_startup.reset();
+    QDir(folder).removeRecursively();
+}
+
+int main(int argc, char** argv)
+{
+    // Run as another copy: holds the sales folder until killed.
+    if (qEnvironmentVariableIsSet(HoldSalesVariable)) {
+        QCoreApplication app(argc, argv);
+        SaleJournal sale(qEnvironmentVariable(HoldSalesVariable));
+        sale.Open();
+        std::puts(sale.otherWriter().isEmpty() ? "held" : "refused");
+        std::fflush(stdout);
+        return QCoreApplication::exec();
+    }
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    tst_Startup test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_startup.moc"

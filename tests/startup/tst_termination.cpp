@@ -16,6 +16,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <cstring>
 #include <unistd.h>
 
 // Xlib last: its macros clash with names in Qt's headers.
@@ -56,8 +57,13 @@ class tst_Termination : public QObject
 private slots:
     void editorKeepsItsWork_data();
     void editorKeepsItsWork();
+    void signalDuringStartupMessageEndsTheRun_data();
+    void signalDuringStartupMessageEndsTheRun();
+    void buyerBeingTypedIsKeptWhenTheServerGoes();
 
 private:
+    // The built program with "bypass" on the server, its settings and sales in folders of its own.
+    void startProgram(QProcess& program, const QString& config, const QString& data);
     QString waitForWindow(const QString& title, bool gone = false);
     bool keys(const QString& window, const QStringList& names);
     // What a window manager's close box does: WM_DELETE_WINDOW to the client.
@@ -202,6 +208,100 @@ void tst_Termination::editorKeepsItsWork()
     for (const QJsonValue& lot : lots)
         numbers << lot.toArray().at(1).toString().section(QChar(5), 0, 0).trimmed();
     QCOMPARE(numbers, QStringList({QStringLiteral("11"), QStringLiteral("13")}));
+}
+
+void tst_Termination::startProgram(QProcess& program, const QString& config, const QString& data)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), m_server->display());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), data);
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../gavelor"), {QStringLiteral("bypass")});
+}
+
+void tst_Termination::signalDuringStartupMessageEndsTheRun_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::addColumn<QString>("unreadable"); // the settings or a sale journal
+    for (const int signalNumber : {SIGTERM, SIGHUP, SIGINT}) {
+        QTest::addRow("%s, unreadable settings", strsignal(signalNumber)) << signalNumber << QStringLiteral("settings");
+        QTest::addRow("%s, damaged journal", strsignal(signalNumber)) << signalNumber << QStringLiteral("journal");
+    }
+}
+
+void tst_Termination::signalDuringStartupMessageEndsTheRun()
+{
+    QFETCH(int, signalNumber);
+    QFETCH(QString, unreadable);
+    XvfbServer server;
+    QVERIFY2(server.isRunning(), qPrintable(server.error()));
+    m_server = &server;
+    QTemporaryDir config;
+    QTemporaryDir data;
+    QVERIFY(QDir(config.path()).mkpath(QStringLiteral("Gavelor")));
+    QVERIFY(QDir(data.path()).mkpath(QStringLiteral("Gavelor/sales")));
+    QFile file(unreadable == QLatin1String("settings")
+                   ? config.filePath(QStringLiteral("Gavelor/settings.json"))
+                   : data.filePath(QStringLiteral("Gavelor/sales/sale-2024-05-01-140000.jsonl")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\x01garbage\n") > 0);
+    file.close();
+
+    QProcess program;
+    startProgram(program, config.path(), data.path());
+    QVERIFY(program.waitForStarted(10000));
+    auto stopProgram = qScopeGuard([&] {
+        program.kill();
+        program.waitForFinished(5000);
+    });
+    QVERIFY(!waitForWindow(QStringLiteral("Gavelor")).isEmpty());
+    QCOMPARE(::kill(static_cast<pid_t>(program.processId()), signalNumber), 0);
+    // Nothing is open that could lose anything: the signal ends the run as it would any program.
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::CrashExit);
+}
+
+void tst_Termination::buyerBeingTypedIsKeptWhenTheServerGoes()
+{
+    XvfbServer server;
+    QVERIFY2(server.isRunning(), qPrintable(server.error()));
+    m_server = &server;
+    QTemporaryDir config;
+    QTemporaryDir data;
+    QVERIFY(QDir(config.path()).mkpath(QStringLiteral("Gavelor")));
+    QFile initial(config.filePath(QStringLiteral("Gavelor/settings.json")));
+    QVERIFY(initial.open(QIODevice::WriteOnly) && initial.write(InitialSettings) > 0);
+    initial.close();
+
+    QProcess program;
+    startProgram(program, config.path(), data.path());
+    QVERIFY(program.waitForStarted(10000));
+    auto stopProgram = qScopeGuard([&] {
+        program.kill();
+        program.waitForFinished(5000);
+    });
+    const QString scoreboard = waitForWindow(QStringLiteral("Gavelor by www.tarnwick.com"));
+    QVERIFY(!scoreboard.isEmpty());
+    // Lot 11 sold; in the results the buyer typed on its row, not yet committed.
+    QVERIFY(keys(scoreboard, {QStringLiteral("Right"), QStringLiteral("F5"), QStringLiteral("F4")}));
+    const QString results = waitForWindow(QStringLiteral("Gavelor - Sale Results"));
+    QVERIFY(!results.isEmpty());
+    QVERIFY(keys(results, {QStringLiteral("End"), QStringLiteral("4"), QStringLiteral("2")}));
+
+    const pid_t serverProcess = serverChild();
+    QVERIFY(serverProcess > 0);
+    QCOMPARE(::kill(serverProcess, SIGKILL), 0);
+    QVERIFY(program.waitForFinished(20000));
+
+    const QStringList journals =
+        QDir(data.filePath(QStringLiteral("Gavelor/sales"))).entryList({QStringLiteral("sale-*.jsonl")}, QDir::Files);
+    QCOMPARE(journals.size(), 1);
+    QFile journal(data.filePath(QStringLiteral("Gavelor/sales/")) + journals.first());
+    QVERIFY(journal.open(QIODevice::ReadOnly));
+    const QByteArray held = journal.readAll();
+    QVERIFY2(held.contains(R"("event":"buyer")") && held.contains(R"("buyer":"42")"), held.constData());
 }
 
 QTEST_GUILESS_MAIN(tst_Termination)
