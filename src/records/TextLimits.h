@@ -2,12 +2,13 @@
 
 #include <QString>
 
-// How long a note or a buyer read from a file may be. The lot editor admits 45 characters
-// and the board shows 1000; anything longer comes from a hand-edited or hostile file and
-// is cut as it is read, so that no window has to lay out megabytes of text.
+// How long a note or a buyer read from a file may be. The lot editor admits 45 characters;
+// anything much longer comes from a hand-edited or hostile file and is cut as it is read, so
+// that no window has to lay out megabytes of text. Notes are cut alike in the settings and in
+// the journal, so that a result still finds its lot.
 namespace TextLimits {
 
-constexpr qsizetype MaxNote = 1000;
+constexpr qsizetype MaxNote = 65536;
 // A paddle or bidder number.
 constexpr qsizetype MaxBuyer = 12;
 

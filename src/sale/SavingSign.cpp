@@ -7,7 +7,7 @@
 
 SavingSign::SavingSign(QWidget* board) : QLabel(board)
 {
-    setObjectName(QStringLiteral("lblNotSaved"));
+    setObjectName(QStringLiteral("savingSign"));
     setAlignment(Qt::AlignCenter);
     setAutoFillBackground(true);
     setStyleSheet(QStringLiteral("QLabel { background: #b00000; color: white; font-weight: bold; }"));

@@ -30,7 +30,7 @@ void Report(const SaleJournal& sale, const frmScoreboard& window)
     for (const Prompts::Asked& asked : Prompts::asked())
         std::printf("ASKED %s\n", qUtf8Printable(QString(asked.text).replace(u'\n', u' ')));
     Prompts::clear();
-    const auto* sign = window.findChild<QLabel*>(QStringLiteral("lblNotSaved"));
+    const auto* sign = window.findChild<QLabel*>(QStringLiteral("savingSign"));
     std::printf("SIGN %s\n", sign && !sign->isHidden() ? qUtf8Printable(sign->text()) : "none");
     std::printf("PENDING %d\n", sale.pendingMarks());
     std::printf("FILE %s\n", qUtf8Printable(sale.filePath()));

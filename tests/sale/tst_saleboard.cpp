@@ -365,7 +365,7 @@ void tst_SaleBoard::unusableFolderNeverStopsTheBoard()
     QVERIFY2(saving->text().startsWith(QStringLiteral("Results are not being saved:")), qPrintable(saving->text()));
     QCOMPARE(label("lblSold"), QStringLiteral("1"));
     // The operator's board says so too.
-    QVERIFY(m_window->findChild<QLabel*>(QStringLiteral("lblNotSaved"))->isVisible());
+    QVERIFY(m_window->findChild<QLabel*>(QStringLiteral("savingSign"))->isVisible());
 
     // New Sale names what would be lost instead of promising it stays; No keeps the sale.
     Prompts::clear();
@@ -386,7 +386,7 @@ void tst_SaleBoard::unusableFolderNeverStopsTheBoard()
     reread.Open();
     QCOMPARE(reread.record().Find(12)->price, 100);
     QCOMPARE(reread.record().LastOnShow()->amount, 510);
-    QVERIFY(!m_window->findChild<QLabel*>(QStringLiteral("lblNotSaved"))->isVisible());
+    QVERIFY(!m_window->findChild<QLabel*>(QStringLiteral("savingSign"))->isVisible());
 }
 
 void tst_SaleBoard::longNoteInResults()
