@@ -6,6 +6,7 @@
 #include "records/AppSettings.h"
 #include "sale/SaleJournal.h"
 #include "sale/frmResults.h"
+#include "scoreboard/BoardAnnouncer.h"
 #include "scoreboard/KeyCodes.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmAudience.h"
@@ -211,13 +212,16 @@ void frmScoreboard::BuildControls()
 {
     m_board = BuildBoard(this);
 
-    // The note shows what the lot says; the operator may click into it, but the keys
-    // that drive the sale stay with the displays.
-    m_board.txtNote->setFocusPolicy(Qt::ClickFocus);
+    m_announcer = std::make_unique<BoardAnnouncer>(m_settings, m_board);
+
+    // The note shows what the lot says; the operator may click into it, and Tab reaches it last
+    // so that a screen reader can read it, but the keys that drive the sale stay with the displays.
+    m_board.txtNote->setFocusPolicy(Qt::StrongFocus);
 
     setTabOrder(m_board.nledLotNum, m_board.picAmountBack);
     setTabOrder(m_board.picAmountBack, m_board.nledAmountOnes);
     setTabOrder(m_board.nledAmountOnes, m_board.nledAmountThousands);
+    setTabOrder(m_board.nledAmountThousands, m_board.txtNote);
 
     connect(m_board.nledLotNum, &NumberLED::KeyDown, this, &frmScoreboard::nledLotNum_KeyDown);
     connect(m_board.nledLotNum, &NumberLED::KeyUp, this, &frmScoreboard::nledLotNum_KeyUp);
@@ -328,6 +332,7 @@ QVarLengthArray<const BoardView*, 2> frmScoreboard::Boards() const
 void frmScoreboard::ShowLot()
 {
     const AuctionState::LotView lot = m_state.ShowLot(m_settings.LotList.get());
+    m_announcer->LotShown(lot.found ? lot.lotNumber : 0, m_state.Amount(), lot.note);
     m_onShow = lot;
     m_onShowStartingBid = m_journaledAmount = m_state.Amount();
     if (m_sale && lot.found) {
@@ -386,8 +391,10 @@ void frmScoreboard::MarkLot(SaleEvent::Kind kind)
 void frmScoreboard::ShowResultStamp()
 {
     ResultStamp::Outcome outcome = ResultStamp::Outcome::None;
+    qint32 price = 0;
     if (m_sale && m_onShow.found) {
         if (const LotResult* result = m_sale->record().Find({m_state.LotIndex(), m_onShow.lotNumber, m_onShow.note})) {
+            price = result->price;
             if (result->outcome == LotResult::Outcome::Sold)
                 outcome = ResultStamp::Outcome::Sold;
             else if (result->outcome == LotResult::Outcome::Passed)
@@ -396,6 +403,7 @@ void frmScoreboard::ShowResultStamp()
     }
     for (const BoardView* board : Boards())
         board->ShowStamp(outcome);
+    m_announcer->Marked(outcome, price);
 }
 
 void frmScoreboard::ShowResults()
@@ -429,6 +437,7 @@ void frmScoreboard::ShowAmount()
     const AuctionState::AmountView view = AuctionState::SplitAmount(m_state.Amount());
     for (const BoardView* board : Boards())
         board->ShowAmount(view);
+    m_announcer->AmountChanged(m_state.Amount());
 }
 
 void frmScoreboard::ApplyColors()
@@ -487,6 +496,7 @@ void frmScoreboard::nledLotNum_KeyDown(QKeyEvent* event)
     HandleCommandKey(keyCode);
     m_lotTyping.TypeIntoDisplay(*m_board.nledLotNum, KeyCodeToAsci(keyCode), 0, 9999);
     ShowLotNumber(m_board.nledLotNum->Caption());
+    m_announcer->LotNumberTyped(m_board.nledLotNum->Caption());
 }
 
 void frmScoreboard::nledLotNum_KeyUp(QKeyEvent* event)

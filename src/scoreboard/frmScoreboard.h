@@ -15,6 +15,7 @@
 #include <optional>
 
 class AppSettings;
+class BoardAnnouncer;
 class frmAudience;
 class NumLockBackend;
 class NumberLED;
@@ -68,6 +69,8 @@ public:
     void ShowLotAt(qint32 position, std::optional<qint32> amount = std::nullopt);
 
     const AuctionState& auctionState() const { return m_state; }
+    // What a screen reader is given to say as the sale moves.
+    BoardAnnouncer* announcer() const { return m_announcer.get(); }
     // The audience screen that F12 shows and hides; null until it is first shown.
     frmAudience* audience() const { return m_audience.get(); }
 
@@ -126,4 +129,5 @@ private:
     qint32 m_onShowStartingBid = 0;
     qint32 m_journaledAmount = 0;
     std::unique_ptr<frmResults> m_results;
+    std::unique_ptr<BoardAnnouncer> m_announcer;
 };

@@ -5,6 +5,7 @@
 #include "common/PasteGuard.h"
 #include "common/Prompts.h"
 #include "common/Translations.h"
+#include "common/WindowAccessible.h"
 #include "records/JsonSettingsStore.h"
 #include "sale/SaleJournal.h"
 #include "scoreboard/NumLockBackend.h"
@@ -79,6 +80,7 @@ static void LoadIconResources()
 Startup::Startup(SettingsStore& store, QStringList arguments, QObject* parent)
     : QObject(parent), m_settings(store), m_numLock(NumLockBackend::ForPlatform())
 {
+    WindowAccessible::Install();
     m_splash = new frmSplash(m_settings, std::move(arguments));
     m_splash->setScoreboardOpener([this] { OpenScoreboard(); });
     m_splash->setHelpOpener([this] { OpenHelp(); });
