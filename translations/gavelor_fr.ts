@@ -874,4 +874,64 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
       <translation>Bidwatch</translation>
     </message>
   </context>
+  <context>
+    <name>BoardAnnouncer</name>
+    <message>
+      <source>%1 dollars</source>
+      <translation>%1 dollars</translation>
+    </message>
+    <message>
+      <source>%1 euros</source>
+      <translation>%1 euros</translation>
+    </message>
+    <message>
+      <source>%1 pounds</source>
+      <translation>%1 livres</translation>
+    </message>
+    <message>
+      <source>%1 francs</source>
+      <translation>%1 francs</translation>
+    </message>
+    <message>
+      <source>%1 kroner</source>
+      <translation>%1 couronnes</translation>
+    </message>
+    <message>
+      <source>%1 yen</source>
+      <translation>%1 yens</translation>
+    </message>
+    <message>
+      <source>%1 %2</source>
+      <comment>an amount and a currency sign without a spoken name</comment>
+      <translation>%1 %2</translation>
+    </message>
+    <message>
+      <source>Sale</source>
+      <translation>Vente</translation>
+    </message>
+    <message>
+      <source>Sold, %1</source>
+      <translation>Adjugé, %1</translation>
+    </message>
+    <message>
+      <source>Passed</source>
+      <translation>Invendu</translation>
+    </message>
+    <message>
+      <source>Lot %1</source>
+      <translation>Lot %1</translation>
+    </message>
+    <message>
+      <source>Bid %1</source>
+      <translation>Enchère %1</translation>
+    </message>
+    <message>
+      <source>Bid thousands %1</source>
+      <translation>Enchère milliers %1</translation>
+    </message>
+    <message>
+      <source>Bid ones %1</source>
+      <translation>Enchère unités %1</translation>
+    </message>
+  </context>
 </TS>
