@@ -67,7 +67,7 @@ BoardAnnouncer::BoardAnnouncer(const AppSettings& settings, const BoardView& boa
 {
     m_status = NewHiddenPart(board.window, "barAnnouncements", QAccessible::StatusBar);
     m_status->setAccessibleName(tr("Sale"));
-    m_notice = NewHiddenPart(m_status, "lblAnnouncement", QAccessible::Notification);
+    m_notice = NewHiddenPart(m_status, "announcement", QAccessible::Notification);
 }
 
 QString BoardAnnouncer::SpokenDigits(qint64 amount)
