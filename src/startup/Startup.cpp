@@ -1,6 +1,7 @@
 #include "startup/Startup.h"
 
 #include "BuildInfo.h"
+#include "common/ComboAccessible.h"
 #include "common/ModalGuard.h"
 #include "common/PasteGuard.h"
 #include "common/Prompts.h"
@@ -81,6 +82,7 @@ Startup::Startup(SettingsStore& store, QStringList arguments, QObject* parent)
     : QObject(parent), m_settings(store), m_numLock(NumLockBackend::ForPlatform())
 {
     WindowAccessible::Install();
+    ComboAccessible::Install();
     m_splash = new frmSplash(m_settings, std::move(arguments));
     m_splash->setScoreboardOpener([this] { OpenScoreboard(); });
     m_splash->setHelpOpener([this] { OpenHelp(); });
