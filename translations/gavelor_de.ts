@@ -676,6 +676,18 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
   <context>
     <name>frmResults</name>
     <message>
+      <source>Buyer for lot %1</source>
+      <translation>Käufer für Los %1</translation>
+    </message>
+    <message>
+      <source>Buyer for lot %1: %2</source>
+      <translation>Käufer für Los %1: %2</translation>
+    </message>
+    <message>
+      <source>No buyer for lot %1</source>
+      <translation>Kein Käufer für Los %1</translation>
+    </message>
+    <message>
       <source>Gavelor - Sale Results</source>
       <translation>Gavelor - Auktionsergebnisse</translation>
     </message>

@@ -676,6 +676,18 @@ Append them to the list, or replace the list with them?</source>
   <context>
     <name>frmResults</name>
     <message>
+      <source>Buyer for lot %1</source>
+      <translation>Comprador del lote %1</translation>
+    </message>
+    <message>
+      <source>Buyer for lot %1: %2</source>
+      <translation>Comprador del lote %1: %2</translation>
+    </message>
+    <message>
+      <source>No buyer for lot %1</source>
+      <translation>Sin comprador para el lote %1</translation>
+    </message>
+    <message>
       <source>Gavelor - Sale Results</source>
       <translation>Gavelor - Resultados de la subasta</translation>
     </message>

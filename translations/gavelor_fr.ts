@@ -676,6 +676,18 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
   <context>
     <name>frmResults</name>
     <message>
+      <source>Buyer for lot %1</source>
+      <translation>Acheteur du lot %1</translation>
+    </message>
+    <message>
+      <source>Buyer for lot %1: %2</source>
+      <translation>Acheteur du lot %1 : %2</translation>
+    </message>
+    <message>
+      <source>No buyer for lot %1</source>
+      <translation>Aucun acheteur pour le lot %1</translation>
+    </message>
+    <message>
       <source>Gavelor - Sale Results</source>
       <translation>Gavelor - Résultats de la vente</translation>
     </message>

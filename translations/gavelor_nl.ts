@@ -676,6 +676,18 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
   <context>
     <name>frmResults</name>
     <message>
+      <source>Buyer for lot %1</source>
+      <translation>Koper voor kavel %1</translation>
+    </message>
+    <message>
+      <source>Buyer for lot %1: %2</source>
+      <translation>Koper voor kavel %1: %2</translation>
+    </message>
+    <message>
+      <source>No buyer for lot %1</source>
+      <translation>Geen koper voor kavel %1</translation>
+    </message>
+    <message>
       <source>Gavelor - Sale Results</source>
       <translation>Gavelor - Veilinguitslag</translation>
     </message>
