@@ -11,8 +11,9 @@ set -eu
 # lrelease compiles the translations; Qt's own translations serve the standard dialogs.
 RUN_PACKAGES="g++ make cmake ninja-build qt6-base-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2 libx11-dev libcsv-dev"
 # The tests that look where the user looks: a real X server with a window manager, and the
-# desktop's accessibility bus read through pyatspi; time zones for the sale journal's clock tests.
-TEST_PACKAGES="tzdata xvfb xauth libxtst-dev xdotool x11-xserver-utils x11-utils openbox desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi poppler-utils"
+# desktop's accessibility bus read through pyatspi; time zones for the sale journal's clock tests; and Orca
+# itself, speaking through speech-dispatcher into a file (espeak-ng times each utterance as if it were said).
+TEST_PACKAGES="tzdata xvfb xauth libxtst-dev xdotool x11-xserver-utils x11-utils openbox desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi poppler-utils orca speech-dispatcher espeak-ng dbus-x11 gsettings-desktop-schemas libglib2.0-bin"
 PACKAGE_PACKAGES="dpkg-dev file lintian man-db"
 FUZZ_PACKAGES="clang libclang-rt-dev"
 

@@ -805,6 +805,18 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
   <context>
     <name>frmResults</name>
     <message>
+      <source>Buyer for lot %1</source>
+      <translation>Käufer für Los %1</translation>
+    </message>
+    <message>
+      <source>Buyer for lot %1: %2</source>
+      <translation>Käufer für Los %1: %2</translation>
+    </message>
+    <message>
+      <source>No buyer for lot %1</source>
+      <translation>Kein Käufer für Los %1</translation>
+    </message>
+    <message>
       <source>Gavelor - Sale Results</source>
       <translation>Gavelor - Auktionsergebnisse</translation>
     </message>
@@ -1051,6 +1063,66 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>Bidwatch</source>
       <translation>Bidwatch</translation>
+    </message>
+  </context>
+  <context>
+    <name>BoardAnnouncer</name>
+    <message>
+      <source>%1 dollars</source>
+      <translation>%1 Dollar</translation>
+    </message>
+    <message>
+      <source>%1 euros</source>
+      <translation>%1 Euro</translation>
+    </message>
+    <message>
+      <source>%1 pounds</source>
+      <translation>%1 Pfund</translation>
+    </message>
+    <message>
+      <source>%1 francs</source>
+      <translation>%1 Franken</translation>
+    </message>
+    <message>
+      <source>%1 kroner</source>
+      <translation>%1 Kronen</translation>
+    </message>
+    <message>
+      <source>%1 yen</source>
+      <translation>%1 Yen</translation>
+    </message>
+    <message>
+      <source>%1 %2</source>
+      <comment>an amount and a currency sign without a spoken name</comment>
+      <translation>%1 %2</translation>
+    </message>
+    <message>
+      <source>Sale</source>
+      <translation>Auktion</translation>
+    </message>
+    <message>
+      <source>Sold, %1</source>
+      <translation>Verkauft, %1</translation>
+    </message>
+    <message>
+      <source>Passed</source>
+      <translation>Rückgang</translation>
+    </message>
+    <message>
+      <source>Lot %1</source>
+      <translation>Los %1</translation>
+    </message>
+    <message>
+      <source>Bid %1</source>
+      <translation>Gebot %1</translation>
+    </message>
+    <message>
+      <source>Bid thousands %1</source>
+      <translation>Gebot Tausender %1</translation>
+    </message>
+    <message>
+      <source>Bid ones %1</source>
+      <translation>Gebot Einer %1</translation>
     </message>
   </context>
 </TS>

@@ -805,6 +805,18 @@ Append them to the list, or replace the list with them?</source>
   <context>
     <name>frmResults</name>
     <message>
+      <source>Buyer for lot %1</source>
+      <translation>Comprador del lote %1</translation>
+    </message>
+    <message>
+      <source>Buyer for lot %1: %2</source>
+      <translation>Comprador del lote %1: %2</translation>
+    </message>
+    <message>
+      <source>No buyer for lot %1</source>
+      <translation>Sin comprador para el lote %1</translation>
+    </message>
+    <message>
       <source>Gavelor - Sale Results</source>
       <translation>Gavelor - Resultados de la subasta</translation>
     </message>
@@ -1051,6 +1063,66 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>Bidwatch</source>
       <translation>Bidwatch</translation>
+    </message>
+  </context>
+  <context>
+    <name>BoardAnnouncer</name>
+    <message>
+      <source>%1 dollars</source>
+      <translation>%1 dólares</translation>
+    </message>
+    <message>
+      <source>%1 euros</source>
+      <translation>%1 euros</translation>
+    </message>
+    <message>
+      <source>%1 pounds</source>
+      <translation>%1 libras</translation>
+    </message>
+    <message>
+      <source>%1 francs</source>
+      <translation>%1 francos</translation>
+    </message>
+    <message>
+      <source>%1 kroner</source>
+      <translation>%1 coronas</translation>
+    </message>
+    <message>
+      <source>%1 yen</source>
+      <translation>%1 yenes</translation>
+    </message>
+    <message>
+      <source>%1 %2</source>
+      <comment>an amount and a currency sign without a spoken name</comment>
+      <translation>%1 %2</translation>
+    </message>
+    <message>
+      <source>Sale</source>
+      <translation>Subasta</translation>
+    </message>
+    <message>
+      <source>Sold, %1</source>
+      <translation>Vendido, %1</translation>
+    </message>
+    <message>
+      <source>Passed</source>
+      <translation>Retirado</translation>
+    </message>
+    <message>
+      <source>Lot %1</source>
+      <translation>Lote %1</translation>
+    </message>
+    <message>
+      <source>Bid %1</source>
+      <translation>Puja %1</translation>
+    </message>
+    <message>
+      <source>Bid thousands %1</source>
+      <translation>Puja millares %1</translation>
+    </message>
+    <message>
+      <source>Bid ones %1</source>
+      <translation>Puja unidades %1</translation>
     </message>
   </context>
 </TS>

@@ -805,6 +805,18 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
   <context>
     <name>frmResults</name>
     <message>
+      <source>Buyer for lot %1</source>
+      <translation>Acheteur du lot %1</translation>
+    </message>
+    <message>
+      <source>Buyer for lot %1: %2</source>
+      <translation>Acheteur du lot %1 : %2</translation>
+    </message>
+    <message>
+      <source>No buyer for lot %1</source>
+      <translation>Aucun acheteur pour le lot %1</translation>
+    </message>
+    <message>
       <source>Gavelor - Sale Results</source>
       <translation>Gavelor - Résultats de la vente</translation>
     </message>
@@ -1051,6 +1063,66 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>Bidwatch</source>
       <translation>Bidwatch</translation>
+    </message>
+  </context>
+  <context>
+    <name>BoardAnnouncer</name>
+    <message>
+      <source>%1 dollars</source>
+      <translation>%1 dollars</translation>
+    </message>
+    <message>
+      <source>%1 euros</source>
+      <translation>%1 euros</translation>
+    </message>
+    <message>
+      <source>%1 pounds</source>
+      <translation>%1 livres</translation>
+    </message>
+    <message>
+      <source>%1 francs</source>
+      <translation>%1 francs</translation>
+    </message>
+    <message>
+      <source>%1 kroner</source>
+      <translation>%1 couronnes</translation>
+    </message>
+    <message>
+      <source>%1 yen</source>
+      <translation>%1 yens</translation>
+    </message>
+    <message>
+      <source>%1 %2</source>
+      <comment>an amount and a currency sign without a spoken name</comment>
+      <translation>%1 %2</translation>
+    </message>
+    <message>
+      <source>Sale</source>
+      <translation>Vente</translation>
+    </message>
+    <message>
+      <source>Sold, %1</source>
+      <translation>Adjugé, %1</translation>
+    </message>
+    <message>
+      <source>Passed</source>
+      <translation>Invendu</translation>
+    </message>
+    <message>
+      <source>Lot %1</source>
+      <translation>Lot %1</translation>
+    </message>
+    <message>
+      <source>Bid %1</source>
+      <translation>Enchère %1</translation>
+    </message>
+    <message>
+      <source>Bid thousands %1</source>
+      <translation>Enchère milliers %1</translation>
+    </message>
+    <message>
+      <source>Bid ones %1</source>
+      <translation>Enchère unités %1</translation>
     </message>
   </context>
 </TS>

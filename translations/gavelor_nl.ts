@@ -805,6 +805,18 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
   <context>
     <name>frmResults</name>
     <message>
+      <source>Buyer for lot %1</source>
+      <translation>Koper voor kavel %1</translation>
+    </message>
+    <message>
+      <source>Buyer for lot %1: %2</source>
+      <translation>Koper voor kavel %1: %2</translation>
+    </message>
+    <message>
+      <source>No buyer for lot %1</source>
+      <translation>Geen koper voor kavel %1</translation>
+    </message>
+    <message>
       <source>Gavelor - Sale Results</source>
       <translation>Gavelor - Veilinguitslag</translation>
     </message>
@@ -1051,6 +1063,66 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>Bidwatch</source>
       <translation>Bidwatch</translation>
+    </message>
+  </context>
+  <context>
+    <name>BoardAnnouncer</name>
+    <message>
+      <source>%1 dollars</source>
+      <translation>%1 dollar</translation>
+    </message>
+    <message>
+      <source>%1 euros</source>
+      <translation>%1 euro</translation>
+    </message>
+    <message>
+      <source>%1 pounds</source>
+      <translation>%1 pond</translation>
+    </message>
+    <message>
+      <source>%1 francs</source>
+      <translation>%1 frank</translation>
+    </message>
+    <message>
+      <source>%1 kroner</source>
+      <translation>%1 kronen</translation>
+    </message>
+    <message>
+      <source>%1 yen</source>
+      <translation>%1 yen</translation>
+    </message>
+    <message>
+      <source>%1 %2</source>
+      <comment>an amount and a currency sign without a spoken name</comment>
+      <translation>%1 %2</translation>
+    </message>
+    <message>
+      <source>Sale</source>
+      <translation>Veiling</translation>
+    </message>
+    <message>
+      <source>Sold, %1</source>
+      <translation>Verkocht, %1</translation>
+    </message>
+    <message>
+      <source>Passed</source>
+      <translation>Opgehouden</translation>
+    </message>
+    <message>
+      <source>Lot %1</source>
+      <translation>Kavel %1</translation>
+    </message>
+    <message>
+      <source>Bid %1</source>
+      <translation>Bod %1</translation>
+    </message>
+    <message>
+      <source>Bid thousands %1</source>
+      <translation>Bod duizendtallen %1</translation>
+    </message>
+    <message>
+      <source>Bid ones %1</source>
+      <translation>Bod eenheden %1</translation>
     </message>
   </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "sale/frmResults.h"
 
+#include "common/Announcement.h"
 #include "common/Prompts.h"
 #include "records/AppSettings.h"
 #include "sale/SaleController.h"
@@ -25,6 +26,7 @@
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -33,15 +35,44 @@ namespace {
 class BuyerDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    BuyerDelegate(Announcement* announcement, QObject* parent)
+        : QStyledItemDelegate(parent), m_announcement(announcement)
+    {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor))
             line->setMaxLength(ResultsModel::MaxBuyerLength);
+        // A screen reader otherwise announces an unnamed "text" over a row it cannot see; and Orca
+        // takes the new editor's first caret move for its focus, so says nothing of it: tell it.
+        editor->setAccessibleName(EditorName(index));
+        m_announcement->Say(EditorName(index));
         return editor;
     }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::setModelData(editor, model, index);
+        // The buyer as kept (cut to fit, trimmed), said once the list has the focus back.
+        const QString kept = index.data().toString();
+        const QString said =
+            kept.isEmpty() ? QCoreApplication::translate("frmResults", "No buyer for lot %1").arg(LotOf(index))
+                           : QCoreApplication::translate("frmResults", "Buyer for lot %1: %2").arg(LotOf(index), kept);
+        QTimer::singleShot(0, m_announcement, [announcement = m_announcement, said] { announcement->Say(said); });
+    }
+
+private:
+    static QString LotOf(const QModelIndex& index)
+    {
+        return index.siblingAtColumn(ResultsModel::Lot).data().toString();
+    }
+    static QString EditorName(const QModelIndex& index)
+    {
+        return QCoreApplication::translate("frmResults", "Buyer for lot %1").arg(LotOf(index));
+    }
+
+    Announcement* m_announcement;
 };
 
 QString Headers(int column, const MoneyFormat& money)
@@ -283,7 +314,7 @@ void frmResults::BuildControls()
     lstResults = new QTableView(this);
     lstResults->setObjectName(QStringLiteral("lstResults"));
     lstResults->setModel(m_model);
-    lstResults->setItemDelegateForColumn(ResultsModel::Buyer, new BuyerDelegate(lstResults));
+    lstResults->setItemDelegateForColumn(ResultsModel::Buyer, new BuyerDelegate(new Announcement(this), lstResults));
     lstResults->setSelectionBehavior(QAbstractItemView::SelectRows);
     lstResults->setSelectionMode(QAbstractItemView::SingleSelection);
     lstResults->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -295,6 +326,8 @@ void frmResults::BuildControls()
     lstResults->horizontalHeader()->setStretchLastSection(true);
     lstResults->setColumnWidth(ResultsModel::Note, fontMetrics().averageCharWidth() * 36);
     lstResults->setAccessibleName(tr("Results"));
+    // Arrow keys move inside the list, as in a spreadsheet; Tab goes on to the buttons.
+    lstResults->setTabKeyNavigation(false);
     layout->addWidget(lstResults, 1);
 
     auto* buttons = new QHBoxLayout();

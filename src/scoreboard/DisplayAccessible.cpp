@@ -1,5 +1,7 @@
 #include "scoreboard/DisplayAccessible.h"
 
+#include "common/WindowAccessible.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QWidget>
@@ -12,9 +14,9 @@ DisplayAccessible::Observer& CurrentObserver()
     return observer;
 }
 
-// A read-only text (what the display shows, as words) and, where the display shows a
-// number, a value. Screen readers read the text; the bus carries a change of either.
-class DisplayInterface : public QAccessibleWidget, public QAccessibleTextInterface, public QAccessibleValueInterface
+// A read-only text: what the display shows, as words. No value: Qt would offer a value's
+// Increase and Decrease actions, and the sale is driven by the operator's keys, not by those.
+class DisplayInterface : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit DisplayInterface(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
@@ -23,8 +25,6 @@ public:
     {
         if (type == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface*>(this);
-        if (type == QAccessible::ValueInterface && display()->shownNumber())
-            return static_cast<QAccessibleValueInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
 
@@ -66,17 +66,6 @@ public:
         return {};
     }
 
-    // Value: the number on show.
-    QVariant currentValue() const override
-    {
-        const std::optional<int> number = display()->shownNumber();
-        return number ? QVariant(*number) : QVariant();
-    }
-    void setCurrentValue(const QVariant&) override {}
-    QVariant maximumValue() const override { return 999999; }
-    QVariant minimumValue() const override { return 0; }
-    QVariant minimumStepSize() const override { return 1; }
-
 private:
     const ShownText* display() const { return dynamic_cast<const ShownText*>(widget()); }
 };
@@ -96,6 +85,7 @@ void DisplayAccessible::Install()
 {
     static const bool installed = [] {
         QAccessible::installFactory(CreateDisplayInterface);
+        WindowAccessible::Install();
         return true;
     }();
     Q_UNUSED(installed);
@@ -111,10 +101,6 @@ void DisplayAccessible::NotifyChanged(QWidget* display, const QString& before)
         observer(display, text);
     if (!QAccessible::isActive())
         return;
-    if (const std::optional<int> number = shown->shownNumber()) {
-        QAccessibleValueChangeEvent valueChange(display, *number);
-        QAccessible::updateAccessibility(&valueChange);
-    }
     QAccessibleTextUpdateEvent textChange(display, 0, before, text);
     QAccessible::updateAccessibility(&textChange);
 }

@@ -7,6 +7,7 @@
 #include "sale/SaleJournal.h"
 #include "sale/SavingSign.h"
 #include "sale/frmResults.h"
+#include "scoreboard/BoardAnnouncer.h"
 #include "scoreboard/KeyCodes.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmAudience.h"
@@ -216,13 +217,16 @@ void frmScoreboard::BuildControls()
 {
     m_board = BuildBoard(this);
 
-    // The note shows what the lot says; the operator may click into it, but the keys
-    // that drive the sale stay with the displays.
-    m_board.txtNote->setFocusPolicy(Qt::ClickFocus);
+    m_announcer = std::make_unique<BoardAnnouncer>(m_settings, m_board);
+
+    // The note shows what the lot says; the operator may click into it, and Tab reaches it last
+    // so that a screen reader can read it, but the keys that drive the sale stay with the displays.
+    m_board.txtNote->setFocusPolicy(Qt::StrongFocus);
 
     setTabOrder(m_board.nledLotNum, m_board.picAmountBack);
     setTabOrder(m_board.picAmountBack, m_board.nledAmountOnes);
     setTabOrder(m_board.nledAmountOnes, m_board.nledAmountThousands);
+    setTabOrder(m_board.nledAmountThousands, m_board.txtNote);
 
     connect(m_board.nledLotNum, &NumberLED::KeyDown, this, &frmScoreboard::nledLotNum_KeyDown);
     connect(m_board.nledLotNum, &NumberLED::KeyUp, this, &frmScoreboard::nledLotNum_KeyUp);
@@ -315,6 +319,15 @@ QVarLengthArray<const BoardView*, 2> frmScoreboard::Boards() const
 
 void frmScoreboard::sale_Changed(SaleController::Changes what)
 {
+    // What a screen reader says first: the lot with its bid and note on a step, the number
+    // alone when typed, the bid alone on a raise; the result after them.
+    const bool step = what.testFlag(SaleController::Change::Note);
+    if (step)
+        m_announcer->LotShown(m_sale->LotNumber(), m_sale->Amount(), m_sale->Note());
+    else if (what.testFlag(SaleController::Change::LotNumber))
+        m_announcer->LotNumberTyped(m_sale->LotNumber());
+    else if (what.testFlag(SaleController::Change::Amount))
+        m_announcer->AmountChanged(m_sale->Amount());
     if (what.testFlag(SaleController::Change::LotNumber))
         ShowLotNumber(m_sale->LotNumber());
     if (what.testFlag(SaleController::Change::Amount))
@@ -349,6 +362,7 @@ void frmScoreboard::ShowResultStamp()
     const QString detail = SaleController::StampDetail(stamp, m_settings.Money().grouping);
     for (const BoardView* board : Boards())
         board->ShowStamp(outcome, detail);
+    m_announcer->Marked(outcome, stamp.amount.value_or(0));
 }
 
 void frmScoreboard::ShowResults(bool activate)

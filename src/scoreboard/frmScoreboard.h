@@ -14,6 +14,7 @@
 #include <optional>
 
 class AppSettings;
+class BoardAnnouncer;
 class frmAudience;
 class NumLockBackend;
 class NumberLED;
@@ -71,6 +72,8 @@ public:
     void ShowLotAt(qint32 position, std::optional<qint32> amount = std::nullopt);
 
     const AuctionState& auctionState() const { return m_sale->state(); }
+    // What a screen reader is given to say as the sale moves.
+    BoardAnnouncer* announcer() const { return m_announcer.get(); }
     // The audience screen that F12 shows and hides; null until it is first shown.
     frmAudience* audience() const { return m_audience.get(); }
 
@@ -124,4 +127,5 @@ private:
     std::unique_ptr<frmAudience> m_audience;
     std::unique_ptr<frmResults> m_results;
     SavingSign* m_savingSign = nullptr;
+    std::unique_ptr<BoardAnnouncer> m_announcer;
 };

@@ -1,5 +1,6 @@
 #include "setup/frmOptions.h"
 
+#include "common/ComboAccessible.h"
 #include "common/Prompts.h"
 #include "common/Twips.h"
 #include "records/AppSettings.h"
@@ -16,6 +17,7 @@
 frmOptions::frmOptions(AppSettings& settings, NumLockBackend* numLock, QWidget* parent)
     : QDialog(parent), m_settings(settings)
 {
+    ComboAccessible::Install();
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(tr("Gavelor - Options"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);

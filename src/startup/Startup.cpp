@@ -1,10 +1,12 @@
 #include "startup/Startup.h"
 
 #include "BuildInfo.h"
+#include "common/ComboAccessible.h"
 #include "common/ModalGuard.h"
 #include "common/PasteGuard.h"
 #include "common/Prompts.h"
 #include "common/Translations.h"
+#include "common/WindowAccessible.h"
 #include "records/JsonSettingsStore.h"
 #include "sale/PendingMarks.h"
 #include "sale/SaleJournal.h"
@@ -82,6 +84,8 @@ static void LoadIconResources()
 Startup::Startup(SettingsStore& store, QStringList arguments, QObject* parent)
     : QObject(parent), m_settings(store), m_numLock(NumLockBackend::ForPlatform())
 {
+    WindowAccessible::Install();
+    ComboAccessible::Install();
     m_splash = new frmSplash(m_settings, std::move(arguments));
     m_splash->setScoreboardOpener([this] { OpenScoreboard(); });
     m_splash->setHelpOpener([this] { OpenHelp(); });

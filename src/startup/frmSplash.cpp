@@ -7,7 +7,9 @@
 #include "records/AppSettings.h"
 #include "records/NumberText.h"
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -241,6 +243,48 @@ void frmSplash::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!TrackClick(event))
         QWidget::mouseReleaseEvent(event);
+}
+
+void frmSplash::keyPressEvent(QKeyEvent* event)
+{
+    Form_KeyDown(event);
+    if (!event->isAccepted())
+        QWidget::keyPressEvent(event);
+}
+
+// Enter and Esc go on as a click does, so that the window can be passed without a mouse. Space
+// on a focused button is the button's own; the buttons leave Enter and Esc to the window.
+void frmSplash::Form_KeyDown(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        if (event->modifiers() & ~Qt::KeypadModifier) {
+            event->ignore();
+            return;
+        }
+        event->accept();
+        GoScore();
+        break;
+    default:
+        event->ignore();
+        break;
+    }
+}
+
+void frmSplash::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    // A screen reader reads the frame's texts with the first control it focuses, as the frame is
+    // entered. Unnamed, it counts as layout, so coming back from help or options does not read
+    // the whole window again. The window manager may take the focus away and give it back while
+    // it places the window; only another window of the program taking it counts.
+    const QWidget* active = QApplication::activeWindow();
+    if (active && active != this && isVisible())
+        frameSplash->setAccessibleName(QString());
 }
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event)

@@ -57,6 +57,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -70,6 +72,7 @@ private:
     bool TrackClick(QEvent* event);
 
     void Form_Click();
+    void Form_KeyDown(QKeyEvent* event);
     void frameSplash_Click();
     void picLogo_Click();
     void lblName_Click();

@@ -1,6 +1,7 @@
 // The sale record driven through the real scoreboard and results window: F5 and F6, the
 // stamp, the journal, the results and their totals, clearing, Show on Board, the buyer,
 // and the results as CSV, PDF and print read back by other programs.
+#include "common/Announcement.h"
 #include "common/Prompts.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
@@ -44,6 +45,7 @@ private slots:
     void clearAsksFirst();
     void showOnBoardPutsTheLotUp();
     void buyerIsTypedIntoTheList();
+    void tabLeavesTheList();
     void resultsFollowTheirLotsThroughEdits();
     void unusableFolderNeverStopsTheBoard();
     void longNoteInResults();
@@ -315,12 +317,35 @@ void tst_SaleBoard::buyerIsTypedIntoTheList()
     list->edit(buyer);
     auto* editor = list->findChild<QLineEdit*>();
     QVERIFY(editor);
+    // A screen reader names the editor after its lot, and reads back what was kept.
+    QCOMPARE(editor->accessibleName(), QStringLiteral("Buyer for lot 12"));
+    auto* said = m_window->results()->findChild<Announcement*>();
+    QVERIFY(said);
+    QCOMPARE(said->last(), QStringLiteral("Buyer for lot 12"));
     QTest::keyClicks(editor, QStringLiteral("Paddle 1234567"));
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(list->model()->data(buyer).toString(), QStringLiteral("Paddle 12345"));
+    QTRY_COMPARE(said->last(), QStringLiteral("Buyer for lot 12: Paddle 12345"));
     SaleJournal reread(m_sale->directory());
     reread.Open();
     QCOMPARE(reread.record().Find(12)->buyer, QStringLiteral("Paddle 12345"));
+}
+
+void tst_SaleBoard::tabLeavesTheList()
+{
+    press(QStringLiteral("R 5 R 6"));
+    QVERIFY(openResults());
+    auto* list = m_window->results()->findChild<QTableView*>(QStringLiteral("lstResults"));
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(0, ResultsModel::Lot));
+    QTRY_VERIFY(list->hasFocus());
+    // Arrow keys move inside the list; Tab goes on, out of it, in one press.
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentIndex().row(), 1);
+    QVERIFY(list->hasFocus());
+    QTest::keyClick(list, Qt::Key_Tab);
+    QVERIFY(!list->hasFocus());
+    QVERIFY(qobject_cast<QPushButton*>(QApplication::focusWidget()));
 }
 
 void tst_SaleBoard::resultsFollowTheirLotsThroughEdits()

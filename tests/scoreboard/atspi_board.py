@@ -3,8 +3,8 @@
 
 Run under dbus-run-session: starts a private Xvfb, turns accessibility on as a screen reader
 does, starts the built program with "bypass", drives a short sale with XTest keys and reads
-the lot, the bid and the note back through AT-SPI after each step, with the change events
-that Orca speaks from. Then the setup windows' controls whose captions are symbols or
+the lot, the bid and the note back through AT-SPI after each step (what Orca then says is
+orca_sale.py's part). Then the setup windows' controls whose captions are symbols or
 repeated words are looked up by their spoken names.
 
 Usage: atspi_board.py GAVELOR_EXECUTABLE
@@ -110,13 +110,6 @@ def text_of(accessible):
         return None
 
 
-def value_of(accessible):
-    try:
-        return accessible.queryValue().currentValue
-    except NotImplementedError:
-        return None
-
-
 def xdotool(*arguments):
     subprocess.run(["xdotool"] + list(arguments), check=False)
     pump(0.4)
@@ -128,17 +121,6 @@ def main():
     os.environ["DISPLAY"] = display
     enable_accessibility()
     import pyatspi  # after the bus says a screen reader listens
-
-    events = []
-
-    def heard(event):
-        try:
-            events.append((event.type, event.source.name))
-        except Exception:
-            pass
-
-    for kind in ("object:text-changed:insert", "object:property-change:accessible-value"):
-        pyatspi.Registry.registerEventListener(heard, kind)
 
     with tempfile.TemporaryDirectory() as config:
         settings_file(config)
@@ -152,43 +134,36 @@ def main():
             check(app is not None, "the program is on the accessibility bus")
             if app is None:
                 return
-            lot = wait_for(lambda: find(app, lambda a: a.name == "Lot number"))
-            bid = wait_for(lambda: find(app, lambda a: a.name == "Current bid"))
+            # Named by what they show, as a screen reader reads them on Tab.
+            lot = wait_for(lambda: find(app, lambda a: a.name.startswith("Lot 0, 0 dollars")))
+            bid = wait_for(lambda: find(app, lambda a: a.name.startswith("Bid 0 dollars")))
             note = wait_for(lambda: find(app, lambda a: a.name == "Lot note"))
             check(None not in (lot, bid, note), "the lot, the bid and the note are found by name")
             if None in (lot, bid, note):
                 return
-            check(text_of(bid) == "$0" and value_of(bid) == 0, "the board opens at $0: " + text_of(bid))
+            check(text_of(bid) == "$0", "the board opens at $0: " + text_of(bid))
+            check("increase" not in [bid.queryAction().getName(i) for i in range(bid.queryAction().nActions)],
+                  "the bid offers no Increase action that would do nothing")
 
             window = subprocess.run(["xdotool", "search", "--sync", "--name", "^Gavelor by"],
                                     capture_output=True, text=True).stdout.split()[0]
             xdotool("windowfocus", "--sync", window)
             steps = [
-                # keys, lot text, lot value, bid text, bid value, note, what
-                (["Right"], "Lot #: 12", 12, "$1,150", 1150, "Oak chest", "a lot step brings its starting bid"),
-                (["Up"], "Lot #: 12", 12, "$1,200", 1200, "Oak chest", "a raise across the thousands"),
-                (["Down"], "Lot #: 12", 12, "$1,150", 1150, "Oak chest", "a take-back"),
-                (["Tab", "2", "5", "0", "0", "Return"], "Lot #: 12", 12, "$2,500", 2500, "Oak chest",
+                # keys, lot text, bid text, note, what
+                (["Right"], "Lot #: 12", "$1,150", "Oak chest", "a lot step brings its starting bid"),
+                (["Up"], "Lot #: 12", "$1,200", "Oak chest", "a raise across the thousands"),
+                (["Down"], "Lot #: 12", "$1,150", "Oak chest", "a take-back"),
+                (["Tab", "2", "5", "0", "0", "Return"], "Lot #: 12", "$2,500", "Oak chest",
                  "a bid typed on the amount and confirmed with Enter"),
-                (["Right"], "Lot #: 14", 14, "$300", 300, "Pair of vases", "the next lot, below a thousand"),
-                (["shift+Tab", "7", "Return"], "Lot #: 7", 7, "$300", 300, "Pair of vases", "a typed lot number"),
+                (["Right"], "Lot #: 14", "$300", "Pair of vases", "the next lot, below a thousand"),
+                (["shift+Tab", "7", "Return"], "Lot #: 7", "$300", "Pair of vases", "a typed lot number"),
             ]
-            for keys, lot_text, lot_value, bid_text, bid_value, note_text, what in steps:
-                events.clear()
+            for keys, lot_text, bid_text, note_text, what in steps:
                 xdotool("key", "--delay", "60", *keys)
                 pump(0.6)
-                check(text_of(lot) == lot_text and value_of(lot) == lot_value,
-                      f"{what}: the lot reads {text_of(lot)!r}, value {value_of(lot)}")
-                check(text_of(bid) == bid_text and value_of(bid) == bid_value,
-                      f"{what}: the bid reads {text_of(bid)!r}, value {value_of(bid)}")
+                check(text_of(lot) == lot_text, f"{what}: the lot reads {text_of(lot)!r}")
+                check(text_of(bid) == bid_text, f"{what}: the bid reads {text_of(bid)!r}")
                 check(text_of(note) == note_text, f"{what}: the note reads {text_of(note)!r}")
-                changed = {source for _, source in events}
-                if bid_text != "$0" and keys != ["shift+Tab", "7", "Return"]:
-                    check("Current bid" in changed, f"{what}: the bid's change is announced ({events})")
-                if keys[0] in ("Right", "shift+Tab"):
-                    check("Lot number" in changed, f"{what}: the lot's change is announced ({events})")
-                if keys == ["Right"]:
-                    check("Lot note" in changed, f"{what}: the note's change is announced ({events})")
 
             # Controls whose captions are symbols or repeated words, by what they do.
             xdotool("key", "F3")

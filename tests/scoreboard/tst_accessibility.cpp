@@ -3,6 +3,7 @@
 
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
+#include "scoreboard/BoardAnnouncer.h"
 #include "scoreboard/DisplayAccessible.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
@@ -15,6 +16,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -63,6 +65,10 @@ private slots:
     void initTestCase();
     void everyControlIsNamed();
     void lotAndBidAreReadAndAnnounced();
+    void boardSaysEachChangeOnce_data();
+    void boardSaysEachChangeOnce();
+    void spokenMoney_data();
+    void spokenMoney();
     void saleCurrencyIsSpoken_data();
     void saleCurrencyIsSpoken();
 };
@@ -129,7 +135,67 @@ void tst_Accessibility::lotAndBidAreReadAndAnnounced()
         // The new bid is announced once, with what is now shown.
         QCOMPARE(g_announced.count({amount, QString::fromUtf8(step.amount)}), 1);
     }
-    QCOMPARE(AccessibleText(amount, QAccessible::Name), QStringLiteral("Current bid"));
+    // On Tab and "where am I" a screen reader reads the name: the whole bid, then lot and note.
+    QTRY_COMPARE(AccessibleText(amount, QAccessible::Name), QStringLiteral("Bid 300 dollars, Lot 14, Vases"));
+    QCOMPARE(AccessibleText(lot, QAccessible::Name), QStringLiteral("Lot 14, 300 dollars, Vases"));
+    // The displays offer no Increase or Decrease that would do nothing.
+    QVERIFY(!QAccessible::queryAccessibleInterface(lot)->valueInterface());
+}
+
+void tst_Accessibility::boardSaysEachChangeOnce_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QStringList>("said");
+    QTest::newRow("a lot step says the lot whole, not its bid after it")
+        << QList<int>{Qt::Key_Right} << QStringList{QStringLiteral("Lot 12, 1,150 dollars, Oak chest")};
+    QTest::newRow("a raise says the amount alone")
+        << QList<int>{Qt::Key_Right, Qt::Key_Up}
+        << QStringList{QStringLiteral("Lot 12, 1,150 dollars, Oak chest"), QStringLiteral("1,200")};
+    QTest::newRow("a typed bid is said at Enter")
+        << QList<int>{Qt::Key_Tab, Qt::Key_7, Qt::Key_5, Qt::Key_Return} << QStringList{QStringLiteral("75")};
+    QTest::newRow("lot typing says the lot shown")
+        << QList<int>{Qt::Key_4, Qt::Key_2, Qt::Key_Return} << QStringList{QStringLiteral("Lot 42")};
+    QTest::newRow("keys that change nothing say nothing")
+        << QList<int>{Qt::Key_Left, Qt::Key_Down, Qt::Key_Space} << QStringList{};
+}
+
+void tst_Accessibility::boardSaysEachChangeOnce()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QStringList, said);
+    MemorySettingsStore store(Sale());
+    AppSettings settings(store);
+    settings.LoadAllSettings();
+    frmScoreboard window(settings);
+    window.show();
+    QCoreApplication::processEvents(); // the opening lot 0 is said before the keys
+    QSignalSpy spy(window.announcer(), &BoardAnnouncer::Announced);
+    for (int key : keys) {
+        QWidget* focused = window.focusWidget() ? window.focusWidget() : &window;
+        QTest::keyClick(focused, Qt::Key(key));
+        // Each key is its own pass, as the operator's keys are.
+        QCoreApplication::processEvents();
+    }
+    QStringList heard;
+    for (const QList<QVariant>& call : spy)
+        heard << call.at(0).toString();
+    QCOMPARE(heard, said);
+}
+
+void tst_Accessibility::spokenMoney_data()
+{
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("dollars") << QStringLiteral("$") << QStringLiteral("12,050 dollars");
+    QTest::newRow("euros") << QStringLiteral("\u20AC") << QStringLiteral("12,050 euros");
+    QTest::newRow("a sign without a name is said as written") << QStringLiteral("Fr.") << QStringLiteral("12,050 Fr.");
+}
+
+void tst_Accessibility::spokenMoney()
+{
+    QFETCH(QString, currency);
+    QFETCH(QString, spoken);
+    QCOMPARE(BoardAnnouncer::SpokenMoney(12050, currency), spoken);
 }
 
 void tst_Accessibility::saleCurrencyIsSpoken_data()

@@ -413,7 +413,8 @@ void tst_Scoreboard::lotNumberTypingAcrossLotChange()
 void tst_Scoreboard::focusOrder()
 {
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(lotDisplay()));
-    const QList<QWidget*> order{amountArea(), ones(), thousands(), lotDisplay()};
+    // The note last, so that a screen reader can read it; Tab leaves it again.
+    const QList<QWidget*> order{amountArea(), ones(), thousands(), note(), lotDisplay()};
     for (QWidget* expected : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), expected);
@@ -421,7 +422,7 @@ void tst_Scoreboard::focusOrder()
     // Tab moves the focus and runs no command.
     QCOMPARE(shownAmount(), 0);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(thousands()));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(note()));
 }
 
 void tst_Scoreboard::clickOnAmountDisplaysFocusesAmountArea_data()

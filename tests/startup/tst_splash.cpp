@@ -57,6 +57,8 @@ private slots:
     void buttonsCallTheirOpeners();
     void keysDoNotGoOn_data();
     void keysDoNotGoOn();
+    void enterAndEscGoOn_data();
+    void enterAndEscGoOn();
     void goScoreOpensOneScoreboard();
     void logoShown();
     void versionText_data();
@@ -327,8 +329,6 @@ void tst_Splash::buttonsCallTheirOpeners()
 void tst_Splash::keysDoNotGoOn_data()
 {
     QTest::addColumn<int>("key");
-    QTest::newRow("Escape") << int(Qt::Key_Escape);
-    QTest::newRow("Return") << int(Qt::Key_Return);
     QTest::newRow("F1") << int(Qt::Key_F1);
     QTest::newRow("F2") << int(Qt::Key_F2);
     QTest::newRow("F3") << int(Qt::Key_F3);
@@ -349,6 +349,34 @@ void tst_Splash::keysDoNotGoOn()
     QTest::keyClick(control<QGroupBox>("frameSplash"), Qt::Key(key));
     QVERIFY(splash->isVisible());
     QVERIFY(!m_startup->scoreboard());
+    QCOMPARE(opened, 0);
+}
+
+void tst_Splash::enterAndEscGoOn_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("Enter on the window") << int(Qt::Key_Return) << QString();
+    QTest::newRow("keypad Enter on the Help button") << int(Qt::Key_Enter) << QStringLiteral("cmdHelp");
+    QTest::newRow("Esc on the Options button") << int(Qt::Key_Escape) << QStringLiteral("cmdOptions");
+}
+
+// Without a mouse the window is passed with Enter or Esc, wherever the focus is, and neither
+// presses the focused button.
+void tst_Splash::enterAndEscGoOn()
+{
+    QFETCH(int, key);
+    QFETCH(QString, focused);
+    begin({});
+    frmSplash* splash = m_startup->splash();
+    int opened = 0;
+    splash->setHelpOpener([&] { ++opened; });
+    splash->setOptionsOpener([&] { ++opened; });
+    QVERIFY(QTest::qWaitForWindowActive(splash));
+    QWidget* target = focused.isEmpty() ? static_cast<QWidget*>(splash) : splash->findChild<QWidget*>(focused);
+    QVERIFY(target);
+    QTest::keyClick(target, Qt::Key(key));
+    QVERIFY(wentOnToScoreboard());
     QCOMPARE(opened, 0);
 }
 

@@ -1,0 +1,135 @@
+#!/usr/bin/python3
+"""What a blind operator hears from Orca during a sale, from Orca itself.
+
+Run under dbus-run-session: starts a private desktop with Orca (tests/support/orca_session.py),
+starts the built program on its title window and drives a sale with XTest keys: the title window
+by keyboard, a lot step, three raises, a typed bid, F5, F6, Where Am I, Tab round the board and one
+combo box in the options. After each step it checks what Orca asked speech-dispatcher to say.
+
+Usage: orca_sale.py GAVELOR_EXECUTABLE
+"""
+
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from orca_session import OrcaSession, available  # noqa: E402
+
+FAILURES = []
+CHECKS = [0]
+
+
+def check(condition, what):
+    CHECKS[0] += 1
+    if not condition:
+        FAILURES.append(what)
+    print(("ok:   " if condition else "FAIL: ") + what, flush=True)
+
+
+def settings_file(folder):
+    path = os.path.join(folder, "Gavelor", "settings.json")
+    os.makedirs(os.path.dirname(path))
+    with open(path, "w", encoding="utf-8") as out:
+        json.dump({"application": "Gavelor", "version": 1, "sections": {
+            "Increments": [[" 0", " 25"], [" 1000", " 100"]],
+            "Lots": [[" 1", " 12\u0005 150\u0005Oak chest"], [" 2", " 14\u0005 3000\u0005Pair of vases"]],
+        }}, out)
+
+
+def main():
+    if not available():
+        print("SKIP: Orca, speech-dispatcher or espeak-ng is not installed")
+        sys.exit(0)
+    executable = sys.argv[1]
+    with tempfile.TemporaryDirectory() as work:
+        session = OrcaSession(os.path.join(work, "orca"))
+        os.makedirs(session.work)
+        program = None
+        try:
+            session.start()
+            config = os.path.join(work, "config")
+            settings_file(config)
+            env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(work, "data"))
+            started = time.time()
+            program = subprocess.Popen([executable], env=env)
+
+            def step(keys, expected, what, seconds=6, settle=0.0):
+                """Presses keys, waits until Orca has said every expected text (or the time is up) and
+                a little longer, and returns the texts heard, keys' echoes included."""
+                since = time.time()
+                subprocess.run(["xdotool", "key", "--delay", "120"] + keys, check=False)
+                said = session.wait_for(lambda texts: all(any(e in t for t in texts) for e in expected), since,
+                                        seconds)
+                time.sleep(settle)
+                heard = [text for _, text in session.heard(since)]
+                check(said is not None, f"{what}: Orca says {expected} (heard {heard})")
+                return heard
+
+            # The title window: its text is read when it first appears.
+            said = session.wait_for(lambda texts: any("Press ' F3 '" in t for t in texts), started, 40)
+            check(said is not None and said[0].startswith("Bidwatch") and any("Click to continue" in t for t in said),
+                  f"the title window is named and its text read ({said})")
+            # Options and back: the window's title and the focused button, not the whole text again.
+            step(["alt+o"], ["Options dialog"], "Alt+O opens the options from the title window")
+            heard = step(["Escape"], ["Bidwatch", "Options push button"], "Esc returns to the title window",
+                         settle=1.5)
+            check(not any("Click to continue" in t for t in heard), f"the title's text is read once ({heard})")
+            # Enter goes on to the scoreboard, as a click does.
+            heard = step(["Return"], ["Gavelor by www.tarnwick.com", "Lot 0, 0 dollars"],
+                         "Enter on the title window opens the board", seconds=10, settle=0.5)
+
+            board = []
+            heard = step(["Right"], ["Lot 12, 150 dollars, Oak chest"], "a lot step says lot, bid and note")
+            board += heard
+            heard = step(["Up", "Up", "Up"], ["225"], "three raises end on the last", settle=1.0)
+            board += heard
+            check(heard[-1] == "225." or heard[-1] == "225",
+                  f"no stale amount is said after the last raise ({heard})")
+            check(not any("dollars" in t for t in heard), f"a raise says the amount without its currency ({heard})")
+            heard = step(["Down"], ["200"], "a take-back says the amount")
+            board += heard
+            heard = step(["Tab"], ["Bid 200 dollars, Lot 12, Oak chest"], "Tab to the amount reads the whole bid")
+            board += heard
+            heard = step(["3", "1", "0", "0", "Return"], ["3,100"], "a typed bid is said on Enter", settle=0.3)
+            board += heard
+            heard = step(["F5"], ["Sold, 3,100"], "F5 says the lot is sold and for how much")
+            board += heard
+            heard = step(["F6"], ["Passed"], "F6 says the lot is passed")
+            board += heard
+            heard = step(["KP_Enter"], ["3,100 dollars", "Lot 12", "Oak chest"], "Where Am I says lot, bid and note")
+            board += heard
+            for expected in ("Bid ones 100", "Bid thousands 3", "Oak chest", "Lot 12, 3,100 dollars, Oak chest"):
+                board += step(["Tab"], [expected], f"Tab round the board reaches {expected!r}")
+            titles = [t for t in board if "Gavelor by" in t]
+            check(not titles, f"the board's title is not read again during the sale ({titles})")
+
+            step(["F2"], ["Options dialog"], "F2 opens the options")
+            # OK, Cancel, the page tabs, on to the last page, into its first control: the digit type.
+            step(["Tab", "Tab", "Right", "Right"], ["Additional Settings page tab"], "the page tabs say their page")
+            heard = step(["Tab"], ["Digit type combo box", "Lines"], "a combo box says its label and its value",
+                         seconds=12)
+            named = [i for i, t in enumerate(heard) if "Digit type combo box" in t]
+            valued = [i for i, t in enumerate(heard) if t.startswith("Lines")]
+            check(named and valued and named[0] < valued[0], f"the label comes before the value ({heard})")
+            step(["Down"], ["Dots"], "a combo box says its new value at once")
+            step(["Escape"], ["Gavelor by www.tarnwick.com"], "Esc closes the options")
+        finally:
+            if program is not None:
+                program.terminate()
+                try:
+                    program.wait(10)
+                except subprocess.TimeoutExpired:
+                    program.kill()
+            session.stop()
+
+    failed = len(FAILURES)
+    print(f"{CHECKS[0] - failed} passed, {failed} failed", flush=True)
+    sys.exit(1 if failed else 0)
+
+
+if __name__ == "__main__":
+    main()
