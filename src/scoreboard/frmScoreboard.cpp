@@ -3,6 +3,7 @@
 #include "BuildInfo.h"
 #include "common/CaptionLabel.h"
 #include "common/Twips.h"
+#include "feed/LiveFeed.h"
 #include "records/AppSettings.h"
 #include "sale/SaleJournal.h"
 #include "sale/frmResults.h"
@@ -19,6 +20,8 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace {
 
@@ -81,6 +84,7 @@ constexpr LedDesign LedDesigns[] = {
 constexpr qint16 KeyF4 = KeyCodes::F1 + 3;
 constexpr qint16 KeyF5 = KeyCodes::F1 + 4;
 constexpr qint16 KeyF6 = KeyCodes::F1 + 5;
+constexpr qint16 KeyF9 = KeyCodes::F1 + 8;
 constexpr qint16 KeyF12 = KeyCodes::F1 + 11;
 
 const LedDesign& LedDesignFor(const char* name)
@@ -291,6 +295,10 @@ void frmScoreboard::HandleCommandKey(const qint16& keyCode)
     case KeyF6:
         MarkLot(SaleEvent::Kind::Passed);
         break;
+    case KeyF9:
+        if (m_openLiveFeed)
+            m_openLiveFeed();
+        break;
     case KeyF12:
         ToggleAudience();
         break;
@@ -344,6 +352,7 @@ void frmScoreboard::ShowLot()
     for (const BoardView* board : Boards())
         board->ShowNote(lot.note);
     ShowResultStamp();
+    PublishToFeed();
 }
 
 void frmScoreboard::ShowLotAt(qint32 position, std::optional<qint32> amount)
@@ -396,6 +405,51 @@ void frmScoreboard::ShowResultStamp()
     }
     for (const BoardView* board : Boards())
         board->ShowStamp(outcome);
+    PublishToFeed();
+}
+
+// The board as the live feed carries it; a state that shows nothing new is dropped there.
+void frmScoreboard::PublishToFeed()
+{
+    if (!m_feed)
+        return;
+    FeedState state;
+    state.lotNumber = m_onShow.found ? m_onShow.lotNumber : 0;
+    state.amount = m_state.Amount();
+    state.currency = m_settings.Currency;
+    state.grouping = m_settings.Grouping;
+    state.note = m_onShow.found ? m_onShow.note : QString();
+    state.formBack = m_settings.FormBackColor;
+    state.ledBack = m_settings.LEDBackColor;
+    state.text = m_settings.TextColor;
+    state.ledLot = m_settings.LEDLotColor;
+    state.ledAmount = m_settings.LEDAmountColor;
+    state.ledType = m_settings.LEDTypeIndex;
+    if (m_sale) {
+        const SaleRecord& record = m_sale->record();
+        state.sale = record.StartedAt();
+        if (m_onShow.found)
+            if (const LotResult* result = record.Find({m_state.LotIndex(), m_onShow.lotNumber, m_onShow.note})) {
+                state.stamp = result->outcome == LotResult::Outcome::Sold     ? FeedState::StampSold
+                              : result->outcome == LotResult::Outcome::Passed ? FeedState::StampPassed
+                                                                              : FeedState::StampNone;
+                state.price = result->outcome == LotResult::Outcome::Sold ? result->price : 0;
+            }
+        // The latest results first: the times are ISO 8601 texts of one sale, so they sort as text.
+        std::vector<const LotResult*> marked;
+        for (const LotResult& result : record.Results())
+            if (result.outcome != LotResult::Outcome::None)
+                marked.push_back(&result);
+        const auto shown = std::min<size_t>(marked.size(), FeedState::MaxResults);
+        std::partial_sort(marked.begin(), marked.begin() + static_cast<std::ptrdiff_t>(shown), marked.end(),
+                          [](const LotResult* a, const LotResult* b) { return a->time > b->time; });
+        for (size_t i = 0; i < shown; ++i)
+            state.results.append(
+                {marked[i]->key.lotNumber, marked[i]->key.note,
+                 marked[i]->outcome == LotResult::Outcome::Sold ? FeedState::StampSold : FeedState::StampPassed,
+                 marked[i]->outcome == LotResult::Outcome::Sold ? marked[i]->price : 0});
+    }
+    m_feed->Publish(state);
 }
 
 void frmScoreboard::ShowResults()
@@ -429,6 +483,7 @@ void frmScoreboard::ShowAmount()
     const AuctionState::AmountView view = AuctionState::SplitAmount(m_state.Amount());
     for (const BoardView* board : Boards())
         board->ShowAmount(view);
+    PublishToFeed();
 }
 
 void frmScoreboard::ApplyColors()

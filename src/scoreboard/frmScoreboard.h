@@ -16,6 +16,7 @@
 
 class AppSettings;
 class frmAudience;
+class LiveFeed;
 class NumLockBackend;
 class NumberLED;
 class QLabel;
@@ -50,6 +51,12 @@ public:
     void setHelpOpener(std::function<void()> opener) { m_openHelp = std::move(opener); }
     void setOptionsOpener(std::function<void()> opener) { m_openOptions = std::move(opener); }
     void setLotEditorOpener(std::function<void()> opener) { m_openLotEditor = std::move(opener); }
+    // The live feed that the show steps publish to, and F9's window of it; null: neither.
+    void setLiveFeed(LiveFeed* feed, std::function<void()> opener)
+    {
+        m_feed = feed;
+        m_openLiveFeed = std::move(opener);
+    }
 
     static qint16 KeyCodeToAsci(qint16 keyCode);
     // Common key-release handling of the window and its key-taking controls.
@@ -104,6 +111,7 @@ private:
     void ApplyDigitStyle();
     void MarkLot(SaleEvent::Kind kind);
     void ShowResultStamp();
+    void PublishToFeed();
     void txtNote_Change();
     QScreen* AudienceScreen() const;
     void ToggleAudience();
@@ -126,4 +134,6 @@ private:
     qint32 m_onShowStartingBid = 0;
     qint32 m_journaledAmount = 0;
     std::unique_ptr<frmResults> m_results;
+    LiveFeed* m_feed = nullptr;
+    std::function<void()> m_openLiveFeed;
 };

@@ -5,6 +5,8 @@
 #include "common/PasteGuard.h"
 #include "common/Prompts.h"
 #include "common/Translations.h"
+#include "feed/LiveFeed.h"
+#include "feed/frmLiveFeed.h"
 #include "records/JsonSettingsStore.h"
 #include "sale/SaleJournal.h"
 #include "scoreboard/NumLockBackend.h"
@@ -77,7 +79,8 @@ static void LoadIconResources()
 }
 
 Startup::Startup(SettingsStore& store, QStringList arguments, QObject* parent)
-    : QObject(parent), m_settings(store), m_numLock(NumLockBackend::ForPlatform())
+    : QObject(parent), m_settings(store), m_numLock(NumLockBackend::ForPlatform()),
+      m_feed(std::make_unique<LiveFeed>(store))
 {
     m_splash = new frmSplash(m_settings, std::move(arguments));
     m_splash->setScoreboardOpener([this] { OpenScoreboard(); });
@@ -97,6 +100,7 @@ Startup::~Startup()
     // Still there when the run ended on the title window, or closed but not yet deleted.
     delete m_splash;
     delete m_help;
+    delete m_feedWindow;
 }
 
 void Startup::Begin()
@@ -118,6 +122,9 @@ void Startup::OpenScoreboard()
     m_sale = std::make_unique<SaleJournal>(SaleJournal::DefaultDirectory());
     m_sale->Open();
     window->setSale(m_sale.get());
+    // Off unless the options turned it on: then no port is opened.
+    window->setLiveFeed(m_feed.get(), [this] { OpenLiveFeed(); });
+    m_feed->Reload();
     emit ScoreboardOpened(window);
     window->show();
     // A sale that a crash or a power cut interrupted: its results, and the board back.
@@ -145,7 +152,24 @@ void Startup::OpenOptions(QWidget* owner)
 {
     const ModalGuard guard;
     frmOptions dialog(m_settings, m_numLock.get(), owner);
-    dialog.exec();
+    dialog.setLiveFeed(m_feed.get());
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // The feed serves only while the scoreboard is open.
+    if (accepted && m_scoreboard)
+        m_feed->Apply(dialog.feedSettings());
+}
+
+void Startup::OpenLiveFeed()
+{
+    // One window, modeless, beside the scoreboard; asked for again, it comes to the front.
+    if (!m_feedWindow) {
+        m_feedWindow = new frmLiveFeed(m_feed.get());
+        m_feedWindow->setAttribute(Qt::WA_DeleteOnClose);
+        m_feedWindow->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    m_feedWindow->show();
+    m_feedWindow->raise();
+    m_feedWindow->activateWindow();
 }
 
 void Startup::OpenLotEditor(QWidget* owner)
@@ -188,6 +212,8 @@ void Startup::CloseNextWindow(int step, int waitLevel)
     }
     if (m_help)
         m_help->close();
+    if (m_feedWindow)
+        m_feedWindow->close();
     if (m_splash)
         m_splash->close();
     if (m_scoreboard)
