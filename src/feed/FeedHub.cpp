@@ -1,5 +1,35 @@
 #include "feed/FeedHub.h"
 
+#include "feed/WebServer.h"
+
+FeedHub::FeedHub() = default;
+
+FeedHub::~FeedHub()
+{
+    {
+        std::lock_guard lock(m_announceMutex);
+        m_ending = true;
+    }
+    m_announce.notify_one();
+    if (m_announcer.joinable())
+        m_announcer.join();
+}
+
+void FeedHub::Announce()
+{
+    WebServer::YieldToInterface();
+    std::unique_lock lock(m_announceMutex);
+    while (true) {
+        m_announce.wait(lock, [this] { return m_pending || m_ending; });
+        if (m_ending)
+            return;
+        m_pending = false;
+        lock.unlock();
+        m_changed.notify_all();
+        lock.lock();
+    }
+}
+
 qint64 FeedHub::Publish(FeedState state)
 {
     // The messages are written before the lock, so a client never waits on the encoding.
@@ -20,13 +50,25 @@ qint64 FeedHub::Publish(FeedState state)
         while (static_cast<qint64>(m_history.size()) > Backlog)
             m_history.pop_front();
     }
-    m_changed.notify_all();
+    if (!m_announcing) {
+        m_changed.notify_all();
+        return previous + 1;
+    }
+    {
+        std::lock_guard lock(m_announceMutex);
+        m_pending = true;
+    }
+    m_announce.notify_one();
     return previous + 1;
 }
 
 FeedHub::Next FeedHub::Take(qint64& seen, std::vector<Message>& out, std::chrono::milliseconds timeout,
                             const std::atomic_bool* cancel, const std::atomic_bool* alsoCancel)
 {
+    std::call_once(m_announcerStarted, [this] {
+        m_announcer = std::thread([this] { Announce(); });
+        m_announcing = true;
+    });
     std::unique_lock lock(m_mutex);
     auto cancelled = [&] {
         return m_stopped || (cancel && cancel->load()) || (alsoCancel && alsoCancel->load());

@@ -9,6 +9,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 // Where the interface thread leaves each new state of the board and every client's thread picks
@@ -64,7 +65,22 @@ public:
     // Clients connected to the pages' streams (SSE and WebSocket).
     std::atomic<int> viewers{0};
 
+    FeedHub();
+    ~FeedHub();
+
 private:
+    // Wakes the clients on a thread of its own: waking hundreds of threads costs the waker
+    // a millisecond or more, which the interface thread does not spend.
+    void Announce();
+
+    std::mutex m_announceMutex;
+    std::condition_variable m_announce;
+    bool m_pending = false;
+    bool m_ending = false;
+    // Started with the first client, so that a feed nobody follows runs no thread.
+    std::once_flag m_announcerStarted;
+    std::atomic_bool m_announcing{false};
+    std::thread m_announcer;
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;
     FeedState m_state;

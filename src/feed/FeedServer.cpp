@@ -168,6 +168,7 @@ void FeedServer::SocketOpened(WebServer::Socket& socket)
     socket.data = sender;
     ++m_hub.viewers;
     sender->thread = std::thread([this, sender, &socket] {
+        WebServer::YieldToInterface();
         qint64 seen = ResumeFrom(socket.request);
         std::vector<FeedHub::Message> messages;
         while (!sender->closed && !m_stopping) {

@@ -1,5 +1,7 @@
 #include "feed/MqttPublisher.h"
 
+#include "feed/WebServer.h"
+
 #include <mosquitto.h>
 
 #include <QByteArray>
@@ -68,6 +70,7 @@ void MqttPublisher::Stop()
 
 void MqttPublisher::Run()
 {
+    WebServer::YieldToInterface();
     // The host name is looked up here, never on the interface thread.
     while (!m_stopping) {
         if (mosquitto_connect(m_client, m_config.host.constData(), m_config.port, KeepAliveSeconds) ==

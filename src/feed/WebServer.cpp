@@ -6,7 +6,9 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -110,6 +112,7 @@ struct WebServer::Private
 
     static int BeginRequest(mg_connection* conn)
     {
+        YieldToInterface();
         auto* self = static_cast<Private*>(mg_get_user_data(mg_get_context(conn)));
         const Request request = ReadRequest(conn);
         const Response response = self->handler.Respond(request);
@@ -198,6 +201,16 @@ void Knock(in_addr_t host, int port)
 }
 
 } // namespace
+
+void WebServer::YieldToInterface()
+{
+    thread_local bool yielded = false;
+    if (yielded)
+        return;
+    yielded = true;
+    // Linux gives each thread its own nice value.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
+}
 
 WebServer::WebServer(Handler& handler) : d(std::make_unique<Private>(handler))
 {

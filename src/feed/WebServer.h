@@ -98,6 +98,10 @@ public:
     void Stop();
     bool isRunning() const;
 
+    // Puts the calling thread behind the interface thread: when the two cores are busy, the
+    // board's frames come first and the network waits.
+    static void YieldToInterface();
+
     // The most a client may send in one WebSocket message (beyond it the socket closes).
     static constexpr qsizetype MaxClientMessage = 1024;
 

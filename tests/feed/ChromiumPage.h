@@ -35,14 +35,13 @@ public:
     {
         const QString binary = QStringLiteral("/usr/bin/chromium");
         m_browser.setProgram(binary);
-        m_browser.setArguments({QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
-                                QStringLiteral("--disable-gpu"), QStringLiteral("--no-first-run"),
-                                QStringLiteral("--hide-scrollbars"), QStringLiteral("--mute-audio"),
-                                QStringLiteral("--disable-background-timer-throttling"),
-                                QStringLiteral("--disable-renderer-backgrounding"),
-                                QStringLiteral("--remote-allow-origins=*"), QStringLiteral("--remote-debugging-port=0"),
-                                QStringLiteral("--user-data-dir=") + m_profile.path(),
-                                QStringLiteral("--window-size=%1,%2").arg(width).arg(height), url});
+        m_browser.setArguments(
+            {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
+             QStringLiteral("--no-first-run"), QStringLiteral("--hide-scrollbars"), QStringLiteral("--mute-audio"),
+             QStringLiteral("--disable-background-timer-throttling"),
+             QStringLiteral("--disable-renderer-backgrounding"), QStringLiteral("--remote-allow-origins=*"),
+             QStringLiteral("--remote-debugging-port=0"), QStringLiteral("--user-data-dir=") + m_profile.path(),
+             QStringLiteral("--window-size=%1,%2").arg(width).arg(height), url});
         // The browser's complaints about the missing desktop bus are not the test's concern.
         m_browser.setStandardErrorFile(QProcess::nullDevice());
         m_browser.setStandardOutputFile(QProcess::nullDevice());
@@ -92,10 +91,10 @@ public:
     QJsonObject Call(const QString& method, const QJsonObject& params = {}, int timeoutMs = 10000)
     {
         const int id = ++m_nextId;
-        m_socket.sendTextMessage(QString::fromUtf8(
-            QJsonDocument(QJsonObject{{QStringLiteral("id"), id}, {QStringLiteral("method"), method},
-                                      {QStringLiteral("params"), params}})
-                .toJson(QJsonDocument::Compact)));
+        m_socket.sendTextMessage(QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("id"), id},
+                                                                             {QStringLiteral("method"), method},
+                                                                             {QStringLiteral("params"), params}})
+                                                       .toJson(QJsonDocument::Compact)));
         QElapsedTimer timer;
         timer.start();
         while (!m_replies.contains(id) && timer.elapsed() < timeoutMs)
@@ -106,9 +105,8 @@ public:
     // The value of a script expression on the page.
     QJsonValue Evaluate(const QString& expression)
     {
-        const QJsonObject result =
-            Call(QStringLiteral("Runtime.evaluate"),
-                 {{QStringLiteral("expression"), expression}, {QStringLiteral("returnByValue"), true}});
+        const QJsonObject result = Call(QStringLiteral("Runtime.evaluate"), {{QStringLiteral("expression"), expression},
+                                                                             {QStringLiteral("returnByValue"), true}});
         return result.value(QStringLiteral("result")).toObject().value(QStringLiteral("value"));
     }
 
@@ -126,25 +124,22 @@ public:
     }
 
     // Loads another address into the page.
-    void Navigate(const QString& url)
-    {
-        Call(QStringLiteral("Page.navigate"), {{QStringLiteral("url"), url}});
-    }
+    void Navigate(const QString& url) { Call(QStringLiteral("Page.navigate"), {{QStringLiteral("url"), url}}); }
 
     // What the page shows at this viewport size, with what it leaves transparent transparent.
     QImage Screenshot(int width, int height)
     {
-        Call(QStringLiteral("Emulation.setDeviceMetricsOverride"),
-             {{QStringLiteral("width"), width},
-              {QStringLiteral("height"), height},
-              {QStringLiteral("deviceScaleFactor"), 1},
-              {QStringLiteral("mobile"), false}});
+        Call(QStringLiteral("Emulation.setDeviceMetricsOverride"), {{QStringLiteral("width"), width},
+                                                                    {QStringLiteral("height"), height},
+                                                                    {QStringLiteral("deviceScaleFactor"), 1},
+                                                                    {QStringLiteral("mobile"), false}});
         Call(QStringLiteral("Emulation.setDefaultBackgroundColorOverride"),
              {{QStringLiteral("color"), QJsonObject{{QStringLiteral("r"), 0},
                                                     {QStringLiteral("g"), 0},
                                                     {QStringLiteral("b"), 0},
                                                     {QStringLiteral("a"), 0}}}});
-        const QJsonObject shot = Call(QStringLiteral("Page.captureScreenshot"), {{QStringLiteral("format"), QStringLiteral("png")}});
+        const QJsonObject shot =
+            Call(QStringLiteral("Page.captureScreenshot"), {{QStringLiteral("format"), QStringLiteral("png")}});
         return QImage::fromData(QByteArray::fromBase64(shot.value(QStringLiteral("data")).toString().toLatin1()));
     }
 

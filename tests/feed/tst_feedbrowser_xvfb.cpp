@@ -154,5 +154,6 @@ void tst_FeedBrowser::overlayIsTransparentOutsideItsBand()
     QVERIFY(qAlpha(shot.pixel(path.contains(QStringLiteral("0.5")) ? 300 : 600, bandY)) > 200);
 }
 
-GAVELOR_XVFB_TEST_MAIN(tst_FeedBrowser, {QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1920x1080x24")})
+GAVELOR_XVFB_TEST_MAIN(tst_FeedBrowser,
+                       {QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1920x1080x24")})
 #include "tst_feedbrowser_xvfb.moc"

@@ -103,10 +103,10 @@ FeedState tst_FeedMqtt::publish(qint32 amount)
 FeedState tst_FeedMqtt::retainedState()
 {
     QProcess sub;
-    sub.start(QStringLiteral("mosquitto_sub"), {QStringLiteral("-h"), QStringLiteral("127.0.0.1"), QStringLiteral("-p"),
-                                                QString::number(m_port), QStringLiteral("-t"),
-                                                QStringLiteral("house/room1/state"), QStringLiteral("-C"),
-                                                QStringLiteral("1"), QStringLiteral("-W"), QStringLiteral("5")});
+    sub.start(QStringLiteral("mosquitto_sub"),
+              {QStringLiteral("-h"), QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QString::number(m_port),
+               QStringLiteral("-t"), QStringLiteral("house/room1/state"), QStringLiteral("-C"), QStringLiteral("1"),
+               QStringLiteral("-W"), QStringLiteral("5")});
     sub.waitForFinished(8000);
     FeedState state;
     FeedState::FromJson(sub.readAllStandardOutput().trimmed(), &state);
