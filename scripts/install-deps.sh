@@ -8,12 +8,15 @@
 # Costs one dpkg query when everything is already present.
 set -eu
 
-# lrelease compiles the translations; Qt's own translations serve the standard dialogs.
-RUN_PACKAGES="g++ make cmake ninja-build qt6-base-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2 libx11-dev libcsv-dev"
+# lrelease compiles the translations; Qt's own translations serve the standard dialogs. The live
+# feed serves with CivetWeb, publishes with libmosquitto and draws its QR code with libqrencode.
+RUN_PACKAGES="g++ make cmake ninja-build qt6-base-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2 libx11-dev libcsv-dev libcivetweb-dev libmosquitto-dev libqrencode-dev"
 # The tests that look where the user looks: a real X server with a window manager, and the
-# desktop's accessibility bus read through pyatspi; time zones for the sale journal's clock tests; and Orca
-# itself, speaking through speech-dispatcher into a file (espeak-ng times each utterance as if it were said).
-TEST_PACKAGES="tzdata xvfb xauth libxtst-dev xdotool x11-xserver-utils x11-utils openbox desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi poppler-utils orca speech-dispatcher espeak-ng dbus-x11 gsettings-desktop-schemas libglib2.0-bin"
+# desktop's accessibility bus read through pyatspi; time zones for the sale journal's clock tests; Orca itself,
+# speaking through speech-dispatcher into a file (espeak-ng times each utterance as if it were said). The live
+# feed's pages in a real browser (driven over its DevTools socket with Qt WebSockets), its QR code read back by
+# zbarimg, a real MQTT broker and its clients, and ss for the ports that are open.
+TEST_PACKAGES="tzdata xvfb xauth libxtst-dev xdotool x11-xserver-utils x11-utils openbox desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi poppler-utils orca speech-dispatcher espeak-ng dbus-x11 gsettings-desktop-schemas libglib2.0-bin chromium zbar-tools mosquitto mosquitto-clients qt6-websockets-dev iproute2"
 PACKAGE_PACKAGES="dpkg-dev file lintian man-db"
 FUZZ_PACKAGES="clang libclang-rt-dev"
 

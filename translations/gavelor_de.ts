@@ -372,6 +372,14 @@ Zeile %1: %2</translation>
       <source>This lot number is not in the lot list.</source>
       <translation>Diese Losnummer steht nicht in der Losliste.</translation>
     </message>
+    <message>
+      <source>This lot is no longer in the lot list.</source>
+      <translation>Dieses Los steht nicht mehr in der Losliste.</translation>
+    </message>
+    <message>
+      <source>gone</source>
+      <translation>entfernt</translation>
+    </message>
   </context>
   <context>
     <name>SaleJournal</name>
@@ -801,6 +809,10 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
       <source>The options could not be written to the settings file. They stay in use until Gavelor is closed.</source>
       <translation>Die Optionen konnten nicht in die Einstellungsdatei geschrieben werden. Sie bleiben in Gebrauch, bis Gavelor beendet wird.</translation>
     </message>
+    <message>
+      <source>&amp;Live Feed</source>
+      <translation>&amp;Live-Feed</translation>
+    </message>
   </context>
   <context>
     <name>frmResults</name>
@@ -982,6 +994,10 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
       <source>The sale in &quot;%1&quot; could not be opened.</source>
       <translation>Die Auktion in „%1“ konnte nicht geöffnet werden.</translation>
     </message>
+    <message>
+      <source>%1 result(s) belong to lots that are no longer in the lot list; they are listed at the end.</source>
+      <translation>%1 Ergebnis(se) gehören zu Losen, die nicht mehr in der Losliste stehen; sie stehen am Ende.</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1123,6 +1139,174 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>Bid ones %1</source>
       <translation>Gebot Einer %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>FeedPages</name>
+    <message>
+      <source>Current bid</source>
+      <translation>Aktuelles Gebot</translation>
+    </message>
+    <message>
+      <source>Gavelor live</source>
+      <translation>Gavelor live</translation>
+    </message>
+    <message>
+      <source>Last results</source>
+      <translation>Letzte Ergebnisse</translation>
+    </message>
+    <message>
+      <source>Lot</source>
+      <translation>Los</translation>
+    </message>
+    <message>
+      <source>Reconnecting…</source>
+      <translation>Verbindung wird wiederhergestellt…</translation>
+    </message>
+  </context>
+  <context>
+    <name>LiveFeed</name>
+    <message>
+      <source>Port %1 could not be opened: %2</source>
+      <translation>Port %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>LiveFeedTab</name>
+    <message>
+      <source>&amp;New Code</source>
+      <translation>&amp;Neuer Code</translation>
+    </message>
+    <message>
+      <source>&amp;Serve the board on this computer&apos;s network</source>
+      <translation>Anzeige im Netzwerk dieses Computers &amp;bereitstellen</translation>
+    </message>
+    <message>
+      <source>Access code:</source>
+      <translation>Zugangscode:</translation>
+    </message>
+    <message>
+      <source>Broker:</source>
+      <translation>Broker:</translation>
+    </message>
+    <message>
+      <source>Live Feed &amp;Window...</source>
+      <translation>Live-Feed-&amp;Fenster...</translation>
+    </message>
+    <message>
+      <source>Live Feed:</source>
+      <translation>Live-Feed:</translation>
+    </message>
+    <message>
+      <source>MQTT Broker (optional):</source>
+      <translation>MQTT-Broker (optional):</translation>
+    </message>
+    <message>
+      <source>MQTT broker address</source>
+      <translation>Adresse des MQTT-Brokers</translation>
+    </message>
+    <message>
+      <source>New Access Code</source>
+      <translation>Neuer Zugangscode</translation>
+    </message>
+    <message>
+      <source>Password:</source>
+      <translation>Passwort:</translation>
+    </message>
+    <message>
+      <source>Port of the MQTT broker</source>
+      <translation>Port des MQTT-Brokers</translation>
+    </message>
+    <message>
+      <source>Port of the live feed</source>
+      <translation>Port des Live-Feeds</translation>
+    </message>
+    <message>
+      <source>Port:</source>
+      <translation>Port:</translation>
+    </message>
+    <message>
+      <source>Replace the access code? Everyone who follows the feed will need the new one.</source>
+      <translation>Zugangscode ersetzen? Alle, die den Feed verfolgen, brauchen dann den neuen.</translation>
+    </message>
+    <message>
+      <source>Topic prefix:</source>
+      <translation>Themenpräfix:</translation>
+    </message>
+    <message>
+      <source>User:</source>
+      <translation>Benutzer:</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmLiveFeed</name>
+    <message>
+      <source>&amp;Close</source>
+      <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+      <source>Access code: %1</source>
+      <translation>Zugangscode: %1</translation>
+    </message>
+    <message>
+      <source>Addresses</source>
+      <translation>Adressen</translation>
+    </message>
+    <message>
+      <source>Addresses:</source>
+      <translation>Adressen:</translation>
+    </message>
+    <message>
+      <source>Board</source>
+      <translation>Tafel</translation>
+    </message>
+    <message>
+      <source>Gavelor - Live Feed</source>
+      <translation>Gavelor - Live-Feed</translation>
+    </message>
+    <message>
+      <source>MQTT broker: connecting to %1</source>
+      <translation>MQTT-Broker: Verbindung zu %1 wird hergestellt</translation>
+    </message>
+    <message>
+      <source>MQTT broker: none</source>
+      <translation>MQTT-Broker: keiner</translation>
+    </message>
+    <message>
+      <source>MQTT broker: publishing to %1</source>
+      <translation>MQTT-Broker: sendet an %1</translation>
+    </message>
+    <message>
+      <source>Overlay</source>
+      <translation>Overlay</translation>
+    </message>
+    <message>
+      <source>Phone</source>
+      <translation>Telefon</translation>
+    </message>
+    <message>
+      <source>QR code of the phone page</source>
+      <translation>QR-Code der Telefonseite</translation>
+    </message>
+    <message>
+      <source>Scan for the phone page</source>
+      <translation>Für die Telefonseite scannen</translation>
+    </message>
+    <message>
+      <source>The live feed is off. It is turned on in the options (F2), on the Live Feed tab.</source>
+      <translation>Der Live-Feed ist aus. Er wird in den Optionen (F2) auf der Registerkarte Live-Feed eingeschaltet.</translation>
+    </message>
+    <message>
+      <source>The live feed is on, on port %1.</source>
+      <translation>Der Live-Feed ist an, auf Port %1.</translation>
+    </message>
+    <message>
+      <source>Viewers: %1</source>
+      <translation>Zuschauer: %1</translation>
+    </message>
+    <message>
+      <source>none yet</source>
+      <translation>noch keiner</translation>
     </message>
   </context>
 </TS>

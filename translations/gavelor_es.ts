@@ -372,6 +372,14 @@ Línea %1: %2</translation>
       <source>This lot number is not in the lot list.</source>
       <translation>Este número de lote no está en la lista de lotes.</translation>
     </message>
+    <message>
+      <source>This lot is no longer in the lot list.</source>
+      <translation>Este lote ya no está en la lista de lotes.</translation>
+    </message>
+    <message>
+      <source>gone</source>
+      <translation>quitado</translation>
+    </message>
   </context>
   <context>
     <name>SaleJournal</name>
@@ -801,6 +809,10 @@ Append them to the list, or replace the list with them?</source>
       <source>The options could not be written to the settings file. They stay in use until Gavelor is closed.</source>
       <translation>No se pudieron escribir las opciones en el archivo de ajustes. Siguen en uso hasta que se cierre Gavelor.</translation>
     </message>
+    <message>
+      <source>&amp;Live Feed</source>
+      <translation>&amp;Directo</translation>
+    </message>
   </context>
   <context>
     <name>frmResults</name>
@@ -982,6 +994,10 @@ Append them to the list, or replace the list with them?</source>
       <source>The sale in &quot;%1&quot; could not be opened.</source>
       <translation>No se pudo abrir la subasta de «%1».</translation>
     </message>
+    <message>
+      <source>%1 result(s) belong to lots that are no longer in the lot list; they are listed at the end.</source>
+      <translation>%1 resultado(s) corresponden a lotes que ya no están en la lista; aparecen al final.</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1123,6 +1139,174 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>Bid ones %1</source>
       <translation>Puja unidades %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>FeedPages</name>
+    <message>
+      <source>Current bid</source>
+      <translation>Puja actual</translation>
+    </message>
+    <message>
+      <source>Gavelor live</source>
+      <translation>Gavelor en directo</translation>
+    </message>
+    <message>
+      <source>Last results</source>
+      <translation>Últimos resultados</translation>
+    </message>
+    <message>
+      <source>Lot</source>
+      <translation>Lote</translation>
+    </message>
+    <message>
+      <source>Reconnecting…</source>
+      <translation>Reconectando…</translation>
+    </message>
+  </context>
+  <context>
+    <name>LiveFeed</name>
+    <message>
+      <source>Port %1 could not be opened: %2</source>
+      <translation>No se pudo abrir el puerto %1: %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>LiveFeedTab</name>
+    <message>
+      <source>&amp;New Code</source>
+      <translation>&amp;Nuevo código</translation>
+    </message>
+    <message>
+      <source>&amp;Serve the board on this computer&apos;s network</source>
+      <translation>&amp;Servir el marcador en la red de este equipo</translation>
+    </message>
+    <message>
+      <source>Access code:</source>
+      <translation>Código de acceso:</translation>
+    </message>
+    <message>
+      <source>Broker:</source>
+      <translation>Bróker:</translation>
+    </message>
+    <message>
+      <source>Live Feed &amp;Window...</source>
+      <translation>&amp;Ventana del directo...</translation>
+    </message>
+    <message>
+      <source>Live Feed:</source>
+      <translation>Directo:</translation>
+    </message>
+    <message>
+      <source>MQTT Broker (optional):</source>
+      <translation>Bróker MQTT (opcional):</translation>
+    </message>
+    <message>
+      <source>MQTT broker address</source>
+      <translation>Dirección del bróker MQTT</translation>
+    </message>
+    <message>
+      <source>New Access Code</source>
+      <translation>Nuevo código de acceso</translation>
+    </message>
+    <message>
+      <source>Password:</source>
+      <translation>Contraseña:</translation>
+    </message>
+    <message>
+      <source>Port of the MQTT broker</source>
+      <translation>Puerto del bróker MQTT</translation>
+    </message>
+    <message>
+      <source>Port of the live feed</source>
+      <translation>Puerto del directo</translation>
+    </message>
+    <message>
+      <source>Port:</source>
+      <translation>Puerto:</translation>
+    </message>
+    <message>
+      <source>Replace the access code? Everyone who follows the feed will need the new one.</source>
+      <translation>¿Sustituir el código de acceso? Todos los que siguen el directo necesitarán el nuevo.</translation>
+    </message>
+    <message>
+      <source>Topic prefix:</source>
+      <translation>Prefijo del tema:</translation>
+    </message>
+    <message>
+      <source>User:</source>
+      <translation>Usuario:</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmLiveFeed</name>
+    <message>
+      <source>&amp;Close</source>
+      <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+      <source>Access code: %1</source>
+      <translation>Código de acceso: %1</translation>
+    </message>
+    <message>
+      <source>Addresses</source>
+      <translation>Direcciones</translation>
+    </message>
+    <message>
+      <source>Addresses:</source>
+      <translation>Direcciones:</translation>
+    </message>
+    <message>
+      <source>Board</source>
+      <translation>Marcador</translation>
+    </message>
+    <message>
+      <source>Gavelor - Live Feed</source>
+      <translation>Gavelor - Directo</translation>
+    </message>
+    <message>
+      <source>MQTT broker: connecting to %1</source>
+      <translation>Bróker MQTT: conectando con %1</translation>
+    </message>
+    <message>
+      <source>MQTT broker: none</source>
+      <translation>Bróker MQTT: ninguno</translation>
+    </message>
+    <message>
+      <source>MQTT broker: publishing to %1</source>
+      <translation>Bróker MQTT: publicando en %1</translation>
+    </message>
+    <message>
+      <source>Overlay</source>
+      <translation>Superposición</translation>
+    </message>
+    <message>
+      <source>Phone</source>
+      <translation>Teléfono</translation>
+    </message>
+    <message>
+      <source>QR code of the phone page</source>
+      <translation>Código QR de la página para teléfono</translation>
+    </message>
+    <message>
+      <source>Scan for the phone page</source>
+      <translation>Escanear para la página del teléfono</translation>
+    </message>
+    <message>
+      <source>The live feed is off. It is turned on in the options (F2), on the Live Feed tab.</source>
+      <translation>El directo está desactivado. Se activa en las opciones (F2), en la pestaña Directo.</translation>
+    </message>
+    <message>
+      <source>The live feed is on, on port %1.</source>
+      <translation>El directo está activo, en el puerto %1.</translation>
+    </message>
+    <message>
+      <source>Viewers: %1</source>
+      <translation>Espectadores: %1</translation>
+    </message>
+    <message>
+      <source>none yet</source>
+      <translation>ninguno todavía</translation>
     </message>
   </context>
 </TS>

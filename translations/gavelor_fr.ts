@@ -372,6 +372,14 @@ Ligne %1 : %2</translation>
       <source>This lot number is not in the lot list.</source>
       <translation>Ce numéro de lot n&apos;est pas dans la liste des lots.</translation>
     </message>
+    <message>
+      <source>This lot is no longer in the lot list.</source>
+      <translation>Ce lot ne figure plus dans la liste.</translation>
+    </message>
+    <message>
+      <source>gone</source>
+      <translation>retiré</translation>
+    </message>
   </context>
   <context>
     <name>SaleJournal</name>
@@ -801,6 +809,10 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
       <source>The options could not be written to the settings file. They stay in use until Gavelor is closed.</source>
       <translation>Les options n'ont pas pu être écrites dans le fichier de réglages. Elles restent en usage jusqu'à la fermeture de Gavelor.</translation>
     </message>
+    <message>
+      <source>&amp;Live Feed</source>
+      <translation>&amp;Direct</translation>
+    </message>
   </context>
   <context>
     <name>frmResults</name>
@@ -982,6 +994,10 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
       <source>The sale in &quot;%1&quot; could not be opened.</source>
       <translation>La vente de « %1 » n&apos;a pas pu être ouverte.</translation>
     </message>
+    <message>
+      <source>%1 result(s) belong to lots that are no longer in the lot list; they are listed at the end.</source>
+      <translation>%1 résultat(s) concernent des lots qui ne sont plus dans la liste ; ils figurent à la fin.</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1123,6 +1139,174 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>Bid ones %1</source>
       <translation>Enchère unités %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>FeedPages</name>
+    <message>
+      <source>Current bid</source>
+      <translation>Enchère actuelle</translation>
+    </message>
+    <message>
+      <source>Gavelor live</source>
+      <translation>Gavelor en direct</translation>
+    </message>
+    <message>
+      <source>Last results</source>
+      <translation>Derniers résultats</translation>
+    </message>
+    <message>
+      <source>Lot</source>
+      <translation>Lot</translation>
+    </message>
+    <message>
+      <source>Reconnecting…</source>
+      <translation>Reconnexion…</translation>
+    </message>
+  </context>
+  <context>
+    <name>LiveFeed</name>
+    <message>
+      <source>Port %1 could not be opened: %2</source>
+      <translation>Le port %1 n’a pas pu être ouvert : %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>LiveFeedTab</name>
+    <message>
+      <source>&amp;New Code</source>
+      <translation>&amp;Nouveau code</translation>
+    </message>
+    <message>
+      <source>&amp;Serve the board on this computer&apos;s network</source>
+      <translation>&amp;Servir le tableau sur le réseau de cet ordinateur</translation>
+    </message>
+    <message>
+      <source>Access code:</source>
+      <translation>Code d’accès :</translation>
+    </message>
+    <message>
+      <source>Broker:</source>
+      <translation>Broker :</translation>
+    </message>
+    <message>
+      <source>Live Feed &amp;Window...</source>
+      <translation>&amp;Fenêtre du direct...</translation>
+    </message>
+    <message>
+      <source>Live Feed:</source>
+      <translation>Direct :</translation>
+    </message>
+    <message>
+      <source>MQTT Broker (optional):</source>
+      <translation>Broker MQTT (facultatif) :</translation>
+    </message>
+    <message>
+      <source>MQTT broker address</source>
+      <translation>Adresse du broker MQTT</translation>
+    </message>
+    <message>
+      <source>New Access Code</source>
+      <translation>Nouveau code d’accès</translation>
+    </message>
+    <message>
+      <source>Password:</source>
+      <translation>Mot de passe :</translation>
+    </message>
+    <message>
+      <source>Port of the MQTT broker</source>
+      <translation>Port du broker MQTT</translation>
+    </message>
+    <message>
+      <source>Port of the live feed</source>
+      <translation>Port du direct</translation>
+    </message>
+    <message>
+      <source>Port:</source>
+      <translation>Port :</translation>
+    </message>
+    <message>
+      <source>Replace the access code? Everyone who follows the feed will need the new one.</source>
+      <translation>Remplacer le code d’accès ? Tous ceux qui suivent le direct auront besoin du nouveau.</translation>
+    </message>
+    <message>
+      <source>Topic prefix:</source>
+      <translation>Préfixe du sujet :</translation>
+    </message>
+    <message>
+      <source>User:</source>
+      <translation>Utilisateur :</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmLiveFeed</name>
+    <message>
+      <source>&amp;Close</source>
+      <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+      <source>Access code: %1</source>
+      <translation>Code d’accès : %1</translation>
+    </message>
+    <message>
+      <source>Addresses</source>
+      <translation>Adresses</translation>
+    </message>
+    <message>
+      <source>Addresses:</source>
+      <translation>Adresses :</translation>
+    </message>
+    <message>
+      <source>Board</source>
+      <translation>Tableau</translation>
+    </message>
+    <message>
+      <source>Gavelor - Live Feed</source>
+      <translation>Gavelor - Direct</translation>
+    </message>
+    <message>
+      <source>MQTT broker: connecting to %1</source>
+      <translation>Broker MQTT : connexion à %1</translation>
+    </message>
+    <message>
+      <source>MQTT broker: none</source>
+      <translation>Broker MQTT : aucun</translation>
+    </message>
+    <message>
+      <source>MQTT broker: publishing to %1</source>
+      <translation>Broker MQTT : publication vers %1</translation>
+    </message>
+    <message>
+      <source>Overlay</source>
+      <translation>Incrustation</translation>
+    </message>
+    <message>
+      <source>Phone</source>
+      <translation>Téléphone</translation>
+    </message>
+    <message>
+      <source>QR code of the phone page</source>
+      <translation>Code QR de la page téléphone</translation>
+    </message>
+    <message>
+      <source>Scan for the phone page</source>
+      <translation>Scanner pour la page téléphone</translation>
+    </message>
+    <message>
+      <source>The live feed is off. It is turned on in the options (F2), on the Live Feed tab.</source>
+      <translation>Le direct est arrêté. Il s’active dans les options (F2), onglet Direct.</translation>
+    </message>
+    <message>
+      <source>The live feed is on, on port %1.</source>
+      <translation>Le direct est actif, sur le port %1.</translation>
+    </message>
+    <message>
+      <source>Viewers: %1</source>
+      <translation>Spectateurs : %1</translation>
+    </message>
+    <message>
+      <source>none yet</source>
+      <translation>aucun pour l’instant</translation>
     </message>
   </context>
 </TS>

@@ -372,6 +372,14 @@ Regel %1: %2</translation>
       <source>This lot number is not in the lot list.</source>
       <translation>Dit kavelnummer staat niet in de kavellijst.</translation>
     </message>
+    <message>
+      <source>This lot is no longer in the lot list.</source>
+      <translation>Deze kavel staat niet meer in de kavellijst.</translation>
+    </message>
+    <message>
+      <source>gone</source>
+      <translation>weg</translation>
+    </message>
   </context>
   <context>
     <name>SaleJournal</name>
@@ -801,6 +809,10 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
       <source>The options could not be written to the settings file. They stay in use until Gavelor is closed.</source>
       <translation>De opties konden niet naar het instellingenbestand worden geschreven. Ze blijven in gebruik tot Gavelor wordt gesloten.</translation>
     </message>
+    <message>
+      <source>&amp;Live Feed</source>
+      <translation>&amp;Live-feed</translation>
+    </message>
   </context>
   <context>
     <name>frmResults</name>
@@ -982,6 +994,10 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
       <source>The sale in &quot;%1&quot; could not be opened.</source>
       <translation>De veiling in &quot;%1&quot; kon niet worden geopend.</translation>
     </message>
+    <message>
+      <source>%1 result(s) belong to lots that are no longer in the lot list; they are listed at the end.</source>
+      <translation>%1 uitslag(en) horen bij kavels die niet meer in de kavellijst staan; ze staan aan het eind.</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1123,6 +1139,174 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>Bid ones %1</source>
       <translation>Bod eenheden %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>FeedPages</name>
+    <message>
+      <source>Current bid</source>
+      <translation>Huidig bod</translation>
+    </message>
+    <message>
+      <source>Gavelor live</source>
+      <translation>Gavelor live</translation>
+    </message>
+    <message>
+      <source>Last results</source>
+      <translation>Laatste resultaten</translation>
+    </message>
+    <message>
+      <source>Lot</source>
+      <translation>Kavel</translation>
+    </message>
+    <message>
+      <source>Reconnecting…</source>
+      <translation>Opnieuw verbinden…</translation>
+    </message>
+  </context>
+  <context>
+    <name>LiveFeed</name>
+    <message>
+      <source>Port %1 could not be opened: %2</source>
+      <translation>Poort %1 kon niet worden geopend: %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>LiveFeedTab</name>
+    <message>
+      <source>&amp;New Code</source>
+      <translation>&amp;Nieuwe code</translation>
+    </message>
+    <message>
+      <source>&amp;Serve the board on this computer&apos;s network</source>
+      <translation>&amp;Bord aanbieden op het netwerk van deze computer</translation>
+    </message>
+    <message>
+      <source>Access code:</source>
+      <translation>Toegangscode:</translation>
+    </message>
+    <message>
+      <source>Broker:</source>
+      <translation>Broker:</translation>
+    </message>
+    <message>
+      <source>Live Feed &amp;Window...</source>
+      <translation>Live-feed&amp;venster...</translation>
+    </message>
+    <message>
+      <source>Live Feed:</source>
+      <translation>Live-feed:</translation>
+    </message>
+    <message>
+      <source>MQTT Broker (optional):</source>
+      <translation>MQTT-broker (optioneel):</translation>
+    </message>
+    <message>
+      <source>MQTT broker address</source>
+      <translation>Adres van de MQTT-broker</translation>
+    </message>
+    <message>
+      <source>New Access Code</source>
+      <translation>Nieuwe toegangscode</translation>
+    </message>
+    <message>
+      <source>Password:</source>
+      <translation>Wachtwoord:</translation>
+    </message>
+    <message>
+      <source>Port of the MQTT broker</source>
+      <translation>Poort van de MQTT-broker</translation>
+    </message>
+    <message>
+      <source>Port of the live feed</source>
+      <translation>Poort van de live-feed</translation>
+    </message>
+    <message>
+      <source>Port:</source>
+      <translation>Poort:</translation>
+    </message>
+    <message>
+      <source>Replace the access code? Everyone who follows the feed will need the new one.</source>
+      <translation>De toegangscode vervangen? Iedereen die de feed volgt, heeft dan de nieuwe nodig.</translation>
+    </message>
+    <message>
+      <source>Topic prefix:</source>
+      <translation>Onderwerpprefix:</translation>
+    </message>
+    <message>
+      <source>User:</source>
+      <translation>Gebruiker:</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmLiveFeed</name>
+    <message>
+      <source>&amp;Close</source>
+      <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+      <source>Access code: %1</source>
+      <translation>Toegangscode: %1</translation>
+    </message>
+    <message>
+      <source>Addresses</source>
+      <translation>Adressen</translation>
+    </message>
+    <message>
+      <source>Addresses:</source>
+      <translation>Adressen:</translation>
+    </message>
+    <message>
+      <source>Board</source>
+      <translation>Bord</translation>
+    </message>
+    <message>
+      <source>Gavelor - Live Feed</source>
+      <translation>Gavelor - Live-feed</translation>
+    </message>
+    <message>
+      <source>MQTT broker: connecting to %1</source>
+      <translation>MQTT-broker: verbinden met %1</translation>
+    </message>
+    <message>
+      <source>MQTT broker: none</source>
+      <translation>MQTT-broker: geen</translation>
+    </message>
+    <message>
+      <source>MQTT broker: publishing to %1</source>
+      <translation>MQTT-broker: publiceert naar %1</translation>
+    </message>
+    <message>
+      <source>Overlay</source>
+      <translation>Overlay</translation>
+    </message>
+    <message>
+      <source>Phone</source>
+      <translation>Telefoon</translation>
+    </message>
+    <message>
+      <source>QR code of the phone page</source>
+      <translation>QR-code van de telefoonpagina</translation>
+    </message>
+    <message>
+      <source>Scan for the phone page</source>
+      <translation>Scan voor de telefoonpagina</translation>
+    </message>
+    <message>
+      <source>The live feed is off. It is turned on in the options (F2), on the Live Feed tab.</source>
+      <translation>De live-feed staat uit. Hij wordt aangezet in de opties (F2), op het tabblad Live-feed.</translation>
+    </message>
+    <message>
+      <source>The live feed is on, on port %1.</source>
+      <translation>De live-feed staat aan, op poort %1.</translation>
+    </message>
+    <message>
+      <source>Viewers: %1</source>
+      <translation>Kijkers: %1</translation>
+    </message>
+    <message>
+      <source>none yet</source>
+      <translation>nog geen</translation>
     </message>
   </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "BuildInfo.h"
 #include "common/CaptionLabel.h"
 #include "common/Twips.h"
+#include "feed/LiveFeed.h"
 #include "records/AppSettings.h"
 #include "sale/SaleJournal.h"
 #include "sale/SavingSign.h"
@@ -21,6 +22,8 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace {
 
@@ -81,6 +84,8 @@ constexpr LedDesign LedDesigns[] = {
 
 // The key numbers of F4 and F12 (the function keys run on from F1).
 constexpr qint16 KeyF4 = KeyCodes::F1 + 3;
+// F9 opens the live feed's window.
+constexpr qint16 KeyF9 = KeyCodes::F1 + 8;
 constexpr qint16 KeyF12 = KeyCodes::F1 + 11;
 
 const LedDesign& LedDesignFor(const char* name)
@@ -297,6 +302,10 @@ void frmScoreboard::HandleCommandKey(const qint16& keyCode)
         if (m_sale->journal())
             ShowResults();
         break;
+    case KeyF9:
+        if (m_openLiveFeed)
+            m_openLiveFeed();
+        break;
     case KeyF12:
         ToggleAudience();
         break;
@@ -338,6 +347,7 @@ void frmScoreboard::sale_Changed(SaleController::Changes what)
     }
     if (what.testFlag(SaleController::Change::Stamp))
         ShowResultStamp();
+    PublishToFeed();
 }
 
 void frmScoreboard::ShowLotAt(qint32 position, std::optional<qint32> amount)
@@ -363,6 +373,48 @@ void frmScoreboard::ShowResultStamp()
     for (const BoardView* board : Boards())
         board->ShowStamp(outcome, detail);
     m_announcer->Marked(outcome, stamp.amount.value_or(0));
+}
+
+// The board as the live feed carries it; a state that shows nothing new is dropped there.
+void frmScoreboard::PublishToFeed()
+{
+    if (!m_feed)
+        return;
+    FeedState state;
+    state.lotNumber = m_sale->LotNumber();
+    state.amount = m_sale->Amount();
+    state.currency = m_settings.Currency;
+    state.grouping = m_settings.Grouping;
+    state.note = m_sale->Note();
+    state.formBack = m_settings.FormBackColor;
+    state.ledBack = m_settings.LEDBackColor;
+    state.text = m_settings.TextColor;
+    state.ledLot = m_settings.LEDLotColor;
+    state.ledAmount = m_settings.LEDAmountColor;
+    state.ledType = m_settings.LEDTypeIndex;
+    const SaleController::Stamp& stamp = m_sale->stamp();
+    state.stamp = stamp.outcome == LotResult::Outcome::Sold     ? FeedState::StampSold
+                  : stamp.outcome == LotResult::Outcome::Passed ? FeedState::StampPassed
+                                                                : FeedState::StampNone;
+    state.price = stamp.outcome == LotResult::Outcome::Sold ? stamp.amount.value_or(0) : 0;
+    if (const SaleJournal* journal = m_sale->journal()) {
+        const SaleRecord& record = journal->record();
+        state.sale = record.StartedAt();
+        // The latest results first: the times are ISO 8601 texts of one sale, so they sort as text.
+        std::vector<const LotResult*> marked;
+        for (const LotResult& result : record.Results())
+            if (result.marked())
+                marked.push_back(&result);
+        const auto shown = std::min<size_t>(marked.size(), FeedState::MaxResults);
+        std::partial_sort(marked.begin(), marked.begin() + static_cast<std::ptrdiff_t>(shown), marked.end(),
+                          [](const LotResult* a, const LotResult* b) { return a->time > b->time; });
+        for (size_t i = 0; i < shown; ++i)
+            state.results.append(
+                {marked[i]->key.lotNumber, marked[i]->key.note,
+                 marked[i]->outcome == LotResult::Outcome::Sold ? FeedState::StampSold : FeedState::StampPassed,
+                 marked[i]->outcome == LotResult::Outcome::Sold ? marked[i]->price : 0});
+    }
+    m_feed->Publish(state);
 }
 
 void frmScoreboard::ShowResults(bool activate)

@@ -16,6 +16,7 @@
 class AppSettings;
 class BoardAnnouncer;
 class frmAudience;
+class LiveFeed;
 class NumLockBackend;
 class NumberLED;
 class QLabel;
@@ -51,6 +52,12 @@ public:
     void setHelpOpener(std::function<void()> opener) { m_openHelp = std::move(opener); }
     void setOptionsOpener(std::function<void()> opener) { m_openOptions = std::move(opener); }
     void setLotEditorOpener(std::function<void()> opener) { m_openLotEditor = std::move(opener); }
+    // The live feed that the show steps publish to, and F9's window of it; null: neither.
+    void setLiveFeed(LiveFeed* feed, std::function<void()> opener)
+    {
+        m_feed = feed;
+        m_openLiveFeed = std::move(opener);
+    }
 
     static qint16 KeyCodeToAsci(qint16 keyCode);
     // Common key-release handling of the window and its key-taking controls.
@@ -110,6 +117,7 @@ private:
     void ApplyColors();
     void ApplyDigitStyle();
     void ShowResultStamp();
+    void PublishToFeed();
     void txtNote_Change();
     QScreen* AudienceScreen() const;
     void ToggleAudience();
@@ -128,4 +136,6 @@ private:
     std::unique_ptr<frmResults> m_results;
     SavingSign* m_savingSign = nullptr;
     std::unique_ptr<BoardAnnouncer> m_announcer;
+    LiveFeed* m_feed = nullptr;
+    std::function<void()> m_openLiveFeed;
 };

@@ -7,6 +7,7 @@
 #include "setup/AdditionalTab.h"
 #include "setup/ColorTab.h"
 #include "setup/IncrementTab.h"
+#include "setup/LiveFeedTab.h"
 #include "setup/frmOptionsDesign.h"
 
 #include <QFont>
@@ -29,12 +30,15 @@ frmOptions::frmOptions(AppSettings& settings, NumLockBackend* numLock, QWidget* 
     m_colorTab = new ColorTab(SSTab1);
     m_incrementTab = new IncrementTab(SSTab1);
     m_additionalTab = new AdditionalTab(SSTab1, numLock);
+    m_feedTab = new LiveFeedTab(SSTab1);
     SSTab1->addTab(m_colorTab, tr("Color Controls"));
     SSTab1->addTab(m_incrementTab, tr("Increment Settings"));
     SSTab1->addTab(m_additionalTab, tr("&Additional Settings"));
+    SSTab1->addTab(m_feedTab, tr("&Live Feed"));
     m_colorTab->setObjectName(QStringLiteral("tabColors"));
     m_incrementTab->setObjectName(QStringLiteral("tabIncrements"));
     m_additionalTab->setObjectName(QStringLiteral("tabAdditional"));
+    m_feedTab->setObjectName(QStringLiteral("tabLiveFeed"));
     SSTab1->setAccessibleName(tr("Options"));
     for (int tab = 0; tab < SSTab1->count(); ++tab)
         SSTab1->widget(tab)->setAccessibleName(SSTab1->tabText(tab).remove(QLatin1Char('&')));
@@ -70,6 +74,17 @@ void frmOptions::Form_Load()
     m_colorTab->Load(m_settings);
     m_additionalTab->Load(m_settings);
     m_incrementTab->Load(m_settings);
+    m_feedTab->Load(m_settings.store());
+}
+
+void frmOptions::setLiveFeed(LiveFeed* feed)
+{
+    m_feedTab->setLiveFeed(feed);
+}
+
+FeedSettings frmOptions::feedSettings() const
+{
+    return m_feedTab->Pending();
 }
 
 void frmOptions::Form_Activate()
@@ -100,8 +115,9 @@ void frmOptions::cmdOk_Click()
     m_additionalTab->Commit(m_settings);
     const bool displayStored = m_settings.SaveDisplaySettings();
     const bool incrementsStored = m_incrementTab->Commit(m_settings);
+    const bool feedStored = m_feedTab->Commit(m_settings.store());
     // The values are in effect either way; the operator learns once that they will not last.
-    if (!displayStored || !incrementsStored)
+    if (!displayStored || !incrementsStored || !feedStored)
         Prompts::Inform(this, SaveFailedMessage(), Prompts::Icon::Warning);
     accept();
 }

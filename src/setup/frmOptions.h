@@ -1,11 +1,15 @@
 #pragma once
 
+#include "feed/FeedSettings.h"
+
 #include <QDialog>
 
 class AdditionalTab;
 class AppSettings;
 class ColorTab;
 class IncrementTab;
+class LiveFeed;
+class LiveFeedTab;
 class NumLockBackend;
 class QPushButton;
 class QTabWidget;
@@ -28,6 +32,11 @@ public:
 
     static QString SaveFailedMessage();
 
+    // The running live feed, whose window the Live Feed tab opens.
+    void setLiveFeed(LiveFeed* feed);
+    // The live feed's settings as the dialog shows them.
+    FeedSettings feedSettings() const;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
@@ -45,6 +54,7 @@ private:
     ColorTab* m_colorTab = nullptr;
     IncrementTab* m_incrementTab = nullptr;
     AdditionalTab* m_additionalTab = nullptr;
+    LiveFeedTab* m_feedTab = nullptr;
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdCancel = nullptr;
 };

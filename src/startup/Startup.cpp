@@ -7,6 +7,8 @@
 #include "common/Prompts.h"
 #include "common/Translations.h"
 #include "common/WindowAccessible.h"
+#include "feed/LiveFeed.h"
+#include "feed/frmLiveFeed.h"
 #include "records/JsonSettingsStore.h"
 #include "sale/PendingMarks.h"
 #include "sale/SaleJournal.h"
@@ -82,7 +84,8 @@ static void LoadIconResources()
 }
 
 Startup::Startup(SettingsStore& store, QStringList arguments, QObject* parent)
-    : QObject(parent), m_settings(store), m_numLock(NumLockBackend::ForPlatform())
+    : QObject(parent), m_settings(store), m_numLock(NumLockBackend::ForPlatform()),
+      m_feed(std::make_unique<LiveFeed>(store))
 {
     WindowAccessible::Install();
     ComboAccessible::Install();
@@ -104,6 +107,7 @@ Startup::~Startup()
     // Still there when the run ended on the title window, or closed but not yet deleted.
     delete m_splash;
     delete m_help;
+    delete m_feedWindow;
 }
 
 void Startup::Begin()
@@ -130,6 +134,9 @@ void Startup::OpenScoreboard()
         const TerminationSignals::Uncaught nothingToLoseYet;
         TellJournals(*m_sale);
     }
+    // Off unless the options turned it on: then no port is opened.
+    window->setLiveFeed(m_feed.get(), [this] { OpenLiveFeed(); });
+    m_feed->Reload();
     emit ScoreboardOpened(window);
     window->show();
     // A sale that a crash or a power cut interrupted: its results, and the board back; or
@@ -198,7 +205,24 @@ void Startup::OpenOptions(QWidget* owner)
 {
     const ModalGuard guard;
     frmOptions dialog(m_settings, m_numLock.get(), owner);
-    dialog.exec();
+    dialog.setLiveFeed(m_feed.get());
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // The feed serves only while the scoreboard is open.
+    if (accepted && m_scoreboard)
+        m_feed->Apply(dialog.feedSettings());
+}
+
+void Startup::OpenLiveFeed()
+{
+    // One window, modeless, beside the scoreboard; asked for again, it comes to the front.
+    if (!m_feedWindow) {
+        m_feedWindow = new frmLiveFeed(m_feed.get());
+        m_feedWindow->setAttribute(Qt::WA_DeleteOnClose);
+        m_feedWindow->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    m_feedWindow->show();
+    m_feedWindow->raise();
+    m_feedWindow->activateWindow();
 }
 
 void Startup::OpenLotEditor(QWidget* owner)
@@ -241,6 +265,8 @@ void Startup::CloseNextWindow(int step, int waitLevel)
     }
     if (m_help)
         m_help->close();
+    if (m_feedWindow)
+        m_feedWindow->close();
     if (m_splash)
         m_splash->close();
     // The operator chose to keep the run: results the disk refused are still in memory.

@@ -13,6 +13,8 @@
 #include <memory>
 
 class JsonSettingsStore;
+class LiveFeed;
+class frmLiveFeed;
 class NumLockBackend;
 class SaleJournal;
 class SettingsStore;
@@ -41,6 +43,8 @@ public:
     frmScoreboard* scoreboard() const { return m_scoreboard.get(); }
     // The help window while it is open.
     frmHelp* help() const { return m_help; }
+    // The live feed; it serves once the scoreboard is open, if the options turned it on.
+    LiveFeed* liveFeed() const { return m_feed.get(); }
 
     static QIcon ApplicationIcon();
 
@@ -79,6 +83,7 @@ private:
     void OpenHelp();
     void OpenOptions(QWidget* owner);
     void OpenLotEditor(QWidget* owner);
+    void OpenLiveFeed();
     void EndRun();
     // One step of EndFromOutside; waitLevel: the event loop depth to get back under first.
     void CloseNextWindow(int step, int waitLevel);
@@ -89,7 +94,9 @@ private:
     QPointer<frmSplash> m_splash;
     // The sale's journal outlives the scoreboard that records into it.
     std::unique_ptr<SaleJournal> m_sale;
+    std::unique_ptr<LiveFeed> m_feed;
     std::unique_ptr<frmScoreboard> m_scoreboard;
     QPointer<frmHelp> m_help;
+    QPointer<frmLiveFeed> m_feedWindow;
     bool m_ending = false;
 };
