@@ -9,7 +9,7 @@
 set -eu
 
 # lrelease compiles the translations; Qt's own translations serve the standard dialogs.
-RUN_PACKAGES="g++ make cmake ninja-build qt6-base-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2 libx11-dev libcsv-dev"
+RUN_PACKAGES="g++ make cmake ninja-build qt6-base-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2 libx11-dev libcsv-dev qt6-svg-dev libwmf-dev pkgconf"
 # The tests that look where the user looks: a real X server with a window manager, and the
 # desktop's accessibility bus read through pyatspi.
 TEST_PACKAGES="xvfb xauth libxtst-dev xdotool x11-xserver-utils x11-utils openbox desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi poppler-utils"

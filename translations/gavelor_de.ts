@@ -478,6 +478,10 @@ Zeile %1: %2</translation>
       <source>Gavelor - Help</source>
       <translation>Gavelor - Hilfe</translation>
     </message>
+    <message>
+      <source>Loading...</source>
+      <translation>Wird geladen...</translation>
+    </message>
   </context>
   <context>
     <name>frmLots</name>
@@ -872,6 +876,13 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>Bidwatch</source>
       <translation>Bidwatch</translation>
+    </message>
+  </context>
+  <context>
+    <name>RtfReader</name>
+    <message>
+      <source>Picture %1</source>
+      <translation>Bild %1</translation>
     </message>
   </context>
 </TS>

@@ -478,6 +478,10 @@ Ligne %1 : %2</translation>
       <source>Gavelor - Help</source>
       <translation>Gavelor - Aide</translation>
     </message>
+    <message>
+      <source>Loading...</source>
+      <translation>Chargement...</translation>
+    </message>
   </context>
   <context>
     <name>frmLots</name>
@@ -872,6 +876,13 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>Bidwatch</source>
       <translation>Bidwatch</translation>
+    </message>
+  </context>
+  <context>
+    <name>RtfReader</name>
+    <message>
+      <source>Picture %1</source>
+      <translation>Image %1</translation>
     </message>
   </context>
 </TS>

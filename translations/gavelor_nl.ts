@@ -478,6 +478,10 @@ Regel %1: %2</translation>
       <source>Gavelor - Help</source>
       <translation>Gavelor - Help</translation>
     </message>
+    <message>
+      <source>Loading...</source>
+      <translation>Bezig met laden...</translation>
+    </message>
   </context>
   <context>
     <name>frmLots</name>
@@ -872,6 +876,13 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>Bidwatch</source>
       <translation>Bidwatch</translation>
+    </message>
+  </context>
+  <context>
+    <name>RtfReader</name>
+    <message>
+      <source>Picture %1</source>
+      <translation>Afbeelding %1</translation>
     </message>
   </context>
 </TS>

@@ -6,7 +6,7 @@
 #include "records/SettingsStore.h"
 #include "sale/SaleReport.h"
 #include "setup/frmLots.h"
-#include "startup/frmHelp.h"
+#include "help/frmHelp.h"
 
 #include <QApplication>
 #include <QFile>
@@ -30,6 +30,8 @@ int Probe(const QString& helpDirectory)
     AppSettings settings(store);
     frmLots lots(settings);
     frmHelp help(helpDirectory);
+    while (help.IsLoading())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     LotResult sold;
     sold.outcome = LotResult::Outcome::Sold;
     const QByteArray csv = SaleReport::Csv({SaleRecord::Row{0, nullptr, &sold}});

@@ -1,6 +1,6 @@
 // Documents written by real word processors as the help window draws them on a real X server,
 // read back from the server as pixels.
-#include "startup/frmHelp.h"
+#include "help/frmHelp.h"
 #include "support/XvfbServer.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -92,6 +92,7 @@ void tst_HelpDrawnXvfb::open(const QString& file)
     m_window = std::make_unique<frmHelp>(m_dir.path());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->IsLoading(), 20000);
     m_viewer = m_window->findChild<QTextBrowser*>(QStringLiteral("rtbHelp"));
 }
 

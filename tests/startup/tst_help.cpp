@@ -2,9 +2,9 @@
 #include "records/SettingsStore.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmScoreboard.h"
-#include "startup/RtfReader.h"
+#include "help/RtfReader.h"
 #include "startup/Startup.h"
-#include "startup/frmHelp.h"
+#include "help/frmHelp.h"
 #include "startup/frmSplash.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -105,6 +105,7 @@ void tst_Help::helpFile()
 
     frmHelp window(dir.path());
     window.show();
+    QTRY_VERIFY(!window.IsLoading());
     QTextDocument* document = viewer(window)->document();
     if (showsDocument) {
         QCOMPARE(document->toPlainText(), QStringLiteral("Press F1 for help.\n"));
@@ -309,6 +310,7 @@ void tst_Help::internalLinkScrolls()
     window.resize(window.width(), window.minimumHeight());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(!window.IsLoading());
     QTextBrowser* browser = viewer(window);
     QTextDocument* document = browser->document();
     QAbstractTextDocumentLayout* layout = document->documentLayout();

@@ -1,6 +1,6 @@
 // The help window on a real X server, bare and framed by a window manager.
 #include "common/Twips.h"
-#include "startup/frmHelp.h"
+#include "help/frmHelp.h"
 #include "support/XvfbServer.h"
 
 #include <QApplication>

@@ -1,13 +1,16 @@
-#include "startup/frmHelp.h"
+#include "help/frmHelp.h"
 
 #include "common/Translations.h"
 #include "common/Twips.h"
-#include "help/RtfPictures.h"
+#include "help/RtfReader.h"
 #include "records/RegularFile.h"
-#include "startup/RtfReader.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QPainter>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QThread>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +25,29 @@ const QString frmHelp::FileName = QStringLiteral("gavelorhelpfile.rtf");
 // The English text; what is shown is translated when the help opens, after the translator is installed.
 const QString frmHelp::MissingText = QString::fromUtf8(
     QT_TRANSLATE_NOOP("frmHelp", "Help file has been moved from its normal location.  Please reinstall the program."));
+const QString frmHelp::LoadingText = QString::fromUtf8(QT_TRANSLATE_NOOP("frmHelp", "Loading..."));
+
+namespace {
+
+// The viewer draws what Qt's layout leaves out: the leaders before tab stops.
+class HelpView : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QTextBrowser::paintEvent(event);
+        QPainter painter(viewport());
+        const QPointF offset(horizontalScrollBar()->value(), verticalScrollBar()->value());
+        painter.translate(-offset);
+        painter.setPen(viewport()->palette().color(QPalette::Text));
+        RtfReader::DrawTabLeaders(painter, *document(), QRectF(offset, viewport()->size()));
+    }
+};
+
+} // namespace
 
 frmHelp::frmHelp(const QString& directory, QWidget* parent)
     : QWidget(parent, Qt::Window), m_directory(directory.isEmpty() ? QCoreApplication::applicationDirPath() : directory)
@@ -33,17 +59,32 @@ frmHelp::frmHelp(const QString& directory, QWidget* parent)
     setPalette(white);
     setAutoFillBackground(true);
 
-    rtbHelp = new QTextBrowser(this);
+    rtbHelp = new HelpView(this);
     rtbHelp->setAccessibleName(QStringLiteral("Help"));
     rtbHelp->setObjectName(QStringLiteral("rtbHelp"));
     // Links are followed here, never by loading another file into the viewer.
     rtbHelp->setOpenLinks(false);
+    // Read-only, with a caret that the keys move: a screen reader reads by line and all through.
+    rtbHelp->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse |
+                                     Qt::LinksAccessibleByKeyboard | Qt::LinksAccessibleByMouse);
     rtbHelp->setLineWrapMode(QTextEdit::FixedPixelWidth);
     rtbHelp->setGeometry(Twips::ToPixels(ViewerLeft, ViewerTop, ClientWidth - ViewerLeft, ClientHeight, this));
     connect(rtbHelp, &QTextBrowser::anchorClicked, this, &frmHelp::rtbHelp_AnchorClicked);
 
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+
     resize(Twips::ToPixels(ClientWidth, this), Twips::ToPixels(ClientHeight, this));
     Form_Load();
+}
+
+frmHelp::~frmHelp()
+{
+    // Closed while reading: the reader stops at its next token and its document goes with it.
+    if (m_reader) {
+        m_cancelled = true;
+        m_reader->wait();
+    }
 }
 
 bool frmHelp::IsNormalFile(const QString& path)
@@ -63,18 +104,49 @@ void frmHelp::Form_Load()
             break;
         }
     }
-    // Checked again as it is opened: whatever replaced the file in between is never read from.
-    constexpr qint64 MaxHelpBytes = qint64(256) << 20;
-    const RegularFile::Reading file =
-        IsNormalFile(path) ? RegularFile::Read(path, MaxHelpBytes) : RegularFile::Reading{};
-    // An empty file holds no help either.
-    if (file.status != RegularFile::Status::Read || file.bytes.isEmpty()) {
-        rtbHelp->setPlainText(tr(MissingText.toUtf8().constData()));
+    if (!IsNormalFile(path)) {
+        ShowMissing();
         return;
     }
-    auto* document = new QTextDocument(rtbHelp);
-    RtfReader::Read(file.bytes, *document);
-    rtbHelp->setDocument(document);
+    rtbHelp->setPlainText(tr(LoadingText.toUtf8().constData()));
+    QThread* gui = thread();
+    m_reader = QThread::create([this, path, gui] {
+        // Checked again as it is opened: whatever replaced the file in between is never read from.
+        constexpr qint64 MaxHelpBytes = qint64(256) << 20;
+        const RegularFile::Reading file = RegularFile::Read(path, MaxHelpBytes);
+        // An empty file holds no help either.
+        if (file.status != RegularFile::Status::Read || file.bytes.isEmpty())
+            return;
+        auto document = std::make_unique<QTextDocument>();
+        RtfReader::Read(file.bytes, *document, &m_cancelled);
+        document->moveToThread(gui);
+        m_loaded = std::move(document);
+    });
+    m_reader->setParent(this);
+    connect(m_reader, &QThread::finished, this, &frmHelp::ShowLoaded);
+    m_reader->start(QThread::LowPriority);
+}
+
+void frmHelp::ShowMissing()
+{
+    rtbHelp->setPlainText(tr(MissingText.toUtf8().constData()));
+}
+
+void frmHelp::ShowLoaded()
+{
+    // The worker has ended: what it left is this thread's now.
+    m_reader->wait();
+    delete m_reader;
+    m_reader = nullptr;
+    if (!m_loaded) {
+        ShowMissing();
+    } else {
+        QTextDocument* document = m_loaded.release();
+        document->setParent(rtbHelp);
+        rtbHelp->setDocument(document);
+        FitPictures();
+    }
+    emit Loaded();
 }
 
 void frmHelp::resizeEvent(QResizeEvent* event)
@@ -149,7 +221,7 @@ void frmHelp::FitPictures()
 {
     // Pictures wider than the text are scaled down to it, never up.
     const qreal margin = rtbHelp->document()->documentMargin() * 2;
-    Rtf::FitPicturesToWidth(*rtbHelp->document(), rtbHelp->lineWrapColumnOrWidth() - margin);
+    RtfReader::FitPicturesToWidth(*rtbHelp->document(), rtbHelp->lineWrapColumnOrWidth() - margin);
 }
 
 void frmHelp::rtbHelp_AnchorClicked(const QUrl& link)
