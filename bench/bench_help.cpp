@@ -1,8 +1,8 @@
 // Reading a help document of about 1 MB into the viewer, against Qt reading the same content as
 // HTML. Prints "BENCH <name> <value> <unit>" lines.
-#include "helpers/Median.h"
 #include "help/RtfReader.h"
 #include "help/frmHelp.h"
+#include "helpers/Median.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -368,7 +368,9 @@ QColor Builder::Shade(const ParaState& para) const
     if (!back.isValid())
         back = Qt::white;
     const double share = std::clamp(para.shading, 0, 10000) / 10000.0;
-    const auto mix = [share](int b, int f) { return static_cast<int>(std::lround(b + (f - b) * share)); };
+    const auto mix = [share](int b, int f) {
+        return static_cast<int>(std::lround(b + (f - b) * share));
+    };
     return QColor(mix(back.red(), fore.red()), mix(back.green(), fore.green()), mix(back.blue(), fore.blue()));
 }
 
@@ -559,8 +561,8 @@ void Builder::EnsureBox(const ParaState& para)
 {
     if (!m_textBoxes.empty() || m_tables.Depth() > 0)
         return;
-    const bool boxed =
-        (para.borders & (BorderLeft | BorderRight)) || (para.borders & (BorderTop | BorderBottom)) == (BorderTop | BorderBottom);
+    const bool boxed = (para.borders & (BorderLeft | BorderRight)) ||
+                       (para.borders & (BorderTop | BorderBottom)) == (BorderTop | BorderBottom);
     if (m_box && (!boxed || !SameBox(para, m_boxPara)))
         CloseBox();
     if (!boxed || m_box)

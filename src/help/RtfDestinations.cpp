@@ -572,8 +572,9 @@ void Builder::FinishPicture()
         return;
     ++m_pictureCount;
     format.setProperty(QTextFormat::ImageAltText,
-                       description.isEmpty() ? QCoreApplication::translate("RtfReader", "Picture %1").arg(m_pictureCount)
-                                             : description);
+                       description.isEmpty()
+                           ? QCoreApplication::translate("RtfReader", "Picture %1").arg(m_pictureCount)
+                           : description);
     m_placeholder = placeholder ? format.name() : QString();
     m_shapeShown = true;
     if (!m_paragraphStarted)
@@ -588,10 +589,9 @@ namespace {
 
 QString Roman(int number, bool upper)
 {
-    static constexpr std::pair<int, const char*> values[] = {{1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"},
-                                                             {100, "c"},  {90, "xc"},  {50, "l"},  {40, "xl"},
-                                                             {10, "x"},   {9, "ix"},   {5, "v"},   {4, "iv"},
-                                                             {1, "i"}};
+    static constexpr std::pair<int, const char*> values[] = {
+        {1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
+        {40, "xl"},  {10, "x"},   {9, "ix"},  {5, "v"},    {4, "iv"},  {1, "i"}};
     QString text;
     number = std::clamp(number, 1, 3999);
     for (const auto& [value, letters] : values)
@@ -650,7 +650,8 @@ void Builder::FootnoteMark()
     const QString kind = endnote ? QStringLiteral("end") : QString();
     format.setAnchor(true);
     format.setAnchorNames({kind + (inNote ? QStringLiteral("note-") : QStringLiteral("mark-")) + number});
-    format.setAnchorHref(QLatin1Char('#') + kind + (inNote ? QStringLiteral("mark-") : QStringLiteral("note-")) + number);
+    format.setAnchorHref(QLatin1Char('#') + kind + (inNote ? QStringLiteral("mark-") : QStringLiteral("note-")) +
+                         number);
     QTextCursor& out = OutFor(s.side);
     if (!inNote) {
         if (!m_paragraphStarted)

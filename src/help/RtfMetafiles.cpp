@@ -30,7 +30,9 @@ QByteArray Svg(const QByteArray& data)
     wmfAPI* api = nullptr;
     if (wmf_api_create(&api, flags, &options) != wmf_E_None || !api)
         return {};
-    const auto destroy = [](wmfAPI* p) { wmf_api_destroy(p); };
+    const auto destroy = [](wmfAPI* p) {
+        wmf_api_destroy(p);
+    };
     const std::unique_ptr<wmfAPI, decltype(destroy)> owner(api, destroy);
     // libwmf reads the bytes in place and never writes them.
     auto* bytes = reinterpret_cast<unsigned char*>(const_cast<char*>(data.constData()));

@@ -15,8 +15,8 @@ struct PictureData
         None,
         Png,
         Jpeg,
-        Wmf, // drawn through libwmf
-        Emf, // no library that may be linked draws these: a placeholder stands in
+        Wmf,  // drawn through libwmf
+        Emf,  // no library that may be linked draws these: a placeholder stands in
         Other // other metafiles and device bitmaps: a placeholder as well
     } kind = None;
     QByteArray data;

@@ -110,8 +110,8 @@ void RtfReader::DrawTabLeaders(QPainter& painter, const QTextDocument& document,
             const qreal baseline = origin.y() + line.ascent();
             const qreal left = origin.x() - line.x() + from + 2;
             const qreal right = origin.x() - line.x() + to - 2;
-            const QColor ink = chars.foreground().style() != Qt::NoBrush ? chars.foreground().color()
-                                                                        : painter.pen().color();
+            const QColor ink =
+                chars.foreground().style() != Qt::NoBrush ? chars.foreground().color() : painter.pen().color();
             painter.save();
             painter.setRenderHint(QPainter::Antialiasing, true);
             switch (leader) {
@@ -127,7 +127,8 @@ void RtfReader::DrawTabLeaders(QPainter& painter, const QTextDocument& document,
             }
             case LeaderHyphens:
                 painter.setPen(QPen(ink, 1, Qt::DashLine));
-                painter.drawLine(QPointF(left, baseline - line.ascent() / 3), QPointF(right, baseline - line.ascent() / 3));
+                painter.drawLine(QPointF(left, baseline - line.ascent() / 3),
+                                 QPointF(right, baseline - line.ascent() / 3));
                 break;
             case LeaderUnderline:
             case LeaderThick:

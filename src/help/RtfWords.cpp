@@ -216,10 +216,10 @@ const std::unordered_map<std::string_view, Word>& Words()
             {"s", Word::Ignored},
         };
         for (std::string_view skipped : {"info",         "stylesheet",
-                                                                                                                                                                                                             "nonesttables", "levelnumbers", "listname",
-                                         "objdata",      "objclass",
-                                         "objname",
-                                                                                                                           "revtbl",       "rsidtbl",
+                                         "nonesttables", "levelnumbers",
+                                         "listname",     "objdata",
+                                         "objclass",     "objname",
+                                         "revtbl",       "rsidtbl",
                                          "xmlnstbl",     "generator",
                                          "themedata",    "colorschememapping",
                                          "latentstyles", "datastore",
@@ -237,11 +237,10 @@ const std::unordered_map<std::string_view, Word>& Words()
                                          "passwordhash", "wgrffmtfilter",
                                          "fchars",       "lchars",
                                          "panose",       "falt",
-                                         "blipuid",
-                                         "mmathPr",      "protusertbl",
-                                         "formfield",    "ffname",
-                                         "datafield",    "do",
-                                         "shpgrp"})
+                                         "blipuid",      "mmathPr",
+                                         "protusertbl",  "formfield",
+                                         "ffname",       "datafield",
+                                         "do",           "shpgrp"})
             w.emplace(skipped, Word::Skip);
         return w;
     }();

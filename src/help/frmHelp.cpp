@@ -5,21 +5,25 @@
 #include "help/RtfReader.h"
 #include "records/RegularFile.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QPainter>
-#include <QScrollBar>
-#include <QShortcut>
-#include <QThread>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QResizeEvent>
-#include <QTextBrowser>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QTextDocument>
+#include <QTextEdit>
+#include <QThread>
 #include <QWindow>
 
 #include <algorithm>
+#include <functional>
 
 const QString frmHelp::FileName = QStringLiteral("gavelorhelpfile.rtf");
 // The English text; what is shown is translated when the help opens, after the translator is installed.
@@ -29,22 +33,61 @@ const QString frmHelp::LoadingText = QString::fromUtf8(QT_TRANSLATE_NOOP("frmHel
 
 namespace {
 
-// The viewer draws what Qt's layout leaves out: the leaders before tab stops.
-class HelpView : public QTextBrowser
+// A read-only text view, which screen readers take for a text with a caret (they take a text
+// browser for a label). It follows links as a browser does and draws what Qt's layout leaves
+// out: the leaders before tab stops.
+class HelpView : public QTextEdit
 {
 public:
-    using QTextBrowser::QTextBrowser;
+    using QTextEdit::QTextEdit;
+
+    std::function<void(const QUrl&)> linkActivated;
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        m_pressedLink = anchorAt(event->position().toPoint());
+        m_pressedAt = event->position().toPoint();
+        QTextEdit::mousePressEvent(event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        QTextEdit::mouseReleaseEvent(event);
+        const QString link = anchorAt(event->position().toPoint());
+        // A click, not the end of a drag that selects.
+        const bool click =
+            (event->position().toPoint() - m_pressedAt).manhattanLength() < QApplication::startDragDistance();
+        if (event->button() == Qt::LeftButton && !link.isEmpty() && link == m_pressedLink && click && linkActivated)
+            linkActivated(QUrl(link));
+        m_pressedLink.clear();
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        // Enter on a link that Tab brought the caret to.
+        const QTextCharFormat at = textCursor().charFormat();
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && at.isAnchor() &&
+            !at.anchorHref().isEmpty() && linkActivated) {
+            linkActivated(QUrl(at.anchorHref()));
+            return;
+        }
+        QTextEdit::keyPressEvent(event);
+    }
+
     void paintEvent(QPaintEvent* event) override
     {
-        QTextBrowser::paintEvent(event);
+        QTextEdit::paintEvent(event);
         QPainter painter(viewport());
         const QPointF offset(horizontalScrollBar()->value(), verticalScrollBar()->value());
         painter.translate(-offset);
         painter.setPen(viewport()->palette().color(QPalette::Text));
         RtfReader::DrawTabLeaders(painter, *document(), QRectF(offset, viewport()->size()));
     }
+
+private:
+    QString m_pressedLink;
+    QPoint m_pressedAt;
 };
 
 } // namespace
@@ -59,17 +102,20 @@ frmHelp::frmHelp(const QString& directory, QWidget* parent)
     setPalette(white);
     setAutoFillBackground(true);
 
-    rtbHelp = new HelpView(this);
+    auto* view = new HelpView(this);
+    rtbHelp = view;
     rtbHelp->setAccessibleName(QStringLiteral("Help"));
     rtbHelp->setObjectName(QStringLiteral("rtbHelp"));
     // Links are followed here, never by loading another file into the viewer.
-    rtbHelp->setOpenLinks(false);
+    view->linkActivated = [this](const QUrl& link) {
+        rtbHelp_AnchorClicked(link);
+    };
+    rtbHelp->setReadOnly(true);
     // Read-only, with a caret that the keys move: a screen reader reads by line and all through.
     rtbHelp->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse |
                                      Qt::LinksAccessibleByKeyboard | Qt::LinksAccessibleByMouse);
     rtbHelp->setLineWrapMode(QTextEdit::FixedPixelWidth);
     rtbHelp->setGeometry(Twips::ToPixels(ViewerLeft, ViewerTop, ClientWidth - ViewerLeft, ClientHeight, this));
-    connect(rtbHelp, &QTextBrowser::anchorClicked, this, &frmHelp::rtbHelp_AnchorClicked);
 
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);

@@ -7,7 +7,7 @@
 #include <atomic>
 #include <memory>
 
-class QTextBrowser;
+class QTextEdit;
 class QTextDocument;
 class QThread;
 class QUrl;
@@ -69,7 +69,7 @@ private:
     void rtbHelp_AnchorClicked(const QUrl& link);
 
     QString m_directory;
-    QTextBrowser* rtbHelp = nullptr;
+    QTextEdit* rtbHelp = nullptr;
     // The worker reading the document, and what it hands over when it ends.
     QThread* m_reader = nullptr;
     std::atomic<bool> m_cancelled{false};

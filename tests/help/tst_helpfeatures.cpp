@@ -74,8 +74,8 @@ void tst_HelpFeatures::paragraphs_data()
             list.append(QString::fromUtf8(item));
         return list;
     };
-    QTest::newRow("Writer headings have no tab") << QStringLiteral("writer-features.rtf")
-                                                 << L({"Conditions of sale", "Buyer's premium"});
+    QTest::newRow("Writer headings have no tab")
+        << QStringLiteral("writer-features.rtf") << L({"Conditions of sale", "Buyer's premium"});
     QTest::newRow("AbiWord numbers by \\pn") << QStringLiteral("abiword-faq.rtf")
                                              << L({"Bidder FAQ", "1.\tRegister at the desk", "2.\tTake a paddle",
                                                    "3.\tRaise it to bid", "•\tCash", "•\tCard", "End of the FAQ."});
@@ -160,7 +160,8 @@ void tst_HelpFeatures::pictureSizeFromShape()
     QVERIFY(Load(QStringLiteral("writer-features.rtf"), document));
     const QTextImageFormat picture = Pictures(document).value(0);
     const QSizeF declared(4 / 2.54 * 96, 3 / 2.54 * 96);
-    QVERIFY2(qAbs(picture.width() / declared.width() - 1) < 0.05 && qAbs(picture.height() / declared.height() - 1) < 0.05,
+    QVERIFY2(qAbs(picture.width() / declared.width() - 1) < 0.05 &&
+                 qAbs(picture.height() / declared.height() - 1) < 0.05,
              qPrintable(QStringLiteral("%1x%2").arg(picture.width()).arg(picture.height())));
 }
 
@@ -206,7 +207,9 @@ void tst_HelpFeatures::rightToLeftLastLine()
     const QTextLine last = layout->lineAt(layout->lineCount() - 1);
     const QTextLine firstLine = layout->lineAt(0);
     QVERIFY2(qAbs(last.naturalTextRect().right() - firstLine.naturalTextRect().right()) < 2,
-             qPrintable(QStringLiteral("last line %1 to %2").arg(last.naturalTextRect().left()).arg(last.naturalTextRect().right())));
+             qPrintable(QStringLiteral("last line %1 to %2")
+                            .arg(last.naturalTextRect().left())
+                            .arg(last.naturalTextRect().right())));
     QVERIFY(last.naturalTextRect().left() > firstLine.naturalTextRect().left() + 10);
 
     // \qr and \ql on right-to-left paragraphs are the sides they name.

@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBrowser>
+#include <QTextEdit>
 
 class tst_HelpXvfb : public QObject
 {
@@ -71,7 +71,7 @@ void tst_HelpXvfb::firstShowFitsTheOuterSize()
     // No resize by the user: the fit from the first show alone.
     const QSize outer = window.frameGeometry().size();
     const QSize frame = outer - window.size();
-    auto* viewer = window.findChild<QTextBrowser*>(u"rtbHelp"_qs);
+    auto* viewer = window.findChild<QTextEdit*>(u"rtbHelp"_qs);
     QTRY_COMPARE(viewer->size(), QSize(px(twips(outer.width()) - frmHelp::ViewerWidthAllowance),
                                        px(twips(outer.height()) - frmHelp::ViewerHeightAllowance)));
     QCOMPARE(window.minimumSize() + frame, QSize(px(frmHelp::MinOuterWidth), px(frmHelp::MinOuterHeight)));

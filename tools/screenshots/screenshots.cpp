@@ -7,12 +7,12 @@
 // The windows are the program's own, over a sale prepared in memory; nothing is read from
 // or written to the user's settings.
 
+#include "help/frmHelp.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
 #include "setup/frmOptions.h"
-#include "help/frmHelp.h"
 #include "startup/frmSplash.h"
 
 #include <QApplication>
