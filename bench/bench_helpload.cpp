@@ -37,17 +37,17 @@ QByteArray LargeHelpFile()
     const QByteArray words = "The lot on the block is shown with its photograph; bidders raise their paddles and the "
                              "auctioneer takes the bid in steps of the increment table. ";
     for (int i = 0; i < Pictures; ++i) {
-        QImage image(560, 420, QImage::Format_RGB32);
+        QImage image(640, 480, QImage::Format_RGB32);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 image.setPixel(x, y, qRgb((x + i * 3) & 0xff, (y * 2) & 0xff, random.bounded(256)));
         QBuffer jpeg;
         jpeg.open(QIODevice::WriteOnly);
-        image.save(&jpeg, "JPEG", 80);
+        image.save(&jpeg, "JPEG", 85);
         rtf += "\\pard\\sb240\\sa120\\fs32\\b Lot " + QByteArray::number(i + 1) + "\\b0\\fs22\\par\n";
         for (int para = 0; para < 12; ++para)
             rtf += "\\pard\\sa120 " + words.repeated(3) + "\\par\n";
-        rtf += "{\\*\\shppict{\\pict\\picw560\\pich420\\picwgoal8400\\pichgoal6300\\jpegblip\n" + jpeg.data().toHex() +
+        rtf += "{\\*\\shppict{\\pict\\picw640\\pich480\\picwgoal9600\\pichgoal7200\\jpegblip\n" + jpeg.data().toHex() +
                "}}\\par\n";
     }
     return rtf + "}";

@@ -20,6 +20,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QThread>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -170,7 +171,16 @@ void frmHelp::Form_Load()
     });
     m_reader->setParent(this);
     connect(m_reader, &QThread::finished, this, &frmHelp::ShowLoaded);
-    m_reader->start(QThread::LowPriority);
+    // The reader starts once the window's first frame is drawn, so that it does not compete with
+    // it; a window that is not shown reads all the same.
+    rtbHelp->viewport()->installEventFilter(this);
+    QTimer::singleShot(500, this, &frmHelp::StartReading);
+}
+
+void frmHelp::StartReading()
+{
+    if (m_reader && !m_reader->isRunning() && !m_reader->isFinished())
+        m_reader->start(QThread::LowPriority);
 }
 
 void frmHelp::ShowMissing()
@@ -224,6 +234,8 @@ void frmHelp::showEvent(QShowEvent* event)
 
 bool frmHelp::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == rtbHelp->viewport() && event->type() == QEvent::Paint && m_reader && !m_reader->isRunning())
+        QTimer::singleShot(0, this, &frmHelp::StartReading);
     if (watched == windowHandle() && (event->type() == QEvent::Expose || event->type() == QEvent::Move))
         RefitToFrame();
     return QWidget::eventFilter(watched, event);

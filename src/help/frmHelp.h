@@ -61,6 +61,7 @@ protected:
 private:
     void Form_Load();
     void Form_Resize();
+    void StartReading();
     void ShowLoaded();
     void ShowMissing();
     // Fits again when the window manager's frame is not the one the last fit allowed for.
