@@ -1,7 +1,7 @@
 // Arbitrary bytes as the help document: reading them must neither crash nor hang, and must never
 // grow out of proportion to what it was given. Laying the document out is Qt's own work and is left out:
 // its font caches would read as leaks.
-#include "startup/RtfReader.h"
+#include "help/RtfReader.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>

@@ -23,3 +23,8 @@ xvfb-run -a -s "-screen 0 1920x1080x24 -dpi 96 -noreset -nolisten tcp" \
 # them connected against without, on a private 4K X server.
 xvfb-run -a -s "-screen 0 3840x2160x24 -dpi 96 -noreset -nolisten tcp" \
     env QT_QPA_PLATFORM=xcb "$dir/bench/bench_feed"
+
+# F1 with a 20 MB help file on the same 4K X server: the help window's first frame, and the
+# board's raises while the document is read beside it.
+xvfb-run -a -s "-screen 0 3840x2160x24 -dpi 96 -noreset -nolisten tcp" \
+    env QT_QPA_PLATFORM=xcb "$dir/bench/bench_helpload"

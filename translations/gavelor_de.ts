@@ -615,6 +615,10 @@ Zeile %1: %2</translation>
       <source>Gavelor - Help</source>
       <translation>Gavelor - Hilfe</translation>
     </message>
+    <message>
+      <source>Loading...</source>
+      <translation>Wird geladen...</translation>
+    </message>
   </context>
   <context>
     <name>frmLots</name>
@@ -1307,6 +1311,13 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>none yet</source>
       <translation>noch keiner</translation>
+    </message>
+  </context>
+  <context>
+    <name>RtfReader</name>
+    <message>
+      <source>Picture %1</source>
+      <translation>Bild %1</translation>
     </message>
   </context>
 </TS>

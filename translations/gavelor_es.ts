@@ -615,6 +615,10 @@ Línea %1: %2</translation>
       <source>Gavelor - Help</source>
       <translation>Gavelor - Ayuda</translation>
     </message>
+    <message>
+      <source>Loading...</source>
+      <translation>Cargando...</translation>
+    </message>
   </context>
   <context>
     <name>frmLots</name>
@@ -1307,6 +1311,13 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>none yet</source>
       <translation>ninguno todavía</translation>
+    </message>
+  </context>
+  <context>
+    <name>RtfReader</name>
+    <message>
+      <source>Picture %1</source>
+      <translation>Imagen %1</translation>
     </message>
   </context>
 </TS>

@@ -615,6 +615,10 @@ Ligne %1 : %2</translation>
       <source>Gavelor - Help</source>
       <translation>Gavelor - Aide</translation>
     </message>
+    <message>
+      <source>Loading...</source>
+      <translation>Chargement...</translation>
+    </message>
   </context>
   <context>
     <name>frmLots</name>
@@ -1307,6 +1311,13 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>none yet</source>
       <translation>aucun pour l’instant</translation>
+    </message>
+  </context>
+  <context>
+    <name>RtfReader</name>
+    <message>
+      <source>Picture %1</source>
+      <translation>Image %1</translation>
     </message>
   </context>
 </TS>

@@ -615,6 +615,10 @@ Regel %1: %2</translation>
       <source>Gavelor - Help</source>
       <translation>Gavelor - Help</translation>
     </message>
+    <message>
+      <source>Loading...</source>
+      <translation>Bezig met laden...</translation>
+    </message>
   </context>
   <context>
     <name>frmLots</name>
@@ -1307,6 +1311,13 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>none yet</source>
       <translation>nog geen</translation>
+    </message>
+  </context>
+  <context>
+    <name>RtfReader</name>
+    <message>
+      <source>Picture %1</source>
+      <translation>Afbeelding %1</translation>
     </message>
   </context>
 </TS>

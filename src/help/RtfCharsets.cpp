@@ -191,4 +191,32 @@ QString DecodeDoubleByte(int codePage, const QByteArray& bytes)
     return text;
 }
 
+char16_t SymbolCharacter(char16_t c)
+{
+    if (c < 0xF020 || c > 0xF0FF)
+        return c;
+    switch (c) {
+    case 0xF0B7: // Symbol: bullet
+        return u'\u2022';
+    case 0xF0A7: // Wingdings: small square
+        return u'\u25AA';
+    case 0xF06C: // Wingdings: black circle
+        return u'\u25CF';
+    case 0xF06E: // Wingdings: black square
+        return u'\u25A0';
+    case 0xF071: // Wingdings: shadowed square
+        return u'\u2751';
+    case 0xF076: // Wingdings: diamond of four
+        return u'\u2756';
+    case 0xF0D8: // Wingdings: arrowhead
+        return u'\u27A2';
+    case 0xF0FC: // Wingdings: check mark
+        return u'\u2713';
+    case 0xF0E0: // Symbol: diamond
+        return u'\u25CA';
+    default:
+        return c;
+    }
+}
+
 } // namespace Rtf

@@ -21,6 +21,10 @@ bool IsLeadByte(int codePage, unsigned char byte);
 // The table of a single-byte code page; Windows-1252 stands in for unknown ones.
 const CodePageTable& SingleByteTable(int codePage);
 
+// The character that the Symbol and Wingdings fonts' private character c stands for, where it is a
+// bullet or sign that Unicode has; c itself otherwise.
+char16_t SymbolCharacter(char16_t c);
+
 // Bytes of a double-byte code page as text; what cannot be decoded becomes U+FFFD.
 QString DecodeDoubleByte(int codePage, const QByteArray& bytes);
 

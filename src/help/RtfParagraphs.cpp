@@ -120,6 +120,12 @@ void Builder::TextWord(Word word, bool hasParameter, int parameter)
     case Word::Strike:
         chars.strike = on;
         break;
+    case Word::SmallCaps:
+        chars.smallCaps = on;
+        break;
+    case Word::AllCaps:
+        chars.allCaps = on;
+        break;
     case Word::FontSize:
         chars.halfPoints = hasParameter ? std::clamp(parameter, 1, MaxHalfPoints) : 24;
         break;
@@ -155,13 +161,13 @@ void Builder::TextWord(Word word, bool hasParameter, int parameter)
         para = ParaState();
         break;
     case Word::AlignLeft:
-        para.alignment = Qt::AlignLeft;
+        para.alignment = Qt::AlignLeft | Qt::AlignAbsolute;
         break;
     case Word::AlignCentre:
         para.alignment = Qt::AlignHCenter;
         break;
     case Word::AlignRight:
-        para.alignment = Qt::AlignRight;
+        para.alignment = Qt::AlignRight | Qt::AlignAbsolute;
         break;
     case Word::AlignJustify:
         para.alignment = Qt::AlignJustify;
@@ -192,8 +198,73 @@ void Builder::TextWord(Word word, bool hasParameter, int parameter)
         break;
     case Word::TabStop:
         if (para.tabCount < ParaState::MaxTabs)
-            para.tabs[para.tabCount++] = TabStop{std::clamp(parameter, 0, MaxTwips), para.nextTabType};
+            para.tabs[para.tabCount++] = TabStop{std::clamp(parameter, 0, MaxTwips), para.nextTabType, para.nextLeader};
         para.nextTabType = 0;
+        para.nextLeader = 0;
+        break;
+    case Word::LeaderDots:
+        para.nextLeader = RtfReader::LeaderDots;
+        break;
+    case Word::LeaderMiddleDots:
+        para.nextLeader = RtfReader::LeaderMiddleDots;
+        break;
+    case Word::LeaderHyphens:
+        para.nextLeader = RtfReader::LeaderHyphens;
+        break;
+    case Word::LeaderUnderline:
+        para.nextLeader = RtfReader::LeaderUnderline;
+        break;
+    case Word::LeaderThick:
+        para.nextLeader = RtfReader::LeaderThick;
+        break;
+    case Word::LeaderEquals:
+        para.nextLeader = RtfReader::LeaderEquals;
+        break;
+    case Word::LineSpacing:
+        para.lineSpacing = std::clamp(parameter, -MaxTwips, MaxTwips);
+        break;
+    case Word::LineMultiple:
+        para.lineMultiple = on;
+        break;
+    case Word::RightToLeft:
+        para.direction = -1;
+        break;
+    case Word::LeftToRight:
+        para.direction = 1;
+        break;
+    case Word::ShadingBack:
+        para.shadingBack = parameter;
+        break;
+    case Word::ShadingFore:
+        para.shadingFore = parameter;
+        break;
+    case Word::Shading:
+        para.shading = parameter;
+        break;
+    case Word::BorderTop:
+    case Word::BorderLeft:
+    case Word::BorderBottom:
+    case Word::BorderRight:
+    case Word::BorderBox: {
+        const std::uint8_t sides = word == Word::BorderTop      ? BorderTop
+                                   : word == Word::BorderLeft   ? BorderLeft
+                                   : word == Word::BorderBottom ? BorderBottom
+                                   : word == Word::BorderRight  ? BorderRight
+                                                                : (BorderTop | BorderLeft | BorderBottom | BorderRight);
+        para.borders |= sides;
+        para.pendingBorder = sides;
+        m_lastBorderIsCell = false;
+        break;
+    }
+    case Word::BorderColor:
+        if (!m_lastBorderIsCell)
+            para.borderColor = parameter;
+        break;
+    case Word::ListNumber:
+        para.list = parameter;
+        break;
+    case Word::ListLevelNumber:
+        para.listLevel = std::clamp(parameter, 0, ListDefinition::Levels - 1);
         break;
     case Word::InTable:
         para.inTable = on;
@@ -242,36 +313,48 @@ void Builder::CellWord(Word word, int parameter)
         next.shading = parameter;
         break;
     case Word::CellBorderTop:
+        m_lastBorderIsCell = true;
         next.pendingSide = CellDefinition::Top;
         next.borders |= next.pendingSide;
         break;
     case Word::CellBorderLeft:
+        m_lastBorderIsCell = true;
         next.pendingSide = CellDefinition::Left;
         next.borders |= next.pendingSide;
         break;
     case Word::CellBorderBottom:
+        m_lastBorderIsCell = true;
         next.pendingSide = CellDefinition::Bottom;
         next.borders |= next.pendingSide;
         break;
     case Word::CellBorderRight:
+        m_lastBorderIsCell = true;
         next.pendingSide = CellDefinition::Right;
         next.borders |= next.pendingSide;
         break;
     case Word::BorderNone:
-        next.borders &= static_cast<std::uint8_t>(~next.pendingSide);
+        if (m_lastBorderIsCell)
+            next.borders &= static_cast<std::uint8_t>(~next.pendingSide);
+        else
+            state().para.borders &= static_cast<std::uint8_t>(~state().para.pendingBorder);
         break;
+    // The empty cell that continues a cell merged downwards keeps the first cell's paragraph as it is.
     case Word::Cell:
         if (!inTextBox) {
             FlushRun();
             m_tables.EndCell(1);
-            m_cursor.setBlockFormat(BlockFormat(state().para));
+            if (!m_tables.InContinuedCell())
+                m_cursor.setBlockFormat(BlockFormat(state().para));
+            m_paragraphStarted = m_paragraphHasNumber = false;
         }
         break;
     case Word::NestCell:
         if (!inTextBox) {
             FlushRun();
             m_tables.EndCell(std::max(2, state().para.Level()));
-            m_cursor.setBlockFormat(BlockFormat(state().para));
+            if (!m_tables.InContinuedCell())
+                m_cursor.setBlockFormat(BlockFormat(state().para));
+            m_paragraphStarted = m_paragraphHasNumber = false;
         }
         break;
     case Word::Row:
@@ -289,6 +372,69 @@ void Builder::CellWord(Word word, int parameter)
     default:
         break;
     }
+}
+
+// The number of a paragraph that the file numbers by its list or by \pn without spelling the number out.
+void Builder::ListMarker()
+{
+    const ParaState& para = state().para;
+    QString marker;
+    if (para.list > 0) {
+        const auto override = m_listOverrides.find(para.list);
+        const auto list = override == m_listOverrides.end() ? m_lists.end() : m_lists.find(override->second);
+        if (list == m_lists.end())
+            return;
+        const auto& levels = list->second.levels;
+        auto& counts = m_listCounters[para.list];
+        const auto level = static_cast<size_t>(para.listLevel);
+        ++counts[level];
+        for (size_t deeper = level + 1; deeper < counts.size(); ++deeper)
+            counts[deeper] = 0;
+        const ListLevel& definition = levels[level];
+        // The first character gives the length; characters below 9 stand for the numbers of those levels.
+        const QString text = definition.text.mid(1, definition.text.isEmpty() ? 0 : definition.text.front().unicode());
+        for (const QChar c : text) {
+            const auto placeholder = static_cast<size_t>(c.unicode());
+            if (placeholder < ListDefinition::Levels)
+                marker += NumberText(levels[placeholder].start + std::max(counts[placeholder], 1) - 1,
+                                     levels[placeholder].format);
+            else
+                marker += c;
+        }
+        if (!definition.hasText && definition.format != 255)
+            marker = NumberText(definition.start + counts[level] - 1, definition.format) + QLatin1Char('.');
+        // Nothing to show but the space after it: nothing shows.
+        if (marker.trimmed().isEmpty())
+            return;
+        if (definition.follow == 0)
+            marker += QLatin1Char('\t');
+        else if (definition.follow == 1)
+            marker += QLatin1Char(' ');
+    } else {
+        const OldNumbering& numbering = para.numbering;
+        const auto level = std::min<size_t>(numbering.level, m_numberingCounters.size() - 1);
+        if (!(numbering == m_lastNumbering)) {
+            m_lastNumbering = numbering;
+            m_numberingCounters[level] = 0;
+        }
+        const int count = ++m_numberingCounters[level];
+        const bool bullet = numbering.format == 24;
+        QString before = numbering.before;
+        // The Symbol font's bullet, written as its byte.
+        if (bullet && (before.isEmpty() || before == QStringLiteral("\u00B7")))
+            before = QStringLiteral("\u2022");
+        marker = before + (bullet ? QString() : NumberText(numbering.start + count - 1, numbering.format - 1)) +
+                 numbering.after;
+        if (marker.trimmed().isEmpty())
+            return;
+        marker += QLatin1Char('\t');
+    }
+    FlushRun();
+    CharState chars = state().chars;
+    chars.underline = chars.strike = false;
+    chars.link = -1;
+    EnsureLevel(RunLevel(state()));
+    m_cursor.insertText(marker, CharFormat(chars));
 }
 
 } // namespace Rtf

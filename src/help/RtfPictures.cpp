@@ -1,5 +1,6 @@
 #include "help/RtfPictures.h"
 
+#include "help/RtfMetafiles.h"
 #include "help/RtfState.h"
 #include "help/RtfTokenizer.h"
 
@@ -11,6 +12,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
+#include <QtMath>
 
 #include <cmath>
 #include <utility>
@@ -33,6 +35,16 @@ double Shown(int goal, double pixels, int scale)
     return std::clamp(base * factor, 1.0, static_cast<double>(MaxShownPixels));
 }
 
+// Drawn at twice the size shown, so that it stays sharp on a screen of twice the density.
+QImage DrawnMetafile(const PictureData& picture, QSizeF own)
+{
+    const double width = Shown(picture.goalW, own.width(), picture.scaleX) * 2;
+    const double height = Shown(picture.goalH, own.height(), picture.scaleY) * 2;
+    if (width * height > static_cast<double>(RtfReader::MaxPicturePixels))
+        return {};
+    return DrawWindowsMetafile(picture.data, QSize(qCeil(width), qCeil(height)));
+}
+
 QImage Placeholder()
 {
     QImage image(32, 32, QImage::Format_RGB32);
@@ -49,7 +61,7 @@ QImage Placeholder()
 
 void PictureData::AppendHex(unsigned char digit)
 {
-    if (tooLarge || kind == Other)
+    if (tooLarge || kind == Other || kind == Emf)
         return;
     const int value = HexValue(digit);
     if (value < 0)
@@ -69,7 +81,7 @@ void PictureData::AppendHex(unsigned char digit)
 
 void PictureData::AppendBinary(const char* bytes, qsizetype size)
 {
-    if (tooLarge || kind == Other)
+    if (tooLarge || kind == Other || kind == Emf)
         return;
     if (data.size() + size > RtfReader::MaxPictureBytes) {
         tooLarge = true;
@@ -79,11 +91,13 @@ void PictureData::AppendBinary(const char* bytes, qsizetype size)
     data.append(bytes, size);
 }
 
-QTextImageFormat MakeImage(PictureData& picture, QTextDocument& document, int number)
+QTextImageFormat MakeImage(PictureData& picture, QTextDocument& document, int number, bool* placeholder)
 {
     QImage image;
     QSizeF own;
-    if (picture.kind == PictureData::Other) {
+    if (placeholder)
+        *placeholder = false;
+    if (picture.kind == PictureData::Wmf || picture.kind == PictureData::Emf || picture.kind == PictureData::Other) {
         // Metafile sizes are in hundredths of a millimetre.
         const auto fromHimetric = [](int value) {
             return std::max(value, 0) / 2540.0 * 96.0;
@@ -91,7 +105,13 @@ QTextImageFormat MakeImage(PictureData& picture, QTextDocument& document, int nu
         own = QSizeF(fromHimetric(picture.picW), fromHimetric(picture.picH));
         if ((picture.goalW <= 0 && own.width() <= 0) || (picture.goalH <= 0 && own.height() <= 0))
             return {};
-        image = Placeholder();
+        if (picture.kind == PictureData::Wmf && !picture.tooLarge)
+            image = DrawnMetafile(picture, own);
+        if (image.isNull()) {
+            image = Placeholder();
+            if (placeholder)
+                *placeholder = true;
+        }
     } else if (picture.kind != PictureData::None && !picture.tooLarge && !picture.data.isEmpty()) {
         // The header gives the size; a picture that would decode into more than the limit is
         // left out before any of it is decoded.
@@ -116,8 +136,32 @@ QTextImageFormat MakeImage(PictureData& picture, QTextDocument& document, int nu
     return format;
 }
 
-void FitPicturesToWidth(QTextDocument& document, qreal width)
+bool ReplaceImage(PictureData& picture, QTextDocument& document, const QString& name)
 {
+    const QImage shown = document.resource(QTextDocument::ImageResource, QUrl(name)).value<QImage>();
+    QImage image;
+    if (picture.kind == PictureData::Wmf && !picture.tooLarge && !picture.data.isEmpty()) {
+        PictureData sized = picture;
+        const QSizeF own(std::max(picture.picW, 0) / 2540.0 * 96.0, std::max(picture.picH, 0) / 2540.0 * 96.0);
+        image = own.isEmpty() ? QImage() : DrawnMetafile(sized, own);
+    } else if ((picture.kind == PictureData::Png || picture.kind == PictureData::Jpeg) && !picture.tooLarge) {
+        QBuffer buffer(&picture.data);
+        QImageReader reader(&buffer, picture.kind == PictureData::Png ? "png" : "jpeg");
+        const QSize size = reader.size();
+        if (size.isValid() && qint64(size.width()) * size.height() <= RtfReader::MaxPicturePixels)
+            image = reader.read();
+    }
+    if (image.isNull() || shown.isNull())
+        return false;
+    document.addResource(QTextDocument::ImageResource, QUrl(name), image);
+    return true;
+}
+
+} // namespace Rtf
+
+void RtfReader::FitPicturesToWidth(QTextDocument& document, qreal width)
+{
+    using namespace Rtf;
     std::vector<std::pair<int, QTextImageFormat>> changes;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QTextBlockFormat paragraph = block.blockFormat();
@@ -146,5 +190,3 @@ void FitPicturesToWidth(QTextDocument& document, qreal width)
         cursor.setCharFormat(format);
     }
 }
-
-} // namespace Rtf

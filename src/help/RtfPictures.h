@@ -15,7 +15,9 @@ struct PictureData
         None,
         Png,
         Jpeg,
-        Other // metafiles and device bitmaps: Qt cannot draw them; a placeholder stands in
+        Wmf,  // drawn through libwmf
+        Emf,  // no library that may be linked draws these: a placeholder stands in
+        Other // other metafiles and device bitmaps: a placeholder as well
     } kind = None;
     QByteArray data;
     int nibble = -1;
@@ -27,11 +29,12 @@ struct PictureData
 };
 
 // Adds the picture to document as an image resource named after number and gives the format
-// that shows it, or a format without a name when there is nothing to show.
-QTextImageFormat MakeImage(PictureData& picture, QTextDocument& document, int number);
+// that shows it, or a format without a name when there is nothing to show. placeholder tells
+// whether a placeholder stands in for a picture that could not be drawn.
+QTextImageFormat MakeImage(PictureData& picture, QTextDocument& document, int number, bool* placeholder = nullptr);
 
-// Pictures wider than width pixels (less their paragraph's margins) are shown scaled down to
-// fit, keeping their proportions; the others at the size the document gives them.
-void FitPicturesToWidth(QTextDocument& document, qreal width);
+// Draws picture in place of the placeholder named name, at the placeholder's size; false when it
+// cannot be drawn either.
+bool ReplaceImage(PictureData& picture, QTextDocument& document, const QString& name);
 
 } // namespace Rtf

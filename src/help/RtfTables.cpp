@@ -201,6 +201,7 @@ void TableBuilder::EnterCell(Level& t)
     }
     t.row = std::min(t.row, t.table->rows() - 1);
     const QTextTableCell cell = t.table->cellAt(t.row, column);
+    t.continued = continued;
     // Merged cells are written after the first one's content.
     if (!cell.isValid())
         m_cursor.setPosition(t.table->lastPosition());

@@ -59,6 +59,8 @@ public:
     void Ensure(int level);
     void EndCell(int level);
     void EndRow(int level);
+    // Whether the cell last entered continues a cell merged across or downwards.
+    bool InContinuedCell() const { return !m_tables.empty() && m_tables.back().continued; }
 
 private:
     struct Level
@@ -69,6 +71,7 @@ private:
         bool rowEnded = false;
         bool cellEnded = false;
         bool onGrid = false;
+        bool continued = false;
         // Qt's table grid goes wrong when columns are added across cells merged downwards: once a
         // table has such a cell, its columns stay as they are and further cells run on in the last.
         bool spansRows = false;

@@ -20,7 +20,7 @@
 #include "startup/DisplayLoss.h"
 #include "startup/SingleInstance.h"
 #include "startup/TerminationSignals.h"
-#include "startup/frmHelp.h"
+#include "help/frmHelp.h"
 #include "startup/frmSplash.h"
 
 #include <QApplication>

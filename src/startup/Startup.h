@@ -1,7 +1,7 @@
 #pragma once
 
 #include "records/AppSettings.h"
-#include "startup/frmHelp.h"
+#include "help/frmHelp.h"
 #include "startup/frmSplash.h"
 
 #include <QIcon>

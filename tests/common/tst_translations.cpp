@@ -2,11 +2,11 @@
 // test again as a child with its locale variables, which loads the translations as the program
 // does at start and reports what a window, Qt's standard buttons and the help viewer show.
 #include "common/Translations.h"
+#include "help/frmHelp.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
 #include "sale/SaleReport.h"
 #include "setup/frmLots.h"
-#include "startup/frmHelp.h"
 
 #include <QApplication>
 #include <QFile>
@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QTextStream>
 
 #include <utility>
@@ -30,6 +30,8 @@ int Probe(const QString& helpDirectory)
     AppSettings settings(store);
     frmLots lots(settings);
     frmHelp help(helpDirectory);
+    while (help.IsLoading())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     LotResult sold;
     sold.outcome = LotResult::Outcome::Sold;
     const QByteArray csv = SaleReport::Csv({SaleRecord::Row{0, nullptr, &sold}});
@@ -38,7 +40,7 @@ int Probe(const QString& helpDirectory)
         lots.windowTitle(),
         lots.findChild<QPushButton*>(QStringLiteral("cmdOk"))->text(),
         QCoreApplication::translate("QPlatformTheme", "Cancel"),
-        help.findChild<QTextBrowser*>()->toPlainText().trimmed(),
+        help.findChild<QTextEdit*>()->toPlainText().trimmed(),
         QString::fromUtf8(csv.split('\n').value(1).split(',').value(4)),
     };
     QTextStream(stdout) << shown.join(QLatin1Char('|')) << Qt::endl;

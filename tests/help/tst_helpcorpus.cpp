@@ -1,7 +1,6 @@
 // Documents written by real word processors (made by corpus/make-corpus.sh) as the help viewer
 // reads them.
-#include "help/RtfPictures.h"
-#include "startup/RtfReader.h"
+#include "help/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
@@ -116,7 +115,7 @@ void tst_HelpCorpus::document()
     QTextDocument document;
     QVERIFY(RtfReader::Read(input.readAll(), document));
     document.setTextWidth(ViewerWidth);
-    Rtf::FitPicturesToWidth(document, ViewerWidth);
+    RtfReader::FitPicturesToWidth(document, ViewerWidth);
     document.documentLayout()->documentSize();
     const QString plain = document.toPlainText();
 

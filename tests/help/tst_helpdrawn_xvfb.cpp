@@ -1,6 +1,6 @@
 // Documents written by real word processors as the help window draws them on a real X server,
 // read back from the server as pixels.
-#include "startup/frmHelp.h"
+#include "help/frmHelp.h"
 #include "support/XvfbServer.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -11,9 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QTextFrame>
 #include <QTextImageFormat>
+#include <QTextLayout>
 #include <QTextTable>
 
 #include <memory>
@@ -30,6 +31,9 @@ private slots:
     void shadedCell();
     void pictureFitted();
     void footnoteRule();
+    void noteBox();
+    void shadedParagraph();
+    void tabLeader();
 
 private:
     // Opens the corpus document as the help file; the window is shown and exposed.
@@ -39,7 +43,7 @@ private:
 
     QTemporaryDir m_dir;
     std::unique_ptr<frmHelp> m_window;
-    QTextBrowser* m_viewer = nullptr;
+    QTextEdit* m_viewer = nullptr;
 };
 
 namespace {
@@ -92,7 +96,8 @@ void tst_HelpDrawnXvfb::open(const QString& file)
     m_window = std::make_unique<frmHelp>(m_dir.path());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_viewer = m_window->findChild<QTextBrowser*>(QStringLiteral("rtbHelp"));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->IsLoading(), 20000);
+    m_viewer = m_window->findChild<QTextEdit*>(QStringLiteral("rtbHelp"));
 }
 
 QImage tst_HelpDrawnXvfb::grab(const QRectF& area)
@@ -205,6 +210,77 @@ void tst_HelpDrawnXvfb::footnoteRule()
     // Across the text only, where the rule is drawn.
     const QImage shot = grab(area.adjusted(4, 0, -4, 0));
     QVERIFY(Lines(shot, true) >= 1);
+}
+
+// Writer's bordered, shaded note: its border colour at the box's edges, its shade inside.
+void tst_HelpDrawnXvfb::noteBox()
+{
+    open(QStringLiteral("writer-features.rtf"));
+    QTextDocument* document = m_viewer->document();
+    QTextFrame* box = document->find(QStringLiteral("Note: the premium")).currentFrame();
+    QVERIFY(box && box != document->rootFrame());
+    const QRectF area = document->documentLayout()->frameBoundingRect(box);
+    const QImage shot = grab(area);
+    const QColor border(0xcc, 0x00, 0x00);
+    const QColor shade(0xff, 0xee, 0xaa);
+    // Down the middle row: white, the border, the shade, the border, white.
+    const int y = shot.height() / 2;
+    int firstBorder = -1, lastBorder = -1, shaded = 0;
+    for (int x = 0; x < shot.width(); ++x) {
+        if (IsNear(shot.pixel(x, y), border)) {
+            lastBorder = x;
+            if (firstBorder < 0)
+                firstBorder = x;
+        }
+        shaded += IsNear(shot.pixel(x, y), shade);
+    }
+    QVERIFY2(
+        firstBorder >= 0 && lastBorder - firstBorder > shot.width() / 2,
+        qPrintable(QStringLiteral("border at %1 and %2 of %3").arg(firstBorder).arg(lastBorder).arg(shot.width())));
+    QVERIFY2(shaded > (lastBorder - firstBorder) / 2, qPrintable(QString::number(shaded)));
+    QVERIFY(IsNear(shot.pixel(firstBorder + 3, y), shade) || IsNear(shot.pixel(firstBorder + 4, y), shade));
+}
+
+// White text on a dark blue paragraph: the shade fills the paragraph and the text shows on it.
+void tst_HelpDrawnXvfb::shadedParagraph()
+{
+    open(QStringLiteral("writer-features.rtf"));
+    QTextDocument* document = m_viewer->document();
+    const QTextBlock banner = document->find(QStringLiteral("Price list")).block();
+    const QImage shot = grab(document->documentLayout()->blockBoundingRect(banner).adjusted(0, 1, 0, -1));
+    qint64 shade = 0, white = 0;
+    for (int y = 6; y < shot.height() - 6; ++y)
+        for (int x = 6; x < shot.width() - 6; ++x) {
+            shade += IsNear(shot.pixel(x, y), QColor(0x1f, 0x38, 0x64));
+            white += IsNear(shot.pixel(x, y), Qt::white);
+        }
+    QVERIFY2(shade > white && white > 20, qPrintable(QStringLiteral("%1 shaded, %2 white").arg(shade).arg(white)));
+}
+
+// The dots that lead from "Oak chest" to its price, and nothing between words without a leader.
+void tst_HelpDrawnXvfb::tabLeader()
+{
+    open(QStringLiteral("writer-features.rtf"));
+    QTextDocument* document = m_viewer->document();
+    const QTextBlock price = document->find(QStringLiteral("Oak chest\t150")).block();
+    QTextLayout* layout = price.layout();
+    const QTextLine line = layout->lineAt(0);
+    const QRectF block = document->documentLayout()->blockBoundingRect(price);
+    const qreal from = block.left() + line.cursorToX(9) + 4;
+    const qreal to = block.left() + line.cursorToX(10) - 4;
+    QVERIFY(to - from > 100);
+    const QImage shot = grab(QRectF(from, block.top() + line.y(), to - from, line.height()));
+    // grab() widens the area by 6 pixels each way.
+    int inked = 0;
+    for (int x = 8; x < shot.width() - 8; ++x)
+        for (int y = 0; y < shot.height(); ++y)
+            if (qGray(shot.pixel(x, y)) < 160) {
+                ++inked;
+                break;
+            }
+    // Dots every few pixels along the whole gap.
+    QVERIFY2(inked > (shot.width() - 16) / 8,
+             qPrintable(QStringLiteral("%1 of %2 columns").arg(inked).arg(shot.width())));
 }
 
 GAVELOR_XVFB_TEST_MAIN(tst_HelpDrawnXvfb)

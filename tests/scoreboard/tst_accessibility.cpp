@@ -8,7 +8,7 @@
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
 #include "setup/frmOptions.h"
-#include "startup/frmHelp.h"
+#include "help/frmHelp.h"
 #include "startup/frmSplash.h"
 
 #include <QTabWidget>

@@ -1,10 +1,10 @@
 #include "common/Twips.h"
+#include "help/RtfReader.h"
+#include "help/frmHelp.h"
 #include "records/SettingsStore.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmScoreboard.h"
-#include "startup/RtfReader.h"
 #include "startup/Startup.h"
-#include "startup/frmHelp.h"
 #include "startup/frmSplash.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -17,7 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QTextLayout>
 #include <QTextTable>
 #include <QTimer>
@@ -47,7 +47,7 @@ private slots:
     void internalLinkScrolls();
 
 private:
-    static QTextBrowser* viewer(frmHelp& window) { return window.findChild<QTextBrowser*>(QStringLiteral("rtbHelp")); }
+    static QTextEdit* viewer(frmHelp& window) { return window.findChild<QTextEdit*>(QStringLiteral("rtbHelp")); }
     static int px(double twips) { return Twips::ToPixels(twips); }
 
     std::unique_ptr<MemorySettingsStore> m_store;
@@ -105,6 +105,7 @@ void tst_Help::helpFile()
 
     frmHelp window(dir.path());
     window.show();
+    QTRY_VERIFY(!window.IsLoading());
     QTextDocument* document = viewer(window)->document();
     if (showsDocument) {
         QCOMPARE(document->toPlainText(), QStringLiteral("Press F1 for help.\n"));
@@ -182,7 +183,7 @@ void tst_Help::viewerFitsWindow()
     window.resize(size + QSize(37, 23));
     window.resize(size);
     QTRY_COMPARE(window.size(), size);
-    QTextBrowser* rtb = viewer(window);
+    QTextEdit* rtb = viewer(window);
     const double outerWidth = Twips::FromPixels(window.frameGeometry().width());
     const double outerHeight = Twips::FromPixels(window.frameGeometry().height());
     QCOMPARE(rtb->geometry(), QRect(px(frmHelp::ViewerLeft), 0, px(outerWidth - frmHelp::ViewerWidthAllowance),
@@ -199,7 +200,7 @@ void tst_Help::restoredWindowRefitted()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.showMaximized();
     QTRY_VERIFY(window.isMaximized());
-    QTextBrowser* rtb = viewer(window);
+    QTextEdit* rtb = viewer(window);
     QTRY_COMPARE(rtb->width(), px(Twips::FromPixels(window.frameGeometry().width()) - frmHelp::ViewerWidthAllowance));
     window.showMinimized();
     window.showNormal();
@@ -309,7 +310,8 @@ void tst_Help::internalLinkScrolls()
     window.resize(window.width(), window.minimumHeight());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTextBrowser* browser = viewer(window);
+    QTRY_VERIFY(!window.IsLoading());
+    QTextEdit* browser = viewer(window);
     QTextDocument* document = browser->document();
     QAbstractTextDocumentLayout* layout = document->documentLayout();
 

@@ -1,13 +1,13 @@
 // The help window on a real X server, bare and framed by a window manager.
 #include "common/Twips.h"
-#include "startup/frmHelp.h"
+#include "help/frmHelp.h"
 #include "support/XvfbServer.h"
 
 #include <QApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBrowser>
+#include <QTextEdit>
 
 class tst_HelpXvfb : public QObject
 {
@@ -71,7 +71,7 @@ void tst_HelpXvfb::firstShowFitsTheOuterSize()
     // No resize by the user: the fit from the first show alone.
     const QSize outer = window.frameGeometry().size();
     const QSize frame = outer - window.size();
-    auto* viewer = window.findChild<QTextBrowser*>(u"rtbHelp"_qs);
+    auto* viewer = window.findChild<QTextEdit*>(u"rtbHelp"_qs);
     QTRY_COMPARE(viewer->size(), QSize(px(twips(outer.width()) - frmHelp::ViewerWidthAllowance),
                                        px(twips(outer.height()) - frmHelp::ViewerHeightAllowance)));
     QCOMPARE(window.minimumSize() + frame, QSize(px(frmHelp::MinOuterWidth), px(frmHelp::MinOuterHeight)));

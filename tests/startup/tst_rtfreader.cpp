@@ -1,4 +1,4 @@
-#include "startup/RtfReader.h"
+#include "help/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -102,10 +102,11 @@ void tst_RtfReader::text_data()
     row("named characters", R"({\rtf1\emdash\endash\bullet\lquote\rquote\ldblquote\rdblquote})", u"—–•‘’“”");
     row("line break and tab", R"({\rtf1 a\line b\tab c})", u"a\u2028b\tc");
     row("page and section breaks end paragraphs", R"({\rtf1 a\page b\sect c})", u"a\nb\nc");
-    row("skipped destinations",
-        R"({\rtf1{\info{\title T}}{\*\unknown x}{\stylesheet{\s0 Normal;}}{\header h}{\footer f})"
-        R"({\*\bkmkstart b}A})",
+    row("skipped destinations", R"({\rtf1{\info{\title T}}{\*\unknown x}{\stylesheet{\s0 Normal;}}{\*\bkmkstart b}A})",
         u"A");
+    // Once each, the header over the text and the footer under it; page numbers mean nothing there.
+    row("header and footer",
+        R"({\rtf1{\header h{\field{\*\fldinst PAGE}{\fldrslt 1}}}{\headerf h}{\footer f}{\footerl f}A})", u"h\nA\n\nf");
     row("field shown by its result", R"({\rtf1{\field{\*\fldinst{ HYPERLINK "http://x" }}{\fldrslt{Link}}}})", u"Link");
     row("binary data skipped", R"({\rtf1 a\bin3 {}\b})", u"ab");
     row("hidden text", R"({\rtf1 a{\v hidden}b})", u"ab");
@@ -198,11 +199,12 @@ void tst_RtfReader::paragraphFormat_data()
     const int alignment = QTextFormat::BlockAlignment;
     QTest::newRow("centred") << QByteArray(R"({\rtf1\qc C\par})") << "C" << alignment
                              << QVariant(int(Qt::AlignHCenter));
-    QTest::newRow("right") << QByteArray(R"({\rtf1\qr R\par})") << "R" << alignment << QVariant(int(Qt::AlignRight));
+    QTest::newRow("right") << QByteArray(R"({\rtf1\qr R\par})") << "R" << alignment
+                           << QVariant(int(Qt::AlignRight | Qt::AlignAbsolute));
     QTest::newRow("justified") << QByteArray(R"({\rtf1\qj J\par})") << "J" << alignment
                                << QVariant(int(Qt::AlignJustify));
     QTest::newRow("last paragraph without par")
-        << QByteArray(R"({\rtf1 a\par\qr R})") << "R" << alignment << QVariant(int(Qt::AlignRight));
+        << QByteArray(R"({\rtf1 a\par\qr R})") << "R" << alignment << QVariant(int(Qt::AlignRight | Qt::AlignAbsolute));
     QTest::newRow("pard resets") << QByteArray(R"({\rtf1\qc\li720 a\par\pard b\par})") << "b" << alignment
                                  << QVariant(int(Qt::AlignLeft));
     QTest::newRow("left indent in pixels")

@@ -7,12 +7,12 @@
 // The windows are the program's own, over a sale prepared in memory; nothing is read from
 // or written to the user's settings.
 
+#include "help/frmHelp.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
 #include "setup/frmOptions.h"
-#include "startup/frmHelp.h"
 #include "startup/frmSplash.h"
 
 #include <QApplication>
@@ -138,6 +138,8 @@ int main(int argc, char* argv[])
 
         // The help document beside the program, as the build puts it.
         frmHelp help(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
+        while (help.IsLoading())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         help.resize(900, 700);
         renderer.save(help, QStringLiteral("help"));
     }

@@ -4,12 +4,19 @@
 #include <QString>
 #include <QWidget>
 
-class QTextBrowser;
+#include <atomic>
+#include <memory>
+
+class QTextEdit;
+class QTextDocument;
+class QThread;
 class QUrl;
 
 // The help viewer: a plain resizable window showing the help document that lies beside the
 // program, or a notice when it is not there. It is opened without an owner and stays open
-// beside the other windows until the operator closes it.
+// beside the other windows until the operator closes it, or presses Esc. The document is read
+// by a worker: the window shows at once with a line saying so, and the board keeps its keys.
+// The text has a caret, so that a screen reader reads it line by line.
 class frmHelp : public QWidget
 {
     Q_OBJECT
@@ -29,13 +36,21 @@ public:
 
     static const QString FileName;
     static const QString MissingText;
+    static const QString LoadingText;
 
     // directory: where the help document is looked for, the program's own directory unless
-    // given. The document is read at once.
+    // given. Reading the document starts at once.
     explicit frmHelp(const QString& directory = {}, QWidget* parent = nullptr);
+    ~frmHelp() override;
+
+    // True until the document, or the notice that it is missing, is in the viewer.
+    bool IsLoading() const { return m_reader != nullptr; }
 
     // A regular file, or a link to one, whose name does not start with a dot.
     static bool IsNormalFile(const QString& path);
+
+signals:
+    void Loaded();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -46,13 +61,20 @@ protected:
 private:
     void Form_Load();
     void Form_Resize();
+    void StartReading();
+    void ShowLoaded();
+    void ShowMissing();
     // Fits again when the window manager's frame is not the one the last fit allowed for.
     void RefitToFrame();
     void FitPictures();
     void rtbHelp_AnchorClicked(const QUrl& link);
 
     QString m_directory;
-    QTextBrowser* rtbHelp = nullptr;
+    QTextEdit* rtbHelp = nullptr;
+    // The worker reading the document, and what it hands over when it ends.
+    QThread* m_reader = nullptr;
+    std::atomic<bool> m_cancelled{false};
+    std::unique_ptr<QTextDocument> m_loaded;
     // Outer size less client size at the last fit.
     QSize m_fittedFrame;
 };

@@ -1,7 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QTextFormat>
+#include <QtGlobal>
 
+#include <atomic>
+
+class QPainter;
+class QRectF;
 class QTextDocument;
 
 // Rich Text Format in, a QTextDocument out: the subset that word processors write (LibreOffice,
@@ -29,5 +35,29 @@ public:
     // Replaces the document's content with what could be read from rtf. True when the input
     // was a complete document: it begins with "{\rtf" and its groups close. Input that does not
     // begin like RTF is shown as plain text (and gives false).
-    static bool Read(const QByteArray& rtf, QTextDocument& document);
+    // cancelled, when given and set from another thread, ends the reading early with what was read.
+    // The document may belong to a worker thread: reading touches no widget and no window.
+    static bool Read(const QByteArray& rtf, QTextDocument& document, const std::atomic<bool>* cancelled = nullptr);
+
+    // Pictures wider than width pixels (less their paragraph's margins) are shown scaled down to
+    // fit, keeping their proportions; the others at the size the document gives them.
+    static void FitPicturesToWidth(QTextDocument& document, qreal width);
+
+    // What fills the room before a tab stop: Qt's layout has no such fill, so the viewer draws it.
+    enum Leader : unsigned char
+    {
+        LeaderNone,
+        LeaderDots,
+        LeaderMiddleDots,
+        LeaderHyphens,
+        LeaderUnderline,
+        LeaderThick,
+        LeaderEquals,
+    };
+    // On a block: a list of QPointF(position of the stop in pixels from the paragraph's left edge, Leader).
+    static constexpr int TabLeadersProperty = QTextFormat::UserProperty + 16;
+
+    // Draws the leaders of the tabs of the blocks within area (document coordinates) with painter,
+    // whose origin is the document's.
+    static void DrawTabLeaders(QPainter& painter, const QTextDocument& document, const QRectF& area);
 };
