@@ -4,6 +4,13 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+namespace {
+
+// The sizes a note is fitted in: the design size divided into this many steps.
+constexpr int Steps = 32;
+
+} // namespace
+
 NoteBox::NoteBox(QWidget* parent) : QPlainTextEdit(parent)
 {
     connect(this, &QPlainTextEdit::textChanged, this, &NoteBox::Fit);
@@ -62,21 +69,21 @@ void NoteBox::Fit()
     m_fittedPointSize = design;
     if (showsWholeNote())
         return;
-    // Else the largest size that holds it, found by halving the range; a smaller size never
-    // needs more lines, so the note fits at every size below one where it fits.
-    double fits = design * MinimumScale;
-    double tooLarge = design;
-    SetTypeSize(fits);
+    // Else the largest of the sizes between the design size and half of it, in steps of a
+    // thirty-second, that holds it; a smaller size never needs more lines. Few sizes also keep
+    // few sizes of glyphs cached.
+    int fits = Steps / 2; // in steps of design / Steps
+    int tooLarge = Steps;
+    SetTypeSize(design * fits / Steps);
     if (showsWholeNote()) {
-        // A hundredth of the design size is finer than a pixel at any size the board is shown at.
-        while (tooLarge - fits > design / 100) {
-            const double middle = (fits + tooLarge) / 2;
-            SetTypeSize(middle);
+        while (tooLarge - fits > 1) {
+            const int middle = (fits + tooLarge) / 2;
+            SetTypeSize(design * middle / Steps);
             (showsWholeNote() ? fits : tooLarge) = middle;
         }
     }
-    SetTypeSize(fits);
-    m_fittedPointSize = fits;
+    m_fittedPointSize = design * fits / Steps;
+    SetTypeSize(m_fittedPointSize);
 }
 
 void NoteBox::resizeEvent(QResizeEvent* event)

@@ -48,16 +48,18 @@ void tst_AmountMarks::signPlacement_data()
 {
     QTest::addColumn<QString>("sign");
     QTest::addColumn<QRectF>("box");
+    QTest::addColumn<int>("fontPixels");
     QTest::addColumn<bool>("fullHeight");
-    // The scoreboard's box at 1080p (900 x 1860 twips by 2.38) and the audience's 16:9 box.
+    // The scoreboard's box at 1080p (900 x 1860 twips, 80.25 pt, by 2.38) and the audience's
+    // 16:9 box (4448 x 6380 twips, 223 pt).
     const QRectF scoreboard(0, 0, 143, 296);
     const QRectF audience(0, 0, 297, 425);
     for (const char* sign : {"$", "\u20AC", "\u00A3", "\u00A5", "kr", "z\u0142"}) {
-        QTest::addRow("%s, scoreboard", sign) << QString::fromUtf8(sign) << scoreboard << true;
-        QTest::addRow("%s, audience", sign) << QString::fromUtf8(sign) << audience << true;
+        QTest::addRow("%s, scoreboard", sign) << QString::fromUtf8(sign) << scoreboard << 255 << true;
+        QTest::addRow("%s, audience", sign) << QString::fromUtf8(sign) << audience << 297 << true;
     }
-    QTest::newRow("CHF, scoreboard") << QStringLiteral("CHF") << scoreboard << false;
-    QTest::newRow("CHF, audience") << QStringLiteral("CHF") << audience << false;
+    QTest::newRow("CHF, scoreboard") << QStringLiteral("CHF") << scoreboard << 255 << false;
+    QTest::newRow("CHF, audience") << QStringLiteral("CHF") << audience << 297 << false;
 }
 
 // Every sign stands on the baseline, centred, inside its box, as tall as "$" unless it is too
@@ -66,8 +68,9 @@ void tst_AmountMarks::signPlacement()
 {
     QFETCH(QString, sign);
     QFETCH(QRectF, box);
+    QFETCH(int, fontPixels);
     QFETCH(bool, fullHeight);
-    const QFont font = BoardFont(box.width() * 0.75);
+    const QFont font = BoardFont(fontPixels);
     const double baseline = box.height() * 0.9;
     const QRectF placed = Extent(sign, font, CurrencySign::Place(sign, font, box, baseline));
     const QRectF dollar = Extent(QStringLiteral("$"), font);
@@ -78,7 +81,8 @@ void tst_AmountMarks::signPlacement()
     if (fullHeight)
         QCOMPARE_LE(qAbs(placed.height() - dollar.height()), 0.5);
     else
-        QVERIFY(placed.height() < dollar.height() && placed.height() > dollar.height() / 3);
+        QVERIFY2(placed.height() < dollar.height() && placed.height() > dollar.height() / 3,
+                 qPrintable(QStringLiteral("%1 of %2").arg(placed.height()).arg(dollar.height())));
 }
 
 void tst_AmountMarks::separatorDots_data()

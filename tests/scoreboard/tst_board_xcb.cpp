@@ -235,7 +235,8 @@ bool tst_BoardXcb::startProgram(QProcess& program, const QStringList& arguments,
     auto lot = std::make_shared<LotInfo>();
     lot->LotNumber = 12;
     lot->Amount = 1250;
-    lot->Note = QStringLiteral("Oak chest");
+    // The longest note the lot editor admits, which fills the wide audience box as well.
+    lot->Note = QStringLiteral("Victorian mahogany bureau with brass fittings");
     settings.LotList->Add(lot);
     settings.LEDTypeIndex = static_cast<qint16>(ledType);
     settings.Currency = money.currency;
