@@ -1,5 +1,6 @@
-// How long the scoreboard takes from a key press to the finished frame, to paint the whole
-// window at the sizes a sale room uses, and to rescale it to a 4K screen. On the offscreen
+// How long the scoreboard takes from a key press to the finished frame (a raise, and a step to
+// the next lot with its note laid out), to paint the whole window at the sizes a sale room
+// uses, and to rescale it to a 4K screen. On the offscreen
 // platform, whose backing store is an image in memory, the figures are painting work alone;
 // on an X server (figures ending ".xcb") they run to the frame the server has taken in,
 // with text drawn the way a user's desktop draws it.
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 using FrameTiming::FinishFrame;
@@ -48,6 +50,28 @@ double KeyToFrame(frmScoreboard& window, QWidget* target, NumberLED* ones, QSize
     ones->removeEventFilter(&counter);
     if (counter.paints < Warmup + Presses)
         std::fprintf(stderr, "only %d of %d presses were painted\n", counter.paints, Warmup + Presses);
+    return Median(times);
+}
+
+// Lot steps: Right pressed and released on the lot display, each frame finished. Every lot
+// brings a note of the longest length the lot editor admits, a different one each step, so
+// that the note is laid out and its size fitted at every step.
+double LotStepsToFrame(frmScoreboard& window, QWidget* target, QSize size, int steps)
+{
+    SettleAt(window, size);
+    std::vector<double> times;
+    constexpr int Warmup = 10;
+    for (int i = 0; i < steps; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
+        QElapsedTimer timer;
+        timer.start();
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+        FinishFrame();
+        if (i >= Warmup)
+            times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
     return Median(times);
 }
 
@@ -111,6 +135,17 @@ int main(int argc, char* argv[])
     MemorySettingsStore store;
     AppSettings settings(store);
     SaleFixture::Fill(settings);
+    // Lots to step through after the first, with notes of 45 characters.
+    constexpr int SteppedLots = 70;
+    const QString notes[] = {QStringLiteral("Victorian mahogany bureau with brass fittings"),
+                             QStringLiteral("Pair of Meissen figures, shepherd and a lamb.")};
+    for (int n = 0; n < SteppedLots; ++n) {
+        auto lot = std::make_shared<LotInfo>();
+        lot->LotNumber = 2000 + n;
+        lot->Amount = 100 * n;
+        lot->Note = notes[n % 2];
+        settings.LotList->Add(lot);
+    }
 
     frmScoreboard window(settings);
     window.show();
@@ -125,6 +160,8 @@ int main(int argc, char* argv[])
     std::printf("BENCH scoreboard.key_to_frame.1080p%s %.3f ms\n", on, hd);
     const double uhd = KeyToFrame(window, lotDisplay, ones, QSize(3840, 2160));
     std::printf("BENCH scoreboard.key_to_frame.4k%s %.3f ms\n", on, uhd);
+    const double step = LotStepsToFrame(window, lotDisplay, QSize(3840, 2160), SteppedLots);
+    std::printf("BENCH scoreboard.lot_step_to_frame.4k%s %.3f ms\n", on, step);
     const double full = FullFrame(window, QSize(3840, 2160));
     std::printf("BENCH scoreboard.full_frame.4k%s %.3f ms\n", on, full);
     const QSize design(Twips::ToPixels(frmScoreboard::DesignClientWidth, &window),

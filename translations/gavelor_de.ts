@@ -126,6 +126,14 @@
       <translation>LED Gebot:</translation>
     </message>
     <message>
+      <source>Sold Color:</source>
+      <translation>Verkauft:</translation>
+    </message>
+    <message>
+      <source>Passed Color:</source>
+      <translation>Rückgang:</translation>
+    </message>
+    <message>
       <source>Reset Colors</source>
       <translation>Farben zurück</translation>
     </message>

@@ -126,6 +126,14 @@
       <translation>LED de la puja:</translation>
     </message>
     <message>
+      <source>Sold Color:</source>
+      <translation>Vendido:</translation>
+    </message>
+    <message>
+      <source>Passed Color:</source>
+      <translation>Retirado:</translation>
+    </message>
+    <message>
       <source>Reset Colors</source>
       <translation>Restablecer</translation>
     </message>

@@ -126,6 +126,14 @@
       <translation>LED enchère :</translation>
     </message>
     <message>
+      <source>Sold Color:</source>
+      <translation>Adjugé :</translation>
+    </message>
+    <message>
+      <source>Passed Color:</source>
+      <translation>Invendu :</translation>
+    </message>
+    <message>
       <source>Reset Colors</source>
       <translation>Par défaut</translation>
     </message>

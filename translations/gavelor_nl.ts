@@ -126,6 +126,14 @@
       <translation>LED bod:</translation>
     </message>
     <message>
+      <source>Sold Color:</source>
+      <translation>Verkocht:</translation>
+    </message>
+    <message>
+      <source>Passed Color:</source>
+      <translation>Opgehouden:</translation>
+    </message>
+    <message>
       <source>Reset Colors</source>
       <translation>Standaard</translation>
     </message>

@@ -4,16 +4,6 @@
 #include <QStyle>
 #include <QTextDocument>
 
-#include <cmath>
-
-void CaptionLabel::setShrinksToFit(bool shrink)
-{
-    if (m_shrinksToFit == shrink)
-        return;
-    m_shrinksToFit = shrink;
-    update();
-}
-
 bool CaptionLabel::DrawsPlainText() const
 {
     if (!pixmap().isNull() || text().isEmpty())
@@ -34,31 +24,25 @@ CaptionLabel::Look CaptionLabel::CurrentLook() const
     if (wordWrap())
         flags |= Qt::TextWordWrap;
     const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
-    return Look{text(),
-                font(),
-                palette().color(group, foregroundRole()).rgba(),
-                size(),
-                devicePixelRatioF(),
-                flags,
-                contentsRect(),
-                m_shrinksToFit};
+    Look look{text(),
+              font(),
+              palette().color(group, foregroundRole()).rgba(),
+              size(),
+              devicePixelRatioF(),
+              flags,
+              contentsRect(),
+              {},
+              0};
+    CompleteLook(look);
+    return look;
 }
 
-QFont CaptionLabel::FittedFont(const Look& look) const
+void CaptionLabel::DrawCaption(QPainter& painter, const Look& look) const
 {
-    if (!look.shrinksToFit || look.text.size() < 2 || look.contents.width() <= 0)
-        return look.font;
-    const int width = QFontMetrics(look.font, this).horizontalAdvance(look.text);
-    if (width <= look.contents.width())
-        return look.font;
-    QFont fitted = look.font;
-    // A little room either side, as the one-character captions have.
-    const qreal factor = 0.9 * look.contents.width() / width;
-    if (fitted.pixelSize() > 0)
-        fitted.setPixelSize(std::max(1, static_cast<int>(std::floor(fitted.pixelSize() * factor))));
-    else
-        fitted.setPointSizeF(std::max(1.0, fitted.pointSizeF() * factor));
-    return fitted;
+    painter.setFont(look.font);
+    QPalette palette = this->palette();
+    palette.setColor(foregroundRole(), QColor::fromRgba(look.colour));
+    style()->drawItemText(&painter, look.contents, look.flags, palette, true, look.text, foregroundRole());
 }
 
 void CaptionLabel::RenderCaption(const Look& look)
@@ -68,10 +52,7 @@ void CaptionLabel::RenderCaption(const Look& look)
     m_caption.setDevicePixelRatio(look.pixelRatio);
     m_caption.fill(Qt::transparent);
     QPainter painter(&m_caption);
-    painter.setFont(FittedFont(look));
-    QPalette palette = this->palette();
-    palette.setColor(foregroundRole(), QColor::fromRgba(look.colour));
-    style()->drawItemText(&painter, look.contents, look.flags, palette, true, look.text, foregroundRole());
+    DrawCaption(painter, look);
 }
 
 void CaptionLabel::paintEvent(QPaintEvent* event)

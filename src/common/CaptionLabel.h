@@ -15,15 +15,7 @@ class CaptionLabel : public QLabel
 public:
     using QLabel::QLabel;
 
-    // A caption of more than one character that is wider than the box is drawn in a font
-    // small enough to fit it, as a currency sign like "CHF" in a box made for "$".
-    bool ShrinksToFit() const { return m_shrinksToFit; }
-    void setShrinksToFit(bool shrink);
-
 protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
     // Everything that changes how the caption looks.
     struct Look
     {
@@ -34,19 +26,26 @@ private:
         qreal pixelRatio = 0;
         int flags = 0;
         QRect contents;
-        bool shrinksToFit = false;
+        // What a label that draws its caption its own way also goes by (a place it lines up
+        // with, a style).
+        QRectF anchor;
+        int style = 0;
 
         bool operator==(const Look& other) const = default;
     };
 
+    void paintEvent(QPaintEvent* event) override;
+
+    // Adds what else decides the caption's look; nothing by default.
+    virtual void CompleteLook(Look& look) const { Q_UNUSED(look); }
+    // Draws the caption into its pixmap: the label's text as QLabel would by default.
+    virtual void DrawCaption(QPainter& painter, const Look& look) const;
+
+private:
     bool DrawsPlainText() const;
     Look CurrentLook() const;
     void RenderCaption(const Look& look);
 
-    // The font the caption is drawn in: the label's own, or smaller when it must fit.
-    QFont FittedFont(const Look& look) const;
-
-    bool m_shrinksToFit = false;
     Look m_look;
     QPixmap m_caption;
 };

@@ -1,6 +1,7 @@
 #include "common/Translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -74,6 +75,22 @@ QString Translations::Install()
                                                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     Replace(g_qt, qtLoaded ? qt.release() : nullptr);
     return chosen;
+}
+
+QStringList Translations::EveryTranslation(const char* context, const char* source)
+{
+    LoadTranslationResources();
+    QStringList texts{QString::fromUtf8(source)};
+    const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("gavelor_*.qm")}, QDir::Files);
+    for (const QString& file : files) {
+        QTranslator translator;
+        if (!translator.load(QStringLiteral(":/i18n/") + file))
+            continue;
+        const QString text = translator.translate(context, source);
+        if (!text.isEmpty() && !texts.contains(text))
+            texts << text;
+    }
+    return texts;
 }
 
 QStringList Translations::LocalizedNames(const QString& fileName)

@@ -16,6 +16,10 @@ QStringList Languages();
 // ("de", "fr"...), empty when the English texts stay.
 QString Install();
 
+// A text in every language the program speaks, English first: what a caption must find room
+// for whichever language the operator runs in.
+QStringList EveryTranslation(const char* context, const char* source);
+
 // The names that a translated copy of `fileName` would have, preferred languages first:
 // "gavelorhelpfile.de.rtf" for "gavelorhelpfile.rtf" in German. English has none.
 QStringList LocalizedNames(const QString& fileName);

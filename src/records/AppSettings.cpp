@@ -16,6 +16,7 @@ const QString PicSection = QStringLiteral("PicSettings");
 const QString IncrementsSection = QStringLiteral("Increments");
 const QString LotsSection = QStringLiteral("Lots");
 const QString RegionSection = QStringLiteral("RegionSettings");
+const QString StampSection = QStringLiteral("StampColors");
 
 constexpr qint64 MaxColor = 16777215;
 
@@ -72,6 +73,18 @@ void AppSettings::LoadAllSettings()
     Currency = region(QStringLiteral("Currency"), MoneyFormat::DefaultCurrency, &MoneyFormat::IsCurrency);
     Grouping = region(QStringLiteral("Grouping"), MoneyFormat::DefaultGrouping, &MoneyFormat::IsGrouping);
 
+    // A stamp colour that is absent, or not a colour, stays unchosen.
+    auto chosenColor = [&](const QString& key) -> std::optional<qint32> {
+        const QString text = m_store.Get(StampSection, key, QString());
+        if (text.isEmpty())
+            return std::nullopt;
+        const std::optional<qint64> value = NumberText::ToWholeNumber(text, 0, MaxColor);
+        dropped = dropped || !value;
+        return value ? std::optional<qint32>(static_cast<qint32>(*value)) : std::nullopt;
+    };
+    SoldColor = chosenColor(QStringLiteral("Sold"));
+    PassedColor = chosenColor(QStringLiteral("Passed"));
+
     LotList = std::make_shared<LotCollection>();
     IncrementList = std::make_shared<IncrementCollection>();
 
@@ -112,6 +125,15 @@ bool AppSettings::SaveDisplaySettings()
     if (!Money().IsDefault() || !m_store.GetAll(RegionSection).isEmpty()) {
         change.Save(RegionSection, QStringLiteral("Currency"), Currency);
         change.Save(RegionSection, QStringLiteral("Grouping"), Grouping);
+    }
+    // Rewritten whole, so that a colour set back to its default leaves the file; a sale that
+    // never chose one keeps the file as it always was.
+    if (SoldColor || PassedColor || !m_store.GetAll(StampSection).isEmpty()) {
+        change.DeleteSection(StampSection);
+        if (SoldColor)
+            change.Save(StampSection, QStringLiteral("Sold"), NumberText::Plain(*SoldColor));
+        if (PassedColor)
+            change.Save(StampSection, QStringLiteral("Passed"), NumberText::Plain(*PassedColor));
     }
     return m_store.Commit(change);
 }

@@ -6,6 +6,8 @@
 
 #include <QtGlobal>
 
+#include <optional>
+
 class SettingsStore;
 
 // The program-wide values, one instance for the run, and their store layout.
@@ -20,6 +22,8 @@ public:
     static constexpr qint32 DefaultLEDAmountColor = 49152;
     static constexpr qint32 DefaultNumLockMode = 0;
     static constexpr qint16 DefaultLEDTypeIndex = 0;
+    // "PASSED" unless chosen otherwise: a light grey (168, 168, 168), apart from the lot colour.
+    static constexpr qint32 DefaultPassedColor = 11053224;
 
     // The lot field separator inside a stored lot record.
     static constexpr QChar LotFieldSeparator = QChar(0x0005);
@@ -39,7 +43,14 @@ public:
     QString Currency = MoneyFormat::DefaultCurrency;
     QString Grouping = MoneyFormat::DefaultGrouping;
 
+    // The result stamp's colours, when chosen: unset, "SOLD" is in the lot colour and "PASSED"
+    // in grey. Stored with the display settings, and only once chosen.
+    std::optional<qint32> SoldColor;
+    std::optional<qint32> PassedColor;
+
     MoneyFormat Money() const { return {Currency, Grouping}; }
+    qint32 ShownSoldColor() const { return SoldColor.value_or(LEDLotColor); }
+    qint32 ShownPassedColor() const { return PassedColor.value_or(DefaultPassedColor); }
 
     // Fills every value from the store; unreadable values take their defaults.
     void LoadAllSettings();

@@ -2,6 +2,7 @@
 
 #include "records/AppSettings.h"
 #include "records/MoneyFormat.h"
+#include "scoreboard/AmountMarks.h"
 #include "scoreboard/LedColors.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/PictureBox.h"
@@ -88,7 +89,7 @@ void BoardView::ApplyColors(const AppSettings& settings) const
     // The separator belongs to the amount, and the panel joins both displays into one block.
     SetPaletteColor(lblAmountComma, QPalette::WindowText, settings.LEDAmountColor);
     picAmountBack->setBackColor(settings.LEDBackColor);
-    stamp->setColors(settings.LEDLotColor, settings.FormBackColor);
+    stamp->setColors(settings.ShownSoldColor(), settings.ShownPassedColor(), settings.FormBackColor);
     ApplyMoney(settings.Money());
 }
 
@@ -105,4 +106,6 @@ void BoardView::ApplyMoney(const MoneyFormat& money) const
 void BoardView::ApplyLEDType(int ledType) const
 {
     ::ApplyLEDType(window, ledType);
+    // The separator is no digit display, but in the dot style it is drawn in dots as well.
+    lblAmountComma->setLedType(ledType);
 }

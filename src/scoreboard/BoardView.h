@@ -6,6 +6,8 @@
 #include <QString>
 
 class AppSettings;
+class CurrencySign;
+class GroupSeparator;
 struct MoneyFormat;
 class NumberLED;
 class PictureBox;
@@ -13,20 +15,20 @@ class QLabel;
 class QPlainTextEdit;
 class QWidget;
 
-// One view of the board: the controls that the scoreboard's design table builds into a
-// window (frmScoreboard::BuildBoard), and the steps that put the sale on them. The
-// scoreboard and the audience screen each hold one and are fed from the same state in the
-// same pass, so the room never sees anything the operator does not.
+// One view of the board: the controls that a design table builds into a window
+// (BoardDesign::Build), and the steps that put the sale on them. The scoreboard and the
+// audience screen each hold one, laid out by compositions of their own, and are fed from the
+// same state in the same pass, so the room never sees anything the operator does not.
 struct BoardView
 {
     QWidget* window = nullptr;
     QLabel* lblLotNum = nullptr;
     NumberLED* nledLotNum = nullptr;
     QLabel* lblCreatedBy = nullptr;
-    QLabel* lblAmountDollar = nullptr;
+    CurrencySign* lblAmountDollar = nullptr;
     PictureBox* picAmountBack = nullptr;
     NumberLED* nledAmountThousands = nullptr;
-    QLabel* lblAmountComma = nullptr;
+    GroupSeparator* lblAmountComma = nullptr;
     NumberLED* nledAmountOnes = nullptr;
     QPlainTextEdit* txtNote = nullptr;
     // Over the note: the result of the lot on show.
@@ -41,7 +43,7 @@ struct BoardView
     void ShowLotNumber(int caption) const;
     void ShowAmount(const AuctionState::AmountView& view) const;
     void ShowNote(const QString& note) const;
-    // `detail` is drawn with the word: the price, "3,100".
+    // `detail`: the text drawn with the word, already formatted ("3,100"); empty: the word alone.
     void ShowStamp(ResultStamp::Outcome outcome, const QString& detail = {}) const
     {
         stamp->setOutcome(outcome, detail);

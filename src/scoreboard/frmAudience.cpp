@@ -1,7 +1,6 @@
 #include "scoreboard/frmAudience.h"
 
 #include "common/Twips.h"
-#include "scoreboard/frmScoreboard.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -15,7 +14,7 @@ frmAudience::frmAudience(QWidget* operatorWindow)
     // by hand, over the whole of its screen, and never takes the focus.
     : QWidget(nullptr,
               Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint),
-      m_operatorWindow(operatorWindow)
+      m_operatorWindow(operatorWindow), m_composition(&BoardDesign::AudienceFor(16.0 / 9.0))
 {
     setObjectName(QStringLiteral("frmAudience"));
     setWindowTitle(operatorWindow->windowTitle());
@@ -24,12 +23,9 @@ frmAudience::frmAudience(QWidget* operatorWindow)
     setAttribute(Qt::WA_QuitOnClose, false);
     setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(true);
-    setProperty("ScaleWidth", frmScoreboard::DesignClientWidth);
-    setProperty("ScaleHeight", frmScoreboard::DesignClientHeight);
-    resize(Twips::ToPixels(frmScoreboard::DesignClientWidth, this),
-           Twips::ToPixels(frmScoreboard::DesignClientHeight, this));
+    resize(Twips::ToPixels(m_composition->clientWidth, this), Twips::ToPixels(m_composition->clientHeight, this));
 
-    m_board = frmScoreboard::BuildBoard(this);
+    m_board = BoardDesign::Build(this, *m_composition);
     m_board.txtNote->setReadOnly(true);
     setCursor(Qt::BlankCursor);
     const auto controls = findChildren<QWidget*>();
@@ -80,9 +76,36 @@ void frmAudience::ScreenChanged(QScreen* screen)
     setGeometry(m_screen->geometry());
 }
 
+void frmAudience::ChooseComposition()
+{
+    if (height() <= 0)
+        return;
+    const BoardDesign::Composition& wanted = BoardDesign::AudienceFor(double(width()) / height());
+    if (&wanted == m_composition)
+        return;
+    m_composition = &wanted;
+    // The controls go to their places in the new design, which is then recorded afresh.
+    BoardDesign::Place(this, wanted);
+    m_layout.CaptureDesignLayout(this);
+}
+
+QRect frmAudience::ToPixels(const QRect& twips) const
+{
+    if (twips.isEmpty())
+        return {};
+    const QSizeF client = modResize::ClientSizeTwips(this);
+    const modResize::Scale scale = modResize::ComputeScale(client.width(), client.height(), m_layout.DesignScaleWidth(),
+                                                           m_layout.DesignScaleHeight());
+    const QRectF scaled(twips.left() * scale.factor + scale.offsetX, twips.top() * scale.factor + scale.offsetY,
+                        twips.width() * scale.factor, twips.height() * scale.factor);
+    return Twips::ToPixels(qRound(scaled.left()), qRound(scaled.top()), qRound(scaled.width()), qRound(scaled.height()),
+                           this);
+}
+
 void frmAudience::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    ChooseComposition();
     m_layout.StretchToWindow(this);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scoreboard/BoardDesign.h"
 #include "scoreboard/BoardView.h"
 #include "scoreboard/modResize.h"
 
@@ -7,10 +8,11 @@
 #include <QScreen>
 #include <QWidget>
 
-// The board as the room sees it: frameless and full screen on a screen of its own, built
-// from the scoreboard's design table and scaled by the same proportional layout. It is a
-// view only: it never takes the focus, clicks on it do nothing, the pointer is hidden over
-// it, and any key that still reaches it goes on to the operator's window.
+// The board as the room sees it: frameless and full screen on a screen of its own. Its
+// composition is its own, made for projectors and wide screens (BoardDesign): the one nearest
+// the screen's shape is laid out and scaled by the proportional layout. It is a view only: it
+// never takes the focus, clicks on it do nothing, the pointer is hidden over it, and any key
+// that still reaches it goes on to the operator's window.
 class frmAudience : public QWidget
 {
     Q_OBJECT
@@ -19,6 +21,12 @@ public:
     explicit frmAudience(QWidget* operatorWindow);
 
     const BoardView& board() const { return m_board; }
+    // The composition laid out now, chosen by the window's shape.
+    const BoardDesign::Composition& composition() const { return *m_composition; }
+    // The room kept free for a lot picture and for a strip of the bid in other currencies, in
+    // the window's pixels as it is now scaled; empty where the composition keeps none.
+    QRect lotPictureArea() const { return ToPixels(m_composition->lotPicture); }
+    QRect currencyStripArea() const { return ToPixels(m_composition->currencyStrip); }
     // The screen it was last shown on; null once that screen is gone.
     QScreen* audienceScreen() const { return m_screen; }
 
@@ -38,8 +46,12 @@ private:
     void ScreenRemoved(QScreen* screen);
     void ScreenChanged(QScreen* screen);
     void ForwardKey(QKeyEvent* event);
+    // Lays out the composition made for the window's present shape, if another.
+    void ChooseComposition();
+    QRect ToPixels(const QRect& twips) const;
 
     QWidget* m_operatorWindow;
+    const BoardDesign::Composition* m_composition;
     BoardView m_board;
     modResize m_layout;
     QPointer<QScreen> m_screen;

@@ -1,7 +1,6 @@
 #include "scoreboard/frmScoreboard.h"
 
 #include "BuildInfo.h"
-#include "common/CaptionLabel.h"
 #include "common/Twips.h"
 #include "feed/LiveFeed.h"
 #include "records/AppSettings.h"
@@ -9,6 +8,7 @@
 #include "sale/SavingSign.h"
 #include "sale/frmResults.h"
 #include "scoreboard/BoardAnnouncer.h"
+#include "scoreboard/BoardDesign.h"
 #include "scoreboard/KeyCodes.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmAudience.h"
@@ -27,75 +27,11 @@
 
 namespace {
 
-enum class Kind
-{
-    Label,
-    NumberLED,
-    PictureBox,
-    TextBox
-};
-
-// The window's composition: geometry in twips relative to the container, fonts in points
-// (Arial bold), as the designer laid it out. Later rows sit above earlier ones.
-struct ControlDesign
-{
-    const char* name;
-    Kind kind;
-    const char* container; // nullptr: the window
-    int left, top, width, height;
-    double fontSize;
-    Qt::Alignment alignment;
-    const char* caption;
-};
-
-constexpr Qt::Alignment LeftTop = Qt::AlignLeft | Qt::AlignTop;
-constexpr Qt::Alignment CentreTop = Qt::AlignHCenter | Qt::AlignTop;
-
-// clang-format off
-constexpr ControlDesign Composition[] = {
-    // name                   kind             container        left   top   width  height  font    align      caption
-    {"lblLotNum",           Kind::Label,      nullptr,          90,   180,  2985,  1290,  54.75, LeftTop,   QT_TRANSLATE_NOOP("frmScoreboard", "Lot #:")},
-    {"nledLotNum",          Kind::NumberLED,  nullptr,        3240,   120,  3795,  1530,   0,    {},        nullptr},
-    {"lblCreatedBy",        Kind::Label,      nullptr,        3420,  1740,  2655,   270,  11.25, CentreTop, nullptr},
-    {"lblAmountDollar",     Kind::Label,      nullptr,         120,  2280,   900,  1860,  80.25, CentreTop, "$"},
-    {"picAmountBack",       Kind::PictureBox, nullptr,        1080,  2100,  8235,  2295,   0,    {},        nullptr},
-    {"nledAmountThousands", Kind::NumberLED,  "picAmountBack",   0,    60,  3765,  2085,   0,    {},        nullptr},
-    {"lblAmountComma",      Kind::Label,      "picAmountBack",3780,   840,   510,  1455,  60,    CentreTop, ","},
-    {"nledAmountOnes",      Kind::NumberLED,  "picAmountBack",4320,    60,  3765,  2085,   0,    {},        nullptr},
-    {"txtNote",             Kind::TextBox,    nullptr,          60,  4680,  9375,  2055,  39.75, LeftTop,   nullptr},
-};
-
-// The digit displays size themselves from Size and their paddings (twips).
-struct LedDesign
-{
-    const char* name;
-    int digits;
-    double size, paddingH, paddingV, paddingI;
-    bool zeroFill;
-};
-
-constexpr LedDesign LedDesigns[] = {
-    // name                 digits  Size  PaddingH  PaddingV  PaddingI  ZeroFill
-    {"nledLotNum",            4,     90,   100,      100,      200,     false},
-    {"nledAmountThousands",   3,    120,   100,      150,      300,     false},
-    {"nledAmountOnes",        3,    120,   100,      150,      300,     true},
-};
-// clang-format on
-
 // The key numbers of F4 and F12 (the function keys run on from F1).
 constexpr qint16 KeyF4 = KeyCodes::F1 + 3;
 // F9 opens the live feed's window.
 constexpr qint16 KeyF9 = KeyCodes::F1 + 8;
 constexpr qint16 KeyF12 = KeyCodes::F1 + 11;
-
-const LedDesign& LedDesignFor(const char* name)
-{
-    for (const LedDesign& led : LedDesigns) {
-        if (qstrcmp(led.name, name) == 0)
-            return led;
-    }
-    Q_UNREACHABLE();
-}
 
 // The shift state as the platform reports it with a key: 1 Shift, 2 Ctrl, 4 Alt.
 qint16 ShiftState(const QKeyEvent* event)
@@ -134,93 +70,11 @@ frmScoreboard::frmScoreboard(AppSettings& settings, QWidget* parent, NumLockBack
     Form_Load();
 }
 
-BoardView frmScoreboard::BuildBoard(QWidget* window)
-{
-    for (const ControlDesign& design : Composition) {
-        QWidget* container = design.container ? window->findChild<QWidget*>(QLatin1String(design.container)) : window;
-        Q_ASSERT(container);
-        QWidget* control = nullptr;
-        switch (design.kind) {
-        case Kind::Label: {
-            auto* label = new CaptionLabel(container);
-            label->setAlignment(design.alignment);
-            if (design.caption)
-                label->setText(tr(design.caption));
-            control = label;
-            break;
-        }
-        case Kind::NumberLED: {
-            const LedDesign& led = LedDesignFor(design.name);
-            auto* display = new NumberLED(led.digits, container);
-            display->setSize(led.size);
-            display->setPaddingH(led.paddingH);
-            display->setPaddingV(led.paddingV);
-            display->setPaddingI(led.paddingI);
-            display->setZeroFill(led.zeroFill);
-            control = display;
-            break;
-        }
-        case Kind::PictureBox:
-            control = new PictureBox(container);
-            break;
-        case Kind::TextBox: {
-            auto* text = new QPlainTextEdit(container);
-            text->setFrameShape(QFrame::NoFrame);
-            text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-            text->setTabChangesFocus(true);
-            control = text;
-            break;
-        }
-        }
-        control->setObjectName(QLatin1String(design.name));
-        if (design.fontSize > 0) {
-            QFont font(QStringLiteral("Arial"));
-            font.setBold(true);
-            control->setFont(font);
-            modResize::SetFontSize(control, design.fontSize);
-        }
-        // Digit displays take their extent from Size and the paddings, not from a box.
-        if (design.kind == Kind::NumberLED)
-            modResize::SetDesignGeometry(control, design.left, design.top);
-        else
-            modResize::SetDesignGeometry(control, design.left, design.top, design.width, design.height);
-    }
-
-    BoardView board;
-    board.window = window;
-    board.lblLotNum = window->findChild<QLabel*>(QStringLiteral("lblLotNum"));
-    board.nledLotNum = window->findChild<NumberLED*>(QStringLiteral("nledLotNum"));
-    board.lblCreatedBy = window->findChild<QLabel*>(QStringLiteral("lblCreatedBy"));
-    board.lblAmountDollar = window->findChild<QLabel*>(QStringLiteral("lblAmountDollar"));
-    board.picAmountBack = window->findChild<PictureBox*>(QStringLiteral("picAmountBack"));
-    board.nledAmountThousands = window->findChild<NumberLED*>(QStringLiteral("nledAmountThousands"));
-    board.lblAmountComma = window->findChild<QLabel*>(QStringLiteral("lblAmountComma"));
-    board.nledAmountOnes = window->findChild<NumberLED*>(QStringLiteral("nledAmountOnes"));
-    board.txtNote = window->findChild<QPlainTextEdit*>(QStringLiteral("txtNote"));
-    board.stamp = new ResultStamp(board.txtNote);
-
-    board.lblCreatedBy->setText(QLatin1String(BuildInfo::MakerUrl));
-    for (QLabel* label : {board.lblLotNum, board.lblCreatedBy, board.lblAmountDollar, board.lblAmountComma})
-        label->setAttribute(Qt::WA_TranslucentBackground);
-    // The sale's own sign may be longer than the "$" the box was drawn for.
-    if (auto* sign = qobject_cast<CaptionLabel*>(board.lblAmountDollar))
-        sign->setShrinksToFit(true);
-    // What a screen reader calls the controls that have no caption of their own.
-    board.nledLotNum->setAccessibleName(tr("Lot number"));
-    board.picAmountBack->setAccessibleName(tr("Current bid"));
-    board.nledAmountThousands->setAccessibleName(tr("Bid thousands"));
-    board.nledAmountOnes->setAccessibleName(tr("Bid ones"));
-    board.txtNote->setAccessibleName(tr("Lot note"));
-    return board;
-}
-
 frmScoreboard::~frmScoreboard() = default;
 
 void frmScoreboard::BuildControls()
 {
-    m_board = BuildBoard(this);
+    m_board = BoardDesign::Build(this, BoardDesign::Scoreboard());
 
     m_announcer = std::make_unique<BoardAnnouncer>(m_settings, m_board);
 

@@ -42,10 +42,6 @@ public:
     explicit frmScoreboard(AppSettings& settings, QWidget* parent = nullptr, NumLockBackend* numLock = nullptr);
     ~frmScoreboard() override;
 
-    // Builds the composition into `window` from the design table. The scoreboard and the
-    // audience screen are both built this way: one composition, two views.
-    static BoardView BuildBoard(QWidget* window);
-
     // Windows that the function keys open; a key without an opener does nothing.
     // F1 shows help (modeless). F2 runs the options dialog to its end, after which colours,
     // NumLock mode and digit style are applied again. F3 runs the lot editor to its end.

@@ -54,6 +54,12 @@ ColorTab::ColorTab(QTabWidget* tabs) : OptionsTabPage(tabs)
     frmLEDAmountColor = new Frame(tr("LED Amount Color:"), tab);
     picLEDAmountC = newSwatch(frmLEDAmountColor);
     cmdLEDAmountC = newChangeButton(frmLEDAmountColor);
+    frmSoldColor = new Frame(tr("Sold Color:"), tab);
+    picSoldC = newSwatch(frmSoldColor);
+    cmdSoldC = newChangeButton(frmSoldColor);
+    frmPassedColor = new Frame(tr("Passed Color:"), tab);
+    picPassedC = newSwatch(frmPassedColor);
+    cmdPassedC = newChangeButton(frmPassedColor);
     cmdResetColors = new QPushButton(tr("Reset Colors"), tab);
 
     // clang-format off
@@ -73,6 +79,12 @@ ColorTab::ColorTab(QTabWidget* tabs) : OptionsTabPage(tabs)
         {frmLEDAmountColor, u"frmLEDAmountColor", 2220, 2220, 1695, 735},
         {picLEDAmountC,     u"picLEDAmountC",      120,  240,  615, 375},
         {cmdLEDAmountC,     u"cmdLEDAmountC",      840,  240,  735, 375},
+        {frmSoldColor,      u"frmSoldColor",       420, 3420, 1695, 735},
+        {picSoldC,          u"picSoldC",           120,  240,  615, 375},
+        {cmdSoldC,          u"cmdSoldC",           840,  240,  735, 375},
+        {frmPassedColor,    u"frmPassedColor",    2220, 3420, 1695, 735},
+        {picPassedC,        u"picPassedC",         120,  240,  615, 375},
+        {cmdPassedC,        u"cmdPassedC",         840,  240,  735, 375},
         {cmdResetColors,    u"cmdResetColors",    4620, 4680, 1215, 375},
     }, tabs);
     // clang-format on
@@ -82,6 +94,8 @@ ColorTab::ColorTab(QTabWidget* tabs) : OptionsTabPage(tabs)
     connect(cmdTextC, &QPushButton::clicked, this, &ColorTab::cmdTextC_Click);
     connect(cmdLEDLotC, &QPushButton::clicked, this, &ColorTab::cmdLEDLotC_Click);
     connect(cmdLEDAmountC, &QPushButton::clicked, this, &ColorTab::cmdLEDAmountC_Click);
+    connect(cmdSoldC, &QPushButton::clicked, this, &ColorTab::cmdSoldC_Click);
+    connect(cmdPassedC, &QPushButton::clicked, this, &ColorTab::cmdPassedC_Click);
     connect(cmdResetColors, &QPushButton::clicked, this, &ColorTab::cmdResetColors_Click);
 }
 
@@ -92,6 +106,8 @@ void ColorTab::Load(const AppSettings& settings)
     picTextC->setBackColor(settings.TextColor);
     picLEDLotC->setBackColor(settings.LEDLotColor);
     picLEDAmountC->setBackColor(settings.LEDAmountColor);
+    picSoldC->setBackColor(settings.ShownSoldColor());
+    picPassedC->setBackColor(settings.ShownPassedColor());
 }
 
 void ColorTab::Commit(AppSettings& settings) const
@@ -101,6 +117,12 @@ void ColorTab::Commit(AppSettings& settings) const
     settings.TextColor = picTextC->BackColor();
     settings.LEDLotColor = picLEDLotC->BackColor();
     settings.LEDAmountColor = picLEDAmountC->BackColor();
+    // A stamp colour left at its default is not stored: "SOLD" then keeps following the lot
+    // colour.
+    const int sold = picSoldC->BackColor();
+    const int passed = picPassedC->BackColor();
+    settings.SoldColor = sold == settings.LEDLotColor ? std::nullopt : std::optional<qint32>(sold);
+    settings.PassedColor = passed == AppSettings::DefaultPassedColor ? std::nullopt : std::optional<qint32>(passed);
 }
 
 void ColorTab::PickInto(PictureBox* swatch)
@@ -126,12 +148,26 @@ void ColorTab::cmdTextC_Click()
 
 void ColorTab::cmdLEDLotC_Click()
 {
+    // "SOLD" in the lot colour goes on in the lot colour.
+    const bool soldFollows = picSoldC->BackColor() == picLEDLotC->BackColor();
     PickInto(picLEDLotC);
+    if (soldFollows)
+        picSoldC->setBackColor(picLEDLotC->BackColor());
 }
 
 void ColorTab::cmdLEDAmountC_Click()
 {
     PickInto(picLEDAmountC);
+}
+
+void ColorTab::cmdSoldC_Click()
+{
+    PickInto(picSoldC);
+}
+
+void ColorTab::cmdPassedC_Click()
+{
+    PickInto(picPassedC);
 }
 
 void ColorTab::cmdResetColors_Click()
@@ -144,4 +180,6 @@ void ColorTab::cmdResetColors_Click()
     picTextC->setBackColor(AppSettings::DefaultTextColor);
     picLEDLotC->setBackColor(AppSettings::DefaultLEDLotColor);
     picLEDAmountC->setBackColor(AppSettings::DefaultLEDAmountColor);
+    picSoldC->setBackColor(AppSettings::DefaultLEDLotColor);
+    picPassedC->setBackColor(AppSettings::DefaultPassedColor);
 }

@@ -7,7 +7,9 @@ class PictureBox;
 class QGroupBox;
 class QPushButton;
 
-// "Color Controls": five swatches, each the pending value of one program-wide colour.
+// "Color Controls": five swatches, each the pending value of one program-wide colour, and two
+// for the result stamp's "SOLD" and "PASSED". The "SOLD" swatch follows the lot colour's until
+// a colour of its own is picked for it.
 class ColorTab : public OptionsTabPage
 {
     Q_OBJECT
@@ -26,6 +28,8 @@ private:
     void cmdTextC_Click();
     void cmdLEDLotC_Click();
     void cmdLEDAmountC_Click();
+    void cmdSoldC_Click();
+    void cmdPassedC_Click();
     void cmdResetColors_Click();
     // The picker opens on the swatch's colour; a cancelled picker leaves it as it was.
     void PickInto(PictureBox* swatch);
@@ -45,5 +49,11 @@ private:
     QGroupBox* frmLEDAmountColor = nullptr;
     PictureBox* picLEDAmountC = nullptr;
     QPushButton* cmdLEDAmountC = nullptr;
+    QGroupBox* frmSoldColor = nullptr;
+    PictureBox* picSoldC = nullptr;
+    QPushButton* cmdSoldC = nullptr;
+    QGroupBox* frmPassedColor = nullptr;
+    PictureBox* picPassedC = nullptr;
+    QPushButton* cmdPassedC = nullptr;
     QPushButton* cmdResetColors = nullptr;
 };

@@ -54,6 +54,8 @@ private slots:
     void regionValues();
     void regionSaved_data();
     void regionSaved();
+    void stampColors_data();
+    void stampColors();
     void amountTexts_data();
     void amountTexts();
     void incrementsLoad_data();
@@ -226,6 +228,54 @@ void tst_AppSettings::regionSaved()
     AppSettings loaded(store);
     loaded.LoadAllSettings();
     QCOMPARE(loaded.Money(), saved.Money());
+}
+
+// The stamp's colours are stored once chosen, and leave the file when set back to their defaults:
+// "SOLD" then follows the lot colour again.
+void tst_AppSettings::stampColors_data()
+{
+    using Colour = std::optional<qint32>;
+    QTest::addColumn<QString>("storedBefore");
+    QTest::addColumn<Colour>("sold");
+    QTest::addColumn<Colour>("passed");
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<int>("shownSold");
+    QTest::addColumn<int>("shownPassed");
+    const int lot = 0x123456;
+    const int grey = AppSettings::DefaultPassedColor;
+    QTest::newRow("never chosen") << QString() << Colour() << Colour() << QStringList() << lot << grey;
+    QTest::newRow("sold chosen") << QString() << Colour(255) << Colour() << QStringList{u"Sold=255"_qs} << 255 << grey;
+    QTest::newRow("passed chosen") << QString() << Colour() << Colour(0) << QStringList{u"Passed=0"_qs} << lot << 0;
+    QTest::newRow("set back to the defaults") << u"Sold"_qs << Colour() << Colour() << QStringList() << lot << grey;
+}
+
+void tst_AppSettings::stampColors()
+{
+    using Colour = std::optional<qint32>;
+    QFETCH(QString, storedBefore);
+    QFETCH(Colour, sold);
+    QFETCH(Colour, passed);
+    QFETCH(QStringList, stored);
+    QFETCH(int, shownSold);
+    QFETCH(int, shownPassed);
+    MemorySettingsStore store;
+    if (!storedBefore.isEmpty())
+        store.Save(u"StampColors"_qs, storedBefore, u"65280"_qs);
+    AppSettings saved(store);
+    saved.LEDLotColor = 0x123456;
+    saved.SoldColor = sold;
+    saved.PassedColor = passed;
+    QVERIFY(saved.SaveDisplaySettings());
+    QStringList pairs;
+    for (const SettingsPair& pair : store.GetAll(u"StampColors"_qs))
+        pairs << pair.first + u'=' + pair.second;
+    QCOMPARE(pairs, stored);
+    AppSettings loaded(store);
+    loaded.LoadAllSettings();
+    QCOMPARE(loaded.SoldColor, sold);
+    QCOMPARE(loaded.PassedColor, passed);
+    QCOMPARE(loaded.ShownSoldColor(), shownSold);
+    QCOMPARE(loaded.ShownPassedColor(), shownPassed);
 }
 
 void tst_AppSettings::amountTexts_data()

@@ -32,8 +32,8 @@ private slots:
     void resumedResultsLeaveTheKeysWithTheBoard();
 
 private:
-    // The share of the note box's pixels, as the server has them, in the lot colour.
-    static double StampShare(QWidget* window);
+    // The share of the note box's pixels, as the server has them, in the given colour.
+    static double StampShare(QWidget* window, int colour);
 };
 
 void tst_StampXvfb::initTestCase()
@@ -51,7 +51,7 @@ void tst_StampXvfb::initTestCase()
     QTRY_COMPARE(QGuiApplication::screens().size(), 2);
 }
 
-double tst_StampXvfb::StampShare(QWidget* window)
+double tst_StampXvfb::StampShare(QWidget* window, int colour)
 {
     auto* note = window->findChild<QPlainTextEdit*>(QStringLiteral("txtNote"));
     const QRect box(note->mapTo(window, QPoint(0, 0)), note->size());
@@ -59,7 +59,7 @@ double tst_StampXvfb::StampShare(QWidget* window)
                             ->grabWindow(window->winId(), box.x(), box.y(), box.width(), box.height())
                             .toImage()
                             .convertToFormat(QImage::Format_RGB32);
-    const QColor ink = LedColors::ToQColor(AppSettings::DefaultLEDLotColor);
+    const QColor ink = LedColors::ToQColor(colour);
     qint64 inked = 0;
     for (int y = 0; y < shot.height(); ++y) {
         for (int x = 0; x < shot.width(); ++x) {
@@ -76,17 +76,21 @@ void tst_StampXvfb::stampOnBothViews_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<bool>("stamped");
-    QTest::newRow("sold") << QStringLiteral("R 5") << true;
-    QTest::newRow("passed") << QStringLiteral("R 6") << true;
-    QTest::newRow("gone at the next lot") << QStringLiteral("R 5 R") << false;
-    QTest::newRow("back with Left") << QStringLiteral("R 5 R L") << true;
-    QTest::newRow("no lot on show") << QStringLiteral("5") << false;
+    QTest::addColumn<int>("colour");
+    const int sold = AppSettings::DefaultLEDLotColor;
+    const int passed = AppSettings::DefaultPassedColor;
+    QTest::newRow("sold") << QStringLiteral("R 5") << true << sold;
+    QTest::newRow("passed") << QStringLiteral("R 6") << true << passed;
+    QTest::newRow("gone at the next lot") << QStringLiteral("R 5 R") << false << sold;
+    QTest::newRow("back with Left") << QStringLiteral("R 5 R L") << true << sold;
+    QTest::newRow("no lot on show") << QStringLiteral("5") << false << sold;
 }
 
 void tst_StampXvfb::stampOnBothViews()
 {
     QFETCH(QString, keys);
     QFETCH(bool, stamped);
+    QFETCH(int, colour);
     QTemporaryDir dir;
     MemorySettingsStore store;
     AppSettings settings(store);
@@ -120,16 +124,16 @@ void tst_StampXvfb::stampOnBothViews()
     // The stamp fills a good part of the note box on both views alike, at both sizes; without
     // it the lot colour is nowhere there.
     for (QWidget* view : {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.audience())}) {
-        const double share = StampShare(view);
+        const double share = StampShare(view, colour);
         QVERIFY2(stamped ? share > 0.08 : share >= 0 && share < 0.005,
                  qPrintable(QStringLiteral("%1: %2").arg(view->objectName()).arg(share)));
     }
     // It scales with the layout: a larger window, a larger stamp, the same share of the box.
     if (stamped) {
-        const double before = StampShare(&window);
+        const double before = StampShare(&window, colour);
         window.resize(window.size() * 3 / 2);
         QTest::qWait(300);
-        QVERIFY(std::abs(StampShare(&window) - before) < before * 0.25);
+        QVERIFY(std::abs(StampShare(&window, colour) - before) < before * 0.25);
     }
 }
 

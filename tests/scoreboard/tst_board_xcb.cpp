@@ -8,6 +8,7 @@
 #include "records/MoneyFormat.h"
 #include "records/SettingsStore.h"
 #include "scoreboard/LedColors.h"
+#include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
 #include "startup/frmSplash.h"
 #include "support/XvfbServer.h"
@@ -21,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+
+#include <memory>
 
 namespace {
 
@@ -232,7 +235,8 @@ bool tst_BoardXcb::startProgram(QProcess& program, const QStringList& arguments,
     auto lot = std::make_shared<LotInfo>();
     lot->LotNumber = 12;
     lot->Amount = 1250;
-    lot->Note = QStringLiteral("Oak chest");
+    // The longest note the lot editor admits, which fills the wide audience box as well.
+    lot->Note = QStringLiteral("Victorian mahogany bureau with brass fittings");
     settings.LotList->Add(lot);
     settings.LEDTypeIndex = static_cast<qint16>(ledType);
     settings.Currency = money.currency;
@@ -319,8 +323,19 @@ void tst_BoardXcb::captionsAreDrawn()
     AppSettings reference(store);
     reference.Currency = money.currency;
     reference.Grouping = money.grouping;
-    frmScoreboard layout(reference);
-    layout.setAttribute(Qt::WA_DontShowOnScreen);
+    frmScoreboard scoreboard(reference);
+    scoreboard.setAttribute(Qt::WA_DontShowOnScreen);
+    // The audience screen has a composition of its own.
+    std::unique_ptr<frmAudience> audience;
+    QWidget* shownView = &scoreboard;
+    if (shown == View::Audience) {
+        audience = std::make_unique<frmAudience>(&scoreboard);
+        audience->setAttribute(Qt::WA_DontShowOnScreen);
+        audience->board().ApplyColors(reference);
+        audience->board().ShowAmount(AuctionState::SplitAmount(1250));
+        shownView = audience.get();
+    }
+    QWidget& layout = *shownView;
     layout.resize(client.size() / scale);
     layout.show();
     QTRY_COMPARE(layout.size(), client.size() / scale);

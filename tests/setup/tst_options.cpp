@@ -113,6 +113,8 @@ private slots:
     void deleteSelection();
     void enterInIncrementBoxCommitsDialog_data();
     void enterInIncrementBoxCommitsDialog();
+    void stampColorsFollowAndStore_data();
+    void stampColorsFollowAndStore();
     void numLockOptions_data();
     void numLockOptions();
     void storedDigitType_data();
@@ -368,6 +370,8 @@ void tst_Options::changeButtonPicksIntoItsSwatch_data()
     QTest::newRow("text") << u"cmdTextC"_qs << u"picTextC"_qs << AppSettings::DefaultTextColor;
     QTest::newRow("lot") << u"cmdLEDLotC"_qs << u"picLEDLotC"_qs << AppSettings::DefaultLEDLotColor;
     QTest::newRow("amount") << u"cmdLEDAmountC"_qs << u"picLEDAmountC"_qs << AppSettings::DefaultLEDAmountColor;
+    QTest::newRow("sold") << u"cmdSoldC"_qs << u"picSoldC"_qs << AppSettings::DefaultLEDLotColor;
+    QTest::newRow("passed") << u"cmdPassedC"_qs << u"picPassedC"_qs << AppSettings::DefaultPassedColor;
 }
 
 void tst_Options::changeButtonPicksIntoItsSwatch()
@@ -390,12 +394,46 @@ void tst_Options::changeButtonPicksIntoItsSwatch()
     QCOMPARE(Prompts::asked().size(), 3);
     QCOMPARE(Prompts::asked()[0].text, QColor(stored & 0xFF, (stored >> 8) & 0xFF, stored >> 16).name());
     QCOMPARE(Prompts::asked()[2].text, u"#123456"_qs);
-    // Only this swatch changed.
+    // Only this swatch changed, and "SOLD" with the lot colour it follows.
     int changed = 0;
     for (PictureBox* other : m_dlg->findChildren<PictureBox*>())
         changed += other->BackColor() == 0x563412;
-    QCOMPARE(changed, 1);
+    QCOMPARE(changed, button == u"cmdLEDLotC"_qs ? 2 : 1);
     m_dlg->close();
+}
+
+// "SOLD" follows the lot colour until a colour of its own is picked; a stamp colour left at
+// its default is not stored.
+void tst_Options::stampColorsFollowAndStore_data()
+{
+    QTest::addColumn<QStringList>("picks"); // button=#rrggbb, in order
+    QTest::addColumn<int>("soldSwatch");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("untouched") << QStringList() << AppSettings::DefaultLEDLotColor << QString();
+    QTest::newRow("new lot colour, sold follows") << QStringList{u"cmdLEDLotC=#0000ff"_qs} << 0xFF0000 << QString();
+    QTest::newRow("sold of its own") << QStringList{u"cmdSoldC=#00ff00"_qs, u"cmdLEDLotC=#0000ff"_qs} << 0x00FF00
+                                     << u"Sold=65280"_qs;
+    QTest::newRow("passed of its own") << QStringList{u"cmdPassedC=#ff0000"_qs} << AppSettings::DefaultLEDLotColor
+                                       << u"Passed=255"_qs;
+}
+
+void tst_Options::stampColorsFollowAndStore()
+{
+    QFETCH(QStringList, picks);
+    QFETCH(int, soldSwatch);
+    QFETCH(QString, stored);
+    open();
+    for (const QString& pick : picks) {
+        Prompts::queueColor(QColor(pick.section(u'=', 1)));
+        click(pick.section(u'=', 0, 0).toLatin1().constData());
+    }
+    QCOMPARE(control<PictureBox>("picSoldC")->BackColor(), soldSwatch);
+    click("cmdOk");
+    QStringList pairs;
+    for (const SettingsPair& pair : m_store.GetAll(u"StampColors"_qs))
+        pairs << pair.first + u'=' + pair.second;
+    QCOMPARE(pairs.join(u' '), stored);
+    QCOMPARE(m_settings->ShownSoldColor(), soldSwatch);
 }
 
 void tst_Options::refusedEntries_data()
