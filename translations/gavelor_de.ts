@@ -380,14 +380,6 @@ Zeile %1: %2</translation>
       <source>This lot number is not in the lot list.</source>
       <translation>Diese Losnummer steht nicht in der Losliste.</translation>
     </message>
-    <message>
-      <source>This lot is no longer in the lot list.</source>
-      <translation>Dieses Los steht nicht mehr in der Losliste.</translation>
-    </message>
-    <message>
-      <source>gone</source>
-      <translation>entfernt</translation>
-    </message>
   </context>
   <context>
     <name>SaleJournal</name>
@@ -975,6 +967,8 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>%1 result(s) belong to lot numbers that are not in the lot list; they are listed at the end.</source>
       <translation>%1 Ergebnis(se) gehören zu Losnummern, die nicht in der Losliste stehen; sie sind am Ende aufgeführt.</translation>
+    </message>
+    <message>
       <source>Results are not being saved: %1. This copy of Gavelor writes nothing there.</source>
       <translation>Ergebnisse werden nicht gespeichert: %1. Diese Gavelor-Instanz schreibt dort nichts.</translation>
     </message>
@@ -1005,10 +999,6 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>The sale in &quot;%1&quot; could not be opened.</source>
       <translation>Die Auktion in „%1“ konnte nicht geöffnet werden.</translation>
-    </message>
-    <message>
-      <source>%1 result(s) belong to lots that are no longer in the lot list; they are listed at the end.</source>
-      <translation>%1 Ergebnis(se) gehören zu Losen, die nicht mehr in der Losliste stehen; sie stehen am Ende.</translation>
     </message>
   </context>
   <context>

@@ -380,14 +380,6 @@ Línea %1: %2</translation>
       <source>This lot number is not in the lot list.</source>
       <translation>Este número de lote no está en la lista de lotes.</translation>
     </message>
-    <message>
-      <source>This lot is no longer in the lot list.</source>
-      <translation>Este lote ya no está en la lista de lotes.</translation>
-    </message>
-    <message>
-      <source>gone</source>
-      <translation>quitado</translation>
-    </message>
   </context>
   <context>
     <name>SaleJournal</name>
@@ -975,6 +967,8 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>%1 result(s) belong to lot numbers that are not in the lot list; they are listed at the end.</source>
       <translation>%1 resultado(s) pertenecen a números de lote que no están en la lista; aparecen al final.</translation>
+    </message>
+    <message>
       <source>Results are not being saved: %1. This copy of Gavelor writes nothing there.</source>
       <translation>Los resultados no se están guardando: %1. Esta copia de Gavelor no escribe nada allí.</translation>
     </message>
@@ -1005,10 +999,6 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>The sale in &quot;%1&quot; could not be opened.</source>
       <translation>No se pudo abrir la subasta de «%1».</translation>
-    </message>
-    <message>
-      <source>%1 result(s) belong to lots that are no longer in the lot list; they are listed at the end.</source>
-      <translation>%1 resultado(s) corresponden a lotes que ya no están en la lista; aparecen al final.</translation>
     </message>
   </context>
   <context>

@@ -380,14 +380,6 @@ Ligne %1 : %2</translation>
       <source>This lot number is not in the lot list.</source>
       <translation>Ce numéro de lot n&apos;est pas dans la liste des lots.</translation>
     </message>
-    <message>
-      <source>This lot is no longer in the lot list.</source>
-      <translation>Ce lot ne figure plus dans la liste.</translation>
-    </message>
-    <message>
-      <source>gone</source>
-      <translation>retiré</translation>
-    </message>
   </context>
   <context>
     <name>SaleJournal</name>
@@ -975,6 +967,8 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>%1 result(s) belong to lot numbers that are not in the lot list; they are listed at the end.</source>
       <translation>%1 résultat(s) appartiennent à des numéros de lot absents de la liste ; ils figurent à la fin.</translation>
+    </message>
+    <message>
       <source>Results are not being saved: %1. This copy of Gavelor writes nothing there.</source>
       <translation>Les résultats ne sont pas enregistrés : %1. Cette copie de Gavelor n&apos;y écrit rien.</translation>
     </message>
@@ -1005,10 +999,6 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>The sale in &quot;%1&quot; could not be opened.</source>
       <translation>La vente de « %1 » n&apos;a pas pu être ouverte.</translation>
-    </message>
-    <message>
-      <source>%1 result(s) belong to lots that are no longer in the lot list; they are listed at the end.</source>
-      <translation>%1 résultat(s) concernent des lots qui ne sont plus dans la liste ; ils figurent à la fin.</translation>
     </message>
   </context>
   <context>

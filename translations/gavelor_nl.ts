@@ -380,14 +380,6 @@ Regel %1: %2</translation>
       <source>This lot number is not in the lot list.</source>
       <translation>Dit kavelnummer staat niet in de kavellijst.</translation>
     </message>
-    <message>
-      <source>This lot is no longer in the lot list.</source>
-      <translation>Deze kavel staat niet meer in de kavellijst.</translation>
-    </message>
-    <message>
-      <source>gone</source>
-      <translation>weg</translation>
-    </message>
   </context>
   <context>
     <name>SaleJournal</name>
@@ -975,6 +967,8 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>%1 result(s) belong to lot numbers that are not in the lot list; they are listed at the end.</source>
       <translation>%1 resultaat/resultaten horen bij kavelnummers die niet in de kavellijst staan; ze staan aan het eind.</translation>
+    </message>
+    <message>
       <source>Results are not being saved: %1. This copy of Gavelor writes nothing there.</source>
       <translation>Resultaten worden niet opgeslagen: %1. Dit exemplaar van Gavelor schrijft daar niets.</translation>
     </message>
@@ -1005,10 +999,6 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>The sale in &quot;%1&quot; could not be opened.</source>
       <translation>De veiling in &quot;%1&quot; kon niet worden geopend.</translation>
-    </message>
-    <message>
-      <source>%1 result(s) belong to lots that are no longer in the lot list; they are listed at the end.</source>
-      <translation>%1 uitslag(en) horen bij kavels die niet meer in de kavellijst staan; ze staan aan het eind.</translation>
     </message>
   </context>
   <context>

@@ -294,8 +294,8 @@ void tst_RoomXvfb::stampHidesTheNote()
     QCOMPARE(CountNear(shot, LedColors::ToQColor(other)), 0);
 }
 
-// The word stands at one height whatever the word and the language. The words compared
-// have no accents, which reach above the capitals.
+// The word stands at one height whatever the word and the language, with its price beneath
+// it. The words compared have no accents, which reach above the capitals.
 void tst_RoomXvfb::stampWordHasOneHeight()
 {
     const struct
@@ -307,6 +307,8 @@ void tst_RoomXvfb::stampWordHasOneHeight()
     for (const auto& word : words) {
         language(QLatin1String(word.language));
         openBoard(LongestNote, QSize(1920, 1080));
+        // A bid first, so that sold and passed both carry their price beneath the word.
+        press(Qt::Key_Up);
         press(word.key);
         auto* stamp = m_window->findChild<ResultStamp*>();
         QVERIFY(stamp->isVisible());
