@@ -105,7 +105,8 @@ void ColorTab::Commit(AppSettings& settings) const
 
 void ColorTab::PickInto(PictureBox* swatch)
 {
-    if (const std::optional<QColor> color = Prompts::PickColor(this, LedColors::ToQColor(swatch->BackColor())))
+    if (const std::optional<QColor> color =
+            Prompts::PickColor(this, LedColors::ToQColor(swatch->BackColor()), swatch->accessibleName()))
         swatch->setBackColor(LedColors::FromQColor(*color));
 }
 
