@@ -389,6 +389,9 @@ void tst_Options::changeButtonPicksIntoItsSwatch()
     Prompts::queueColor(QColor(0x12, 0x34, 0x56));
     QTest::mouseClick(change, Qt::LeftButton);
     QCOMPARE(box->BackColor(), 0x563412);
+    // A screen reader hears the new colour on the swatch and on its Change button.
+    QCOMPARE(change->accessibleDescription(), u"red 18, green 52, blue 86"_qs);
+    QCOMPARE(box->accessibleDescription(), change->accessibleDescription());
     Prompts::queueColor(std::nullopt);
     QTest::mouseClick(change, Qt::LeftButton);
     // The picker opened on the swatch's colour each time.
