@@ -106,6 +106,10 @@
   <context>
     <name>ColorTab</name>
     <message>
+      <source>red %1, green %2, blue %3</source>
+      <translation>Rot %1, Grün %2, Blau %3</translation>
+    </message>
+    <message>
       <source>Back Color:</source>
       <translation>Hintergrund:</translation>
     </message>

@@ -106,6 +106,10 @@
   <context>
     <name>ColorTab</name>
     <message>
+      <source>red %1, green %2, blue %3</source>
+      <translation>rojo %1, verde %2, azul %3</translation>
+    </message>
+    <message>
       <source>Back Color:</source>
       <translation>Fondo:</translation>
     </message>

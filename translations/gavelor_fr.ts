@@ -106,6 +106,10 @@
   <context>
     <name>ColorTab</name>
     <message>
+      <source>red %1, green %2, blue %3</source>
+      <translation>rouge %1, vert %2, bleu %3</translation>
+    </message>
+    <message>
       <source>Back Color:</source>
       <translation>Fond :</translation>
     </message>

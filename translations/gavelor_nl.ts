@@ -106,6 +106,10 @@
   <context>
     <name>ColorTab</name>
     <message>
+      <source>red %1, green %2, blue %3</source>
+      <translation>rood %1, groen %2, blauw %3</translation>
+    </message>
+    <message>
       <source>Back Color:</source>
       <translation>Achtergrond:</translation>
     </message>

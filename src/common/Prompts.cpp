@@ -117,19 +117,21 @@ int Prompts::Choose(QWidget* parent, const QString& text, const QStringList& but
     return chosen >= 0 ? static_cast<int>(chosen) : escapeButton;
 }
 
-std::optional<QColor> Prompts::PickColor(QWidget* parent, const QColor& initial)
+std::optional<QColor> Prompts::PickColor(QWidget* parent, const QColor& initial, const QString& what)
 {
     const ModalGuard guard;
     TestState& state = testState();
     if (state.enabled) {
         runWhileOpen();
-        state.asked.append({QStringLiteral("colour"), initial.name(), Icon::None, false});
+        state.asked.append({QStringLiteral("colour"), initial.name(), Icon::None, false, {what}});
         return state.colors.isEmpty() ? std::nullopt : state.colors.takeFirst();
     }
-    const QColor chosen = QColorDialog::getColor(initial, parent);
-    if (!chosen.isValid())
+    QColorDialog dialog(initial, parent);
+    if (!what.isEmpty())
+        dialog.setAccessibleName(QStringLiteral("%1: %2").arg(dialog.windowTitle(), what));
+    if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid())
         return std::nullopt;
-    return chosen;
+    return dialog.selectedColor();
 }
 
 namespace {

@@ -37,7 +37,7 @@ public:
         QString text;
         Icon icon;
         bool yesNo;
-        // A choice's buttons, or a file dialog's filter.
+        // A choice's buttons, a file dialog's filter, or what a colour picker changes.
         QStringList buttons = {};
     };
 
@@ -49,8 +49,9 @@ public:
     // counts as the escape button.
     static int Choose(QWidget* parent, const QString& text, const QStringList& buttons, int defaultButton,
                       int escapeButton, Icon icon, const QString& caption = {});
-    // The colour picker; nothing when it was cancelled.
-    static std::optional<QColor> PickColor(QWidget* parent, const QColor& initial);
+    // The colour picker; nothing when it was cancelled. A screen reader hears which colour it
+    // changes ("Select Color: Back Color"); its caption stays as it is.
+    static std::optional<QColor> PickColor(QWidget* parent, const QColor& initial, const QString& what = {});
     // File dialogs; an empty name when cancelled. The save dialog proposes the given path
     // and asks before it overwrites a file.
     static QString OpenFileName(QWidget* parent, const QString& caption, const QString& directory,

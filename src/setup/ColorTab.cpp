@@ -34,6 +34,21 @@ QPushButton* newChangeButton(QGroupBox* frame)
     return button;
 }
 
+// The swatch takes the colour; a screen reader hears it with the swatch and on its Change
+// button: "red 255, green 255, blue 0".
+void ShowSwatch(PictureBox* swatch, qint32 color)
+{
+    swatch->setBackColor(color);
+    const QColor shown = LedColors::ToQColor(swatch->BackColor());
+    const QString said = QCoreApplication::translate("ColorTab", "red %1, green %2, blue %3")
+                             .arg(shown.red())
+                             .arg(shown.green())
+                             .arg(shown.blue());
+    swatch->setAccessibleDescription(said);
+    for (QPushButton* button : swatch->parentWidget()->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        button->setAccessibleDescription(said);
+}
+
 } // namespace
 
 ColorTab::ColorTab(QTabWidget* tabs) : OptionsTabPage(tabs)
@@ -101,13 +116,13 @@ ColorTab::ColorTab(QTabWidget* tabs) : OptionsTabPage(tabs)
 
 void ColorTab::Load(const AppSettings& settings)
 {
-    picBackC->setBackColor(settings.FormBackColor);
-    picLEDB->setBackColor(settings.LEDBackColor);
-    picTextC->setBackColor(settings.TextColor);
-    picLEDLotC->setBackColor(settings.LEDLotColor);
-    picLEDAmountC->setBackColor(settings.LEDAmountColor);
-    picSoldC->setBackColor(settings.ShownSoldColor());
-    picPassedC->setBackColor(settings.ShownPassedColor());
+    ShowSwatch(picBackC, settings.FormBackColor);
+    ShowSwatch(picLEDB, settings.LEDBackColor);
+    ShowSwatch(picTextC, settings.TextColor);
+    ShowSwatch(picLEDLotC, settings.LEDLotColor);
+    ShowSwatch(picLEDAmountC, settings.LEDAmountColor);
+    ShowSwatch(picSoldC, settings.ShownSoldColor());
+    ShowSwatch(picPassedC, settings.ShownPassedColor());
 }
 
 void ColorTab::Commit(AppSettings& settings) const
@@ -127,8 +142,9 @@ void ColorTab::Commit(AppSettings& settings) const
 
 void ColorTab::PickInto(PictureBox* swatch)
 {
-    if (const std::optional<QColor> color = Prompts::PickColor(this, LedColors::ToQColor(swatch->BackColor())))
-        swatch->setBackColor(LedColors::FromQColor(*color));
+    if (const std::optional<QColor> color =
+            Prompts::PickColor(this, LedColors::ToQColor(swatch->BackColor()), swatch->accessibleName()))
+        ShowSwatch(swatch, LedColors::FromQColor(*color));
 }
 
 void ColorTab::cmdBackC_Click()
@@ -152,7 +168,7 @@ void ColorTab::cmdLEDLotC_Click()
     const bool soldFollows = picSoldC->BackColor() == picLEDLotC->BackColor();
     PickInto(picLEDLotC);
     if (soldFollows)
-        picSoldC->setBackColor(picLEDLotC->BackColor());
+        ShowSwatch(picSoldC, picLEDLotC->BackColor());
 }
 
 void ColorTab::cmdLEDAmountC_Click()
@@ -175,11 +191,11 @@ void ColorTab::cmdResetColors_Click()
     if (!Prompts::Confirm(this, tr("Are you sure you want to reset the colors?"), Prompts::Icon::Question,
                           tr("Reset Colors")))
         return;
-    picBackC->setBackColor(AppSettings::DefaultFormBackColor);
-    picLEDB->setBackColor(AppSettings::DefaultLEDBackColor);
-    picTextC->setBackColor(AppSettings::DefaultTextColor);
-    picLEDLotC->setBackColor(AppSettings::DefaultLEDLotColor);
-    picLEDAmountC->setBackColor(AppSettings::DefaultLEDAmountColor);
-    picSoldC->setBackColor(AppSettings::DefaultLEDLotColor);
-    picPassedC->setBackColor(AppSettings::DefaultPassedColor);
+    ShowSwatch(picBackC, AppSettings::DefaultFormBackColor);
+    ShowSwatch(picLEDB, AppSettings::DefaultLEDBackColor);
+    ShowSwatch(picTextC, AppSettings::DefaultTextColor);
+    ShowSwatch(picLEDLotC, AppSettings::DefaultLEDLotColor);
+    ShowSwatch(picLEDAmountC, AppSettings::DefaultLEDAmountColor);
+    ShowSwatch(picSoldC, AppSettings::DefaultLEDLotColor);
+    ShowSwatch(picPassedC, AppSettings::DefaultPassedColor);
 }

@@ -262,8 +262,19 @@ void frmLots::FillLotList(qint32 SelectPosition)
     UpdateMoveButtons();
 }
 
-void frmLots::SetLotEditor(const LotInfo* Lot, bool Disable)
+void frmLots::SetLotEditor(const LotInfo* Lot, bool Disable, bool FocusLotNumber)
 {
+    const bool enabled = !Disable;
+    for (QWidget* control :
+         {static_cast<QWidget*>(fraLotEdit), static_cast<QWidget*>(lblLotNumber), static_cast<QWidget*>(lblLotAmount),
+          static_cast<QWidget*>(lblLotNote), static_cast<QWidget*>(txtLotNumber), static_cast<QWidget*>(txtLotAmount),
+          static_cast<QWidget*>(txtLotNote), static_cast<QWidget*>(cmdSaveLot)})
+        control->setEnabled(enabled);
+    // Focus before the texts: filled first, the field's caret moves ahead of its focus, and Orca
+    // then takes the focus as known and says nothing of where it went.
+    if (FocusLotNumber)
+        txtLotNumber->setFocus();
+
     const QString note = Lot ? Lot->Note : QString();
     fraLotEdit->setTitle(Lot ? tr("Edit Lot") : tr("New Lot"));
     setLimitedText(txtLotNumber, Lot ? NumberText::Plain(Lot->LotNumber) : QString(), LotNumberMaxLength);
@@ -271,13 +282,6 @@ void frmLots::SetLotEditor(const LotInfo* Lot, bool Disable)
     m_noteLength = note.size();
     txtLotNote->setPlainText(note);
     txtLotNote->moveCursor(QTextCursor::End);
-
-    const bool enabled = !Disable;
-    for (QWidget* control :
-         {static_cast<QWidget*>(fraLotEdit), static_cast<QWidget*>(lblLotNumber), static_cast<QWidget*>(lblLotAmount),
-          static_cast<QWidget*>(lblLotNote), static_cast<QWidget*>(txtLotNumber), static_cast<QWidget*>(txtLotAmount),
-          static_cast<QWidget*>(txtLotNote), static_cast<QWidget*>(cmdSaveLot)})
-        control->setEnabled(enabled);
 }
 
 void frmLots::UpdateMoveButtons()
@@ -296,15 +300,13 @@ void frmLots::lstLots_Click()
 void frmLots::cmdNew_Click()
 {
     m_editLot.reset();
-    SetLotEditor(nullptr, false);
-    txtLotNumber->setFocus();
+    SetLotEditor(nullptr, false, true);
 }
 
 void frmLots::cmdEdit_Click()
 {
     m_editLot = m_model->lots()->Item(selectedRow() + 1);
-    SetLotEditor(m_editLot.get(), false);
-    txtLotNumber->setFocus();
+    SetLotEditor(m_editLot.get(), false, true);
 }
 
 void frmLots::cmdDelete_Click()

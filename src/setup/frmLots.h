@@ -59,7 +59,7 @@ private:
     // Hands the working list over as the program's lot list and stores it.
     void Form_Unload(bool tellFailure);
     void FillLotList(qint32 SelectPosition);
-    void SetLotEditor(const LotInfo* Lot, bool Disable);
+    void SetLotEditor(const LotInfo* Lot, bool Disable, bool FocusLotNumber = false);
     void UpdateMoveButtons();
     void MoveSelectedLot(qint32 offset);
     // Index of the selected row from 0, or -1 when no row is selected.

@@ -2,7 +2,22 @@
 
 #include "common/Twips.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QTabWidget>
+
+namespace {
+
+// A page of the dialog is a property page, not a layout filler: a screen reader names the page
+// when the focus enters it, as on Ctrl+Tab.
+QAccessibleInterface* CreatePageInterface(const QString& className, QObject* object)
+{
+    if (className != QLatin1String("OptionsTabPage") || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::PropertyPage);
+}
+
+} // namespace
 
 namespace OptionsDesign {
 
@@ -24,6 +39,11 @@ void Place(std::initializer_list<Row> rows, const QWidget* dpiReference)
 
 OptionsTabPage::OptionsTabPage(QTabWidget* tabs) : QWidget(tabs), m_tabs(tabs), m_face(new QWidget(this))
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(CreatePageInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
     alignFace();
 }
 

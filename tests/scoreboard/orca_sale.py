@@ -108,10 +108,11 @@ def main():
             check(not titles, f"the board's title is not read again during the sale ({titles})")
 
             step(["F2"], ["Options dialog"], "F2 opens the options")
-            # OK, Cancel, the page tabs, on to the last page, into its first control: the digit type.
-            step(["Tab", "Tab", "Right", "Right"], ["Additional Settings page tab"], "the page tabs say their page")
-            heard = step(["Tab"], ["Digit type combo box", "Lines"], "a combo box says its label and its value",
-                         seconds=12)
+            # OK, Cancel, the page tabs, into the first page; Ctrl+Tab twice to the last page's first
+            # control: the digit type.
+            heard = step(["Tab", "Tab", "Tab", "ctrl+Tab", "ctrl+Tab"],
+                         ["Additional Settings page tab", "Digit type combo box", "Lines"],
+                         "Ctrl+Tab says the page, and a combo box its label and its value", seconds=15)
             named = [i for i, t in enumerate(heard) if "Digit type combo box" in t]
             valued = [i for i, t in enumerate(heard) if t.startswith("Lines")]
             check(named and valued and named[0] < valued[0], f"the label comes before the value ({heard})")

@@ -365,13 +365,18 @@ void tst_Options::changeButtonPicksIntoItsSwatch_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("swatch");
     QTest::addColumn<int>("stored");
-    QTest::newRow("back") << u"cmdBackC"_qs << u"picBackC"_qs << AppSettings::DefaultFormBackColor;
-    QTest::newRow("LED back") << u"cmdLEDB"_qs << u"picLEDB"_qs << AppSettings::DefaultLEDBackColor;
-    QTest::newRow("text") << u"cmdTextC"_qs << u"picTextC"_qs << AppSettings::DefaultTextColor;
-    QTest::newRow("lot") << u"cmdLEDLotC"_qs << u"picLEDLotC"_qs << AppSettings::DefaultLEDLotColor;
-    QTest::newRow("amount") << u"cmdLEDAmountC"_qs << u"picLEDAmountC"_qs << AppSettings::DefaultLEDAmountColor;
-    QTest::newRow("sold") << u"cmdSoldC"_qs << u"picSoldC"_qs << AppSettings::DefaultLEDLotColor;
-    QTest::newRow("passed") << u"cmdPassedC"_qs << u"picPassedC"_qs << AppSettings::DefaultPassedColor;
+    QTest::addColumn<QString>("what");
+    QTest::newRow("back") << u"cmdBackC"_qs << u"picBackC"_qs << AppSettings::DefaultFormBackColor << u"Back Color"_qs;
+    QTest::newRow("LED back") << u"cmdLEDB"_qs << u"picLEDB"_qs << AppSettings::DefaultLEDBackColor
+                              << u"LED Background"_qs;
+    QTest::newRow("text") << u"cmdTextC"_qs << u"picTextC"_qs << AppSettings::DefaultTextColor << u"Text Color"_qs;
+    QTest::newRow("lot") << u"cmdLEDLotC"_qs << u"picLEDLotC"_qs << AppSettings::DefaultLEDLotColor
+                         << u"LED Lot Color"_qs;
+    QTest::newRow("amount") << u"cmdLEDAmountC"_qs << u"picLEDAmountC"_qs << AppSettings::DefaultLEDAmountColor
+                            << u"LED Amount Color"_qs;
+    QTest::newRow("sold") << u"cmdSoldC"_qs << u"picSoldC"_qs << AppSettings::DefaultLEDLotColor << u"Sold Color"_qs;
+    QTest::newRow("passed") << u"cmdPassedC"_qs << u"picPassedC"_qs << AppSettings::DefaultPassedColor
+                            << u"Passed Color"_qs;
 }
 
 void tst_Options::changeButtonPicksIntoItsSwatch()
@@ -379,6 +384,7 @@ void tst_Options::changeButtonPicksIntoItsSwatch()
     QFETCH(QString, button);
     QFETCH(QString, swatch);
     QFETCH(int, stored);
+    QFETCH(QString, what);
     open();
     auto* box = m_dlg->findChild<PictureBox*>(swatch);
     auto* change = m_dlg->findChild<QPushButton*>(button);
@@ -388,11 +394,16 @@ void tst_Options::changeButtonPicksIntoItsSwatch()
     Prompts::queueColor(QColor(0x12, 0x34, 0x56));
     QTest::mouseClick(change, Qt::LeftButton);
     QCOMPARE(box->BackColor(), 0x563412);
+    // A screen reader hears the new colour on the swatch and on its Change button.
+    QCOMPARE(change->accessibleDescription(), u"red 18, green 52, blue 86"_qs);
+    QCOMPARE(box->accessibleDescription(), change->accessibleDescription());
     Prompts::queueColor(std::nullopt);
     QTest::mouseClick(change, Qt::LeftButton);
     // The picker opened on the swatch's colour each time.
     QCOMPARE(Prompts::asked().size(), 3);
     QCOMPARE(Prompts::asked()[0].text, QColor(stored & 0xFF, (stored >> 8) & 0xFF, stored >> 16).name());
+    // A screen reader hears which colour the picker changes.
+    QCOMPARE(Prompts::asked()[0].buttons, QStringList{what});
     QCOMPARE(Prompts::asked()[2].text, u"#123456"_qs);
     // Only this swatch changed, and "SOLD" with the lot colour it follows.
     int changed = 0;
