@@ -26,6 +26,7 @@
 #include <optional>
 
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 using FrameTiming::FinishFrame;
@@ -84,7 +85,10 @@ void WriteJournal(const QString& path, const AppSettings& settings, int lines)
     }
 }
 
-double MarkToFrame(const QString& directory)
+// The scoreboard at 1080p over a journal of its own, with the first lot on show; `step(i)` is
+// timed from its start to the frame, after `before(i)` when there is one.
+double TimeSteps(const QString& directory, const std::function<void(QWidget*, int)>& step,
+                 const std::function<void(QWidget*, int)>& before = {})
 {
     MemorySettingsStore store;
     AppSettings settings(store);
@@ -100,10 +104,13 @@ double MarkToFrame(const QString& directory)
     FinishFrame();
     std::vector<double> times;
     for (int i = 0; i < 60; ++i) {
+        if (before) {
+            before(target, i);
+            FinishFrame();
+        }
         QElapsedTimer timer;
         timer.start();
-        // Sold and passed in turn, so that every press changes the stamp.
-        Press(target, i % 2 ? Qt::Key_F6 : Qt::Key_F5);
+        step(target, i);
         FinishFrame();
         if (i >= 10)
             times.push_back(Ms(timer));
@@ -111,34 +118,19 @@ double MarkToFrame(const QString& directory)
     return Median(times);
 }
 
-// Ctrl+Z after F5 to the frame without the stamp.
+// F5 and F6 in turn, so that every press changes the stamp.
+double MarkToFrame(const QString& directory)
+{
+    return TimeSteps(directory, [](QWidget* target, int i) { Press(target, i % 2 ? Qt::Key_F6 : Qt::Key_F5); });
+}
+
+// Ctrl+Z after F5 to the frame without the stamp, through the window's shortcut as the key comes
+// from the keyboard.
 double UndoToFrame(const QString& directory)
 {
-    MemorySettingsStore store;
-    AppSettings settings(store);
-    SaleFixture::Fill(settings);
-    SaleJournal sale(directory);
-    frmScoreboard window(settings);
-    window.setSale(&sale);
-    window.resize(1920, 1080);
-    window.show();
-    FinishFrame();
-    QWidget* target = window.focusWidget();
-    Press(target, Qt::Key_Right);
-    FinishFrame();
-    std::vector<double> times;
-    for (int i = 0; i < 60; ++i) {
-        Press(target, Qt::Key_F5);
-        FinishFrame();
-        QElapsedTimer timer;
-        timer.start();
-        // Through the window's shortcut, as the key comes from the keyboard.
-        QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier);
-        FinishFrame();
-        if (i >= 10)
-            times.push_back(Ms(timer));
-    }
-    return Median(times);
+    return TimeSteps(
+        directory, [](QWidget* target, int) { QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier); },
+        [](QWidget* target, int) { Press(target, Qt::Key_F5); });
 }
 
 double ResultsOpen(const QString& directory, AppSettings& settings)
