@@ -4,6 +4,7 @@
 #include <QMutexLocker>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QtEndian>
 
 #include <libwmf/api.h>
 #include <libwmf/svg.h>
@@ -19,6 +20,22 @@ QMutex& Serial()
 {
     static QMutex mutex;
     return mutex;
+}
+
+// libwmf trusts the header's longest record and allocates that much before reading a record: a few
+// bytes claiming a record of gigabytes would take the memory of the machine. No record is longer than
+// the file that holds it, nor the header shorter than its own 9 words.
+bool HeaderIsSane(const QByteArray& data)
+{
+    constexpr quint32 placeableKey = 0x9AC6CDD7;
+    constexpr qsizetype placeableSize = 22, headerSize = 18;
+    const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
+    const qsizetype at = qFromLittleEndian<quint32>(bytes) == placeableKey ? placeableSize : 0;
+    if (data.size() - at < headerSize)
+        return false;
+    const quint16 headerWords = qFromLittleEndian<quint16>(bytes + at + 2);
+    const quint32 longestRecordWords = qFromLittleEndian<quint32>(bytes + at + 12);
+    return headerWords == headerSize / 2 && qint64(longestRecordWords) * 2 <= data.size() - at - headerSize;
 }
 
 // The metafile as SVG, or nothing.
@@ -69,7 +86,7 @@ QByteArray Svg(const QByteArray& data)
 
 QImage DrawWindowsMetafile(const QByteArray& data, QSize size)
 {
-    if (data.size() < 18 || size.isEmpty())
+    if (data.size() < 18 || size.isEmpty() || !HeaderIsSane(data))
         return {};
     QByteArray svg;
     {

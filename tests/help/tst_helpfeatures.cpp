@@ -32,15 +32,25 @@ private slots:
 
 namespace {
 
-QTextDocument* Load(const QString& file, QTextDocument& document, qreal width = 600)
+QByteArray CorpusFile(const QString& file)
 {
     QFile input(qEnvironmentVariable("GAVELOR_SOURCE_DIR") + QStringLiteral("/tests/help/corpus/") + file);
-    if (!input.open(QIODevice::ReadOnly) || !RtfReader::Read(input.readAll(), document))
+    return input.open(QIODevice::ReadOnly) ? input.readAll() : QByteArray();
+}
+
+QTextDocument* Load(const QByteArray& rtf, QTextDocument& document, qreal width = 600)
+{
+    if (!RtfReader::Read(rtf, document))
         return nullptr;
     document.setTextWidth(width);
     RtfReader::FitPicturesToWidth(document, width);
     document.documentLayout()->documentSize();
     return &document;
+}
+
+QTextDocument* Load(const QString& file, QTextDocument& document, qreal width = 600)
+{
+    return Load(CorpusFile(file), document, width);
 }
 
 QStringList Blocks(const QTextDocument& document)
@@ -169,18 +179,28 @@ void tst_HelpFeatures::metafiles_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QByteArray>("longestRecord");
     // The placeholder is light grey.
-    QTest::newRow("WMF as WordPad pastes it") << 0 << QColor(30, 144, 255);
-    QTest::newRow("EMF with Word's WMF copy") << 1 << QColor(0, 128, 0);
-    QTest::newRow("EMF alone keeps the placeholder") << 2 << QColor(0xee, 0xee, 0xee);
+    const QColor placeholder(0xee, 0xee, 0xee);
+    QTest::newRow("WMF as WordPad pastes it") << 0 << QColor(30, 144, 255) << QByteArray();
+    QTest::newRow("EMF with Word's WMF copy") << 1 << QColor(0, 128, 0) << QByteArray();
+    QTest::newRow("EMF alone keeps the placeholder") << 2 << placeholder << QByteArray();
+    // The first metafile's header says its longest record is 512 MB: not drawn, and no memory taken.
+    QTest::newRow("WMF claiming a record past its end") << 0 << placeholder << QByteArray("00000010");
 }
 
 void tst_HelpFeatures::metafiles()
 {
     QFETCH(int, index);
     QFETCH(QColor, colour);
+    QFETCH(QByteArray, longestRecord);
+    QByteArray rtf = CorpusFile(QStringLiteral("wordpad-metafiles.rtf"));
+    if (!longestRecord.isEmpty()) {
+        const qsizetype hex = rtf.indexOf(' ', rtf.indexOf("\\wmetafile8")) + 1;
+        rtf.replace(hex + 24, longestRecord.size(), longestRecord);
+    }
     QTextDocument document;
-    QVERIFY(Load(QStringLiteral("wordpad-metafiles.rtf"), document));
+    QVERIFY(Load(rtf, document));
     const QList<QTextImageFormat> pictures = Pictures(document);
     QCOMPARE(pictures.size(), 3);
     const QTextImageFormat picture = pictures[index];
