@@ -38,10 +38,10 @@ QWidget* NewHiddenPart(QWidget* parent, const char* objectName, QAccessible::Rol
 
 } // namespace
 
-Announcement::Announcement(QWidget* window) : QObject(window), m_window(window)
+Announcement::Announcement(QWidget* window, const QString& statusName) : QObject(window), m_window(window)
 {
     QWidget* status = NewHiddenPart(window, "barAnnouncements", QAccessible::StatusBar);
-    status->setAccessibleName(window->accessibleName());
+    status->setAccessibleName(statusName);
     m_notice = NewHiddenPart(status, "announcement", QAccessible::Notification);
 }
 

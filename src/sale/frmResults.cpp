@@ -314,7 +314,7 @@ void frmResults::BuildControls()
     lstResults = new QTableView(this);
     lstResults->setObjectName(QStringLiteral("lstResults"));
     lstResults->setModel(m_model);
-    lstResults->setItemDelegateForColumn(ResultsModel::Buyer, new BuyerDelegate(new Announcement(this), lstResults));
+    lstResults->setItemDelegateForColumn(ResultsModel::Buyer, new BuyerDelegate(new Announcement(this, accessibleName()), lstResults));
     lstResults->setSelectionBehavior(QAbstractItemView::SelectRows);
     lstResults->setSelectionMode(QAbstractItemView::SingleSelection);
     lstResults->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |

@@ -1,12 +1,10 @@
 #include "scoreboard/BoardAnnouncer.h"
 
+#include "common/Announcement.h"
 #include "records/AppSettings.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/PictureBox.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
-#include <QApplication>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -31,43 +29,12 @@ constexpr CurrencyName CurrencyNames[] = {
 };
 // clang-format on
 
-// The role a plain widget of the announcer plays for assistive technology.
-const char* const RoleProperty = "gavelorAccessibleRole";
-
-QAccessibleInterface* CreateAnnouncerInterface(const QString& className, QObject* object)
-{
-    if (className != QLatin1String("QWidget") || !object->isWidgetType())
-        return nullptr;
-    const QVariant role = object->property(RoleProperty);
-    if (!role.isValid())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), static_cast<QAccessible::Role>(role.toInt()));
-}
-
-QWidget* NewHiddenPart(QWidget* parent, const char* objectName, QAccessible::Role role)
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(CreateAnnouncerInterface);
-        return true;
-    }();
-    Q_UNUSED(installed);
-    auto* part = new QWidget(parent);
-    part->setObjectName(QLatin1String(objectName));
-    part->setProperty(RoleProperty, int(role));
-    part->setFocusPolicy(Qt::NoFocus);
-    part->setGeometry(0, 0, 0, 0);
-    part->hide();
-    return part;
-}
-
 } // namespace
 
 BoardAnnouncer::BoardAnnouncer(const AppSettings& settings, const BoardView& board, QObject* parent)
     : QObject(parent), m_settings(settings), m_board(board)
 {
-    m_status = NewHiddenPart(board.window, "barAnnouncements", QAccessible::StatusBar);
-    m_status->setAccessibleName(tr("Sale"));
-    m_notice = NewHiddenPart(m_status, "announcement", QAccessible::Notification);
+    m_announcement = new Announcement(board.window, tr("Sale"));
 }
 
 QString BoardAnnouncer::SpokenDigits(qint64 amount)
@@ -197,15 +164,14 @@ void BoardAnnouncer::UpdateNames()
     m_board.stamp->setAccessibleName(MarkText());
 }
 
+QString BoardAnnouncer::lastAnnouncement() const
+{
+    return m_announcement->last();
+}
+
 void BoardAnnouncer::Speak(const QString& text)
 {
-    m_last = text;
     emit Announced(text);
     // Said to whoever watches the board; the room's screen and the other windows stay quiet.
-    const QWidget* focused = QApplication::focusWidget();
-    if (!focused || focused->window() != m_board.window)
-        return;
-    m_notice->setAccessibleName(text);
-    QAccessibleEvent shown(m_notice, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    m_announcement->Say(text);
 }

@@ -7,17 +7,15 @@
 #include <QPointer>
 #include <QString>
 
+class Announcement;
 class AppSettings;
 
 // What a screen reader says as the sale moves on the board, for an operator who cannot see it.
 //
-// Orca 43 speaks neither a label's text nor the events of an object without the focus, and Qt 6.4
-// has no announcement of its own (its name and description change events carry no text Orca can
-// speak). What Orca does speak at once, wherever the focus is, is a notification that shows; one
-// inside a status bar is spoken without the word "notification". So the board holds such a pair,
-// never drawn, and each change becomes the notification's name, shown again. The names of the lot
-// display and the amount panel carry lot, bid and note as a whole, which Orca reads on Tab and on
-// "where am I"; Orca stays silent when a label's name changes.
+// Orca 43 speaks neither a label's text nor the events of an object without the focus, so each
+// change is said through the board window's Announcement. The names of the lot display and the
+// amount panel carry lot, bid and note as a whole, which Orca reads on Tab and on "where am I";
+// Orca stays silent when a label's name changes.
 //
 // Changes made in one pass (a lot step shows a lot, then its bid, then its result) are spoken as
 // one utterance once the pass is over; each utterance interrupts the one before, so a burst of
@@ -44,7 +42,7 @@ public:
     static QString SpokenMoney(qint64 amount, const QString& currency);
 
     // What the focused control was last given to say (tests read it here, Orca on the bus).
-    QString lastAnnouncement() const { return m_last; }
+    QString lastAnnouncement() const;
 
 signals:
     void Announced(const QString& text);
@@ -74,8 +72,5 @@ private:
     ResultStamp::Outcome m_outcome = ResultStamp::Outcome::None;
     qint32 m_price = 0;
     Pending m_pending = Pending::Nothing;
-    QString m_last;
-    // The status bar and its notification, hidden, on the scoreboard window.
-    QWidget* m_status = nullptr;
-    QWidget* m_notice = nullptr;
+    Announcement* m_announcement = nullptr;
 };
