@@ -19,7 +19,7 @@ from orca_session import OrcaSession  # noqa: E402
 def main():
     executable, raises = sys.argv[1], int(sys.argv[2])
     with tempfile.TemporaryDirectory() as work:
-        session = OrcaSession(os.path.join(work, "orca"))
+        session = OrcaSession(os.path.join(work, "orca"), debug_log=False)
         os.makedirs(session.work)
         program = None
         try:

@@ -126,7 +126,8 @@ QString BoardAnnouncer::LotSummary() const
 void BoardAnnouncer::Flush()
 {
     const Pending what = std::exchange(m_pending, Pending::Nothing);
-    UpdateNames();
+    // Said first: a screen reader takes events in order, and the name changes after it are ones it
+    // only reads on Tab or "where am I".
     switch (what) {
     case Pending::Lot:
         Speak(LotSummary());
@@ -145,6 +146,7 @@ void BoardAnnouncer::Flush()
     case Pending::Nothing:
         break;
     }
+    UpdateNames();
 }
 
 void BoardAnnouncer::UpdateNames()

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """A private desktop in which Orca, the Linux screen reader, listens and "speaks" into a file.
 
-Run under dbus-run-session: starts Xvfb, openbox, the accessibility bus and Orca with its debug log;
-speech-dispatcher's voice is a small script that appends each utterance with its time to
+Run under dbus-run-session: starts Xvfb, openbox, the accessibility bus and Orca, with its debug log
+unless told otherwise; speech-dispatcher's voice is a small script that appends each utterance with its time to
 WORKDIR/spoken.tsv and then waits as long as espeak-ng would take to say it, so that a new utterance
 interrupts an old one as with real speech. Used by the Orca test and the speech benchmark.
 """
@@ -28,8 +28,11 @@ def available():
 
 
 class OrcaSession:
-    def __init__(self, workdir):
+    def __init__(self, workdir, debug_log=True):
+        """debug_log: Orca writes its debug log to WORKDIR/orca.log, which tells why something was not
+        said but slows every event Orca handles; timings are taken without it, as a user runs Orca."""
         self.work = os.path.realpath(workdir)
+        self.debug_log = debug_log
         self.processes = []
         self.spoken = os.path.join(self.work, "spoken.tsv")
 
@@ -97,11 +100,12 @@ class OrcaSession:
         # Orca refuses to start while any other Orca of this user runs, on any display: a developer's
         # own screen reader, another test. Its own launcher, with that check left out, starts this one
         # beside them without touching them.
-        launcher = ("import runpy, sys; sys.argv = ['orca', '--debug-file=' + sys.argv[1]]; "
+        launcher = ("import runpy, sys; sys.argv = ['orca'] + ['--debug-file=' + f for f in sys.argv[1:]]; "
                     "main = runpy.run_path('/usr/bin/orca', run_name='orca_launcher')['main']; "
                     "main.__globals__['otherOrcas'] = lambda: []; sys.exit(main())")
         with open(os.path.join(self.work, "orca.out"), "w") as out:
-            self._start(["/usr/bin/python3", "-c", launcher, os.path.join(self.work, "orca.log")], errors=out)
+            log = [os.path.join(self.work, "orca.log")] if self.debug_log else []
+            self._start(["/usr/bin/python3", "-c", launcher] + log, errors=out)
         if not self.wait_for(lambda said: any("Screen reader on" in text for text in said), 0, 60):
             raise RuntimeError("Orca said nothing within 60 s")
 
