@@ -18,6 +18,8 @@
 #include <QDateTime>
 #include <QThread>
 
+#include <pthread.h>
+#include <sched.h>
 #include <sys/resource.h>
 
 #include <atomic>
@@ -69,7 +71,12 @@ public:
             m_fds.push_back(fd);
         }
         m_seen.assign(m_fds.size(), 0);
-        m_reader = std::thread([this] { Read(); });
+        // The clients stand for phones and screens elsewhere: their reading is not the board's work.
+        m_reader = std::thread([this] {
+            const sched_param none{};
+            pthread_setschedparam(pthread_self(), SCHED_IDLE, &none);
+            Read();
+        });
     }
     ~Audience()
     {
