@@ -8,20 +8,19 @@ namespace {
 const char* const LotNumberMessage = QT_TRANSLATE_NOOP("Limits", "Lot # must be between 0 and 9999");
 const char* const AmountMessage = QT_TRANSLATE_NOOP("Limits", "Lot starting bid must be between 0 and 999999");
 
-// Checked before rounding: a fraction over the maximum is out of range, though it would round to it.
-bool outOfRange(std::optional<double> number, qint32 maximum)
-{
-    return !number || *number < 0.0 || *number > maximum;
-}
-
 } // namespace
+
+bool Limits::InRange(std::optional<double> number, qint32 maximum)
+{
+    return number && !(*number < 0.0 || *number > maximum);
+}
 
 Limits::LotCheck Limits::CheckLot(std::optional<double> lotNumber, std::optional<double> amount, qsizetype noteLength,
                                   qsizetype noteLimit)
 {
-    if (outOfRange(lotNumber, MaxLotNumber))
+    if (!InRange(lotNumber, MaxLotNumber))
         return {LotField::LotNumber, QCoreApplication::translate("Limits", LotNumberMessage)};
-    if (outOfRange(amount, MaxAmount))
+    if (!InRange(amount, MaxAmount))
         return {LotField::Amount, QCoreApplication::translate("Limits", AmountMessage)};
     if (noteLength > noteLimit) {
         return {LotField::Note,

@@ -15,6 +15,10 @@ constexpr qint32 MaxAmount = 999999;
 // The characters the lot editor admits in a note.
 constexpr qsizetype MaxLotNote = 45;
 
+// A number as typed or read lies in [0, maximum] before rounding: a fraction over the maximum is
+// out of range, though it would round to it. Nothing (not a number) is out of range.
+bool InRange(std::optional<double> number, qint32 maximum);
+
 // The part of a lot that is out of its range, the first one found in the order below.
 enum class LotField
 {

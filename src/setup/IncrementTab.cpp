@@ -24,9 +24,7 @@ namespace {
 std::optional<double> numberInRange(const QLineEdit* box)
 {
     const std::optional<double> number = NumberText::ToNumber(box->text());
-    if (!number || *number < 0.0 || *number > Limits::MaxAmount)
-        return std::nullopt;
-    return number;
+    return Limits::InRange(number, Limits::MaxAmount) ? number : std::nullopt;
 }
 
 } // namespace
