@@ -249,7 +249,7 @@ int main(int argc, char* argv[])
         for (int round = 0; round < 3; ++round) {
             QElapsedTimer timer;
             timer.start();
-            SaleReport::SavePdf(dir.filePath(QStringLiteral("report.pdf")), sheet);
+            SaleReport::SavePdf(dir.filePath(QStringLiteral("report.pdf")), sheet, MoneyFormat{});
             times.push_back(Ms(timer));
         }
         std::printf("BENCH sale.report_pdf.10k %.3f ms\n", Median(times));

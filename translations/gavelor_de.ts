@@ -214,7 +214,7 @@
     </message>
   </context>
   <context>
-    <name>LotsCsv</name>
+    <name>Limits</name>
     <message>
       <source>Lot # must be between 0 and 9999</source>
       <translation>Die Los Nr. muss zwischen 0 und 9999 liegen</translation>
@@ -224,12 +224,15 @@
       <translation>Der Ausruf muss zwischen 0 und 999999 liegen</translation>
     </message>
     <message>
-      <source> (it reads %1).</source>
-      <translation> (gelesen: %1).</translation>
-    </message>
-    <message>
       <source>The note has %1 characters; a lot admits at most %2.</source>
       <translation>Die Beschreibung hat %1 Zeichen; ein Los erlaubt höchstens %2.</translation>
+    </message>
+  </context>
+  <context>
+    <name>LotsCsv</name>
+    <message>
+      <source> (it reads %1).</source>
+      <translation> (gelesen: %1).</translation>
     </message>
     <message>
       <source>It holds more than %1 lots.</source>
@@ -773,14 +776,6 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>The lots could not be written to "%1": %2</source>
       <translation>Die Lose konnten nicht nach „%1“ geschrieben werden: %2</translation>
-    </message>
-    <message>
-      <source>Lot # must be between 0 and 9999</source>
-      <translation>Die Los Nr. muss zwischen 0 und 9999 liegen</translation>
-    </message>
-    <message>
-      <source>Lot starting bid must be between 0 and 999999</source>
-      <translation>Der Ausruf muss zwischen 0 und 999999 liegen</translation>
     </message>
   </context>
   <context>

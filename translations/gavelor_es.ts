@@ -214,7 +214,7 @@
     </message>
   </context>
   <context>
-    <name>LotsCsv</name>
+    <name>Limits</name>
     <message>
       <source>Lot # must be between 0 and 9999</source>
       <translation>El n.º de lote debe estar entre 0 y 9999</translation>
@@ -224,12 +224,15 @@
       <translation>El precio de salida debe estar entre 0 y 999999</translation>
     </message>
     <message>
-      <source> (it reads %1).</source>
-      <translation> (se lee %1).</translation>
-    </message>
-    <message>
       <source>The note has %1 characters; a lot admits at most %2.</source>
       <translation>La nota tiene %1 caracteres; un lote admite como máximo %2.</translation>
+    </message>
+  </context>
+  <context>
+    <name>LotsCsv</name>
+    <message>
+      <source> (it reads %1).</source>
+      <translation> (se lee %1).</translation>
     </message>
     <message>
       <source>It holds more than %1 lots.</source>
@@ -773,14 +776,6 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>The lots could not be written to "%1": %2</source>
       <translation>No se pudieron escribir los lotes en «%1»: %2</translation>
-    </message>
-    <message>
-      <source>Lot # must be between 0 and 9999</source>
-      <translation>El n.º de lote debe estar entre 0 y 9999</translation>
-    </message>
-    <message>
-      <source>Lot starting bid must be between 0 and 999999</source>
-      <translation>El precio de salida debe estar entre 0 y 999999</translation>
     </message>
   </context>
   <context>

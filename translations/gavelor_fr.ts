@@ -214,7 +214,7 @@
     </message>
   </context>
   <context>
-    <name>LotsCsv</name>
+    <name>Limits</name>
     <message>
       <source>Lot # must be between 0 and 9999</source>
       <translation>Le n° de lot doit être compris entre 0 et 9999</translation>
@@ -224,12 +224,15 @@
       <translation>La mise à prix doit être comprise entre 0 et 999999</translation>
     </message>
     <message>
-      <source> (it reads %1).</source>
-      <translation> (lu : %1).</translation>
-    </message>
-    <message>
       <source>The note has %1 characters; a lot admits at most %2.</source>
       <translation>La description a %1 caractères ; un lot en admet au plus %2.</translation>
+    </message>
+  </context>
+  <context>
+    <name>LotsCsv</name>
+    <message>
+      <source> (it reads %1).</source>
+      <translation> (lu : %1).</translation>
     </message>
     <message>
       <source>It holds more than %1 lots.</source>
@@ -773,14 +776,6 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>The lots could not be written to "%1": %2</source>
       <translation>Les lots n'ont pas pu être écrits dans « %1 » : %2</translation>
-    </message>
-    <message>
-      <source>Lot # must be between 0 and 9999</source>
-      <translation>Le n° de lot doit être compris entre 0 et 9999</translation>
-    </message>
-    <message>
-      <source>Lot starting bid must be between 0 and 999999</source>
-      <translation>La mise à prix doit être comprise entre 0 et 999999</translation>
     </message>
   </context>
   <context>

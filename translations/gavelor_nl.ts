@@ -214,7 +214,7 @@
     </message>
   </context>
   <context>
-    <name>LotsCsv</name>
+    <name>Limits</name>
     <message>
       <source>Lot # must be between 0 and 9999</source>
       <translation>Het kavelnummer moet tussen 0 en 9999 liggen</translation>
@@ -224,12 +224,15 @@
       <translation>De inzet moet tussen 0 en 999999 liggen</translation>
     </message>
     <message>
-      <source> (it reads %1).</source>
-      <translation> (gelezen: %1).</translation>
-    </message>
-    <message>
       <source>The note has %1 characters; a lot admits at most %2.</source>
       <translation>De omschrijving heeft %1 tekens; een kavel staat er hoogstens %2 toe.</translation>
+    </message>
+  </context>
+  <context>
+    <name>LotsCsv</name>
+    <message>
+      <source> (it reads %1).</source>
+      <translation> (gelezen: %1).</translation>
     </message>
     <message>
       <source>It holds more than %1 lots.</source>
@@ -773,14 +776,6 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>The lots could not be written to "%1": %2</source>
       <translation>De kavels konden niet naar "%1" worden geschreven: %2</translation>
-    </message>
-    <message>
-      <source>Lot # must be between 0 and 9999</source>
-      <translation>Het kavelnummer moet tussen 0 en 9999 liggen</translation>
-    </message>
-    <message>
-      <source>Lot starting bid must be between 0 and 999999</source>
-      <translation>De inzet moet tussen 0 en 999999 liggen</translation>
     </message>
   </context>
   <context>

@@ -1,6 +1,7 @@
 #include "records/JsonSettingsStore.h"
 
 #include "records/RegularFile.h"
+#include "records/XdgDirectories.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstdio>
@@ -105,15 +105,7 @@ JsonSettingsStore::JsonSettingsStore(const QString& filePath) : m_filePath(fileP
 
 QString JsonSettingsStore::DefaultFilePath()
 {
-    // The base directory rules say a relative path in XDG_CONFIG_HOME is invalid and to be ignored;
-    // Qt would take it relative to the working folder.
-    const QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");
-    QString base = !configured.isEmpty() && QDir::isRelativePath(configured)
-                       ? QDir::homePath() + QStringLiteral("/.config")
-                       : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (base.isEmpty()) // no usable home: never fall back to a path at the root of the file system
-        base = QDir::homePath() + QStringLiteral("/.config");
-    return base + QLatin1Char('/') + ApplicationName + QStringLiteral("/settings.json");
+    return XdgDirectories::ConfigHome() + QLatin1Char('/') + ApplicationName + QStringLiteral("/settings.json");
 }
 
 QString JsonSettingsStore::Get(const QString& section, const QString& key, const QString& defaultValue) const

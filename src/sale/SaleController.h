@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/Limits.h"
 #include "sale/SaleRecord.h"
 #include "scoreboard/AuctionState.h"
 #include "scoreboard/modShowDigits.h"
@@ -41,7 +42,7 @@ public:
         bool operator==(const Stamp&) const = default;
     };
 
-    static constexpr qint16 MaxLotNumber = 9999;
+    static constexpr qint16 MaxLotNumber = Limits::MaxLotNumber;
 
     explicit SaleController(AppSettings& settings, QObject* parent = nullptr);
 

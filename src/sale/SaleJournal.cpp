@@ -1,5 +1,7 @@
 #include "sale/SaleJournal.h"
 
+#include "records/XdgDirectories.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -97,11 +99,7 @@ SaleJournal::~SaleJournal()
 
 QString SaleJournal::DefaultDirectory()
 {
-    // The XDG rules: a relative path in the variable is to be ignored.
-    QString base = qEnvironmentVariable("XDG_DATA_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base))
-        base = QDir::homePath() + QStringLiteral("/.local/share");
-    return base + QStringLiteral("/Gavelor/sales");
+    return XdgDirectories::DataHome() + QStringLiteral("/Gavelor/sales");
 }
 
 QString SaleJournal::FileNameFor(const QDateTime& started)

@@ -31,7 +31,7 @@ struct LotText
 LotText Describe(const SaleRecord::Row& row);
 
 // "$1,250": rounded to whole units, with the sale's sign and separator.
-QString Money(double dollars, const MoneyFormat& money = {});
+QString Money(double amount, const MoneyFormat& money);
 QString OutcomeText(const LotResult* result);
 QString OutcomeText(LotResult::Outcome outcome);
 // The time of day of an ISO time, or empty.
@@ -41,12 +41,12 @@ QString DateText(const QString& isoTime);
 
 // UTF-8 with a byte order mark, a header row, CRLF line ends. Amounts are bare numbers, for a
 // spreadsheet to read; a sale in another currency than dollars names it in the header.
-QByteArray Csv(const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money = {});
+QByteArray Csv(const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money);
 // Writes the file whole or not at all. Returns what went wrong, or nothing.
-QString SaveCsv(const QString& path, const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money = {});
+QString SaveCsv(const QString& path, const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money);
 
 // The report, page after page, on a PDF writer or a printer that is set up.
-void Paint(QPagedPaintDevice& device, const Sheet& sheet, const MoneyFormat& money = {});
-QString SavePdf(const QString& path, const Sheet& sheet, const MoneyFormat& money = {});
+void Paint(QPagedPaintDevice& device, const Sheet& sheet, const MoneyFormat& money);
+QString SavePdf(const QString& path, const Sheet& sheet, const MoneyFormat& money);
 
 } // namespace SaleReport

@@ -36,9 +36,9 @@ LotText Describe(const SaleRecord::Row& row)
             QString::number(row.result->startingBid)};
 }
 
-QString Money(double dollars, const MoneyFormat& money)
+QString Money(double amount, const MoneyFormat& money)
 {
-    return money.Text(std::llround(dollars));
+    return money.Text(std::llround(amount));
 }
 
 // The result in English, as the CSV export writes it in every language; empty when there is none.

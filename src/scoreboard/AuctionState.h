@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/Limits.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -14,7 +16,7 @@ class LotCollection;
 class AuctionState
 {
 public:
-    static constexpr qint32 MaxAmount = 999999;
+    static constexpr qint32 MaxAmount = Limits::MaxAmount;
     // The oldest raise is dropped once more than this many would be kept.
     static constexpr int MaxHistory = 101;
     // A typed bid of more than six digits is dropped at Enter.

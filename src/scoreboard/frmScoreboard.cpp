@@ -33,15 +33,6 @@ constexpr qint16 KeyF4 = KeyCodes::F1 + 3;
 constexpr qint16 KeyF9 = KeyCodes::F1 + 8;
 constexpr qint16 KeyF12 = KeyCodes::F1 + 11;
 
-// The shift state as the platform reports it with a key: 1 Shift, 2 Ctrl, 4 Alt.
-qint16 ShiftState(const QKeyEvent* event)
-{
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    return static_cast<qint16>((modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
-                               (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
-                               (modifiers.testFlag(Qt::AltModifier) ? 4 : 0));
-}
-
 } // namespace
 
 frmScoreboard::frmScoreboard(AppSettings& settings, QWidget* parent, NumLockBackend* numLock)
@@ -110,14 +101,8 @@ void frmScoreboard::Form_Resize()
     m_layout.StretchToWindow(this);
 }
 
-qint16 frmScoreboard::KeyCodeToAsci(qint16 keyCode)
+void frmScoreboard::AllKeyUp(qint16 keyCode)
 {
-    return KeyCodes::KeyCodeToAsci(keyCode);
-}
-
-void frmScoreboard::AllKeyUp(qint16 keyCode, qint16 shift)
-{
-    Q_UNUSED(shift);
     if (keyCode == KeyCodes::NumLock)
         UpdateNumLock();
 }
@@ -320,7 +305,7 @@ void frmScoreboard::ReleaseKey(QKeyEvent* event)
     // A held key repeats its release on some platforms; only the real release counts.
     if (event->isAutoRepeat())
         return;
-    AllKeyUp(KeyCodes::FromKeyEvent(event), ShiftState(event));
+    AllKeyUp(KeyCodes::FromKeyEvent(event));
 }
 
 void frmScoreboard::Form_KeyDown(QKeyEvent* event)
@@ -337,7 +322,7 @@ void frmScoreboard::picAmountBack_KeyDown(QKeyEvent* event)
 {
     const qint16 keyCode = KeyCodes::FromKeyEvent(event);
     HandleCommandKey(keyCode);
-    m_sale->TypeAmountKey(keyCode, KeyCodeToAsci(keyCode));
+    m_sale->TypeAmountKey(keyCode, KeyCodes::KeyCodeToAsci(keyCode));
 }
 
 void frmScoreboard::picAmountBack_KeyUp(QKeyEvent* event)
@@ -349,7 +334,7 @@ void frmScoreboard::nledLotNum_KeyDown(QKeyEvent* event)
 {
     const qint16 keyCode = KeyCodes::FromKeyEvent(event);
     HandleCommandKey(keyCode);
-    m_sale->TypeLotKey(KeyCodeToAsci(keyCode));
+    m_sale->TypeLotKey(KeyCodes::KeyCodeToAsci(keyCode));
 }
 
 void frmScoreboard::nledLotNum_KeyUp(QKeyEvent* event)

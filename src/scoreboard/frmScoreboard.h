@@ -27,8 +27,8 @@ class SavingSign;
 class frmResults;
 
 // The window that faces the room: lot number, bid and note, scaled to any window size,
-// driven by single keys. Closing it ends the program: it emits Unloaded, which main
-// connects to quitting the application, so no other window keeps the run alive.
+// driven by single keys. Closing it ends the program: it emits Unloaded, which Startup
+// connects to ending the run, so no other window keeps the run alive.
 class frmScoreboard : public QWidget
 {
     Q_OBJECT
@@ -55,9 +55,8 @@ public:
         m_openLiveFeed = std::move(opener);
     }
 
-    static qint16 KeyCodeToAsci(qint16 keyCode);
     // Common key-release handling of the window and its key-taking controls.
-    void AllKeyUp(qint16 keyCode, qint16 shift);
+    void AllKeyUp(qint16 keyCode);
     // Brings NumLock to the state the NumLock mode holds, if it holds one.
     void UpdateNumLock();
 

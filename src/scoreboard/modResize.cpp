@@ -1,6 +1,7 @@
 #include "scoreboard/modResize.h"
 
 #include "common/Twips.h"
+#include "records/NumberText.h"
 
 #include <QFont>
 #include <QLabel>
@@ -9,7 +10,6 @@
 #include <QTextEdit>
 
 #include <algorithm>
-#include <cmath>
 #include <initializer_list>
 
 namespace {
@@ -139,10 +139,10 @@ void ApplyPixelGeometry(QWidget* control, bool sized, double dpi)
 
 } // namespace
 
-int modResize::RoundHalfEven(double x)
+int modResize::ToWhole(double x)
 {
-    // The default floating-point rounding mode takes halves to the even neighbour.
-    return static_cast<int>(std::nearbyint(std::clamp(x, -1e9, 1e9)));
+    // Held within an int's reach, whatever a property holds.
+    return static_cast<int>(NumberText::RoundHalfEven(std::clamp(x, -1e9, 1e9)));
 }
 
 modResize::Scale modResize::ComputeScale(double clientWidth, double clientHeight, int designWidth, int designHeight)
@@ -156,10 +156,10 @@ modResize::Scale modResize::ComputeScale(double clientWidth, double clientHeight
     const float rx = static_cast<float>(clientWidth) / static_cast<float>(designWidth);
     if (rx >= ry) {
         scale.factor = clientHeight / designHeight;
-        scale.offsetX = RoundHalfEven((clientWidth - designWidth * scale.factor) / 2.0);
+        scale.offsetX = ToWhole((clientWidth - designWidth * scale.factor) / 2.0);
     } else {
         scale.factor = clientWidth / designWidth;
-        scale.offsetY = RoundHalfEven((clientHeight - designHeight * scale.factor) / 2.0);
+        scale.offsetY = ToWhole((clientHeight - designHeight * scale.factor) / 2.0);
     }
     return scale;
 }
@@ -203,8 +203,8 @@ void modResize::CaptureDesignLayout(QWidget* window)
     if (!window)
         return;
     const QSizeF client = ClientSizeTwips(window);
-    m_designScaleWidth = RoundHalfEven(client.width());
-    m_designScaleHeight = RoundHalfEven(client.height());
+    m_designScaleWidth = ToWhole(client.width());
+    m_designScaleHeight = ToWhole(client.height());
 
     const QList<QWidget*> controls = window->findChildren<QWidget*>();
     m_entries.reserve(static_cast<size_t>(controls.size()));
@@ -220,10 +220,10 @@ void modResize::CaptureDesignLayout(QWidget* window)
             double value = ReadProperty(control, slot.property);
             if (slot.field == LightSpacing)
                 value += LightSpacingBias;
-            entry.*slot.slot = RoundHalfEven(value);
+            entry.*slot.slot = ToWhole(value);
         }
-        entry.Left = RoundHalfEven(ReadTwips(control, "Left", control->x()));
-        entry.Top = RoundHalfEven(ReadTwips(control, "Top", control->y()));
+        entry.Left = ToWhole(ReadTwips(control, "Left", control->x()));
+        entry.Top = ToWhole(ReadTwips(control, "Top", control->y()));
         m_entries.push_back(entry);
     }
 }

@@ -50,8 +50,8 @@ public:
     void StretchToWindow(QWidget* window);
 
     static double AtLeastOne(double x) { return x < 1.0 ? 1.0 : x; }
-    // Halves go to the even neighbour.
-    static int RoundHalfEven(double x);
+    // The nearest whole number, halves to the even neighbour.
+    static int ToWhole(double x);
     // The factor and centring offsets for a client area, all in twips. A tie in growth
     // scales by the height.
     static Scale ComputeScale(double clientWidth, double clientHeight, int designWidth, int designHeight);

@@ -4,6 +4,7 @@
 #include "common/Prompts.h"
 #include "common/SelectedRowListView.h"
 #include "records/AppSettings.h"
+#include "records/Limits.h"
 #include "records/NumberText.h"
 #include "setup/IncrementRowDelegate.h"
 
@@ -18,15 +19,12 @@
 
 namespace {
 
-constexpr double MaxIncrementValue = 999999;
-
-// The number in the box when it passes the numeric test and lies in [0, 999999] before rounding.
+// The number in the box when it passes the numeric test and lies in [0, Limits::MaxAmount]
+// before rounding.
 std::optional<double> numberInRange(const QLineEdit* box)
 {
     const std::optional<double> number = NumberText::ToNumber(box->text());
-    if (!number || *number < 0.0 || *number > MaxIncrementValue)
-        return std::nullopt;
-    return number;
+    return Limits::InRange(number, Limits::MaxAmount) ? number : std::nullopt;
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "setup/LotsCsv.h"
 
 #include "records/AppSettings.h"
+#include "records/Limits.h"
 #include "records/NumberText.h"
 #include "records/RegularFile.h"
-#include "setup/frmLots.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -22,15 +22,8 @@
 
 namespace {
 
-// The ranges the lot editor admits; a row is checked as its "&Save" checks a lot.
-constexpr double MaxLotNumber = 9999;
-constexpr double MaxLotAmount = 999999;
 constexpr size_t ParseChunk = 1 << 20;
 constexpr qsizetype QuotedCellLength = 20;
-
-// Marked here, translated where used: the translator is installed after static initialisation.
-const char* const LotNumberMessage = QT_TRANSLATE_NOOP("LotsCsv", "Lot # must be between 0 and 9999");
-const char* const AmountMessage = QT_TRANSLATE_NOOP("LotsCsv", "Lot starting bid must be between 0 and 999999");
 
 // Bytes 0x80 to 0x9F of Windows-1252; the others are those of Latin-1. The five codes the
 // code page leaves unassigned map to the control characters of the same value, as Windows does.
@@ -248,20 +241,20 @@ private:
         const QString amountCell = m_amountColumn >= 0 ? m_cells.value(m_amountColumn) : QString();
         const QString note = m_noteColumn >= 0 ? noteText(m_cells.value(m_noteColumn)) : QString();
 
+        // A row is checked as the lot editor's "&Save" checks a lot.
         const std::optional<double> lotNumber = NumberText::ToNumber(trimmedCell(lotCell));
-        if (!lotNumber || *lotNumber < 0.0 || *lotNumber > MaxLotNumber)
-            return fail(QCoreApplication::translate("LotsCsv", LotNumberMessage) +
-                        QCoreApplication::translate("LotsCsv", " (it reads %1).").arg(quotedCell(lotCell)));
         std::optional<double> amount = 0.0;
         if (!amountCell.trimmed().isEmpty())
             amount = LotsCsv::ReadAmount(amountCell, m_reading.separator == ';');
-        if (!amount || *amount < 0.0 || *amount > MaxLotAmount)
-            return fail(QCoreApplication::translate("LotsCsv", AmountMessage) +
-                        QCoreApplication::translate("LotsCsv", " (it reads %1).").arg(quotedCell(amountCell)));
-        if (note.size() > frmLots::LotNoteMaxLength) {
-            return fail(QCoreApplication::translate("LotsCsv", "The note has %1 characters; a lot admits at most %2.")
-                            .arg(note.size())
-                            .arg(frmLots::LotNoteMaxLength));
+        const Limits::LotCheck check = Limits::CheckLot(lotNumber, amount, note.size());
+        if (check.field != Limits::LotField::None) {
+            // A number out of range is quoted as the file has it.
+            const QString* cell = check.field == Limits::LotField::LotNumber ? &lotCell
+                                  : check.field == Limits::LotField::Amount  ? &amountCell
+                                                                             : nullptr;
+            return fail(cell ? check.message +
+                                   QCoreApplication::translate("LotsCsv", " (it reads %1).").arg(quotedCell(*cell))
+                             : check.message);
         }
         // Once a row has failed nothing will be imported; the rest is only checked.
         if (m_reading.problemCount > 0)

@@ -7,6 +7,7 @@
 #include "common/SelectedRowListView.h"
 #include "common/Twips.h"
 #include "records/AppSettings.h"
+#include "records/Limits.h"
 #include "records/NumberText.h"
 #include "records/SettingsStore.h"
 #include "setup/LotListModel.h"
@@ -33,8 +34,6 @@ namespace {
 
 constexpr int ClientWidth = 8505;
 constexpr int ClientHeight = 7590;
-constexpr double MaxLotNumber = 9999;
-constexpr double MaxLotAmount = 999999;
 const char* const CsvFilter = QT_TRANSLATE_NOOP("frmLots", "CSV files (*.csv *.txt)");
 
 QPushButton* newButton(const QString& caption, QWidget* container)
@@ -53,16 +52,6 @@ void setLimitedText(QLineEdit* box, const QString& text, int limit)
 {
     box->setMaxLength(std::max(limit, static_cast<int>(text.size())));
     box->setText(text);
-}
-
-// The number in the box when it passes the numeric test and lies in [0, maximum]
-// before rounding.
-std::optional<double> numberInRange(const QLineEdit* box, double maximum)
-{
-    const std::optional<double> number = NumberText::ToNumber(box->text());
-    if (!number || *number < 0.0 || *number > maximum)
-        return std::nullopt;
-    return number;
 }
 
 } // namespace
@@ -413,16 +402,20 @@ void frmLots::cmdExport_Click()
 
 void frmLots::cmdSaveLot_Click()
 {
-    const std::optional<double> lotNumber = numberInRange(txtLotNumber, MaxLotNumber);
-    if (!lotNumber) {
-        txtLotNumber->setFocus();
-        Prompts::Inform(this, tr("Lot # must be between 0 and 9999"));
-        return;
-    }
-    const std::optional<double> amount = numberInRange(txtLotAmount, MaxLotAmount);
-    if (!amount) {
-        txtLotAmount->setFocus();
-        Prompts::Inform(this, tr("Lot starting bid must be between 0 and 999999"));
+    const std::optional<double> lotNumber = NumberText::ToNumber(txtLotNumber->text());
+    const std::optional<double> amount = NumberText::ToNumber(txtLotAmount->text());
+    const QString note = txtLotNote->toPlainText();
+    // A note stored longer than the editor admits may be kept as it is (txtLotNote_Change).
+    const Limits::LotCheck check =
+        Limits::CheckLot(lotNumber, amount, note.size(), std::max<qsizetype>(LotNoteMaxLength, m_noteLength));
+    if (check.field != Limits::LotField::None) {
+        QWidget* box = txtLotNote;
+        if (check.field == Limits::LotField::LotNumber)
+            box = txtLotNumber;
+        else if (check.field == Limits::LotField::Amount)
+            box = txtLotAmount;
+        box->setFocus();
+        Prompts::Inform(this, check.message);
         return;
     }
 
@@ -430,7 +423,7 @@ void frmLots::cmdSaveLot_Click()
     lot->LotNumber = static_cast<qint32>(NumberText::RoundHalfEven(*lotNumber));
     lot->Amount = static_cast<qint32>(NumberText::RoundHalfEven(*amount));
     // The field separator of the stored record would cut the note short when read back.
-    lot->Note = txtLotNote->toPlainText().remove(AppSettings::LotFieldSeparator);
+    lot->Note = QString(note).remove(AppSettings::LotFieldSeparator);
 
     // The edit replaces the lot it was opened on, wherever the moves have taken it.
     // Should that lot be gone, nothing typed is lost: it is added as a new lot.

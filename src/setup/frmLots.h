@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/Limits.h"
 #include "records/LotInfo.h"
 
 #include <QDialog>
@@ -24,7 +25,7 @@ class frmLots : public QDialog
 public:
     static constexpr int LotNumberMaxLength = 4;
     static constexpr int LotAmountMaxLength = 6;
-    static constexpr int LotNoteMaxLength = 45;
+    static constexpr int LotNoteMaxLength = static_cast<int>(Limits::MaxLotNote);
 
     explicit frmLots(AppSettings& settings, QWidget* parent = nullptr);
     ~frmLots() override;

@@ -34,7 +34,7 @@ int Probe(const QString& helpDirectory)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     LotResult sold;
     sold.outcome = LotResult::Outcome::Sold;
-    const QByteArray csv = SaleReport::Csv({SaleRecord::Row{0, nullptr, &sold}});
+    const QByteArray csv = SaleReport::Csv({SaleRecord::Row{0, nullptr, &sold}}, MoneyFormat{});
     const QStringList shown = {
         language,
         lots.windowTitle(),

@@ -365,7 +365,7 @@ void tst_SaleModel::randomSequencesAgreeWithTheRoom()
         const std::vector<SaleRecord::Row> rows =
             sequence.run().journal.record().Rows(*sequence.run().settings.LotList);
         QString problem;
-        QCOMPARE(CsvSummary(SaleReport::Csv(rows), &problem) + u' ' + seed, expected + u' ' + seed);
+        QCOMPARE(CsvSummary(SaleReport::Csv(rows, MoneyFormat{}), &problem) + u' ' + seed, expected + u' ' + seed);
         QVERIFY2(problem.isEmpty(), qPrintable(problem + u' ' + seed));
         const SaleRecord::Totals totals = SaleRecord::Count(rows);
         int sold = 0;

@@ -136,7 +136,7 @@ void tst_Resize::roundHalfEven()
 {
     QFETCH(double, value);
     QFETCH(int, expected);
-    QCOMPARE(modResize::RoundHalfEven(value), expected);
+    QCOMPARE(modResize::ToWhole(value), expected);
 }
 
 void tst_Resize::atLeastOne_data()
