@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOptionGroupBox>
 #include <qdrawutil.h>
@@ -93,14 +92,16 @@ public:
     }
 };
 
-// One style for every frame, on the application's own style, gone with the application.
+// One style for every frame, on the application's own style, gone with the application: once
+// made, it is one of the application's children.
 QStyle* frameStyle()
 {
-    static QPointer<FrameStyle> style;
-    if (!style) {
-        style = new FrameStyle(QApplication::style()->name());
-        style->setParent(qApp);
-    }
+    const QString name = QStringLiteral("gavelorFrameStyle");
+    if (auto* style = qApp->findChild<QStyle*>(name, Qt::FindDirectChildrenOnly))
+        return style;
+    auto* style = new FrameStyle(QApplication::style()->name());
+    style->setObjectName(name);
+    style->setParent(qApp);
     return style;
 }
 

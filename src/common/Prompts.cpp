@@ -1,6 +1,6 @@
 #include "common/Prompts.h"
 
-#include "common/ModalGuard.h"
+#include "platform/ModalGuard.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

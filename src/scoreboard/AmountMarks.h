@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/CaptionLabel.h"
+#include "scoreboard/CaptionLabel.h"
 
 #include <QPointer>
 #include <QTransform>

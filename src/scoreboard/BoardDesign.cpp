@@ -1,8 +1,8 @@
 #include "scoreboard/BoardDesign.h"
 
 #include "BuildInfo.h"
-#include "common/CaptionLabel.h"
 #include "scoreboard/AmountMarks.h"
+#include "scoreboard/CaptionLabel.h"
 #include "scoreboard/NoteBox.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/PictureBox.h"

@@ -1,6 +1,6 @@
 #include "scoreboard/modGrabKeys.h"
 
-#include "scoreboard/NumLockBackend.h"
+#include "platform/NumLockBackend.h"
 
 namespace modGrabKeys {
 

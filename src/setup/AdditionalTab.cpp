@@ -2,8 +2,8 @@
 
 #include "common/Frame.h"
 #include "common/Prompts.h"
+#include "platform/NumLockBackend.h"
 #include "records/AppSettings.h"
-#include "scoreboard/NumLockBackend.h"
 #include "scoreboard/PolyLED.h"
 #include "scoreboard/modGrabKeys.h"
 

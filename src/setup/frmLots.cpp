@@ -2,10 +2,10 @@
 
 #include "common/CaptionButton.h"
 #include "common/Frame.h"
-#include "common/PasteGuard.h"
 #include "common/Prompts.h"
 #include "common/SelectedRowListView.h"
 #include "common/Twips.h"
+#include "platform/PasteGuard.h"
 #include "records/AppSettings.h"
 #include "records/Limits.h"
 #include "records/NumberText.h"

@@ -2,25 +2,25 @@
 
 #include "BuildInfo.h"
 #include "common/ComboAccessible.h"
-#include "common/ModalGuard.h"
-#include "common/PasteGuard.h"
 #include "common/Prompts.h"
 #include "common/Translations.h"
 #include "common/WindowAccessible.h"
 #include "feed/LiveFeed.h"
 #include "feed/frmLiveFeed.h"
+#include "help/frmHelp.h"
+#include "platform/DisplayLoss.h"
+#include "platform/ModalGuard.h"
+#include "platform/NumLockBackend.h"
+#include "platform/PasteGuard.h"
+#include "platform/SingleInstance.h"
+#include "platform/TerminationSignals.h"
 #include "records/JsonSettingsStore.h"
 #include "sale/PendingMarks.h"
 #include "sale/SaleJournal.h"
 #include "sale/frmResults.h"
-#include "scoreboard/NumLockBackend.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
 #include "setup/frmOptions.h"
-#include "startup/DisplayLoss.h"
-#include "startup/SingleInstance.h"
-#include "startup/TerminationSignals.h"
-#include "help/frmHelp.h"
 #include "startup/frmSplash.h"
 
 #include <QApplication>
@@ -229,7 +229,18 @@ void Startup::OpenLotEditor(QWidget* owner)
 {
     const ModalGuard guard;
     frmLots editor(m_settings, owner);
+    m_lotEditor = &editor;
     editor.exec();
+}
+
+void Startup::KeepOpenWork()
+{
+    // Without the X server no window closes any more: the lot editor's list is stored straight away.
+    if (m_lotEditor)
+        m_lotEditor->StoreNow();
+    // A buyer being typed goes to the journal, as when the window closes.
+    if (frmResults* results = m_scoreboard ? m_scoreboard->results() : nullptr)
+        results->CommitEdit();
 }
 
 void Startup::EndRun()
@@ -386,17 +397,8 @@ int Startup::Run(int argc, char* argv[], const std::function<void(Startup&)>& pr
     Startup startup(store, QCoreApplication::arguments().mid(1));
     QObject::connect(&instance, &SingleInstance::raiseRequested, &startup, &Startup::BringToFront);
     QObject::connect(&termination, &TerminationSignals::Received, &startup, &Startup::EndFromOutside);
-    // Without the X server no window closes any more: the lot editor's list is stored straight away.
-    DisplayLoss displayLoss;
-    QObject::connect(&displayLoss, &DisplayLoss::Lost, [] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* editor = qobject_cast<frmLots*>(window))
-                editor->StoreNow();
-            // A buyer being typed goes to the journal, as when the window closes.
-            if (auto* results = qobject_cast<frmResults*>(window))
-                results->CommitEdit();
-        }
-    });
+    const std::unique_ptr<DisplayLoss> displayLoss = DisplayLoss::ForPlatform();
+    QObject::connect(displayLoss.get(), &DisplayLoss::Lost, &startup, &Startup::KeepOpenWork);
     if (prepare)
         prepare(startup);
     startup.Begin();

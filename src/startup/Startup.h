@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/AppSettings.h"
 #include "help/frmHelp.h"
+#include "records/AppSettings.h"
 #include "startup/frmSplash.h"
 
 #include <QIcon>
@@ -15,6 +15,7 @@
 class JsonSettingsStore;
 class LiveFeed;
 class frmLiveFeed;
+class frmLots;
 class NumLockBackend;
 class SaleJournal;
 class SettingsStore;
@@ -85,6 +86,8 @@ private:
     void OpenLotEditor(QWidget* owner);
     void OpenLiveFeed();
     void EndRun();
+    // The display has gone: what the open windows hold is kept now, as closing them would.
+    void KeepOpenWork();
     // One step of EndFromOutside; waitLevel: the event loop depth to get back under first.
     void CloseNextWindow(int step, int waitLevel);
 
@@ -98,5 +101,7 @@ private:
     std::unique_ptr<frmScoreboard> m_scoreboard;
     QPointer<frmHelp> m_help;
     QPointer<frmLiveFeed> m_feedWindow;
+    // The lot editor while it is open.
+    QPointer<frmLots> m_lotEditor;
     bool m_ending = false;
 };

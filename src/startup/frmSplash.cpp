@@ -2,8 +2,8 @@
 
 #include "BuildInfo.h"
 #include "common/CaptionButton.h"
-#include "common/ModalGuard.h"
 #include "common/Twips.h"
+#include "platform/ModalGuard.h"
 #include "records/AppSettings.h"
 #include "records/NumberText.h"
 

@@ -68,7 +68,7 @@ shown = re.compile(
     r"|addTab\([^,()]*,|Prompts::\w+\([^,()]*,"
     r"|new\s+(?:QLabel|QPushButton|QRadioButton|QCheckBox|QGroupBox|Frame|CaptionButton)|newButton)"
     r"\s*\(?\s*\{?\s*" + literal)
-for folder in ("common", "scoreboard", "setup", "startup", "sale"):
+for folder in ("common", "platform", "scoreboard", "setup", "startup", "sale"):
     for path in sorted((source / "src" / folder).glob("*.cpp")):
         text = path.read_text(encoding="utf-8")
         for match in shown.finditer(text):

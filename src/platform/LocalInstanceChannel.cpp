@@ -1,5 +1,5 @@
 // The module behind InstanceChannel: Qt's local sockets, in a library of their own.
-#include "startup/InstanceChannel.h"
+#include "platform/InstanceChannel.h"
 
 #include <QDeadlineTimer>
 #include <QLocalServer>

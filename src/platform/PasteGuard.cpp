@@ -1,4 +1,4 @@
-#include "common/PasteGuard.h"
+#include "platform/PasteGuard.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -6,7 +6,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -14,6 +13,7 @@
 namespace {
 
 const char* const LimitProperty = "gavelorPasteLimit";
+const auto GuardName = QStringLiteral("gavelorPasteGuard");
 
 // The text box a key or a click is for: the box itself, or the viewport of a multi-line one.
 bool isTextBox(QObject* watched)
@@ -87,11 +87,12 @@ int PasteGuard::Limit(const QWidget* box)
 
 void PasteGuard::Install()
 {
-    static QPointer<PasteGuard> installed;
-    if (installed || !qApp)
+    // The guard goes with the application; installed, it is one of its children.
+    if (!qApp || qApp->findChild<QObject*>(GuardName, Qt::FindDirectChildrenOnly))
         return;
-    installed = new PasteGuard(qApp);
-    qApp->installEventFilter(installed);
+    auto* guard = new PasteGuard(qApp);
+    guard->setObjectName(GuardName);
+    qApp->installEventFilter(guard);
 }
 
 bool PasteGuard::CanPaste(QClipboard::Mode mode)

@@ -1,8 +1,7 @@
-#include "scoreboard/X11NumLockBackend.h"
+#include "platform/X11NumLockBackend.h"
 
 #include <QGuiApplication>
 
-#if GAVELOR_HAVE_X11
 #if QT_CONFIG(xcb)
 #include <QtGui/qguiapplication_platform.h>
 #endif
@@ -72,28 +71,3 @@ std::unique_ptr<NumLockBackend> NumLockBackend::ForPlatform()
     }
     return std::make_unique<NoNumLockBackend>();
 }
-
-#else
-
-X11NumLockBackend::X11NumLockBackend(_XDisplay* display, bool ownsDisplay)
-    : m_display(display), m_ownsDisplay(ownsDisplay)
-{}
-
-X11NumLockBackend::~X11NumLockBackend() = default;
-
-std::optional<bool> X11NumLockBackend::IsNumLockOn() const
-{
-    return std::nullopt;
-}
-
-bool X11NumLockBackend::LockNumLock(bool)
-{
-    return false;
-}
-
-std::unique_ptr<NumLockBackend> NumLockBackend::ForPlatform()
-{
-    return std::make_unique<NoNumLockBackend>();
-}
-
-#endif

@@ -1,4 +1,4 @@
-#include "startup/TerminationSignals.h"
+#include "platform/TerminationSignals.h"
 
 #include <QSocketNotifier>
 

@@ -1,4 +1,4 @@
-#include "startup/InstanceChannel.h"
+#include "platform/InstanceChannel.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "startup/InstanceChannel.h"
-#include "startup/SingleInstance.h"
+#include "platform/InstanceChannel.h"
+#include "platform/SingleInstance.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "common/CaptionLabel.h"
+#include "scoreboard/CaptionLabel.h"
 
 #include <QPainter>
 #include <QStyle>

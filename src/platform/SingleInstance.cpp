@@ -1,6 +1,6 @@
-#include "startup/SingleInstance.h"
+#include "platform/SingleInstance.h"
 
-#include "startup/InstanceChannel.h"
+#include "platform/InstanceChannel.h"
 
 #include <QCryptographicHash>
 #include <QDir>

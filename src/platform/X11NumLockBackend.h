@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scoreboard/NumLockBackend.h"
+#include "platform/NumLockBackend.h"
 
 struct _XDisplay;
 

@@ -1,9 +1,9 @@
 // NumLock keeping on a real X server: the lock is read with xset and the key is pressed
 // with xdotool, through XTest, as a user would press it.
 #include "common/Prompts.h"
+#include "platform/NumLockBackend.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
-#include "scoreboard/NumLockBackend.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmOptions.h"
 #include "support/XvfbServer.h"

@@ -1,6 +1,6 @@
 // Pasting into the text boxes on a real X server, whose clipboard may have no owner at all.
-#include "common/PasteGuard.h"
 #include "common/Prompts.h"
+#include "platform/PasteGuard.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
 #include "scoreboard/frmScoreboard.h"
