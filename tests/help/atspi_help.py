@@ -77,3 +77,5 @@ def main():
 
 if __name__ == "__main__":
     main()
+    # A check that ended the run early has still failed it.
+    sys.exit(1 if FAILURES else 0)

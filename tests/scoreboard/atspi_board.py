@@ -135,7 +135,7 @@ def main():
             if app is None:
                 return
             # Named by what they show, as a screen reader reads them on Tab.
-            lot = wait_for(lambda: find(app, lambda a: a.name.startswith("Lot 0, 0 dollars")))
+            lot = wait_for(lambda: find(app, lambda a: a.name.startswith("Lot 0, 0 dollars")), 30)
             bid = wait_for(lambda: find(app, lambda a: a.name.startswith("Bid 0 dollars")))
             note = wait_for(lambda: find(app, lambda a: a.name == "Lot note"))
             check(None not in (lot, bid, note), "the lot, the bid and the note are found by name")
@@ -210,3 +210,5 @@ def main():
 
 if __name__ == "__main__":
     main()
+    # A check that ended the run early has still failed it.
+    sys.exit(1 if FAILURES else 0)

@@ -57,7 +57,7 @@ def main():
             started = time.time()
             program = subprocess.Popen([executable], env=env)
 
-            def step(keys, expected, what, seconds=6, settle=0.0):
+            def step(keys, expected, what, seconds=12, settle=0.0):
                 """Presses keys, waits until Orca has said every expected text (or the time is up) and
                 a little longer, and returns the texts heard, keys' echoes included."""
                 since = time.time()
