@@ -18,7 +18,8 @@ from orca_session import OrcaSession  # noqa: E402
 
 def main():
     executable, raises = sys.argv[1], int(sys.argv[2])
-    with tempfile.TemporaryDirectory() as work:
+    # The speech module may still be writing its last utterance as the session ends.
+    with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as work:
         session = OrcaSession(os.path.join(work, "orca"), debug_log=False)
         os.makedirs(session.work)
         program = None

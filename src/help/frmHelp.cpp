@@ -2,6 +2,7 @@
 
 #include "common/Translations.h"
 #include "common/Twips.h"
+#include "help/HelpAccessible.h"
 #include "help/RtfReader.h"
 #include "records/RegularFile.h"
 
@@ -105,6 +106,7 @@ frmHelp::frmHelp(const QString& directory, QWidget* parent)
 
     auto* view = new HelpView(this);
     rtbHelp = view;
+    HelpAccessible::Install(rtbHelp);
     rtbHelp->setAccessibleName(QStringLiteral("Help"));
     rtbHelp->setObjectName(QStringLiteral("rtbHelp"));
     // Links are followed here, never by loading another file into the viewer.

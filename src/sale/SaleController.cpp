@@ -2,8 +2,8 @@
 
 #include "records/AppSettings.h"
 #include "records/MoneyFormat.h"
+#include "sale/KeyCodes.h"
 #include "sale/SaleJournal.h"
-#include "scoreboard/KeyCodes.h"
 
 namespace {
 

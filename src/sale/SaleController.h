@@ -1,9 +1,9 @@
 #pragma once
 
 #include "records/Limits.h"
+#include "sale/AuctionState.h"
 #include "sale/SaleRecord.h"
-#include "scoreboard/AuctionState.h"
-#include "scoreboard/modShowDigits.h"
+#include "sale/modShowDigits.h"
 
 #include <QObject>
 #include <QString>

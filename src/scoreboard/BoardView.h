@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scoreboard/AuctionState.h"
+#include "sale/AuctionState.h"
 #include "scoreboard/ResultStamp.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "sale/AuctionState.h"
 #include "sale/SaleController.h"
-#include "scoreboard/AuctionState.h"
 #include "scoreboard/BoardView.h"
 #include "scoreboard/PictureBox.h"
 #include "scoreboard/modResize.h"

@@ -53,6 +53,8 @@ def main():
             check(viewer.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_DOCUMENT_TEXT, pyatspi.ROLE_ENTRY),
                   f"the viewer is a text, not a label ({role})")
             check("Scoreboard keys" in text, "the viewer holds the help document's text")
+            check("Gavelor logo: an auctioneer's gavel" in text and "\ufffc" not in text,
+                  "the picture is read as its description, not as an object replacement character")
             states = viewer.getState()
             check(states.contains(pyatspi.STATE_FOCUSABLE), "the viewer takes the focus")
             check(not states.contains(pyatspi.STATE_EDITABLE), "the viewer is read-only")

@@ -4,10 +4,10 @@
 // Widget-free: the sale's owner, its record, journal and CSV alone.
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
+#include "sale/KeyCodes.h"
 #include "sale/SaleController.h"
 #include "sale/SaleJournal.h"
 #include "sale/SaleReport.h"
-#include "scoreboard/KeyCodes.h"
 
 #include <QDir>
 #include <QProcess>

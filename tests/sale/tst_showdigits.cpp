@@ -1,4 +1,4 @@
-#include "scoreboard/modShowDigits.h"
+#include "sale/modShowDigits.h"
 
 #include <QTest>
 

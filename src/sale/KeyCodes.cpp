@@ -1,4 +1,4 @@
-#include "scoreboard/KeyCodes.h"
+#include "sale/KeyCodes.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "scoreboard/AuctionState.h"
+#include "sale/AuctionState.h"
 
 #include "records/IncrementCollection.h"
 #include "records/LotCollection.h"

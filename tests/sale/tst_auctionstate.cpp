@@ -1,7 +1,7 @@
 #include "records/IncrementCollection.h"
 #include "records/LotCollection.h"
-#include "scoreboard/AuctionState.h"
-#include "scoreboard/KeyCodes.h"
+#include "sale/AuctionState.h"
+#include "sale/KeyCodes.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "sale/SavingSign.h"
+#include "scoreboard/SavingSign.h"
 
 #include "sale/SaleJournal.h"
 #include "scoreboard/modResize.h"
