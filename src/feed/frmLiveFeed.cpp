@@ -1,10 +1,10 @@
 #include "feed/frmLiveFeed.h"
 
+#include "common/DesignLayout.h"
 #include "common/Twips.h"
 #include "feed/LiveFeed.h"
 #include "feed/NetworkAddresses.h"
 #include "feed/QrCode.h"
-#include "setup/frmOptionsDesign.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -55,7 +55,7 @@ frmLiveFeed::frmLiveFeed(LiveFeed* feed, QWidget* parent) : QDialog(parent), m_f
     cmdClose->setDefault(true);
 
     // clang-format off
-    OptionsDesign::Place({
+    DesignLayout::Place({
         {lblStatus,     u"lblStatus",      120,  120, 7560,  495},
         {lblAddresses,  u"lblAddresses",   120,  720, 4560,  255},
         {txtAddresses,  u"txtAddresses",   120, 1020, 4560, 2700},

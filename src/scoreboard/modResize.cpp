@@ -1,7 +1,7 @@
 #include "scoreboard/modResize.h"
 
+#include "common/DesignLayout.h"
 #include "common/Twips.h"
-#include "records/NumberText.h"
 
 #include <QFont>
 #include <QLabel>
@@ -124,25 +124,21 @@ void WriteProperty(QWidget* control, const char* property, double value)
 // "Width" and "Height". Edges are rounded rather than sizes, so that neighbours meet.
 void ApplyPixelGeometry(QWidget* control, bool sized, double dpi)
 {
-    const double left = control->property("Left").toDouble();
-    const double top = control->property("Top").toDouble();
-    const int x = Twips::ToPixels(left, dpi);
-    const int y = Twips::ToPixels(top, dpi);
-    if (!sized) {
-        control->move(x, y);
-        return;
-    }
-    const int right = Twips::ToPixels(left + control->property("Width").toDouble(), dpi);
-    const int bottom = Twips::ToPixels(top + control->property("Height").toDouble(), dpi);
-    control->setGeometry(x, y, std::max(1, right - x), std::max(1, bottom - y));
+    const QRectF twips(control->property("Left").toDouble(), control->property("Top").toDouble(),
+                       sized ? control->property("Width").toDouble() : 0.0,
+                       sized ? control->property("Height").toDouble() : 0.0);
+    const QRect pixels = DesignLayout::EdgesToPixels(twips, dpi);
+    if (sized)
+        control->setGeometry(pixels);
+    else
+        control->move(pixels.topLeft());
 }
 
 } // namespace
 
 int modResize::ToWhole(double x)
 {
-    // Held within an int's reach, whatever a property holds.
-    return static_cast<int>(NumberText::RoundHalfEven(std::clamp(x, -1e9, 1e9)));
+    return DesignLayout::ToWhole(x);
 }
 
 modResize::Scale modResize::ComputeScale(double clientWidth, double clientHeight, int designWidth, int designHeight)
@@ -156,10 +152,10 @@ modResize::Scale modResize::ComputeScale(double clientWidth, double clientHeight
     const float rx = static_cast<float>(clientWidth) / static_cast<float>(designWidth);
     if (rx >= ry) {
         scale.factor = clientHeight / designHeight;
-        scale.offsetX = ToWhole((clientWidth - designWidth * scale.factor) / 2.0);
+        scale.offsetX = DesignLayout::Centred(clientWidth, designWidth * scale.factor);
     } else {
         scale.factor = clientWidth / designWidth;
-        scale.offsetY = ToWhole((clientHeight - designHeight * scale.factor) / 2.0);
+        scale.offsetY = DesignLayout::Centred(clientHeight, designHeight * scale.factor);
     }
     return scale;
 }

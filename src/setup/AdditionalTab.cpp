@@ -1,5 +1,6 @@
 #include "setup/AdditionalTab.h"
 
+#include "common/DesignLayout.h"
 #include "common/Frame.h"
 #include "common/Prompts.h"
 #include "platform/NumLockBackend.h"
@@ -72,7 +73,7 @@ AdditionalTab::AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock) : Option
         m_numLockOptions->addButton(option);
 
     // clang-format off
-    OptionsDesign::Place({
+    DesignLayout::Place({
         {Frame6,          u"Frame6",           540,  840, 2415, 1575},
         {cmbLedType,      u"cmbLedType",       120,  600, 1335,  315},
         {Label1,          u"Label1",          1440,  240,  855,  255},

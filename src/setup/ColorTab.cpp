@@ -1,5 +1,6 @@
 #include "setup/ColorTab.h"
 
+#include "common/DesignLayout.h"
 #include "common/Frame.h"
 #include "common/Prompts.h"
 #include "records/AppSettings.h"
@@ -78,7 +79,7 @@ ColorTab::ColorTab(QTabWidget* tabs) : OptionsTabPage(tabs)
     cmdResetColors = new QPushButton(tr("Reset Colors"), tab);
 
     // clang-format off
-    OptionsDesign::Place({
+    DesignLayout::Place({
         {frmBackColor,      u"frmBackColor",       420, 1020, 1695, 735},
         {picBackC,          u"picBackC",           120,  240,  615, 375},
         {cmdBackC,          u"cmdBackC",           840,  240,  735, 375},

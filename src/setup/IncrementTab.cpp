@@ -1,5 +1,6 @@
 #include "setup/IncrementTab.h"
 
+#include "common/DesignLayout.h"
 #include "common/Frame.h"
 #include "common/Prompts.h"
 #include "common/SelectedRowListView.h"
@@ -95,7 +96,7 @@ IncrementTab::IncrementTab(QTabWidget* tabs) : OptionsTabPage(tabs)
     cmdIncrementEditSave = new QPushButton(tr("&Save"), fraEditIncrement);
 
     // clang-format off
-    OptionsDesign::Place({
+    DesignLayout::Place({
         {fraIncrements,        u"fraIncrements",         360,  720, 2895, 3975},
         {lstIncrements,        u"lstIncrements",         300,  360, 2355, 2400},
         {cmdIncrementAdd,      u"cmdIncrementAdd",       300, 2760, 2355,  315},

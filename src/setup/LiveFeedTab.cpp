@@ -1,5 +1,6 @@
 #include "setup/LiveFeedTab.h"
 
+#include "common/DesignLayout.h"
 #include "common/Frame.h"
 #include "common/Prompts.h"
 #include "feed/frmLiveFeed.h"
@@ -65,7 +66,7 @@ LiveFeedTab::LiveFeedTab(QTabWidget* tabs) : OptionsTabPage(tabs)
     lblPassword->setBuddy(txtPassword);
 
     // clang-format off
-    OptionsDesign::Place({
+    DesignLayout::Place({
         {fraFeed,      u"fraFeed",       240,  600, 5595, 2160},
         {chkFeedOn,    u"chkFeedOn",     120,  300, 5235,  315},
         {lblPort,      u"lblPort",       120,  720, 1335,  255},

@@ -1,6 +1,7 @@
 #include "setup/frmLots.h"
 
 #include "common/CaptionButton.h"
+#include "common/DesignLayout.h"
 #include "common/Frame.h"
 #include "common/Prompts.h"
 #include "common/SelectedRowListView.h"
@@ -124,44 +125,31 @@ void frmLots::createControls()
     cmdSaveLot = newButton(tr("&Save"), fraLotEdit);
     cmdOk = newButton(tr("Do&ne Editing Lots"), this);
 
-    const struct
-    {
-        QWidget* control;
-        const char16_t* name;
-        int left, top, width, height;
-    } composition[] = {
-        {fraLots, u"fraLots", 180, 180, 8115, 3555},
-        {lstLots, u"lstLots", 240, 360, 7155, 2595},
-        {cmdNew, u"cmdNew", 240, 2940, 1395, 435},
-        {cmdEdit, u"cmdEdit", 1740, 2940, 1395, 435},
-        {cmdDelete, u"cmdDelete", 3240, 2940, 1395, 435},
-        {cmdDeleteAll, u"cmdDeleteAll", 4740, 2940, 1395, 435},
-        {lblCount, u"lblCount", 6120, 3000, 1275, 375},
-        {cmdMoveUp, u"cmdMoveUp", 7380, 1200, 495, 435},
-        {cmdMoveDown, u"cmdMoveDown", 7380, 1680, 495, 435},
-        {cmdImport, u"cmdImport", 180, 4200, 1395, 435},
-        {cmdExport, u"cmdExport", 180, 4740, 1395, 435},
-        {fraLotEdit, u"fraLotEdit", 1740, 4080, 4875, 2835},
-        {lblLotNumber, u"lblLotNumber", 420, 420, 1095, 375},
-        {txtLotNumber, u"txtLotNumber", 1500, 420, 1215, 375},
-        {lblLotAmount, u"lblLotAmount", 420, 960, 1095, 375},
-        {txtLotAmount, u"txtLotAmount", 1500, 960, 1215, 375},
-        {lblLotNote, u"lblLotNote", 420, 1500, 1095, 375},
-        {txtLotNote, u"txtLotNote", 1500, 1500, 3015, 615},
-        {cmdSaveLot, u"cmdSaveLot", 3360, 2280, 1215, 375},
-        {cmdOk, u"cmdOk", 7140, 6900, 1275, 615},
-    };
-    // The table is in tab order; labels and frames take no focus and are passed over.
-    QWidget* previous = nullptr;
-    for (const auto& entry : composition) {
-        entry.control->setObjectName(QString::fromUtf16(entry.name));
-        entry.control->setGeometry(Twips::ToPixels(entry.left, entry.top, entry.width, entry.height, this));
-        if (entry.control->focusPolicy() == Qt::NoFocus)
-            continue;
-        if (previous)
-            setTabOrder(previous, entry.control);
-        previous = entry.control;
-    }
+    // In tab order; labels and frames take no focus and are passed over.
+    // clang-format off
+    DesignLayout::Place({
+        {fraLots,      u"fraLots",       180,  180, 8115, 3555},
+        {lstLots,      u"lstLots",       240,  360, 7155, 2595},
+        {cmdNew,       u"cmdNew",        240, 2940, 1395,  435},
+        {cmdEdit,      u"cmdEdit",      1740, 2940, 1395,  435},
+        {cmdDelete,    u"cmdDelete",    3240, 2940, 1395,  435},
+        {cmdDeleteAll, u"cmdDeleteAll", 4740, 2940, 1395,  435},
+        {lblCount,     u"lblCount",     6120, 3000, 1275,  375},
+        {cmdMoveUp,    u"cmdMoveUp",    7380, 1200,  495,  435},
+        {cmdMoveDown,  u"cmdMoveDown",  7380, 1680,  495,  435},
+        {cmdImport,    u"cmdImport",     180, 4200, 1395,  435},
+        {cmdExport,    u"cmdExport",     180, 4740, 1395,  435},
+        {fraLotEdit,   u"fraLotEdit",   1740, 4080, 4875, 2835},
+        {lblLotNumber, u"lblLotNumber",  420,  420, 1095,  375},
+        {txtLotNumber, u"txtLotNumber", 1500,  420, 1215,  375},
+        {lblLotAmount, u"lblLotAmount",  420,  960, 1095,  375},
+        {txtLotAmount, u"txtLotAmount", 1500,  960, 1215,  375},
+        {lblLotNote,   u"lblLotNote",    420, 1500, 1095,  375},
+        {txtLotNote,   u"txtLotNote",   1500, 1500, 3015,  615},
+        {cmdSaveLot,   u"cmdSaveLot",   3360, 2280, 1215,  375},
+        {cmdOk,        u"cmdOk",        7140, 6900, 1275,  615},
+    }, this);
+    // clang-format on
 
     connect(lstLots->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmLots::lstLots_Click);
     connect(cmdNew, &QPushButton::clicked, this, &frmLots::cmdNew_Click);

@@ -1,6 +1,7 @@
 #include "setup/frmOptions.h"
 
 #include "common/ComboAccessible.h"
+#include "common/DesignLayout.h"
 #include "common/Prompts.h"
 #include "common/Twips.h"
 #include "records/AppSettings.h"
@@ -48,7 +49,7 @@ frmOptions::frmOptions(AppSettings& settings, NumLockBackend* numLock, QWidget* 
     cmdCancel = new QPushButton(tr("&Cancel"), this);
 
     // clang-format off
-    OptionsDesign::Place({
+    DesignLayout::Place({
         {SSTab1,    u"SSTab1",     180,  120, 6075, 5295},
         {cmdOk,     u"cmdOk",     2002, 5520, 1080,  375},
         {cmdCancel, u"cmdCancel", 3322, 5520, 1080,  375},

@@ -1,7 +1,5 @@
 #include "setup/frmOptionsDesign.h"
 
-#include "common/Twips.h"
-
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QTabWidget>
@@ -18,24 +16,6 @@ QAccessibleInterface* CreatePageInterface(const QString& className, QObject* obj
 }
 
 } // namespace
-
-namespace OptionsDesign {
-
-void Place(std::initializer_list<Row> rows, const QWidget* dpiReference)
-{
-    QWidget* previous = nullptr;
-    for (const Row& row : rows) {
-        row.control->setObjectName(QString::fromUtf16(row.name));
-        row.control->setGeometry(Twips::ToPixels(row.left, row.top, row.width, row.height, dpiReference));
-        if (row.control->focusPolicy() == Qt::NoFocus)
-            continue;
-        if (previous)
-            QWidget::setTabOrder(previous, row.control);
-        previous = row.control;
-    }
-}
-
-} // namespace OptionsDesign
 
 OptionsTabPage::OptionsTabPage(QTabWidget* tabs) : QWidget(tabs), m_tabs(tabs), m_face(new QWidget(this))
 {

@@ -2,25 +2,7 @@
 
 #include <QWidget>
 
-#include <initializer_list>
-
 class QTabWidget;
-
-// The options dialog and its tabs are laid out from design tables in twips.
-namespace OptionsDesign {
-
-struct Row
-{
-    QWidget* control;
-    const char16_t* name;
-    int left, top, width, height;
-};
-
-// Names and places each control (twips relative to its container). The rows are in tab
-// order; controls that take no focus are passed over.
-void Place(std::initializer_list<Row> rows, const QWidget* dpiReference);
-
-} // namespace OptionsDesign
 
 // One tab of the options dialog. Its controls are placed relative to the tab control, as
 // the dialog is designed, not to the page below the tab bar: they sit on a face that

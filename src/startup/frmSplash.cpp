@@ -2,10 +2,10 @@
 
 #include "BuildInfo.h"
 #include "common/CaptionButton.h"
+#include "common/DesignLayout.h"
 #include "common/Twips.h"
 #include "platform/ModalGuard.h"
 #include "records/AppSettings.h"
-#include "records/NumberText.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -31,7 +31,7 @@ enum class Kind
 // The window's composition: geometry in twips relative to frameSplash, fonts in points.
 struct ControlDesign
 {
-    const char* name;
+    const char16_t* name;
     Kind kind;
     int left, top, width, height;
     const char* fontFamily;
@@ -54,23 +54,18 @@ constexpr QRect FrameDesign(120, 0, 6000, frmSplash::FrameHeight);
 // clang-format off
 constexpr ControlDesign Composition[] = {
     // name          kind           left   top  width height  font   points  align   text
-    {"lblName",    Kind::Label,     120,  240, 5775,  735,  Serif, 21.75, Centre, "Gavelor"},
-    {"lblMadeBy",  Kind::Label,    4200,  840, 1575,  255,  Sans,   SmallPoints, Right,  QT_TRANSLATE_NOOP("frmSplash", "by Tarnwick")},
-    {"lblClick",   Kind::Label,    2520,  840, 1335,  255,  Sans,   SmallPoints, Left,   QT_TRANSLATE_NOOP("frmSplash", "Click to continue.")},
-    {"lblVersion", Kind::Label,    3600, 1080, 2175,  375,  Serif, 15.75, Right,  QT_TRANSLATE_NOOP("frmSplash", "Version 1.0.0")},
-    {"Label1",     Kind::Label,    2640, 1440, 3255,  255,  Sans,   SmallPoints, Left,   QT_TRANSLATE_NOOP("frmSplash", "Press ' F1 ' to view Help from the scoreboard.")},
-    {"Label2",     Kind::Label,    2640, 1680, 3255,  375,  Sans,   SmallPoints, Left,   QT_TRANSLATE_NOOP("frmSplash", "Press ' F2 ' to set Options from the scoreboard.")},
-    {"Label3",     Kind::Label,    2640, 2100, 3255,  375,  Sans,   SmallPoints, Left,   QT_TRANSLATE_NOOP("frmSplash", "Press ' F3 ' to setup auction lots from the scoreboard.")},
-    {"picLogo",    Kind::Picture,   240,  840, 2025, 2115,  Sans,   SmallPoints, Left,   ""},
-    {"cmdHelp",    Kind::Button,   3120, 2520, 1215,  375,  Sans,   8.25, Centre, QT_TRANSLATE_NOOP("frmSplash", "&Help")},
-    {"cmdOptions", Kind::Button,   4560, 2520, 1215,  375,  Sans,   8.25, Centre, QT_TRANSLATE_NOOP("frmSplash", "&Options")},
+    {u"lblName",    Kind::Label,     120,  240, 5775,  735,  Serif, 21.75, Centre, "Gavelor"},
+    {u"lblMadeBy",  Kind::Label,    4200,  840, 1575,  255,  Sans,   SmallPoints, Right,  QT_TRANSLATE_NOOP("frmSplash", "by Tarnwick")},
+    {u"lblClick",   Kind::Label,    2520,  840, 1335,  255,  Sans,   SmallPoints, Left,   QT_TRANSLATE_NOOP("frmSplash", "Click to continue.")},
+    {u"lblVersion", Kind::Label,    3600, 1080, 2175,  375,  Serif, 15.75, Right,  QT_TRANSLATE_NOOP("frmSplash", "Version 1.0.0")},
+    {u"Label1",     Kind::Label,    2640, 1440, 3255,  255,  Sans,   SmallPoints, Left,   QT_TRANSLATE_NOOP("frmSplash", "Press ' F1 ' to view Help from the scoreboard.")},
+    {u"Label2",     Kind::Label,    2640, 1680, 3255,  375,  Sans,   SmallPoints, Left,   QT_TRANSLATE_NOOP("frmSplash", "Press ' F2 ' to set Options from the scoreboard.")},
+    {u"Label3",     Kind::Label,    2640, 2100, 3255,  375,  Sans,   SmallPoints, Left,   QT_TRANSLATE_NOOP("frmSplash", "Press ' F3 ' to setup auction lots from the scoreboard.")},
+    {u"picLogo",    Kind::Picture,   240,  840, 2025, 2115,  Sans,   SmallPoints, Left,   ""},
+    {u"cmdHelp",    Kind::Button,   3120, 2520, 1215,  375,  Sans,   8.25, Centre, QT_TRANSLATE_NOOP("frmSplash", "&Help")},
+    {u"cmdOptions", Kind::Button,   4560, 2520, 1215,  375,  Sans,   8.25, Centre, QT_TRANSLATE_NOOP("frmSplash", "&Options")},
 };
 // clang-format on
-
-int RoundTwips(double twips)
-{
-    return static_cast<int>(NumberText::RoundHalfEven(twips));
-}
 
 } // namespace
 
@@ -96,9 +91,9 @@ frmSplash::frmSplash(AppSettings& settings, QStringList arguments, QWidget* pare
 void frmSplash::BuildControls()
 {
     frameSplash = new QGroupBox(this);
-    frameSplash->setObjectName(QStringLiteral("frameSplash"));
-    frameSplash->setGeometry(
-        Twips::ToPixels(FrameDesign.left(), FrameDesign.top(), FrameDesign.width(), FrameDesign.height(), this));
+    DesignLayout::Place(
+        {frameSplash, u"frameSplash", FrameDesign.left(), FrameDesign.top(), FrameDesign.width(), FrameDesign.height()},
+        this);
 
     for (const ControlDesign& design : Composition) {
         QWidget* control = nullptr;
@@ -123,11 +118,10 @@ void frmSplash::BuildControls()
             control = new CaptionButton(text, frameSplash);
             break;
         }
-        control->setObjectName(QLatin1String(design.name));
         QFont font(QLatin1String(design.fontFamily));
         font.setPointSizeF(design.pointSize);
         control->setFont(font);
-        control->setGeometry(Twips::ToPixels(design.left, design.top, design.width, design.height, this));
+        DesignLayout::Place({control, design.name, design.left, design.top, design.width, design.height}, this);
     }
 
     lblName = findChild<QLabel*>(QStringLiteral("lblName"));
@@ -198,8 +192,8 @@ bool frmSplash::IsBypass(const QStringList& arguments)
 QRect frmSplash::PlacementTwips(const QSizeF& screenTwips, int windowWidthTwips)
 {
     // A screen too small for the window still gets its title bar and left edge on screen.
-    const int top = std::max(0, RoundTwips((screenTwips.height() - CentringHeight) / 2.0));
-    const int left = std::max(0, RoundTwips((screenTwips.width() - windowWidthTwips) / 2.0));
+    const int top = std::max(0, DesignLayout::Centred(screenTwips.height(), CentringHeight));
+    const int left = std::max(0, DesignLayout::Centred(screenTwips.width(), windowWidthTwips));
     return QRect(left, top, windowWidthTwips, OuterHeight);
 }
 
@@ -219,7 +213,7 @@ void frmSplash::PlaceOnScreen()
     setFixedHeight(std::max(Twips::ToPixels(ClientHeight, dpi), Twips::ToPixels(OuterHeight, dpi) - frame.height()));
     const QRect placement =
         PlacementTwips(QSizeF(Twips::FromPixels(area.width(), dpi), Twips::FromPixels(area.height(), dpi)),
-                       RoundTwips(Twips::FromPixels(frameGeometry().width(), dpi)));
+                       DesignLayout::ToWhole(Twips::FromPixels(frameGeometry().width(), dpi)));
     move(area.topLeft() + QPoint(Twips::ToPixels(placement.left(), dpi), Twips::ToPixels(placement.top(), dpi)));
 }
 
