@@ -2,10 +2,10 @@
 // by synthetic key presses and clicks (XTest, through xdotool), closed with the close box.
 // What it leaves in the settings file is then compared with what those actions store.
 
+#include "support/XClients.h"
 #include "support/XvfbServer.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,9 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
-
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
 
 namespace {
 
@@ -61,50 +58,14 @@ private slots:
 
 private:
     // The X window whose title is exactly `title`, waiting for it to appear.
-    QString waitForWindow(const QString& title);
-    bool waitForWindowGone(const QString& title);
+    QString waitForWindow(const QString& title) { return WaitForWindow(m_server->display(), title); }
+    bool waitForWindowGone(const QString& title) { return WaitForWindowGone(m_server->display(), title); }
     void xdotool(const QStringList& arguments);
     void keys(const QString& window, const QStringList& keys);
     void type(const QString& window, const QString& text);
-    // What a window manager's close box does: WM_DELETE_WINDOW to the client.
-    void closeBox(const QString& window);
 
     XvfbServer* m_server = nullptr;
 };
-
-QString tst_endtoend::waitForWindow(const QString& title)
-{
-    const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 20000) {
-        QByteArray output;
-        if (m_server->runClient(
-                QStringLiteral("xdotool"),
-                {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern},
-                &output) == 0) {
-            const QList<QByteArray> ids = output.trimmed().split('\n');
-            if (!ids.isEmpty() && !ids.last().isEmpty())
-                return QString::fromLatin1(ids.last());
-        }
-        QThread::msleep(100);
-    }
-    return {};
-}
-
-bool tst_endtoend::waitForWindowGone(const QString& title)
-{
-    const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 20000) {
-        if (m_server->runClient(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                            QStringLiteral("--name"), pattern}) != 0)
-            return true;
-        QThread::msleep(100);
-    }
-    return false;
-}
 
 void tst_endtoend::xdotool(const QStringList& arguments)
 {
@@ -126,22 +87,6 @@ void tst_endtoend::type(const QString& window, const QString& text)
     xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
 }
 
-void tst_endtoend::closeBox(const QString& window)
-{
-    Display* display = XOpenDisplay(m_server->display().toLatin1().constData());
-    QVERIFY(display);
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window.toULong();
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
-    XFlush(display);
-    XCloseDisplay(display);
-}
-
 void tst_endtoend::saleSessionStoresWhatTheOperatorDid()
 {
     XvfbServer server({QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1920x1080x24"),
@@ -160,15 +105,8 @@ void tst_endtoend::saleSessionStoresWhatTheOperatorDid()
     }
 
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), server.display());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-    environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
-    program.setProcessEnvironment(environment);
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(QStringLiteral(GAVELOR_EXECUTABLE), {QStringLiteral("bypass")});
-    QVERIFY(program.waitForStarted(10000));
+    QVERIFY(StartProgramOnX(program, QStringLiteral(GAVELOR_EXECUTABLE), {QStringLiteral("bypass")}, server.display(),
+                            config.path()));
     auto stopProgram = qScopeGuard([&] {
         if (program.state() != QProcess::NotRunning) {
             program.kill();
@@ -191,7 +129,7 @@ void tst_endtoend::saleSessionStoresWhatTheOperatorDid()
     keys(editor, {QStringLiteral("Tab")});
     type(editor, QStringLiteral("Brass bell"));
     keys(editor, {QStringLiteral("alt+s")});
-    closeBox(editor);
+    QVERIFY(SendCloseBox(server.display(), editor));
     QVERIFY2(waitForWindowGone(LotEditor), "the lot editor did not close");
 
     // The options dialog: the window colour picked through the colour dialog, "Dots", OK.
@@ -216,7 +154,7 @@ void tst_endtoend::saleSessionStoresWhatTheOperatorDid()
     keys(options, {QStringLiteral("Down"), QStringLiteral("Return"), QStringLiteral("alt+o")});
     QVERIFY2(waitForWindowGone(Options), "OK did not close the options dialog");
 
-    closeBox(scoreboard);
+    QVERIFY(SendCloseBox(server.display(), scoreboard));
     QVERIFY2(program.waitForFinished(20000), "closing the scoreboard did not end the program");
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);

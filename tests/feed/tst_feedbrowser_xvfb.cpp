@@ -7,6 +7,7 @@
 #include "records/SettingsStore.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmScoreboard.h"
+#include "support/TestLots.h"
 #include "support/XvfbServer.h"
 
 #include "feed/ChromiumPage.h"
@@ -47,14 +48,8 @@ private:
 void tst_FeedBrowser::initTestCase()
 {
     m_app = std::make_unique<AppSettings>(m_store);
-    auto lot = std::make_shared<LotInfo>();
-    lot->LotNumber = 42;
-    lot->Amount = 9950;
-    lot->Note = QStringLiteral("Walnut bureau");
-    m_app->LotList->Add(lot);
-    auto range = std::make_shared<IncrementInfo>();
-    range->Amount = 50;
-    m_app->IncrementList->Add(range);
+    AddLots(*m_app->LotList, {{42, 9950, QStringLiteral("Walnut bureau")}});
+    AddIncrements(*m_app->IncrementList, {{0, 50}});
 
     m_feed = std::make_unique<LiveFeed>(m_store);
     m_settings.enabled = true;

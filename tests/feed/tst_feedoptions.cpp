@@ -10,6 +10,7 @@
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmOptions.h"
+#include "support/TestLots.h"
 
 #include "feed/FeedTestClient.h"
 
@@ -163,16 +164,10 @@ void tst_FeedOptions::newCodeAsksFirst()
 
 void tst_FeedOptions::boardKeysReachTheFeed()
 {
-    for (int n = 1; n <= 3; ++n) {
-        auto lot = std::make_shared<LotInfo>();
-        lot->LotNumber = 100 + n;
-        lot->Amount = 500 * n;
-        lot->Note = QStringLiteral("Lot note %1").arg(n);
-        m_settings->LotList->Add(lot);
-    }
-    auto range = std::make_shared<IncrementInfo>();
-    range->Amount = 50;
-    m_settings->IncrementList->Add(range);
+    AddLots(*m_settings->LotList, {{101, 500, QStringLiteral("Lot note 1")},
+                                   {102, 1000, QStringLiteral("Lot note 2")},
+                                   {103, 1500, QStringLiteral("Lot note 3")}});
+    AddIncrements(*m_settings->IncrementList, {{0, 50}});
     LiveFeed feed(*m_store);
     frmScoreboard board(*m_settings);
     int opened = 0;

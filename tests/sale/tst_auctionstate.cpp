@@ -2,6 +2,7 @@
 #include "records/LotCollection.h"
 #include "sale/AuctionState.h"
 #include "sale/KeyCodes.h"
+#include "support/TestLots.h"
 
 #include <QTest>
 
@@ -14,12 +15,7 @@ namespace {
 IncrementCollection Ranges(std::initializer_list<std::pair<qint32, qint32>> rows)
 {
     IncrementCollection table;
-    for (const auto& [minimum, amount] : rows) {
-        auto row = std::make_shared<IncrementInfo>();
-        row->Minimum = minimum;
-        row->Amount = amount;
-        table.Add(row);
-    }
+    AddIncrements(table, rows);
     return table;
 }
 

@@ -5,13 +5,14 @@
 #include "common/Prompts.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
-#include "sale/SaleController.h"
 #include "records/TextLimits.h"
+#include "sale/SaleController.h"
 #include "sale/SaleJournal.h"
 #include "sale/frmResults.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/ResultStamp.h"
 #include "scoreboard/frmScoreboard.h"
+#include "support/TestLots.h"
 
 #include <QApplication>
 #include <QDir>
@@ -93,25 +94,10 @@ void tst_SaleBoard::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_store = std::make_unique<MemorySettingsStore>();
     m_settings = std::make_unique<AppSettings>(*m_store);
-    const struct
-    {
-        int number;
-        int amount;
-        const char* note;
-    } lots[] = {{12, 95, "Oak chest"}, {7, 500, "Pair of vases, \"Sèvres\""}, {31, 12050, "Grand piano\nwith stool"}};
-    for (const auto& row : lots) {
-        auto lot = std::make_shared<LotInfo>();
-        lot->LotNumber = row.number;
-        lot->Amount = row.amount;
-        lot->Note = QString::fromUtf8(row.note);
-        m_settings->LotList->Add(lot);
-    }
-    for (const auto& [minimum, amount] : {std::pair{0, 5}, std::pair{100, 10}, std::pair{1000, 50}}) {
-        auto range = std::make_shared<IncrementInfo>();
-        range->Minimum = minimum;
-        range->Amount = amount;
-        m_settings->IncrementList->Add(range);
-    }
+    AddLots(*m_settings->LotList, {{12, 95, QStringLiteral("Oak chest")},
+                                   {7, 500, QStringLiteral("Pair of vases, \"Sèvres\"")},
+                                   {31, 12050, QStringLiteral("Grand piano\nwith stool")}});
+    AddIncrements(*m_settings->IncrementList, {{0, 5}, {100, 10}, {1000, 50}});
     m_sale = std::make_unique<SaleJournal>(m_dir->filePath(QStringLiteral("sales")));
     m_sale->Open();
     build();

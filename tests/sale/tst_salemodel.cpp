@@ -8,6 +8,7 @@
 #include "sale/SaleController.h"
 #include "sale/SaleJournal.h"
 #include "sale/SaleReport.h"
+#include "support/TestLots.h"
 
 #include <QDir>
 #include <QProcess>
@@ -147,13 +148,7 @@ struct Run
     Run(const QString& folder, const LotCollection& lots) : journal(folder)
     {
         settings.LotList = lots.Copy();
-        const std::pair<int, int> ranges[] = {{0, 5}, {100, 10}, {1000, 50}};
-        for (const auto& [minimum, amount] : ranges) {
-            auto range = std::make_shared<IncrementInfo>();
-            range->Minimum = minimum;
-            range->Amount = amount;
-            settings.IncrementList->Add(range);
-        }
+        AddIncrements(*settings.IncrementList, {{0, 5}, {100, 10}, {1000, 50}});
         journal.Open();
         sale.setJournal(&journal);
         sale.ShowLot();

@@ -8,12 +8,13 @@
 #include "scoreboard/LedColors.h"
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
+#include "support/TestLots.h"
+#include "support/XClients.h"
 #include "support/XvfbServer.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,15 +40,7 @@ private:
 void tst_StampXvfb::initTestCase()
 {
     Prompts::setTestMode(true);
-    for (const char* monitor : {"left/508x286+0+0", "right/508x286+1920+0"}) {
-        const QString spec = QString::fromLatin1(monitor);
-        const QString name = spec.section(u'/', 0, 0);
-        const QString geometry = QStringLiteral("1920/508x1080/286+") + spec.section(u'+', 1);
-        QProcess xrandr;
-        xrandr.start(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), name, geometry,
-                                                name == u"left" ? QStringLiteral("screen") : QStringLiteral("none")});
-        QVERIFY(xrandr.waitForFinished(20000) && xrandr.exitCode() == 0);
-    }
+    QVERIFY(SetMonitors({1920, 1080}, {1920, 1080}));
     QTRY_COMPARE(QGuiApplication::screens().size(), 2);
 }
 
@@ -94,13 +87,8 @@ void tst_StampXvfb::stampOnBothViews()
     QTemporaryDir dir;
     MemorySettingsStore store;
     AppSettings settings(store);
-    for (int n : {12, 13}) {
-        auto lot = std::make_shared<LotInfo>();
-        lot->LotNumber = n;
-        lot->Amount = 100;
-        lot->Note = QStringLiteral("Walnut bureau");
-        settings.LotList->Add(lot);
-    }
+    AddLots(*settings.LotList,
+            {{12, 100, QStringLiteral("Walnut bureau")}, {13, 100, QStringLiteral("Walnut bureau")}});
     SaleJournal sale(dir.path());
     frmScoreboard window(settings);
     window.setSale(&sale);
@@ -146,10 +134,7 @@ void tst_StampXvfb::notSavedSignOnTheOperatorsBoardOnly()
     blocker.close();
     MemorySettingsStore store;
     AppSettings settings(store);
-    auto lot = std::make_shared<LotInfo>();
-    lot->LotNumber = 12;
-    lot->Amount = 100;
-    settings.LotList->Add(lot);
+    AddLots(*settings.LotList, {{12, 100}});
     SaleJournal sale(blocker.fileName() + QStringLiteral("/sales"));
     sale.Open();
     frmScoreboard window(settings);
@@ -188,12 +173,7 @@ void tst_StampXvfb::resumedResultsLeaveTheKeysWithTheBoard()
     QTemporaryDir dir;
     MemorySettingsStore store;
     AppSettings settings(store);
-    for (int n : {12, 13}) {
-        auto lot = std::make_shared<LotInfo>();
-        lot->LotNumber = n;
-        lot->Amount = 100;
-        settings.LotList->Add(lot);
-    }
+    AddLots(*settings.LotList, {{12, 100}, {13, 100}});
     SaleJournal sale(dir.path());
     frmScoreboard window(settings);
     window.setSale(&sale);

@@ -9,7 +9,6 @@ combo box in the options. After each step it checks what Orca asked speech-dispa
 Usage: orca_sale.py GAVELOR_EXECUTABLE
 """
 
-import json
 import os
 import subprocess
 import sys
@@ -17,27 +16,13 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from e2e_support import check, finish, stop_program, write_settings  # noqa: E402
 from orca_session import OrcaSession, available  # noqa: E402
 
-FAILURES = []
-CHECKS = [0]
-
-
-def check(condition, what):
-    CHECKS[0] += 1
-    if not condition:
-        FAILURES.append(what)
-    print(("ok:   " if condition else "FAIL: ") + what, flush=True)
-
-
-def settings_file(folder):
-    path = os.path.join(folder, "Gavelor", "settings.json")
-    os.makedirs(os.path.dirname(path))
-    with open(path, "w", encoding="utf-8") as out:
-        json.dump({"application": "Gavelor", "version": 1, "sections": {
-            "Increments": [[" 0", " 25"], [" 1000", " 100"]],
-            "Lots": [[" 1", " 12\u0005 150\u0005Oak chest"], [" 2", " 14\u0005 3000\u0005Pair of vases"]],
-        }}, out)
+SETTINGS = {
+    "Increments": [[" 0", " 25"], [" 1000", " 100"]],
+    "Lots": [[" 1", " 12\u0005 150\u0005Oak chest"], [" 2", " 14\u0005 3000\u0005Pair of vases"]],
+}
 
 
 def main():
@@ -53,7 +38,7 @@ def main():
         try:
             session.start()
             config = os.path.join(work, "config")
-            settings_file(config)
+            write_settings(config, SETTINGS)
             env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(work, "data"))
             started = time.time()
             program = subprocess.Popen([executable], env=env)
@@ -127,16 +112,9 @@ def main():
             check(not any("replacement" in text for text in heard), "no picture is read as a replacement character")
         finally:
             if program is not None:
-                program.terminate()
-                try:
-                    program.wait(10)
-                except subprocess.TimeoutExpired:
-                    program.kill()
+                stop_program(program)
             session.stop()
-
-    failed = len(FAILURES)
-    print(f"{CHECKS[0] - failed} passed, {failed} failed", flush=True)
-    sys.exit(1 if failed else 0)
+    finish()
 
 
 if __name__ == "__main__":

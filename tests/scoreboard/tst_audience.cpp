@@ -9,6 +9,7 @@
 #include "scoreboard/ResultStamp.h"
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
+#include "support/TestLots.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -62,18 +63,10 @@ void tst_Audience::init()
 {
     m_store = std::make_unique<MemorySettingsStore>();
     m_settings = std::make_unique<AppSettings>(*m_store);
-    for (const auto& [number, amount, note] : {std::tuple{12, 95, "Oak chest"}, std::tuple{7, 999990, "Pair of vases"},
-                                               std::tuple{31, 12050, "Grand piano"}}) {
-        auto lot = std::make_shared<LotInfo>();
-        lot->LotNumber = number;
-        lot->Amount = amount;
-        lot->Note = QLatin1String(note);
-        m_settings->LotList->Add(lot);
-    }
-    auto range = std::make_shared<IncrementInfo>();
-    range->Minimum = 0;
-    range->Amount = 50;
-    m_settings->IncrementList->Add(range);
+    AddLots(*m_settings->LotList, {{12, 95, QStringLiteral("Oak chest")},
+                                   {7, 999990, QStringLiteral("Pair of vases")},
+                                   {31, 12050, QStringLiteral("Grand piano")}});
+    AddIncrements(*m_settings->IncrementList, {{0, 50}});
     m_window = std::make_unique<frmScoreboard>(*m_settings);
     m_window->move(50, 50);
     m_window->show();

@@ -7,6 +7,8 @@
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
+#include "support/TestLots.h"
+#include "support/XClients.h"
 #include "support/XvfbServer.h"
 
 #include <QApplication>
@@ -31,7 +33,7 @@ private slots:
 
 private:
     // Runs xrandr against the test's own server.
-    bool xrandr(const QStringList& arguments);
+    bool xrandr(const QStringList& arguments) { return RunXClient({}, QStringLiteral("xrandr"), arguments) == 0; }
     bool plugRightMonitor();
     void openAudience();
 
@@ -43,14 +45,6 @@ private:
 static const QRect LeftMonitor(0, 0, 1920, 1080);
 static const QRect RightMonitor(1920, 0, 1920, 1080);
 
-bool tst_AudienceXvfb::xrandr(const QStringList& arguments)
-{
-    // The server is the one the test main started; DISPLAY points at it.
-    QProcess client;
-    client.start(QStringLiteral("xrandr"), arguments);
-    return client.waitForFinished(20000) && client.exitStatus() == QProcess::NormalExit && client.exitCode() == 0;
-}
-
 bool tst_AudienceXvfb::plugRightMonitor()
 {
     return xrandr({QStringLiteral("--setmonitor"), QStringLiteral("right"), QStringLiteral("1920/508x1080/286+1920+0"),
@@ -60,9 +54,7 @@ bool tst_AudienceXvfb::plugRightMonitor()
 void tst_AudienceXvfb::initTestCase()
 {
     Prompts::setTestMode(true);
-    QVERIFY(xrandr({QStringLiteral("--setmonitor"), QStringLiteral("left"), QStringLiteral("1920/508x1080/286+0+0"),
-                    QStringLiteral("screen")}));
-    QVERIFY(plugRightMonitor());
+    QVERIFY(SetMonitors({1920, 1080}, {1920, 1080}));
     QTRY_COMPARE(QGuiApplication::screens().size(), 2);
 }
 
@@ -70,10 +62,7 @@ void tst_AudienceXvfb::init()
 {
     m_store = std::make_unique<MemorySettingsStore>();
     m_settings = std::make_unique<AppSettings>(*m_store);
-    auto lot = std::make_shared<LotInfo>();
-    lot->LotNumber = 12;
-    lot->Amount = 95;
-    m_settings->LotList->Add(lot);
+    AddLots(*m_settings->LotList, {{12, 95}});
     m_window = std::make_unique<frmScoreboard>(*m_settings);
     m_window->move(100, 100);
     m_window->show();

@@ -11,6 +11,8 @@
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
 #include "startup/frmSplash.h"
+#include "support/TestLots.h"
+#include "support/XClients.h"
 #include "support/XvfbServer.h"
 
 #include <QElapsedTimer>
@@ -37,52 +39,19 @@ enum class View
     Audience,   // F12: the room's view on the other 1920x1080 monitor
 };
 
-int Run(const QString& program, const QStringList& arguments, QByteArray* output = nullptr)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
-        return -1;
-    if (output)
-        *output = process.readAllStandardOutput();
-    return process.exitCode();
-}
-
-// Two monitors side by side, or the one whole screen.
-bool SplitScreen(bool split)
-{
-    Run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("left")});
-    Run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("right")});
-    const int wanted = split ? 2 : 1;
-    if (split &&
-        (Run(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), QStringLiteral("left"),
-                                        QStringLiteral("1920/508x1080/286+0+0"), QStringLiteral("screen")}) != 0 ||
-         Run(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), QStringLiteral("right"),
-                                        QStringLiteral("1920/508x1080/286+1920+0"), QStringLiteral("none")}) != 0))
-        return false;
-    QElapsedTimer timer;
-    timer.start();
-    while (QGuiApplication::screens().size() != wanted && timer.elapsed() < 10000)
-        QTest::qWait(50);
-    return QGuiApplication::screens().size() == wanted;
-}
-
 // The window with exactly this title, and its client area on the screen.
 QRect FindWindow(const QString& title, QString* id, QSize wantedSize = {})
 {
-    const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < 20000) {
-        QByteArray found;
-        if (Run(QStringLiteral("xdotool"),
-                {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern},
-                &found) == 0) {
-            *id = QString::fromLatin1(found.split('\n').first().trimmed());
+        const QStringList found = VisibleWindows({}, title);
+        if (!found.isEmpty()) {
+            *id = found.first();
             // xwininfo reports where the client area is on the screen; xdotool adds the window
             // manager's frame offset a second time.
             QByteArray info;
-            Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), *id}, &info);
+            RunXClient({}, QStringLiteral("xwininfo"), {QStringLiteral("-id"), *id}, &info);
             QHash<QByteArray, int> values;
             for (const QByteArray& line : info.split('\n')) {
                 const QList<QByteArray> pair = line.split(':');
@@ -232,26 +201,15 @@ bool tst_BoardXcb::startProgram(QProcess& program, const QStringList& arguments,
     JsonSettingsStore store(m_config.path() + QStringLiteral("/Gavelor/settings.json"));
     AppSettings settings(store);
     settings.LoadAllSettings();
-    auto lot = std::make_shared<LotInfo>();
-    lot->LotNumber = 12;
-    lot->Amount = 1250;
     // The longest note the lot editor admits, which fills the wide audience box as well.
-    lot->Note = QStringLiteral("Victorian mahogany bureau with brass fittings");
-    settings.LotList->Add(lot);
+    AddLots(*settings.LotList, {{12, 1250, QStringLiteral("Victorian mahogany bureau with brass fittings")}});
     settings.LEDTypeIndex = static_cast<qint16>(ledType);
     settings.Currency = money.currency;
     settings.Grouping = money.grouping;
     if (!settings.SaveLots() || !settings.SaveDisplaySettings())
         return false;
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
-    program.setProcessEnvironment(environment);
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(QStringLiteral(GAVELOR_EXECUTABLE), arguments);
-    return program.waitForStarted(10000);
+    return StartProgramOnX(program, QStringLiteral(GAVELOR_EXECUTABLE), arguments, {}, m_config.path(), scale);
 }
 
 void tst_BoardXcb::captionsAreDrawn_data()
@@ -290,28 +248,33 @@ void tst_BoardXcb::captionsAreDrawn()
     QFETCH(QString, grouping);
     const MoneyFormat money{currency, grouping};
     const View shown = static_cast<View>(view);
-    QVERIFY(SplitScreen(shown != View::FullScreen));
+    // Two monitors side by side, or the one whole screen.
+    const QSize monitor = shown == View::FullScreen ? QSize() : QSize(1920, 1080);
+    QVERIFY(SetMonitors(monitor, monitor));
 
     QProcess program;
     QVERIFY(startProgram(program, {QStringLiteral("bypass")}, ledType, scale, money));
     QString id;
     QRect client = FindWindow(Scoreboard, &id);
     QVERIFY2(!client.isEmpty(), "the scoreboard did not appear");
-    Run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), id});
+    RunXClient({}, QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), id});
     // The lot with its starting bid of 1,250: the separator is on show.
-    Run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("Right")});
+    RunXClient({}, QStringLiteral("xdotool"),
+               {QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("Right")});
     switch (shown) {
     case View::Design:
         break;
     case View::HalfScreen:
     case View::FullScreen: {
-        Run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("F11")});
+        RunXClient({}, QStringLiteral("xdotool"),
+                   {QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("F11")});
         const QSize screen = shown == View::HalfScreen ? QSize(1920, 1080) : QSize(3840, 2160);
         client = FindWindow(Scoreboard, &id, screen);
         break;
     }
     case View::Audience:
-        Run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("F12")});
+        RunXClient({}, QStringLiteral("xdotool"),
+                   {QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("F12")});
         // The audience window carries the scoreboard's title; it fills the other monitor.
         client = QRect(1920, 0, 1920, 1080);
         break;
@@ -385,7 +348,7 @@ void tst_BoardXcb::titleNameIsDrawn_data()
 void tst_BoardXcb::titleNameIsDrawn()
 {
     QFETCH(double, scale);
-    QVERIFY(SplitScreen(false));
+    QVERIFY(SetMonitors({}));
     QProcess program;
     QVERIFY(startProgram(program, {}, 0, scale));
     QString id;

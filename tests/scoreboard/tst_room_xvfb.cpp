@@ -12,11 +12,12 @@
 #include "scoreboard/ResultStamp.h"
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
+#include "support/TestLots.h"
+#include "support/XClients.h"
 #include "support/XvfbServer.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,42 +85,6 @@ int CountNear(const QImage& image, QColor colour)
             count += Distance(image.pixelColor(x, y), colour) < 40;
     }
     return count;
-}
-
-// A monitor of `size` pixels at `x`, at 96 dpi.
-QString MonitorGeometry(QSize size, int x)
-{
-    const auto mm = [](int pixels) {
-        return qRound(pixels * 25.4 / 96);
-    };
-    return QStringLiteral("%1/%2x%3/%4+%5+0")
-        .arg(size.width())
-        .arg(mm(size.width()))
-        .arg(size.height())
-        .arg(mm(size.height()))
-        .arg(x);
-}
-
-bool Xrandr(const QStringList& arguments)
-{
-    QProcess client;
-    client.start(QStringLiteral("xrandr"), arguments);
-    return client.waitForFinished(20000) && client.exitStatus() == QProcess::NormalExit && client.exitCode() == 0;
-}
-
-// Replaces the monitors: `left` on the left, and `right` beside it unless empty.
-bool SetMonitors(QSize left, QSize right = {})
-{
-    Xrandr({QStringLiteral("--delmonitor"), QStringLiteral("left")});
-    Xrandr({QStringLiteral("--delmonitor"), QStringLiteral("right")});
-    if (!Xrandr({QStringLiteral("--setmonitor"), QStringLiteral("left"), MonitorGeometry(left, 0),
-                 QStringLiteral("screen")}))
-        return false;
-    if (!right.isEmpty() && !Xrandr({QStringLiteral("--setmonitor"), QStringLiteral("right"),
-                                     MonitorGeometry(right, left.width()), QStringLiteral("none")}))
-        return false;
-    const int wanted = right.isEmpty() ? 1 : 2;
-    return QTest::qWaitFor([&] { return QGuiApplication::screens().size() == wanted; }, 10000);
 }
 
 } // namespace
@@ -199,13 +164,7 @@ void tst_RoomXvfb::language(const QString& code)
 
 void tst_RoomXvfb::openBoard(const QString& note, QSize size)
 {
-    for (auto [number, amount] : {std::pair{12, 3100}, std::pair{13, 950}}) {
-        auto lot = std::make_shared<LotInfo>();
-        lot->LotNumber = number;
-        lot->Amount = amount;
-        lot->Note = note;
-        m_settings->LotList->Add(lot);
-    }
+    AddLots(*m_settings->LotList, {{12, 3100, note}, {13, 950, note}});
     m_window = std::make_unique<frmScoreboard>(*m_settings);
     m_window->setSale(m_sale.get());
     m_window->move(0, 0);
@@ -460,7 +419,7 @@ void tst_RoomXvfb::audienceFillsTheScreen()
                             .arg(projector.width())
                             .arg(projector.height())));
     m_window.reset();
-    QVERIFY(Xrandr({QStringLiteral("--delmonitor"), QStringLiteral("right")}));
+    QVERIFY(RunXClient({}, QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("right")}) == 0);
     QVERIFY(SetMonitors({3840, 2160}));
 }
 

@@ -4,6 +4,7 @@
 #include "records/SettingsStore.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmScoreboard.h"
+#include "support/TestLots.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -107,25 +108,10 @@ void tst_Scoreboard::init()
 {
     m_store = std::make_unique<MemorySettingsStore>();
     m_settings = std::make_unique<AppSettings>(*m_store);
-    const struct
-    {
-        int number;
-        int amount;
-        const char* note;
-    } lots[] = {{12, 95, "Oak chest"}, {7, 999990, "Pair of vases"}, {31, 12050, "Grand piano\nwith stool"}};
-    for (const auto& row : lots) {
-        auto lot = std::make_shared<LotInfo>();
-        lot->LotNumber = row.number;
-        lot->Amount = row.amount;
-        lot->Note = QLatin1String(row.note);
-        m_settings->LotList->Add(lot);
-    }
-    for (const auto& [minimum, amount] : {std::pair{0, 5}, std::pair{100, 10}, std::pair{1000, 50}}) {
-        auto range = std::make_shared<IncrementInfo>();
-        range->Minimum = minimum;
-        range->Amount = amount;
-        m_settings->IncrementList->Add(range);
-    }
+    AddLots(*m_settings->LotList, {{12, 95, QStringLiteral("Oak chest")},
+                                   {7, 999990, QStringLiteral("Pair of vases")},
+                                   {31, 12050, QStringLiteral("Grand piano\nwith stool")}});
+    AddIncrements(*m_settings->IncrementList, {{0, 5}, {100, 10}, {1000, 50}});
     m_window = std::make_unique<frmScoreboard>(*m_settings);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));

@@ -4,6 +4,7 @@
 #include "records/SettingsStore.h"
 #include "setup/LotListModel.h"
 #include "setup/frmLots.h"
+#include "support/TestLots.h"
 
 #include <QApplication>
 #include <QFile>
@@ -118,13 +119,10 @@ void tst_Lots::cleanup()
 
 void tst_Lots::open(int count)
 {
-    for (int n = 1; n <= count; ++n) {
-        auto lot = std::make_shared<LotInfo>();
-        lot->LotNumber = n;
-        lot->Amount = 100 * n;
-        lot->Note = QString(QChar(u'A' + n - 1));
-        m_settings->LotList->Add(lot, 0);
-    }
+    QStringList notes;
+    for (int n = 1; n <= count; ++n)
+        notes.append(QString(QChar(u'A' + n - 1)));
+    AddLots(*m_settings->LotList, NumberedLots(notes));
     m_dlg = new frmLots(*m_settings);
     m_dlg->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dlg));
@@ -144,9 +142,7 @@ void tst_Lots::amountsTakeTheSaleGrouping()
     QFETCH(QString, grouping);
     QFETCH(QString, shown);
     m_settings->Grouping = grouping;
-    auto lot = std::make_shared<LotInfo>();
-    lot->Amount = 12050;
-    m_settings->LotList->Add(lot, 0);
+    AddLots(*m_settings->LotList, {{0, 12050}});
     m_dlg = new frmLots(*m_settings);
     const QAbstractItemModel* model = control<QListView>("lstLots")->model();
     QCOMPARE(model->index(0, 0).data(LotListModel::AmountTextRole).toString(), shown);

@@ -4,6 +4,7 @@
 #include "setup/LotListModel.h"
 #include "setup/LotsCsv.h"
 #include "setup/frmLots.h"
+#include "support/TestLots.h"
 
 #include <QApplication>
 #include <QFile>
@@ -12,8 +13,8 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -101,13 +102,7 @@ void tst_LotsCsv::cleanup()
 // Lots numbered 1, 2, ... with bids 100, 200, ... and the given notes.
 void tst_LotsCsv::open(const QStringList& notes)
 {
-    for (int n = 1; n <= notes.size(); ++n) {
-        auto lot = std::make_shared<LotInfo>();
-        lot->LotNumber = n;
-        lot->Amount = 100 * n;
-        lot->Note = notes[n - 1];
-        m_settings->LotList->Add(lot, 0);
-    }
+    AddLots(*m_settings->LotList, NumberedLots(notes));
     m_dlg = new frmLots(*m_settings);
     m_dlg->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dlg));

@@ -7,6 +7,7 @@
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
 #include "startup/Startup.h"
+#include "support/TestLots.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -42,13 +43,7 @@ void tst_LotsFromScoreboard::editedLotsReachScoreboardAndSurviveRestart()
     {
         JsonSettingsStore seed(file);
         AppSettings settings(seed);
-        for (auto [number, amount, note] : {std::tuple{12, 150, "Oak chest"}, std::tuple{7, 0, ""}}) {
-            auto lot = std::make_shared<LotInfo>();
-            lot->LotNumber = number;
-            lot->Amount = amount;
-            lot->Note = QLatin1String(note);
-            settings.LotList->Add(lot, 0);
-        }
+        AddLots(*settings.LotList, {{12, 150, QStringLiteral("Oak chest")}, {7, 0}});
         QVERIFY(settings.SaveLots());
     }
 

@@ -6,6 +6,7 @@
 #include "scoreboard/frmScoreboard.h"
 #include "startup/Startup.h"
 #include "startup/frmSplash.h"
+#include "support/TestSupport.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -20,7 +21,6 @@
 #include <QTextEdit>
 #include <QTextLayout>
 #include <QTextTable>
-#include <QTimer>
 
 #include <memory>
 
@@ -247,11 +247,9 @@ void tst_Help::helpOutlivesTitleWindowAndNotTheRun()
     QVERIFY(help && help->isVisible());
 
     // Closing the scoreboard ends the run although the help window is still open.
-    QObject context;
-    QTimer::singleShot(20, &context, [this] { m_startup->scoreboard()->close(); });
-    QTimer::singleShot(3000, &context, [] { QCoreApplication::exit(-1); });
-    const int result = QApplication::exec();
-    QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
+    const int result = RunEventLoop({[this] {
+        m_startup->scoreboard()->close();
+    }});
     QCOMPARE(result, 0);
 }
 

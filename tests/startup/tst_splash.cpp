@@ -6,6 +6,7 @@
 #include "scoreboard/frmScoreboard.h"
 #include "startup/Startup.h"
 #include "startup/frmSplash.h"
+#include "support/TestLots.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -90,13 +91,7 @@ Startup& tst_Splash::begin(const QStringList& arguments)
     m_store = std::make_unique<MemorySettingsStore>();
     {
         AppSettings stored(*m_store);
-        for (const auto& [number, amount, note] : {std::tuple{17, 250, "Oak chest"}, std::tuple{4, 12050, "Piano"}}) {
-            auto lot = std::make_shared<LotInfo>();
-            lot->LotNumber = number;
-            lot->Amount = amount;
-            lot->Note = QLatin1String(note);
-            stored.LotList->Add(lot);
-        }
+        AddLots(*stored.LotList, {{17, 250, QStringLiteral("Oak chest")}, {4, 12050, QStringLiteral("Piano")}});
         stored.LEDLotColor = 0x0000FF;
         stored.SaveLots();
         stored.SaveDisplaySettings();

@@ -7,6 +7,7 @@
 #include "setup/frmLots.h"
 #include "startup/Startup.h"
 #include "startup/frmSplash.h"
+#include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,7 +22,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <sys/stat.h>
 
@@ -49,10 +49,6 @@ private slots:
     void journalsSetAsideAreTold();
 
 private:
-    // Runs the event loop with the steps queued one after another; gives exec()'s result,
-    // or -1 when the loop was still running a good while after the last step.
-    int runLoop(const QList<std::function<void()>>& steps);
-
     std::unique_ptr<MemorySettingsStore> m_store;
     std::unique_ptr<Startup> m_startup;
 };
@@ -63,22 +59,6 @@ void tst_Startup::cleanup()
     m_store.reset();
     QTest::qWait(0);
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-int tst_Startup::runLoop(const QList<std::function<void()>>& steps)
-{
-    QObject context;
-    int delay = 0;
-    for (const auto& step : steps) {
-        delay += 20;
-        QTimer::singleShot(delay, &context, step);
-    }
-    QTimer::singleShot(delay + 3000, &context, [] { QCoreApplication::exit(-1); });
-    const int result = QApplication::exec();
-    // The last window's closing also queued a quit; left over, it would end the next
-    // test's modal loops before they start.
-    QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
-    return result;
 }
 
 void tst_Startup::closingScoreboardEndsRun_data()
@@ -99,10 +79,10 @@ void tst_Startup::closingScoreboardEndsRun()
     if (otherWindowOpen)
         other.show();
     bool scoreboardUp = false;
-    const int result = runLoop({[&] { scoreboardUp = m_startup->scoreboard()->isVisible(); },
-                                [&] {
-                                    m_startup->scoreboard()->close();
-                                }});
+    const int result = RunEventLoop({[&] { scoreboardUp = m_startup->scoreboard()->isVisible(); },
+                                     [&] {
+                                         m_startup->scoreboard()->close();
+                                     }});
     QVERIFY(scoreboardUp);
     QCOMPARE(result, 0);
 }
@@ -112,7 +92,7 @@ void tst_Startup::closingTitleWindowEndsRun()
     m_store = std::make_unique<MemorySettingsStore>();
     m_startup = std::make_unique<Startup>(*m_store, QStringList{});
     m_startup->Begin();
-    const int result = runLoop({[&] {
+    const int result = RunEventLoop({[&] {
         m_startup->splash()->close();
     }});
     QCOMPARE(result, 0);
@@ -126,7 +106,7 @@ void tst_Startup::goingOnKeepsRunGoing()
     m_startup->Begin();
     QPointer<frmSplash> splash = m_startup->splash();
     bool stillRunning = false;
-    const int result = runLoop({
+    const int result = RunEventLoop({
         [&] { QTest::mouseClick(splash->findChild<QLabel*>(QStringLiteral("lblClick")), Qt::LeftButton); },
         // Closing the title window must not count as closing the program's last window.
         [&] { stillRunning = !splash && m_startup->scoreboard()->isVisible(); },

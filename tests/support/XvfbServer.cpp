@@ -1,8 +1,9 @@
 #include "support/XvfbServer.h"
 
+#include "support/XClients.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QProcessEnvironment>
 #include <QTest>
 
 #include <cstdio>
@@ -51,16 +52,7 @@ XvfbServer::~XvfbServer()
 
 int XvfbServer::runClient(const QString& program, const QStringList& arguments, QByteArray* output) const
 {
-    QProcess client;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), m_display);
-    client.setProcessEnvironment(environment);
-    client.start(program, arguments);
-    if (!client.waitForStarted(10000) || !client.waitForFinished(20000))
-        return -1;
-    if (output)
-        *output = client.readAllStandardOutput();
-    return client.exitStatus() == QProcess::NormalExit ? client.exitCode() : -1;
+    return RunXClient(m_display, program, arguments, output);
 }
 
 int RunOnXvfb(int argc, char** argv, QObject* test, const QStringList& serverArguments)

@@ -12,6 +12,8 @@ import shutil
 import subprocess
 import time
 
+from e2e_support import start_xvfb
+
 SPEAKER = r"""#!/bin/sh
 W=$(dirname "$0")
 printf '%s\tSAY\t%s\t%s\n' "$(date +%s.%N)" "$2" "$1" >> "$W/spoken.tsv"
@@ -70,18 +72,8 @@ class OrcaSession:
 
     def start(self):
         self._configure_speech()
-        read_end, write_end = os.pipe()
-        self._start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1920x1080x24", "-dpi", "96",
-                     "-nolisten", "tcp", "-noreset"], pass_fds=[write_end])
-        os.close(write_end)
-        number = b""
-        while not number.endswith(b"\n"):
-            chunk = os.read(read_end, 16)
-            if not chunk:
-                raise RuntimeError("Xvfb did not start")
-            number += chunk
-        os.close(read_end)
-        os.environ["DISPLAY"] = ":" + number.decode().strip()
+        _, os.environ["DISPLAY"] = start_xvfb(["-screen", "0", "1920x1080x24", "-dpi", "96", "-nolisten", "tcp",
+                                               "-noreset"], start=self._start)
         # The session bus started before this desktop existed: what it starts (the accessibility bus,
         # settings) must see this display and this home.
         names = ("DISPLAY", "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR", "LANG", "LANGUAGE")
