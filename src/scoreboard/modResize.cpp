@@ -2,6 +2,8 @@
 
 #include "common/Twips.h"
 #include "records/NumberText.h"
+#include "scoreboard/LedDisplay.h"
+#include "scoreboard/PictureBox.h"
 
 #include <QFont>
 #include <QLabel>
@@ -171,7 +173,10 @@ QString modResize::TypeName(const QWidget* control)
     if (qobject_cast<const QPlainTextEdit*>(control) || qobject_cast<const QTextEdit*>(control) ||
         qobject_cast<const QLineEdit*>(control))
         return QStringLiteral("TextBox");
-    // Own controls carry the type name as their class name: NumberLED, PolyLED, PictureBox.
+    if (const std::optional<LedType> led = LedTypeOf(control))
+        return LedTypeName(*led);
+    if (qobject_cast<const PictureBox*>(control))
+        return QStringLiteral("PictureBox");
     return QString::fromLatin1(control->metaObject()->className());
 }
 
