@@ -1,17 +1,14 @@
 #include "scoreboard/NumberLED.h"
 
-#include "common/Twips.h"
-#include "scoreboard/LedColors.h"
-
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 
-NumberLED::NumberLED(int digits, QWidget* parent) : KeyReportingWidget(parent), m_digits(std::max(1, digits))
+NumberLED::NumberLED(int digits, QWidget* parent)
+    : LedDisplay(::LedType::NumberLED, -1, 120, parent), m_digits(std::max(1, digits))
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
     updateExtent();
 }
 
@@ -19,11 +16,11 @@ void NumberLED::setCaption(int value)
 {
     if (value < -1)
         value = -1;
-    if (value == m_caption)
+    if (value == Caption())
         return;
     const QList<int> before = litDigits();
     const QString shownBefore = shownText();
-    m_caption = value;
+    storeCaption(value);
     updateChangedCells(before);
     if (spokenText().isEmpty())
         DisplayAccessible::NotifyChanged(this, shownBefore);
@@ -40,83 +37,42 @@ void NumberLED::setZeroFill(bool on)
 
 void NumberLED::setDigits(int digits)
 {
-    digits = std::max(1, digits);
-    if (digits == m_digits)
-        return;
-    m_digits = digits;
-    updateExtent();
-}
-
-void NumberLED::setLitColor(int color)
-{
-    if (color == m_litColor)
-        return;
-    m_litColor = color;
-    update();
-}
-
-void NumberLED::setBackColor(int color)
-{
-    if (color == m_backColor)
-        return;
-    m_backColor = color;
-    update();
-}
-
-void NumberLED::setLedType(int type)
-{
-    if (type == m_ledType)
-        return;
-    m_ledType = type;
-    update();
-}
-
-void NumberLED::setSize(double size)
-{
-    if (size == m_size)
-        return;
-    m_size = size;
-    updateExtent();
+    if (Change(m_digits, std::max(1, digits)))
+        updateExtent();
 }
 
 void NumberLED::setPaddingH(double padding)
 {
-    if (padding == m_paddingH)
-        return;
-    m_paddingH = padding;
-    updateExtent();
+    if (Change(m_paddingH, padding))
+        updateExtent();
 }
 
 void NumberLED::setPaddingV(double padding)
 {
-    if (padding == m_paddingV)
-        return;
-    m_paddingV = padding;
-    updateExtent();
+    if (Change(m_paddingV, padding))
+        updateExtent();
 }
 
 void NumberLED::setPaddingI(double padding)
 {
-    if (padding == m_paddingI)
-        return;
-    m_paddingI = padding;
-    updateExtent();
+    if (Change(m_paddingI, padding))
+        updateExtent();
 }
 
 QSizeF NumberLED::extentTwips() const
 {
-    const double width = 2 * m_paddingH + m_digits * DigitWidthPerSize * m_size + (m_digits - 1) * m_paddingI;
-    const double height = 2 * m_paddingV + DigitHeightPerSize * m_size;
+    const double width = 2 * m_paddingH + m_digits * DigitWidthPerSize * Size() + (m_digits - 1) * m_paddingI;
+    const double height = 2 * m_paddingV + DigitHeightPerSize * Size();
     return {std::max(1.0, width), std::max(1.0, height)};
 }
 
 QList<int> NumberLED::litDigits() const
 {
     QList<int> cells(m_digits, -1);
-    if (m_caption < 0)
+    if (Caption() < 0)
         return cells;
     // Values wider than the display show their last digits.
-    int value = m_caption;
+    int value = Caption();
     for (int cell = m_digits - 1; cell >= 0; --cell) {
         const bool leading = value == 0 && cell < m_digits - 1;
         cells[cell] = (leading && !m_zeroFill) ? -1 : value % 10;
@@ -143,9 +99,9 @@ QRectF NumberLED::cellRect(int cell) const
     const QSizeF twips = extentTwips();
     const double sx = width() / twips.width();
     const double sy = height() / twips.height();
-    const double cellWidth = DigitWidthPerSize * m_size;
+    const double cellWidth = DigitWidthPerSize * Size();
     const double left = m_paddingH + cell * (cellWidth + m_paddingI);
-    return {left * sx, m_paddingV * sy, cellWidth * sx, DigitHeightPerSize * m_size * sy};
+    return {left * sx, m_paddingV * sy, cellWidth * sx, DigitHeightPerSize * Size() * sy};
 }
 
 void NumberLED::updateChangedCells(const QList<int>& before)
@@ -158,43 +114,19 @@ void NumberLED::updateChangedCells(const QList<int>& before)
     }
 }
 
-QSize NumberLED::sizeHint() const
-{
-    const QSizeF twips = extentTwips();
-    return {std::max(1, Twips::ToPixels(twips.width(), this)), std::max(1, Twips::ToPixels(twips.height(), this))};
-}
-
-void NumberLED::updateExtent()
-{
-    const QSize extent = sizeHint();
-    setFixedSize(extent);
-    updateGeometry();
-    update();
-}
-
 void NumberLED::paintEvent(QPaintEvent* event)
 {
-    const QColor back = LedColors::ToQColor(m_backColor);
-    const QColor lit = LedColors::ToQColor(m_litColor);
-    const QColor unlit = LedGeometry::UnlitColor(lit, back);
+    const Colors shades = colors();
     const QRegion& dirty = event->region();
 
     QPainter painter(this);
     for (const QRect& part : dirty)
-        painter.fillRect(part, back);
+        painter.fillRect(part, shades.back);
     painter.setRenderHint(QPainter::Antialiasing);
     const QList<int> digits = litDigits();
     for (int cell = 0; cell < m_digits; ++cell) {
         const QRectF area = cellRect(cell);
         if (dirty.intersects(area.toAlignedRect()))
-            m_digitPainter.paint(painter, area, digits[cell], m_ledType, lit, unlit);
+            paintDigit(painter, area, digits[cell], shades);
     }
-}
-
-void NumberLED::changeEvent(QEvent* event)
-{
-    // Moving to a screen with another dpi changes the pixel extent of the same twips.
-    if (event->type() == QEvent::ScreenChangeInternal)
-        updateExtent();
-    QWidget::changeEvent(event);
 }

@@ -1,21 +1,12 @@
 #include "scoreboard/modLEDType.h"
 
-#include <QByteArrayView>
+#include "scoreboard/LedDisplay.h"
+
 #include <QMetaObject>
 #include <QMetaProperty>
 #include <QWidget>
 
-#include <algorithm>
-#include <array>
-
 namespace {
-
-bool IsLedDisplay(const QObject* control)
-{
-    static constexpr std::array<QByteArrayView, 3> LedTypes = {"TimeLED", "NumberLED", "PolyLED"};
-    const QByteArrayView type(control->metaObject()->className());
-    return std::find(LedTypes.begin(), LedTypes.end(), type) != LedTypes.end();
-}
 
 // Writes a declared property only: QObject::setProperty would quietly attach a dynamic property to
 // an object that lacks it.
@@ -35,7 +26,7 @@ void ApplyLEDType(QWidget* window, int ledType)
         return;
     const auto controls = window->findChildren<QWidget*>();
     for (QWidget* control : controls) {
-        if (IsLedDisplay(control))
+        if (LedTypeOf(control))
             WriteDeclared(control, "LedType", ledType);
     }
 }

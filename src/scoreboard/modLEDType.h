@@ -7,8 +7,8 @@ class QWidget;
 
 // Pushes the digit style and the colours into a window's LED displays.
 
-// Sets LedType on every LED display ("TimeLED", "NumberLED", "PolyLED", by type name) among the
-// window's descendants, in the window's control order. Every other control is left alone.
+// Sets LedType on every LED display (each kind of LedType) among the window's descendants, in the
+// window's control order. Every other control is left alone.
 void ApplyLEDType(QWidget* window, int ledType);
 
 // Sets BackColor to ledBackColor, then LitColor to litColor, on one display or on each display of a

@@ -2,6 +2,8 @@
 
 #include "common/DesignLayout.h"
 #include "common/Twips.h"
+#include "scoreboard/LedDisplay.h"
+#include "scoreboard/PictureBox.h"
 
 #include <QFont>
 #include <QLabel>
@@ -19,18 +21,14 @@ enum Field : unsigned
     Height = 1u << 0,
     Width = 1u << 1,
     FontSize = 1u << 2,
-    BorderWidth = 1u << 3,
-    LightDiameter = 1u << 4,
-    LightSpacing = 1u << 5,
-    Size = 1u << 6,
-    PaddingD = 1u << 7,
-    PaddingI = 1u << 8,
-    PaddingH = 1u << 9,
-    PaddingV = 1u << 10,
+    Size = 1u << 3,
+    PaddingI = 1u << 4,
+    PaddingH = 1u << 5,
+    PaddingV = 1u << 6,
 };
 
-// What is recorded for each type besides Left and Top. LED displays size themselves from
-// Size and their paddings (or their lights), so their width and height are never set.
+// What is recorded for each type of control the windows hold, besides Left and Top. LED
+// displays size themselves from Size and their paddings, so their width and height are never set.
 struct RecordedFields
 {
     const char* typeName;
@@ -38,19 +36,12 @@ struct RecordedFields
 };
 
 constexpr RecordedFields RecordedByType[] = {
-    {"LEDDisplay", LightDiameter | LightSpacing},
     {"PolyLED", Size},
     {"NumberLED", Size | PaddingH | PaddingV | PaddingI},
-    {"TimeLED", Size | PaddingH | PaddingV | PaddingI | PaddingD},
     {"PictureBox", Height | Width},
-    {"Image", Height | Width},
     {"Label", Height | Width | FontSize},
     {"TextBox", Height | Width | FontSize},
-    {"Shape", Height | Width | BorderWidth},
 };
-
-// The offset added to a recorded light spacing so that a spacing of 0 is still rescaled.
-constexpr int LightSpacingBias = 15;
 
 const RecordedFields* FieldsFor(const QString& typeName)
 {
@@ -74,14 +65,10 @@ constexpr FieldSlot Slots[] = {
     {Width, "Width", &modResize::DesignEntry::Width},
     {Height, "Height", &modResize::DesignEntry::Height},
     {FontSize, "FontSize", &modResize::DesignEntry::FontSize},
-    {BorderWidth, "BorderWidth", &modResize::DesignEntry::BorderWidth},
-    {LightDiameter, "LightDiameter", &modResize::DesignEntry::LightDiameter},
-    {LightSpacing, "LightSpacing", &modResize::DesignEntry::LightSpacing},
     {Size, "Size", &modResize::DesignEntry::Size},
     {PaddingH, "PaddingH", &modResize::DesignEntry::PaddingH},
     {PaddingV, "PaddingV", &modResize::DesignEntry::PaddingV},
     {PaddingI, "PaddingI", &modResize::DesignEntry::PaddingI},
-    {PaddingD, "PaddingD", &modResize::DesignEntry::PaddingD},
 };
 
 double ReadTwips(const QWidget* control, const char* property, int pixels)
@@ -167,7 +154,10 @@ QString modResize::TypeName(const QWidget* control)
     if (qobject_cast<const QPlainTextEdit*>(control) || qobject_cast<const QTextEdit*>(control) ||
         qobject_cast<const QLineEdit*>(control))
         return QStringLiteral("TextBox");
-    // Own controls carry the type name as their class name: NumberLED, PolyLED, PictureBox.
+    if (const std::optional<LedType> led = LedTypeOf(control))
+        return LedTypeName(*led);
+    if (qobject_cast<const PictureBox*>(control))
+        return QStringLiteral("PictureBox");
     return QString::fromLatin1(control->metaObject()->className());
 }
 
@@ -213,10 +203,7 @@ void modResize::CaptureDesignLayout(QWidget* window)
         for (const FieldSlot& slot : Slots) {
             if (!(recorded->fields & slot.field))
                 continue;
-            double value = ReadProperty(control, slot.property);
-            if (slot.field == LightSpacing)
-                value += LightSpacingBias;
-            entry.*slot.slot = ToWhole(value);
+            entry.*slot.slot = ToWhole(ReadProperty(control, slot.property));
         }
         entry.Left = ToWhole(ReadTwips(control, "Left", control->x()));
         entry.Top = ToWhole(ReadTwips(control, "Top", control->y()));
@@ -253,9 +240,7 @@ void modResize::StretchToWindow(QWidget* window)
             const int recorded = entry.*slot.slot;
             if (recorded == 0)
                 continue;
-            const double value = slot.field == LightSpacing ? AtLeastOne(recorded - LightSpacingBias) * scale.factor
-                                                            : AtLeastOne(recorded * scale.factor);
-            WriteProperty(control, slot.property, value);
+            WriteProperty(control, slot.property, AtLeastOne(recorded * scale.factor));
         }
         ApplyPixelGeometry(control, entry.Width != 0 && entry.Height != 0, dpi);
     }

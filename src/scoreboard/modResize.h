@@ -26,11 +26,7 @@ public:
         int Height = 0;
         int Width = 0;
         int FontSize = 0;
-        int BorderWidth = 0;
-        int LightDiameter = 0;
-        int LightSpacing = 0; // design spacing + 15, so that a spacing of 0 still scales
         int Size = 0;
-        int PaddingD = 0;
         int PaddingI = 0;
         int PaddingH = 0;
         int PaddingV = 0;
@@ -56,8 +52,8 @@ public:
     // scales by the height.
     static Scale ComputeScale(double clientWidth, double clientHeight, int designWidth, int designHeight);
 
-    // The type name that decides what is recorded: "NumberLED", "PolyLED", "TimeLED",
-    // "LEDDisplay", "PictureBox", "Label", "TextBox", or the control's own class name.
+    // The type name that decides what is recorded: "NumberLED", "PolyLED", "PictureBox",
+    // "Label", "TextBox", or the control's own class name.
     static QString TypeName(const QWidget* control);
 
     // Places a control at its design geometry in twips (sets the properties and the

@@ -160,6 +160,7 @@ private slots:
     void keyAndClickNotifications();
     void polyShowsEightAtPreviewSize();
     void polyFollowsCaptionAndStyle();
+    void polyLeavesKeysAndClicksToItsWindow();
 };
 
 void tst_NumberLED::extentMatchesDesignBox_data()
@@ -541,6 +542,47 @@ void tst_NumberLED::polyFollowsCaptionAndStyle()
     const QRectF cell = preview.cellRect();
     QVERIFY(Near(PixelAt(image, cell.topLeft() + LedGeometry::DotCentre(cell.size(), 2, 3)), Rgb(Lit)));
     QVERIFY(Near(PixelAt(image, cell.topLeft() + LedGeometry::DotCentre(cell.size(), 0, 0)), Faint()));
+}
+
+// The preview is a picture in the options dialog: it never takes the focus, and what is pressed over it
+// goes to the window around it, unlike the scoreboard's displays, which report it themselves.
+void tst_NumberLED::polyLeavesKeysAndClicksToItsWindow()
+{
+    class Frame : public QWidget
+    {
+    public:
+        int clicks = 0;
+        QList<int> keys;
+
+    protected:
+        void mousePressEvent(QMouseEvent*) override { ++clicks; }
+        void keyPressEvent(QKeyEvent* event) override { keys.append(event->key()); }
+    };
+    Frame window;
+    auto* layout = new QHBoxLayout(&window);
+    auto* before = new NumberLED(3, &window);
+    auto* preview = new PolyLED(&window);
+    auto* after = new NumberLED(3, &window);
+    layout->addWidget(before);
+    layout->addWidget(preview);
+    layout->addWidget(after);
+    QWidget::setTabOrder(before, after);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(preview->focusPolicy(), Qt::NoFocus);
+
+    before->setFocus();
+    QTRY_VERIFY(before->hasFocus());
+    QTest::keyClick(before, Qt::Key_Tab);
+    QTRY_VERIFY(after->hasFocus());
+
+    QTest::mouseClick(preview, Qt::LeftButton, {}, preview->rect().center());
+    QCOMPARE(window.clicks, 1);
+    QVERIFY(after->hasFocus());
+
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, u"5"_s);
+    QCoreApplication::sendEvent(preview, &press);
+    QCOMPARE(window.keys, QList<int>{Qt::Key_5});
 }
 
 QTEST_MAIN(tst_NumberLED)

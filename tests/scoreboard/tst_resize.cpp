@@ -1,5 +1,6 @@
 #include "common/Twips.h"
 #include "scoreboard/NumberLED.h"
+#include "scoreboard/PolyLED.h"
 #include "scoreboard/frmScoreboard.h"
 #include "scoreboard/modResize.h"
 
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -80,6 +82,7 @@ private slots:
     void stretchShrinksToAtLeastOne();
     void minimisedWindowUntouched();
     void stretchBeforeCaptureDoesNothing();
+    void singleDigitScalesBySizeAlone();
 };
 
 void tst_Resize::initTestCase()
@@ -282,6 +285,33 @@ void tst_Resize::stretchBeforeCaptureDoesNothing()
     QCOMPARE(Prop(w.label, "Left"), 120.0);
     // The client size in twips is kept current, so a later capture records this size.
     QCOMPARE(modResize::ClientSizeTwips(w.window.get()), QSizeF(28440, 13590));
+}
+
+void tst_Resize::singleDigitScalesBySizeAlone()
+{
+    QWidget window;
+    window.setProperty("ScaleWidth", 9480);
+    window.setProperty("ScaleHeight", 6795);
+    window.resize(Twips::ToPixels(9480), Twips::ToPixels(6795));
+    auto* digit = new PolyLED(&window);
+    modResize::SetDesignGeometry(digit, 600, 300);
+    modResize layout;
+    layout.CaptureDesignLayout(&window);
+    QCOMPARE(modResize::TypeName(digit), QStringLiteral("PolyLED"));
+    QCOMPARE(layout.Entries().size(), size_t{1});
+    const modResize::DesignEntry& entry = layout.Entries().front();
+    QCOMPARE(entry.Size, 57);
+    QCOMPARE(entry.PaddingH, 0);
+    QCOMPARE(entry.Width, 0);
+
+    const QSize designPixels = digit->size();
+    window.resize(Twips::ToPixels(18960), Twips::ToPixels(13590));
+    layout.StretchToWindow(&window);
+    QCOMPARE(digit->Size(), 114.0);
+    QCOMPARE(digit->pos(), QPoint(80, 40));
+    // Its extent follows the doubled size; no width or height was handed to it.
+    QVERIFY(std::abs(digit->width() - 2 * designPixels.width()) <= 2);
+    QVERIFY(!digit->property("Width").isValid());
 }
 
 QTEST_MAIN(tst_Resize)
