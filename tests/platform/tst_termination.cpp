@@ -1,16 +1,15 @@
 // The built program ended from outside (a logout's SIGTERM, SIGHUP, Ctrl+C in a terminal, the window
 // manager's close box of the scoreboard, the X server going away) while the lot editor holds a
 // change, perhaps asking a question: the change is stored all the same.
+#include "support/XClients.h"
 #include "support/XvfbServer.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -18,9 +17,6 @@
 #include <csignal>
 #include <cstring>
 #include <unistd.h>
-
-// Xlib last: its macros clash with names in Qt's headers.
-#include <X11/Xlib.h>
 
 namespace {
 
@@ -64,31 +60,11 @@ private slots:
 private:
     // The built program with "bypass" on the server, its settings and sales in folders of its own.
     void startProgram(QProcess& program, const QString& config, const QString& data);
-    QString waitForWindow(const QString& title, bool gone = false);
+    QString waitForWindow(const QString& title) const { return WaitForWindow(m_server->display(), title); }
     bool keys(const QString& window, const QStringList& names);
-    // What a window manager's close box does: WM_DELETE_WINDOW to the client.
-    bool closeBox(const QString& window);
 
     XvfbServer* m_server = nullptr;
 };
-
-QString tst_Termination::waitForWindow(const QString& title, bool gone)
-{
-    const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 20000) {
-        QByteArray output;
-        const bool found = m_server->runClient(QStringLiteral("xdotool"),
-                                               {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                QStringLiteral("--name"), pattern},
-                                               &output) == 0;
-        if (found != gone)
-            return gone ? QStringLiteral("gone") : QString::fromLatin1(output.trimmed().split('\n').last());
-        QThread::msleep(100);
-    }
-    return {};
-}
 
 bool tst_Termination::keys(const QString& window, const QStringList& names)
 {
@@ -101,23 +77,6 @@ bool tst_Termination::keys(const QString& window, const QStringList& names)
         QThread::msleep(150);
     }
     return true;
-}
-
-bool tst_Termination::closeBox(const QString& window)
-{
-    Display* display = XOpenDisplay(m_server->display().toLatin1().constData());
-    if (!display)
-        return false;
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window.toULong();
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    const bool sent = XSendEvent(display, event.xclient.window, False, NoEventMask, &event) != 0;
-    XCloseDisplay(display);
-    return sent;
 }
 
 void tst_Termination::editorKeepsItsWork_data()
@@ -176,7 +135,7 @@ void tst_Termination::editorKeepsItsWork()
     const QString question = waitForWindow(QStringLiteral("Gavelor"));
     QVERIFY(!question.isEmpty());
     QVERIFY(keys(question, {QStringLiteral("Return")}));
-    QVERIFY(!waitForWindow(QStringLiteral("Gavelor"), true).isEmpty());
+    QVERIFY(WaitForWindowGone(m_server->display(), QStringLiteral("Gavelor")));
     // And the question asked again, left open when the program is ended.
     if (questionOpen) {
         QVERIFY(keys(editor, {QStringLiteral("alt+d")}));
@@ -184,7 +143,7 @@ void tst_Termination::editorKeepsItsWork()
     }
 
     if (signalNumber == CloseBox) {
-        QVERIFY(closeBox(scoreboard));
+        QVERIFY(SendCloseBox(m_server->display(), scoreboard));
     } else if (signalNumber == ServerGone) {
         const pid_t serverProcess = serverChild();
         QVERIFY(serverProcess > 0);
