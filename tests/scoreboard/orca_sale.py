@@ -43,16 +43,21 @@ def main():
             started = time.time()
             program = subprocess.Popen([executable], env=env)
 
-            def step(keys, expected, what, seconds=12, settle=0.0):
+            def step(keys, expected, what, seconds=12, settle=0.0, failures=None):
                 """Presses keys, waits until Orca has said every expected text (or the time is up) and
-                a little longer, and returns the texts heard, keys' echoes included."""
+                a little longer, and returns the texts heard, keys' echoes included. With `failures`,
+                a miss is added there instead of failing the run."""
                 since = time.time()
                 subprocess.run(["xdotool", "key", "--delay", "120"] + keys, check=False)
                 said = session.wait_for(lambda texts: all(any(e in t for t in texts) for e in expected), since,
                                         seconds)
                 time.sleep(settle)
                 heard = [text for _, text in session.heard(since)]
-                check(said is not None, f"{what}: Orca says {expected} (heard {heard})")
+                what = f"{what}: Orca says {expected} (heard {heard})"
+                if failures is None:
+                    check(said is not None, what)
+                elif said is None:
+                    failures.append(what)
                 return heard
 
             # The title window: its text is read when it first appears.
@@ -93,17 +98,31 @@ def main():
             titles = [t for t in board if "Gavelor by" in t]
             check(not titles, f"the board's title is not read again during the sale ({titles})")
 
-            step(["F2"], ["Options dialog"], "F2 opens the options")
-            # OK, Cancel, the page tabs, into the first page; Ctrl+Tab twice to the last page's first
-            # control: the digit type.
-            heard = step(["Tab", "Tab", "Tab", "ctrl+Tab", "ctrl+Tab"],
-                         ["Additional Settings page tab", "Digit type combo box", "Lines"],
-                         "Ctrl+Tab says the page, and a combo box its label and its value", seconds=15)
-            named = [i for i, t in enumerate(heard) if "Digit type combo box" in t]
-            valued = [i for i, t in enumerate(heard) if t.startswith("Lines")]
-            check(named and valued and named[0] < valued[0], f"the label comes before the value ({heard})")
-            step(["Down"], ["Dots"], "a combo box says its new value at once")
-            step(["Escape"], ["Gavelor by www.tarnwick.com"], "Esc closes the options")
+            # The options by keyboard. On a loaded machine Qt's round trip of each key through the
+            # screen reader can time out, and a key then arrives twice or without its Ctrl: a miss is
+            # tried once more from the start before it fails the run.
+            for attempt in (1, 2):
+                missed = []
+                step(["F2"], ["Options dialog"], "F2 opens the options", failures=missed)
+                # OK, Cancel, the page tabs, into the first page; Ctrl+Tab twice to the last page's first
+                # control: the digit type.
+                heard = step(["Tab", "Tab", "Tab", "ctrl+Tab", "ctrl+Tab"],
+                             ["Additional Settings page tab", "Digit type combo box", "Lines"],
+                             "Ctrl+Tab says the page, and a combo box its label and its value", seconds=15,
+                             failures=missed)
+                named = [i for i, t in enumerate(heard) if "Digit type combo box" in t]
+                valued = [i for i, t in enumerate(heard) if t.startswith("Lines")]
+                if not (named and valued and named[0] < valued[0]):
+                    missed.append(f"the label comes before the value ({heard})")
+                step(["Down"], ["Dots"], "a combo box says its new value at once", failures=missed)
+                step(["Escape"], ["Gavelor by www.tarnwick.com"], "Esc closes the options", failures=missed)
+                if not missed or attempt == 2:
+                    break
+                print(f"once more, after: {missed}", flush=True)
+                time.sleep(2)
+            for what in missed:
+                check(False, what)
+            check(not missed, "the options are heard by keyboard: their pages, a combo box's label and values")
 
             step(["F1"], ["Help"], "F1 opens the help")
             time.sleep(2)  # read by a worker
