@@ -44,7 +44,8 @@ QRect FindWindow(const QString& title, QString* id, QSize wantedSize = {})
 {
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < 20000) {
+    // The first start of a fresh build on a busy machine can take a while.
+    while (timer.elapsed() < 40000) {
         const QStringList found = VisibleWindows({}, title);
         if (!found.isEmpty()) {
             *id = found.first();

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int WindowWait = 20000;
+constexpr int WindowWait = 40000;
 
 QProcessEnvironment EnvironmentFor(const QString& display)
 {

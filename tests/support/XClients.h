@@ -19,9 +19,9 @@ int RunXClient(const QString& display, const QString& program, const QStringList
 
 // The ids of the visible windows titled exactly `title`, as xdotool lists them.
 QStringList VisibleWindows(const QString& display, const QString& title);
-// Waits up to 20 s for a visible window titled exactly `title`: the last one listed, or empty.
+// Waits up to 40 s for a visible window titled exactly `title`: the last one listed, or empty.
 QString WaitForWindow(const QString& display, const QString& title);
-// Waits up to 20 s until no visible window is titled exactly `title`.
+// Waits up to 40 s until no visible window is titled exactly `title`.
 bool WaitForWindowGone(const QString& display, const QString& title);
 
 // What a window manager's close box does: WM_DELETE_WINDOW to the window's client.
