@@ -110,15 +110,9 @@ void tst_Termination::editorKeepsItsWork()
     QVERIFY(initial.open(QIODevice::WriteOnly) && initial.write(InitialSettings) > 0);
     initial.close();
 
+    QTemporaryDir data;
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), server.display());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-    program.setProcessEnvironment(environment);
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    // The program is built beside the tests' folder.
-    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../gavelor"), {QStringLiteral("bypass")});
+    startProgram(program, config.path(), data.path());
     QVERIFY(program.waitForStarted(10000));
     auto stopProgram = qScopeGuard([&] {
         program.kill();
@@ -178,6 +172,7 @@ void tst_Termination::startProgram(QProcess& program, const QString& config, con
     environment.insert(QStringLiteral("XDG_DATA_HOME"), data);
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The program is built beside the tests' folder.
     program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../gavelor"), {QStringLiteral("bypass")});
 }
 

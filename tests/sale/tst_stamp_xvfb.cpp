@@ -37,6 +37,24 @@ private:
     static double StampShare(QWidget* window, int colour);
 };
 
+namespace {
+
+// The board shown and active, with the audience screen (F12) open beside it.
+bool ShowWithAudience(frmScoreboard& window)
+{
+    window.move(100, 100);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return false;
+    QTest::keyClick(window.focusWidget(), Qt::Key_F12);
+    return window.audience() && QTest::qWaitForWindowExposed(window.audience());
+}
+
+} // namespace
+
 void tst_StampXvfb::initTestCase()
 {
     Prompts::setTestMode(true);
@@ -92,14 +110,7 @@ void tst_StampXvfb::stampOnBothViews()
     SaleJournal sale(dir.path());
     frmScoreboard window(settings);
     window.setSale(&sale);
-    window.move(100, 100);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(window.focusWidget(), Qt::Key_F12);
-    QVERIFY(window.audience());
-    QVERIFY(QTest::qWaitForWindowExposed(window.audience()));
+    QVERIFY(ShowWithAudience(window));
 
     static const QHash<QString, Qt::Key> names = {{QStringLiteral("R"), Qt::Key_Right},
                                                   {QStringLiteral("L"), Qt::Key_Left},
@@ -139,14 +150,7 @@ void tst_StampXvfb::notSavedSignOnTheOperatorsBoardOnly()
     sale.Open();
     frmScoreboard window(settings);
     window.setSale(&sale);
-    window.move(100, 100);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(window.focusWidget(), Qt::Key_F12);
-    QVERIFY(window.audience());
-    QVERIFY(QTest::qWaitForWindowExposed(window.audience()));
+    QVERIFY(ShowWithAudience(window));
 
     // The sign's red, as the server has the windows' pixels.
     const auto signPixels = [](QWidget* view) {
