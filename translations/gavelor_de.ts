@@ -470,8 +470,8 @@ Zeile %1: %2</translation>
       <translation>Gegenüber Ausruf: %1 / %2</translation>
     </message>
     <message>
-      <source>Blue: hammer price. Orange: starting bid. Lots sold, in sale order; highest %1.</source>
-      <translation>Blau: Zuschlag. Orange: Ausruf. Verkaufte Lose in Reihenfolge der Auktion; höchster %1.</translation>
+      <source>Blue: hammer price. Orange: starting bid. Lots sold, in sale order, on a logarithmic scale.</source>
+      <translation>Blau: Zuschlag. Orange: Ausrufpreis. Verkaufte Lose in Reihenfolge der Auktion, auf logarithmischer Skala.</translation>
     </message>
     <message>
       <source>Top ten lots</source>
@@ -536,6 +536,14 @@ Zeile %1: %2</translation>
     <message>
       <source>Lot %1: %2</source>
       <translation>Los %1: %2</translation>
+    </message>
+    <message>
+      <source>Bid reached</source>
+      <translation>Erreichtes Gebot</translation>
+    </message>
+    <message>
+      <source>Total of the %1 lots sold</source>
+      <translation>Summe der %1 verkauften Lose</translation>
     </message>
   </context>
   <context>
@@ -999,6 +1007,34 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
       <source>The sale in &quot;%1&quot; could not be opened.</source>
       <translation>Die Auktion in „%1“ konnte nicht geöffnet werden.</translation>
     </message>
+    <message>
+      <source>Sale &amp;Details...</source>
+      <translation>Auktions&amp;angaben...</translation>
+    </message>
+    <message>
+      <source>&amp;Invoices...</source>
+      <translation>Rechn&amp;ungen...</translation>
+    </message>
+    <message>
+      <source>The sale's details could not be saved.</source>
+      <translation>Die Auktionsangaben konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+      <source>No lot has been sold to a buyer yet: type the buyer's paddle in the Buyer column.</source>
+      <translation>Noch kein Los ist einem Käufer zugeschlagen: Geben Sie die Bieternummer in der Spalte Käufer ein.</translation>
+    </message>
+    <message>
+      <source>Save Invoices</source>
+      <translation>Rechnungen speichern</translation>
+    </message>
+    <message>
+      <source>The invoices could not all be saved: %1</source>
+      <translation>Die Rechnungen konnten nicht alle gespeichert werden: %1</translation>
+    </message>
+    <message>
+      <source>Invoices: %1. Settlements: %2. Saved in %3.</source>
+      <translation>Rechnungen: %1. Abrechnungen: %2. Gespeichert in %3.</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1315,6 +1351,198 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>Picture %1</source>
       <translation>Bild %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>SaleTerms</name>
+    <message>
+      <source>The premium has at most %1 tiers.</source>
+      <translation>Das Aufgeld hat höchstens %1 Stufen.</translation>
+    </message>
+    <message>
+      <source>Each premium tier's limit must be above the one before it, and only the last tier may be without a limit.</source>
+      <translation>Die Grenze jeder Aufgeldstufe muss über der vorigen liegen, und nur die letzte Stufe darf ohne Grenze sein.</translation>
+    </message>
+    <message>
+      <source>%1% up to %2</source>
+      <translation>%1 % bis %2</translation>
+    </message>
+    <message>
+      <source>%1% above %2</source>
+      <translation>%1 % über %2</translation>
+    </message>
+    <message>
+      <source>%1%</source>
+      <translation>%1 %</translation>
+    </message>
+    <message>
+      <source>Buyer's premium %1.</source>
+      <translation>Aufgeld %1.</translation>
+    </message>
+    <message>
+      <source>Tax</source>
+      <translation>Steuer</translation>
+    </message>
+    <message>
+      <source>%1 %2% on the hammer and the premium.</source>
+      <translation>%1 %2 % auf Zuschlag und Aufgeld.</translation>
+    </message>
+    <message>
+      <source>%1 %2% on the premium.</source>
+      <translation>%1 %2 % auf das Aufgeld.</translation>
+    </message>
+    <message>
+      <source>Each amount is rounded to the whole unit, a half to the even unit.</source>
+      <translation>Jeder Betrag wird auf die ganze Einheit gerundet, eine Hälfte zur geraden Einheit.</translation>
+    </message>
+  </context>
+  <context>
+    <name>PagedDocument</name>
+    <message>
+      <source>Page %1 of %2</source>
+      <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+      <source>Printed %1</source>
+      <translation>Gedruckt %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>InvoicePdf</name>
+    <message>
+      <source>Invoice</source>
+      <translation>Rechnung</translation>
+    </message>
+    <message>
+      <source>Paddle %1</source>
+      <translation>Bieternummer %1</translation>
+    </message>
+    <message>
+      <source>Paddle %1 – %2</source>
+      <translation>Bieternummer %1 – %2</translation>
+    </message>
+    <message>
+      <source>Tax</source>
+      <translation>Steuer</translation>
+    </message>
+    <message>
+      <source>Lot</source>
+      <translation>Los</translation>
+    </message>
+    <message>
+      <source>Description</source>
+      <translation>Beschreibung</translation>
+    </message>
+    <message>
+      <source>Hammer</source>
+      <translation>Zuschlag</translation>
+    </message>
+    <message>
+      <source>Premium</source>
+      <translation>Aufgeld</translation>
+    </message>
+    <message>
+      <source>Total</source>
+      <translation>Summe</translation>
+    </message>
+    <message>
+      <source>Total due</source>
+      <translation>Zu zahlen</translation>
+    </message>
+    <message>
+      <source>Settlement</source>
+      <translation>Abrechnung</translation>
+    </message>
+    <message>
+      <source>Vendor %1</source>
+      <translation>Einlieferer %1</translation>
+    </message>
+    <message>
+      <source>Commission</source>
+      <translation>Kommission</translation>
+    </message>
+    <message>
+      <source>Net</source>
+      <translation>Netto</translation>
+    </message>
+    <message>
+      <source>Commission %1% of the hammer. Each amount is rounded to the whole unit, a half to the even unit.</source>
+      <translation>Kommission %1 % des Zuschlags. Jeder Betrag wird auf die ganze Einheit gerundet, eine Hälfte zur geraden Einheit.</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmSaleDetails</name>
+    <message>
+      <source>Gavelor - Sale Details</source>
+      <translation>Gavelor - Auktionsangaben</translation>
+    </message>
+    <message>
+      <source>The sale</source>
+      <translation>Die Auktion</translation>
+    </message>
+    <message>
+      <source>&amp;House:</source>
+      <translation>Au&amp;ktionshaus:</translation>
+    </message>
+    <message>
+      <source>&amp;Address:</source>
+      <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+      <source>Sale &amp;title:</source>
+      <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+      <source>&amp;Venue:</source>
+      <translation>&amp;Ort:</translation>
+    </message>
+    <message>
+      <source>&amp;Date:</source>
+      <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+      <source>Terms of sale</source>
+      <translation>Versteigerungsbedingungen</translation>
+    </message>
+    <message>
+      <source>Up to</source>
+      <translation>Bis</translation>
+    </message>
+    <message>
+      <source>Rate %</source>
+      <translation>Satz %</translation>
+    </message>
+    <message>
+      <source>Buyer's premium</source>
+      <translation>Aufgeld</translation>
+    </message>
+    <message>
+      <source>Buyer's &amp;premium:</source>
+      <translation>Auf&amp;geld:</translation>
+    </message>
+    <message>
+      <source>Tax the ha&amp;mmer as well</source>
+      <translation>Auch den &amp;Zuschlag besteuern</translation>
+    </message>
+    <message>
+      <source>Tax &amp;name:</source>
+      <translation>Steuer&amp;name:</translation>
+    </message>
+    <message>
+      <source>Tax &amp;rate %:</source>
+      <translation>Steuer&amp;satz %:</translation>
+    </message>
+    <message>
+      <source>Vendors' &amp;commission %:</source>
+      <translation>&amp;Kommission der Einlieferer %:</translation>
+    </message>
+    <message>
+      <source>Row %1 of the buyer's premium needs a rate from 0 to 100 % (up to four decimals) and a whole amount as its limit, or no limit on the last row.</source>
+      <translation>Zeile %1 des Aufgelds braucht einen Satz von 0 bis 100 % (bis zu vier Dezimalstellen) und einen ganzen Betrag als Grenze, oder keine Grenze in der letzten Zeile.</translation>
+    </message>
+    <message>
+      <source>A rate is a number from 0 to 100 with up to four decimals, such as 20 or 12.5.</source>
+      <translation>Ein Satz ist eine Zahl von 0 bis 100 mit bis zu vier Dezimalstellen, etwa 20 oder 12,5.</translation>
     </message>
   </context>
 </TS>

@@ -470,8 +470,8 @@ Línea %1: %2</translation>
       <translation>Frente a precios de salida: %1 / %2</translation>
     </message>
     <message>
-      <source>Blue: hammer price. Orange: starting bid. Lots sold, in sale order; highest %1.</source>
-      <translation>Azul: remate. Naranja: precio de salida. Lotes vendidos, en orden de subasta; máximo %1.</translation>
+      <source>Blue: hammer price. Orange: starting bid. Lots sold, in sale order, on a logarithmic scale.</source>
+      <translation>Azul: precio de remate. Naranja: puja inicial. Lotes vendidos, en orden de venta, en escala logarítmica.</translation>
     </message>
     <message>
       <source>Top ten lots</source>
@@ -536,6 +536,14 @@ Línea %1: %2</translation>
     <message>
       <source>Lot %1: %2</source>
       <translation>Lote %1: %2</translation>
+    </message>
+    <message>
+      <source>Bid reached</source>
+      <translation>Puja alcanzada</translation>
+    </message>
+    <message>
+      <source>Total of the %1 lots sold</source>
+      <translation>Total de los %1 lotes vendidos</translation>
     </message>
   </context>
   <context>
@@ -999,6 +1007,34 @@ Append them to the list, or replace the list with them?</source>
       <source>The sale in &quot;%1&quot; could not be opened.</source>
       <translation>No se pudo abrir la subasta de «%1».</translation>
     </message>
+    <message>
+      <source>Sale &amp;Details...</source>
+      <translation>&amp;Datos de la subasta...</translation>
+    </message>
+    <message>
+      <source>&amp;Invoices...</source>
+      <translation>&amp;Facturas...</translation>
+    </message>
+    <message>
+      <source>The sale's details could not be saved.</source>
+      <translation>No se pudieron guardar los datos de la subasta.</translation>
+    </message>
+    <message>
+      <source>No lot has been sold to a buyer yet: type the buyer's paddle in the Buyer column.</source>
+      <translation>Aún no se ha vendido ningún lote a un comprador: escriba la paleta del comprador en la columna Comprador.</translation>
+    </message>
+    <message>
+      <source>Save Invoices</source>
+      <translation>Guardar facturas</translation>
+    </message>
+    <message>
+      <source>The invoices could not all be saved: %1</source>
+      <translation>No se pudieron guardar todas las facturas: %1</translation>
+    </message>
+    <message>
+      <source>Invoices: %1. Settlements: %2. Saved in %3.</source>
+      <translation>Facturas: %1. Liquidaciones: %2. Guardado en %3.</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1315,6 +1351,198 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>Picture %1</source>
       <translation>Imagen %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>SaleTerms</name>
+    <message>
+      <source>The premium has at most %1 tiers.</source>
+      <translation>La prima tiene como máximo %1 tramos.</translation>
+    </message>
+    <message>
+      <source>Each premium tier's limit must be above the one before it, and only the last tier may be without a limit.</source>
+      <translation>El límite de cada tramo de la prima debe superar al anterior, y solo el último tramo puede no tener límite.</translation>
+    </message>
+    <message>
+      <source>%1% up to %2</source>
+      <translation>%1 % hasta %2</translation>
+    </message>
+    <message>
+      <source>%1% above %2</source>
+      <translation>%1 % por encima de %2</translation>
+    </message>
+    <message>
+      <source>%1%</source>
+      <translation>%1 %</translation>
+    </message>
+    <message>
+      <source>Buyer's premium %1.</source>
+      <translation>Prima del comprador %1.</translation>
+    </message>
+    <message>
+      <source>Tax</source>
+      <translation>Impuesto</translation>
+    </message>
+    <message>
+      <source>%1 %2% on the hammer and the premium.</source>
+      <translation>%1 %2 % sobre el remate y la prima.</translation>
+    </message>
+    <message>
+      <source>%1 %2% on the premium.</source>
+      <translation>%1 %2 % sobre la prima.</translation>
+    </message>
+    <message>
+      <source>Each amount is rounded to the whole unit, a half to the even unit.</source>
+      <translation>Cada importe se redondea a la unidad entera, la mitad a la unidad par.</translation>
+    </message>
+  </context>
+  <context>
+    <name>PagedDocument</name>
+    <message>
+      <source>Page %1 of %2</source>
+      <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+      <source>Printed %1</source>
+      <translation>Impreso %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>InvoicePdf</name>
+    <message>
+      <source>Invoice</source>
+      <translation>Factura</translation>
+    </message>
+    <message>
+      <source>Paddle %1</source>
+      <translation>Paleta %1</translation>
+    </message>
+    <message>
+      <source>Paddle %1 – %2</source>
+      <translation>Paleta %1 – %2</translation>
+    </message>
+    <message>
+      <source>Tax</source>
+      <translation>Impuesto</translation>
+    </message>
+    <message>
+      <source>Lot</source>
+      <translation>Lote</translation>
+    </message>
+    <message>
+      <source>Description</source>
+      <translation>Descripción</translation>
+    </message>
+    <message>
+      <source>Hammer</source>
+      <translation>Remate</translation>
+    </message>
+    <message>
+      <source>Premium</source>
+      <translation>Prima</translation>
+    </message>
+    <message>
+      <source>Total</source>
+      <translation>Total</translation>
+    </message>
+    <message>
+      <source>Total due</source>
+      <translation>Total a pagar</translation>
+    </message>
+    <message>
+      <source>Settlement</source>
+      <translation>Liquidación</translation>
+    </message>
+    <message>
+      <source>Vendor %1</source>
+      <translation>Vendedor %1</translation>
+    </message>
+    <message>
+      <source>Commission</source>
+      <translation>Comisión</translation>
+    </message>
+    <message>
+      <source>Net</source>
+      <translation>Neto</translation>
+    </message>
+    <message>
+      <source>Commission %1% of the hammer. Each amount is rounded to the whole unit, a half to the even unit.</source>
+      <translation>Comisión del %1 % del remate. Cada importe se redondea a la unidad entera, la mitad a la unidad par.</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmSaleDetails</name>
+    <message>
+      <source>Gavelor - Sale Details</source>
+      <translation>Gavelor - Datos de la subasta</translation>
+    </message>
+    <message>
+      <source>The sale</source>
+      <translation>La subasta</translation>
+    </message>
+    <message>
+      <source>&amp;House:</source>
+      <translation>&amp;Casa:</translation>
+    </message>
+    <message>
+      <source>&amp;Address:</source>
+      <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+      <source>Sale &amp;title:</source>
+      <translation>&amp;Título:</translation>
+    </message>
+    <message>
+      <source>&amp;Venue:</source>
+      <translation>&amp;Lugar:</translation>
+    </message>
+    <message>
+      <source>&amp;Date:</source>
+      <translation>F&amp;echa:</translation>
+    </message>
+    <message>
+      <source>Terms of sale</source>
+      <translation>Condiciones de venta</translation>
+    </message>
+    <message>
+      <source>Up to</source>
+      <translation>Hasta</translation>
+    </message>
+    <message>
+      <source>Rate %</source>
+      <translation>Tasa %</translation>
+    </message>
+    <message>
+      <source>Buyer's premium</source>
+      <translation>Prima del comprador</translation>
+    </message>
+    <message>
+      <source>Buyer's &amp;premium:</source>
+      <translation>&amp;Prima del comprador:</translation>
+    </message>
+    <message>
+      <source>Tax the ha&amp;mmer as well</source>
+      <translation>Gravar también el re&amp;mate</translation>
+    </message>
+    <message>
+      <source>Tax &amp;name:</source>
+      <translation>&amp;Nombre del impuesto:</translation>
+    </message>
+    <message>
+      <source>Tax &amp;rate %:</source>
+      <translation>&amp;Tipo del impuesto %:</translation>
+    </message>
+    <message>
+      <source>Vendors' &amp;commission %:</source>
+      <translation>&amp;Comisión de vendedores %:</translation>
+    </message>
+    <message>
+      <source>Row %1 of the buyer's premium needs a rate from 0 to 100 % (up to four decimals) and a whole amount as its limit, or no limit on the last row.</source>
+      <translation>La fila %1 de la prima necesita una tasa de 0 a 100 % (hasta cuatro decimales) y un importe entero como límite, o ningún límite en la última fila.</translation>
+    </message>
+    <message>
+      <source>A rate is a number from 0 to 100 with up to four decimals, such as 20 or 12.5.</source>
+      <translation>Una tasa es un número de 0 a 100 con hasta cuatro decimales, como 20 o 12,5.</translation>
     </message>
   </context>
 </TS>

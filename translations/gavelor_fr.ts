@@ -470,8 +470,8 @@ Ligne %1 : %2</translation>
       <translation>Par rapport aux mises à prix : %1 / %2</translation>
     </message>
     <message>
-      <source>Blue: hammer price. Orange: starting bid. Lots sold, in sale order; highest %1.</source>
-      <translation>Bleu : adjudication. Orange : mise à prix. Lots adjugés, dans l'ordre de la vente ; maximum %1.</translation>
+      <source>Blue: hammer price. Orange: starting bid. Lots sold, in sale order, on a logarithmic scale.</source>
+      <translation>Bleu : prix d’adjudication. Orange : mise à prix. Lots vendus, dans l’ordre de la vente, sur une échelle logarithmique.</translation>
     </message>
     <message>
       <source>Top ten lots</source>
@@ -536,6 +536,14 @@ Ligne %1 : %2</translation>
     <message>
       <source>Lot %1: %2</source>
       <translation>Lot %1 : %2</translation>
+    </message>
+    <message>
+      <source>Bid reached</source>
+      <translation>Enchère atteinte</translation>
+    </message>
+    <message>
+      <source>Total of the %1 lots sold</source>
+      <translation>Total des %1 lots vendus</translation>
     </message>
   </context>
   <context>
@@ -999,6 +1007,34 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
       <source>The sale in &quot;%1&quot; could not be opened.</source>
       <translation>La vente de « %1 » n&apos;a pas pu être ouverte.</translation>
     </message>
+    <message>
+      <source>Sale &amp;Details...</source>
+      <translation>&amp;Détails de la vente...</translation>
+    </message>
+    <message>
+      <source>&amp;Invoices...</source>
+      <translation>&amp;Factures...</translation>
+    </message>
+    <message>
+      <source>The sale's details could not be saved.</source>
+      <translation>Les détails de la vente n’ont pas pu être enregistrés.</translation>
+    </message>
+    <message>
+      <source>No lot has been sold to a buyer yet: type the buyer's paddle in the Buyer column.</source>
+      <translation>Aucun lot n’a encore été adjugé à un acheteur : tapez la palette de l’acheteur dans la colonne Acheteur.</translation>
+    </message>
+    <message>
+      <source>Save Invoices</source>
+      <translation>Enregistrer les factures</translation>
+    </message>
+    <message>
+      <source>The invoices could not all be saved: %1</source>
+      <translation>Les factures n’ont pas toutes pu être enregistrées : %1</translation>
+    </message>
+    <message>
+      <source>Invoices: %1. Settlements: %2. Saved in %3.</source>
+      <translation>Factures : %1. Décomptes : %2. Enregistré dans %3.</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1315,6 +1351,198 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>Picture %1</source>
       <translation>Image %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>SaleTerms</name>
+    <message>
+      <source>The premium has at most %1 tiers.</source>
+      <translation>La commission acheteur a au plus %1 tranches.</translation>
+    </message>
+    <message>
+      <source>Each premium tier's limit must be above the one before it, and only the last tier may be without a limit.</source>
+      <translation>La limite de chaque tranche doit dépasser la précédente, et seule la dernière tranche peut être sans limite.</translation>
+    </message>
+    <message>
+      <source>%1% up to %2</source>
+      <translation>%1 % jusqu’à %2</translation>
+    </message>
+    <message>
+      <source>%1% above %2</source>
+      <translation>%1 % au-delà de %2</translation>
+    </message>
+    <message>
+      <source>%1%</source>
+      <translation>%1 %</translation>
+    </message>
+    <message>
+      <source>Buyer's premium %1.</source>
+      <translation>Frais acheteur %1.</translation>
+    </message>
+    <message>
+      <source>Tax</source>
+      <translation>Taxe</translation>
+    </message>
+    <message>
+      <source>%1 %2% on the hammer and the premium.</source>
+      <translation>%1 %2 % sur l’adjudication et les frais.</translation>
+    </message>
+    <message>
+      <source>%1 %2% on the premium.</source>
+      <translation>%1 %2 % sur les frais.</translation>
+    </message>
+    <message>
+      <source>Each amount is rounded to the whole unit, a half to the even unit.</source>
+      <translation>Chaque montant est arrondi à l’unité, une moitié à l’unité paire.</translation>
+    </message>
+  </context>
+  <context>
+    <name>PagedDocument</name>
+    <message>
+      <source>Page %1 of %2</source>
+      <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+      <source>Printed %1</source>
+      <translation>Imprimé le %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>InvoicePdf</name>
+    <message>
+      <source>Invoice</source>
+      <translation>Facture</translation>
+    </message>
+    <message>
+      <source>Paddle %1</source>
+      <translation>Palette %1</translation>
+    </message>
+    <message>
+      <source>Paddle %1 – %2</source>
+      <translation>Palette %1 – %2</translation>
+    </message>
+    <message>
+      <source>Tax</source>
+      <translation>Taxe</translation>
+    </message>
+    <message>
+      <source>Lot</source>
+      <translation>Lot</translation>
+    </message>
+    <message>
+      <source>Description</source>
+      <translation>Description</translation>
+    </message>
+    <message>
+      <source>Hammer</source>
+      <translation>Adjudication</translation>
+    </message>
+    <message>
+      <source>Premium</source>
+      <translation>Frais</translation>
+    </message>
+    <message>
+      <source>Total</source>
+      <translation>Total</translation>
+    </message>
+    <message>
+      <source>Total due</source>
+      <translation>Total dû</translation>
+    </message>
+    <message>
+      <source>Settlement</source>
+      <translation>Décompte vendeur</translation>
+    </message>
+    <message>
+      <source>Vendor %1</source>
+      <translation>Vendeur %1</translation>
+    </message>
+    <message>
+      <source>Commission</source>
+      <translation>Commission</translation>
+    </message>
+    <message>
+      <source>Net</source>
+      <translation>Net</translation>
+    </message>
+    <message>
+      <source>Commission %1% of the hammer. Each amount is rounded to the whole unit, a half to the even unit.</source>
+      <translation>Commission de %1 % de l’adjudication. Chaque montant est arrondi à l’unité, une moitié à l’unité paire.</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmSaleDetails</name>
+    <message>
+      <source>Gavelor - Sale Details</source>
+      <translation>Gavelor - Détails de la vente</translation>
+    </message>
+    <message>
+      <source>The sale</source>
+      <translation>La vente</translation>
+    </message>
+    <message>
+      <source>&amp;House:</source>
+      <translation>&amp;Maison :</translation>
+    </message>
+    <message>
+      <source>&amp;Address:</source>
+      <translation>&amp;Adresse :</translation>
+    </message>
+    <message>
+      <source>Sale &amp;title:</source>
+      <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+      <source>&amp;Venue:</source>
+      <translation>&amp;Lieu :</translation>
+    </message>
+    <message>
+      <source>&amp;Date:</source>
+      <translation>&amp;Date :</translation>
+    </message>
+    <message>
+      <source>Terms of sale</source>
+      <translation>Conditions de vente</translation>
+    </message>
+    <message>
+      <source>Up to</source>
+      <translation>Jusqu’à</translation>
+    </message>
+    <message>
+      <source>Rate %</source>
+      <translation>Taux %</translation>
+    </message>
+    <message>
+      <source>Buyer's premium</source>
+      <translation>Frais acheteur</translation>
+    </message>
+    <message>
+      <source>Buyer's &amp;premium:</source>
+      <translation>&amp;Frais acheteur :</translation>
+    </message>
+    <message>
+      <source>Tax the ha&amp;mmer as well</source>
+      <translation>Taxer aussi l’ad&amp;judication</translation>
+    </message>
+    <message>
+      <source>Tax &amp;name:</source>
+      <translation>&amp;Nom de la taxe :</translation>
+    </message>
+    <message>
+      <source>Tax &amp;rate %:</source>
+      <translation>Tau&amp;x de la taxe % :</translation>
+    </message>
+    <message>
+      <source>Vendors' &amp;commission %:</source>
+      <translation>&amp;Commission vendeurs % :</translation>
+    </message>
+    <message>
+      <source>Row %1 of the buyer's premium needs a rate from 0 to 100 % (up to four decimals) and a whole amount as its limit, or no limit on the last row.</source>
+      <translation>La ligne %1 des frais acheteur demande un taux de 0 à 100 % (jusqu’à quatre décimales) et un montant entier comme limite, ou aucune limite à la dernière ligne.</translation>
+    </message>
+    <message>
+      <source>A rate is a number from 0 to 100 with up to four decimals, such as 20 or 12.5.</source>
+      <translation>Un taux est un nombre de 0 à 100 avec jusqu’à quatre décimales, comme 20 ou 12,5.</translation>
     </message>
   </context>
 </TS>

@@ -470,8 +470,8 @@ Regel %1: %2</translation>
       <translation>Tegenover inzet: %1 / %2</translation>
     </message>
     <message>
-      <source>Blue: hammer price. Orange: starting bid. Lots sold, in sale order; highest %1.</source>
-      <translation>Blauw: afslag. Oranje: inzet. Verkochte kavels, in veilingvolgorde; hoogste %1.</translation>
+      <source>Blue: hammer price. Orange: starting bid. Lots sold, in sale order, on a logarithmic scale.</source>
+      <translation>Blauw: hamerprijs. Oranje: inzet. Verkochte kavels, in veilingvolgorde, op een logaritmische schaal.</translation>
     </message>
     <message>
       <source>Top ten lots</source>
@@ -536,6 +536,14 @@ Regel %1: %2</translation>
     <message>
       <source>Lot %1: %2</source>
       <translation>Kavel %1: %2</translation>
+    </message>
+    <message>
+      <source>Bid reached</source>
+      <translation>Bereikt bod</translation>
+    </message>
+    <message>
+      <source>Total of the %1 lots sold</source>
+      <translation>Totaal van de %1 verkochte kavels</translation>
     </message>
   </context>
   <context>
@@ -999,6 +1007,34 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
       <source>The sale in &quot;%1&quot; could not be opened.</source>
       <translation>De veiling in &quot;%1&quot; kon niet worden geopend.</translation>
     </message>
+    <message>
+      <source>Sale &amp;Details...</source>
+      <translation>Veiling&amp;gegevens...</translation>
+    </message>
+    <message>
+      <source>&amp;Invoices...</source>
+      <translation>&amp;Facturen...</translation>
+    </message>
+    <message>
+      <source>The sale's details could not be saved.</source>
+      <translation>De veilinggegevens konden niet worden opgeslagen.</translation>
+    </message>
+    <message>
+      <source>No lot has been sold to a buyer yet: type the buyer's paddle in the Buyer column.</source>
+      <translation>Er is nog geen kavel aan een koper verkocht: typ het biednummer van de koper in de kolom Koper.</translation>
+    </message>
+    <message>
+      <source>Save Invoices</source>
+      <translation>Facturen opslaan</translation>
+    </message>
+    <message>
+      <source>The invoices could not all be saved: %1</source>
+      <translation>De facturen konden niet allemaal worden opgeslagen: %1</translation>
+    </message>
+    <message>
+      <source>Invoices: %1. Settlements: %2. Saved in %3.</source>
+      <translation>Facturen: %1. Afrekeningen: %2. Opgeslagen in %3.</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1315,6 +1351,198 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>Picture %1</source>
       <translation>Afbeelding %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>SaleTerms</name>
+    <message>
+      <source>The premium has at most %1 tiers.</source>
+      <translation>De opgeld heeft ten hoogste %1 schijven.</translation>
+    </message>
+    <message>
+      <source>Each premium tier's limit must be above the one before it, and only the last tier may be without a limit.</source>
+      <translation>De grens van elke schijf moet boven de vorige liggen, en alleen de laatste schijf mag zonder grens zijn.</translation>
+    </message>
+    <message>
+      <source>%1% up to %2</source>
+      <translation>%1% tot %2</translation>
+    </message>
+    <message>
+      <source>%1% above %2</source>
+      <translation>%1% boven %2</translation>
+    </message>
+    <message>
+      <source>%1%</source>
+      <translation>%1%</translation>
+    </message>
+    <message>
+      <source>Buyer's premium %1.</source>
+      <translation>Opgeld %1.</translation>
+    </message>
+    <message>
+      <source>Tax</source>
+      <translation>Belasting</translation>
+    </message>
+    <message>
+      <source>%1 %2% on the hammer and the premium.</source>
+      <translation>%1 %2% over hamerprijs en opgeld.</translation>
+    </message>
+    <message>
+      <source>%1 %2% on the premium.</source>
+      <translation>%1 %2% over het opgeld.</translation>
+    </message>
+    <message>
+      <source>Each amount is rounded to the whole unit, a half to the even unit.</source>
+      <translation>Elk bedrag wordt op de hele eenheid afgerond, een half naar de even eenheid.</translation>
+    </message>
+  </context>
+  <context>
+    <name>PagedDocument</name>
+    <message>
+      <source>Page %1 of %2</source>
+      <translation>Pagina %1 van %2</translation>
+    </message>
+    <message>
+      <source>Printed %1</source>
+      <translation>Afgedrukt %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>InvoicePdf</name>
+    <message>
+      <source>Invoice</source>
+      <translation>Factuur</translation>
+    </message>
+    <message>
+      <source>Paddle %1</source>
+      <translation>Biednummer %1</translation>
+    </message>
+    <message>
+      <source>Paddle %1 – %2</source>
+      <translation>Biednummer %1 – %2</translation>
+    </message>
+    <message>
+      <source>Tax</source>
+      <translation>Belasting</translation>
+    </message>
+    <message>
+      <source>Lot</source>
+      <translation>Kavel</translation>
+    </message>
+    <message>
+      <source>Description</source>
+      <translation>Omschrijving</translation>
+    </message>
+    <message>
+      <source>Hammer</source>
+      <translation>Hamerprijs</translation>
+    </message>
+    <message>
+      <source>Premium</source>
+      <translation>Opgeld</translation>
+    </message>
+    <message>
+      <source>Total</source>
+      <translation>Totaal</translation>
+    </message>
+    <message>
+      <source>Total due</source>
+      <translation>Te betalen</translation>
+    </message>
+    <message>
+      <source>Settlement</source>
+      <translation>Afrekening</translation>
+    </message>
+    <message>
+      <source>Vendor %1</source>
+      <translation>Inbrenger %1</translation>
+    </message>
+    <message>
+      <source>Commission</source>
+      <translation>Commissie</translation>
+    </message>
+    <message>
+      <source>Net</source>
+      <translation>Netto</translation>
+    </message>
+    <message>
+      <source>Commission %1% of the hammer. Each amount is rounded to the whole unit, a half to the even unit.</source>
+      <translation>Commissie %1% van de hamerprijs. Elk bedrag wordt op de hele eenheid afgerond, een half naar de even eenheid.</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmSaleDetails</name>
+    <message>
+      <source>Gavelor - Sale Details</source>
+      <translation>Gavelor - Veilinggegevens</translation>
+    </message>
+    <message>
+      <source>The sale</source>
+      <translation>De veiling</translation>
+    </message>
+    <message>
+      <source>&amp;House:</source>
+      <translation>&amp;Veilinghuis:</translation>
+    </message>
+    <message>
+      <source>&amp;Address:</source>
+      <translation>&amp;Adres:</translation>
+    </message>
+    <message>
+      <source>Sale &amp;title:</source>
+      <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+      <source>&amp;Venue:</source>
+      <translation>&amp;Locatie:</translation>
+    </message>
+    <message>
+      <source>&amp;Date:</source>
+      <translation>Dat&amp;um:</translation>
+    </message>
+    <message>
+      <source>Terms of sale</source>
+      <translation>Veilingvoorwaarden</translation>
+    </message>
+    <message>
+      <source>Up to</source>
+      <translation>Tot</translation>
+    </message>
+    <message>
+      <source>Rate %</source>
+      <translation>Tarief %</translation>
+    </message>
+    <message>
+      <source>Buyer's premium</source>
+      <translation>Opgeld</translation>
+    </message>
+    <message>
+      <source>Buyer's &amp;premium:</source>
+      <translation>&amp;Opgeld:</translation>
+    </message>
+    <message>
+      <source>Tax the ha&amp;mmer as well</source>
+      <translation>Ook de &amp;hamerprijs belasten</translation>
+    </message>
+    <message>
+      <source>Tax &amp;name:</source>
+      <translation>&amp;Naam belasting:</translation>
+    </message>
+    <message>
+      <source>Tax &amp;rate %:</source>
+      <translation>Belasting&amp;tarief %:</translation>
+    </message>
+    <message>
+      <source>Vendors' &amp;commission %:</source>
+      <translation>&amp;Commissie inbrengers %:</translation>
+    </message>
+    <message>
+      <source>Row %1 of the buyer's premium needs a rate from 0 to 100 % (up to four decimals) and a whole amount as its limit, or no limit on the last row.</source>
+      <translation>Rij %1 van het opgeld vraagt een tarief van 0 tot 100% (tot vier decimalen) en een heel bedrag als grens, of geen grens op de laatste rij.</translation>
+    </message>
+    <message>
+      <source>A rate is a number from 0 to 100 with up to four decimals, such as 20 or 12.5.</source>
+      <translation>Een tarief is een getal van 0 tot 100 met tot vier decimalen, zoals 20 of 12,5.</translation>
     </message>
   </context>
 </TS>

@@ -136,6 +136,9 @@ std::optional<QColor> Prompts::PickColor(QWidget* parent, const QColor& initial,
 
 namespace {
 
+// What a folder dialog is recorded with in tests, where a file dialog has its filter.
+const QString FolderFilter = QStringLiteral("folder");
+
 QString askFileName(QWidget* parent, QFileDialog::AcceptMode mode, const QString& caption, const QString& path,
                     const QString& filter, const QString& defaultSuffix)
 {
@@ -148,7 +151,11 @@ QString askFileName(QWidget* parent, QFileDialog::AcceptMode mode, const QString
     }
     QFileDialog dialog(parent, caption, path, filter);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setFileMode(filter == FolderFilter            ? QFileDialog::Directory
+                       : mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                         : QFileDialog::AnyFile);
+    if (filter == FolderFilter)
+        dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setDefaultSuffix(defaultSuffix);
     if (mode == QFileDialog::AcceptSave)
         dialog.selectFile(path);
@@ -168,6 +175,11 @@ QString Prompts::SaveFileName(QWidget* parent, const QString& caption, const QSt
                               const QString& filter, const QString& defaultSuffix)
 {
     return askFileName(parent, QFileDialog::AcceptSave, caption, proposedPath, filter, defaultSuffix);
+}
+
+QString Prompts::FolderName(QWidget* parent, const QString& caption, const QString& directory)
+{
+    return askFileName(parent, QFileDialog::AcceptOpen, caption, directory, FolderFilter, {});
 }
 
 void Prompts::setTestMode(bool on)

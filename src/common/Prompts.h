@@ -58,6 +58,8 @@ public:
                                 const QString& filter);
     static QString SaveFileName(QWidget* parent, const QString& caption, const QString& proposedPath,
                                 const QString& filter, const QString& defaultSuffix);
+    // A folder that exists; recorded in tests like a file dialog, with "folder" as its filter.
+    static QString FolderName(QWidget* parent, const QString& caption, const QString& directory);
 
     // Test seam. While answers are queued, prompts take them instead of showing dialogs;
     // a prompt met with an empty queue in test mode answers Ok/Yes/the default button/cancel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clerk/SaleDetails.h"
 #include "records/MoneyFormat.h"
 #include "sale/SaleRecord.h"
 
@@ -8,6 +9,7 @@
 
 #include <vector>
 
+class QLocale;
 class QPagedPaintDevice;
 
 // The results of a sale on paper and in a spreadsheet: a CSV in the lot editor's dialect,
@@ -21,6 +23,8 @@ struct Sheet
     QString startedAt; // ISO 8601
     std::vector<SaleRecord::Row> rows;
     SaleRecord::Totals totals;
+    // The house, the title, the venue and the date; every page names the title.
+    SaleDetails details = {};
 };
 
 // What a row shows of its lot: from the list, or as it was marked when its number is not there.
@@ -32,6 +36,8 @@ LotText Describe(const SaleRecord::Row& row);
 
 // "$1,250": rounded to whole units, with the sale's sign and separator.
 QString Money(double amount, const MoneyFormat& money);
+// "81.4%", "81,4 %": a share as the locale writes it, to one decimal.
+QString PercentText(double fraction, const QLocale& locale);
 QString OutcomeText(const LotResult* result);
 QString OutcomeText(LotResult::Outcome outcome);
 // The time of day of an ISO time, or empty.

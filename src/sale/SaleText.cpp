@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QLocale>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -25,6 +26,27 @@ void AppendCell(QByteArray& out, const QString& cell)
 } // namespace
 
 namespace SaleReport {
+
+QString PercentText(double fraction, const QLocale& locale)
+{
+    const QString number = locale.toString(fraction * 100.0, 'f', 1);
+    // Where the language sets the sign apart, it stays on the number's line.
+    switch (locale.language()) {
+    case QLocale::French:
+        return number + QChar(0x202F) + locale.percent();
+    case QLocale::German:
+    case QLocale::Spanish:
+    case QLocale::Swedish:
+    case QLocale::NorwegianBokmal:
+    case QLocale::Danish:
+    case QLocale::Finnish:
+    case QLocale::Czech:
+    case QLocale::Polish:
+        return number + QChar(0x00A0) + locale.percent();
+    default:
+        return number + locale.percent();
+    }
+}
 
 LotText Describe(const SaleRecord::Row& row)
 {

@@ -1,17 +1,21 @@
 #include "sale/frmResults.h"
 
+#include "clerk/InvoicePdf.h"
+#include "clerk/frmSaleDetails.h"
 #include "common/Announcement.h"
 #include "common/Prompts.h"
 #include "records/AppSettings.h"
-#include "sale/SaleController.h"
+#include "records/Limits.h"
 #include "sale/PendingMarks.h"
+#include "sale/SaleController.h"
 #include "sale/SaleJournal.h"
 #include "sale/SaleReport.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QGridLayout>
+#include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,8 +26,10 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
@@ -75,7 +81,7 @@ private:
     Announcement* m_announcement;
 };
 
-QString Headers(int column, const MoneyFormat& money)
+QString Headers(int column)
 {
     static const char* const names[] = {
         QT_TRANSLATE_NOOP("ResultsModel", "Position"),    QT_TRANSLATE_NOOP("ResultsModel", "Lot"),
@@ -83,12 +89,8 @@ QString Headers(int column, const MoneyFormat& money)
         QT_TRANSLATE_NOOP("ResultsModel", "Result"),      QT_TRANSLATE_NOOP("ResultsModel", "Hammer"),
         QT_TRANSLATE_NOOP("ResultsModel", "Bid reached"), QT_TRANSLATE_NOOP("ResultsModel", "Offers"),
         QT_TRANSLATE_NOOP("ResultsModel", "Time"),        QT_TRANSLATE_NOOP("ResultsModel", "Buyer")};
-    const QString name = QCoreApplication::translate("ResultsModel", names[column]);
-    // Dollars are what the amount columns always held; any other currency is named.
-    if ((column == ResultsModel::StartingBid || column == ResultsModel::Hammer || column == ResultsModel::BidReached) &&
-        money.currency != MoneyFormat::DefaultCurrency)
-        return QStringLiteral("%1 (%2)").arg(name, money.currency);
-    return name;
+    // The amounts carry the sale's sign themselves.
+    return QCoreApplication::translate("ResultsModel", names[column]);
 }
 
 // What the Note column shows of a note: no more than a wide column holds, so that no
@@ -173,11 +175,9 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     }
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
-    // With the default separator the amounts are shown as they always were.
+    // Shown with the sale's sign and grouping, as the totals above them; edited as numbers.
     const auto amount = [&](auto value) {
-        return role == Qt::DisplayRole && m_money.grouping != MoneyFormat::DefaultGrouping
-                   ? QVariant(m_money.Grouped(value))
-                   : QVariant(value);
+        return role == Qt::DisplayRole ? QVariant(m_money.Text(value)) : QVariant(value);
     };
     switch (index.column()) {
     case Position:
@@ -210,7 +210,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
 QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
-        return Headers(section, m_money);
+        return Headers(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
@@ -271,24 +271,35 @@ void frmResults::BuildControls()
     lblStarted = new QLabel(this);
     layout->addWidget(lblStarted);
 
-    auto* totals = new QGridLayout();
-    const auto addTotal = [&](QLabel*& label, const char* name, const QString& caption, int row, int column) {
-        auto* title = new QLabel(caption, this);
+    // Two forms side by side: a title and its value never run into the next pair.
+    auto* totals = new QHBoxLayout();
+    const auto addForm = [&] {
+        auto* form = new QFormLayout();
+        form->setLabelAlignment(Qt::AlignLeft);
+        form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+        totals->addLayout(form);
+        totals->addSpacing(fontMetrics().averageCharWidth() * 4);
+        return form;
+    };
+    QFormLayout* counts = addForm();
+    QFormLayout* amounts = addForm();
+    totals->addStretch(1);
+    const auto addTotal = [&](QFormLayout* form, QLabel*& label, const char* name, const QString& caption) {
         label = new QLabel(this);
         label->setObjectName(QLatin1String(name));
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        auto* title = new QLabel(caption, this);
         title->setBuddy(label);
-        totals->addWidget(title, row, column * 2);
-        totals->addWidget(label, row, column * 2 + 1);
+        form->addRow(title, label);
     };
-    addTotal(lblSold, "lblSold", tr("Sold:"), 0, 0);
-    addTotal(lblPassed, "lblPassed", tr("Passed:"), 1, 0);
-    addTotal(lblNotOffered, "lblNotOffered", tr("Not yet offered:"), 2, 0);
-    addTotal(lblWithdrawn, "lblWithdrawn", tr("Withdrawn:"), 1, 2);
-    addTotal(lblHammer, "lblHammer", tr("Total hammer:"), 0, 1);
-    addTotal(lblAverage, "lblAverage", tr("Average hammer:"), 1, 1);
-    addTotal(lblSellThrough, "lblSellThrough", tr("Sell-through:"), 2, 1);
-    addTotal(lblAgainstStart, "lblAgainstStart", tr("Against starting bids:"), 0, 2);
-    totals->setColumnStretch(6, 1);
+    addTotal(counts, lblSold, "lblSold", tr("Sold:"));
+    addTotal(counts, lblPassed, "lblPassed", tr("Passed:"));
+    addTotal(counts, lblNotOffered, "lblNotOffered", tr("Not yet offered:"));
+    addTotal(counts, lblWithdrawn, "lblWithdrawn", tr("Withdrawn:"));
+    addTotal(amounts, lblHammer, "lblHammer", tr("Total hammer:"));
+    addTotal(amounts, lblAverage, "lblAverage", tr("Average hammer:"));
+    addTotal(amounts, lblSellThrough, "lblSellThrough", tr("Sell-through:"));
+    addTotal(amounts, lblAgainstStart, "lblAgainstStart", tr("Against starting bids:"));
     layout->addLayout(totals);
 
     lblSaving = new QLabel(this);
@@ -314,7 +325,8 @@ void frmResults::BuildControls()
     lstResults = new QTableView(this);
     lstResults->setObjectName(QStringLiteral("lstResults"));
     lstResults->setModel(m_model);
-    lstResults->setItemDelegateForColumn(ResultsModel::Buyer, new BuyerDelegate(new Announcement(this, accessibleName()), lstResults));
+    lstResults->setItemDelegateForColumn(ResultsModel::Buyer,
+                                         new BuyerDelegate(new Announcement(this, accessibleName()), lstResults));
     lstResults->setSelectionBehavior(QAbstractItemView::SelectRows);
     lstResults->setSelectionMode(QAbstractItemView::SingleSelection);
     lstResults->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -324,7 +336,6 @@ void frmResults::BuildControls()
     lstResults->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     lstResults->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     lstResults->horizontalHeader()->setStretchLastSection(true);
-    lstResults->setColumnWidth(ResultsModel::Note, fontMetrics().averageCharWidth() * 36);
     lstResults->setAccessibleName(tr("Results"));
     // Arrow keys move inside the list, as in a spreadsheet; Tab goes on to the buttons.
     lstResults->setTabKeyNavigation(false);
@@ -347,6 +358,8 @@ void frmResults::BuildControls()
     addButton("cmdExport", tr("&Export..."), &frmResults::cmdExport_Click);
     addButton("cmdReport", tr("&Report..."), &frmResults::cmdReport_Click);
     addButton("cmdPrint", tr("&Print..."), &frmResults::cmdPrint_Click);
+    addButton("cmdDetails", tr("Sale &Details..."), &frmResults::cmdDetails_Click);
+    addButton("cmdInvoices", tr("&Invoices..."), &frmResults::cmdInvoices_Click);
     auto* cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAutoDefault(false);
@@ -361,7 +374,52 @@ void frmResults::BuildControls()
     connect(sold, &QShortcut::activated, &m_sale, &SaleController::MarkSold);
     auto* passed = new QShortcut(QKeySequence(Qt::Key_F6), this);
     connect(passed, &QShortcut::activated, &m_sale, &SaleController::MarkPassed);
-    resize(900, 560);
+    FitColumns(true);
+}
+
+void frmResults::FitColumns(bool resizeWindow)
+{
+    // Measured from the headers and the widest text each column can hold, never from the rows:
+    // 10,000 rows open without measuring one of them.
+    QHeaderView* header = lstResults->horizontalHeader();
+    const QFontMetrics cells = lstResults->fontMetrics();
+    const QFontMetrics heads = header->fontMetrics();
+    const int padding = cells.averageCharWidth() * 2 + 2 * lstResults->style()->pixelMetric(QStyle::PM_HeaderMargin);
+    const QString amount = m_settings.Money().Text(Limits::MaxAmount);
+    QString outcome;
+    for (const auto kind : {LotResult::Outcome::Sold, LotResult::Outcome::Passed, LotResult::Outcome::Cleared,
+                            LotResult::Outcome::Withdrawn}) {
+        const QString text = SaleReport::OutcomeText(kind);
+        if (cells.horizontalAdvance(text) > cells.horizontalAdvance(outcome))
+            outcome = text;
+    }
+    const QString widest[ResultsModel::ColumnCount] = {QStringLiteral("9999"),
+                                                       QStringLiteral("9999"),
+                                                       QString(),
+                                                       amount,
+                                                       outcome,
+                                                       amount,
+                                                       amount,
+                                                       QStringLiteral("999"),
+                                                       QStringLiteral("00:00:00"),
+                                                       QString(ResultsModel::MaxBuyerLength, QLatin1Char('W'))};
+    int total = 0;
+    for (int column = 0; column < ResultsModel::ColumnCount; ++column) {
+        const int title =
+            heads.horizontalAdvance(m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+        const int width = column == ResultsModel::Note
+                              ? cells.averageCharWidth() * 36
+                              : std::max(title, cells.horizontalAdvance(widest[column])) + padding;
+        lstResults->setColumnWidth(column, width);
+        total += width;
+    }
+    if (!resizeWindow)
+        return;
+    // Wide enough for every column, the Buyer column included, as far as the screen allows.
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1280, 720);
+    const int frame = lstResults->frameWidth() * 2 + lstResults->verticalScrollBar()->sizeHint().width() +
+                      layout()->contentsMargins().left() + layout()->contentsMargins().right() + 8;
+    resize(std::min(total + frame, screen.width() - 40), std::min(560, screen.height() - 40));
 }
 
 void frmResults::Open(QWidget* owner, bool activate)
@@ -412,6 +470,8 @@ void frmResults::Refresh()
                                        static_cast<const void*>(m_settings.LotList.get()),
                                        m_settings.LotList ? m_settings.LotList->Count() : 0);
     const bool moneyChanged = m_model->setMoney(m_settings.Money());
+    if (moneyChanged)
+        FitColumns(false);
     if (shown == m_shown) {
         if (moneyChanged)
             ShowTotals();
@@ -455,8 +515,7 @@ void frmResults::ShowTotals()
     lblWithdrawn->setText(QString::number(totals.withdrawn));
     lblHammer->setText(SaleReport::Money(static_cast<double>(totals.hammer), m_settings.Money()));
     lblAverage->setText(SaleReport::Money(totals.averageHammer(), m_settings.Money()));
-    lblSellThrough->setText(QLocale(QLocale::English).toString(totals.sellThrough() * 100.0, 'f', 1) +
-                            QLatin1Char('%'));
+    lblSellThrough->setText(SaleReport::PercentText(totals.sellThrough(), QLocale()));
     lblAgainstStart->setText(QStringLiteral("%1 / %2").arg(
         SaleReport::Money(static_cast<double>(totals.hammer), m_settings.Money()),
         SaleReport::Money(static_cast<double>(totals.startingOfSold), m_settings.Money())));
@@ -667,7 +726,8 @@ void frmResults::cmdReport_Click()
                               tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    const SaleReport::Sheet sheet{journal().record().SaleStart(), m_model->rows(), SaleRecord::Count(m_model->rows())};
+    const SaleReport::Sheet sheet{journal().record().SaleStart(), m_model->rows(), SaleRecord::Count(m_model->rows()),
+                                  SaleDetails::ReadBeside(journal().filePath())};
     const QString error = SaleReport::SavePdf(path, sheet, m_settings.Money());
     if (!error.isEmpty())
         Prompts::Inform(this, tr("The report could not be saved: %1").arg(error), Prompts::Icon::Warning);
@@ -679,6 +739,58 @@ void frmResults::cmdPrint_Click()
     printer.setDocName(tr("Sale Results"));
     if (!m_choosePrinter || !m_choosePrinter(printer))
         return;
-    const SaleReport::Sheet sheet{journal().record().SaleStart(), m_model->rows(), SaleRecord::Count(m_model->rows())};
+    const SaleReport::Sheet sheet{journal().record().SaleStart(), m_model->rows(), SaleRecord::Count(m_model->rows()),
+                                  SaleDetails::ReadBeside(journal().filePath())};
     SaleReport::Paint(printer, sheet, m_settings.Money());
+}
+
+void frmResults::cmdDetails_Click()
+{
+    auto* dialog = findChild<frmSaleDetails*>();
+    if (!dialog) {
+        dialog = new frmSaleDetails(SaleDetails::ReadBeside(journal().filePath()), SaleTerms::Load(m_settings.store()),
+                                    this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &QDialog::accepted, this, [this, dialog] {
+            const std::optional<SaleTerms> terms = dialog->Terms();
+            const bool termsSaved =
+                !terms || *terms == SaleTerms::Load(m_settings.store()) || terms->Save(m_settings.store());
+            const SaleDetails details = dialog->Details();
+            const bool detailsSaved =
+                details == SaleDetails::ReadBeside(journal().filePath()) || details.WriteBeside(journal().filePath());
+            if (!termsSaved || !detailsSaved)
+                Prompts::Inform(this, tr("The sale's details could not be saved."), Prompts::Icon::Warning);
+        });
+    }
+    dialog->open();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void frmResults::cmdInvoices_Click()
+{
+    const SaleTerms terms = SaleTerms::Load(m_settings.store());
+    const std::vector<Invoice> invoices = Invoices::ForBuyers(m_model->rows(), terms);
+    const std::vector<Settlement> settlements =
+        Invoices::ForVendors(m_model->rows(), terms, [](const SaleRecord::Row&) { return QString(); });
+    if (invoices.empty() && settlements.empty()) {
+        Prompts::Inform(this, tr("No lot has been sold to a buyer yet: type the buyer's paddle in the Buyer column."),
+                        Prompts::Icon::Information);
+        return;
+    }
+    const QString folder = Prompts::FolderName(this, tr("Save Invoices"), DocumentsPath(QString()));
+    if (folder.isEmpty())
+        return;
+    const InvoicePdf::Context context{SaleDetails::ReadBeside(journal().filePath()), terms, m_settings.Money(),
+                                      QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat)};
+    const InvoicePdf::Saved saved = InvoicePdf::SaveAll(folder, invoices, settlements, context);
+    if (!saved.error.isEmpty())
+        Prompts::Inform(this, tr("The invoices could not all be saved: %1").arg(saved.error), Prompts::Icon::Warning);
+    else
+        Prompts::Inform(this,
+                        tr("Invoices: %1. Settlements: %2. Saved in %3.")
+                            .arg(invoices.size())
+                            .arg(settlements.size())
+                            .arg(QDir::toNativeSeparators(folder)),
+                        Prompts::Icon::Information);
 }

@@ -124,6 +124,10 @@ private:
     void cmdExport_Click();
     void cmdReport_Click();
     void cmdPrint_Click();
+    void cmdDetails_Click();
+    // Every column as wide as its header and the widest text it can hold; the window to match.
+    void FitColumns(bool resizeWindow);
+    void cmdInvoices_Click();
 
     SaleJournal& journal() const;
 
