@@ -1317,4 +1317,38 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
       <translation>Bild %1</translation>
     </message>
   </context>
+  <context>
+    <name>PictureFolderFrame</name>
+    <message>
+      <source>Lot Pictures:</source>
+      <translation>Losbilder:</translation>
+    </message>
+    <message>
+      <source>Folder of lot pictures</source>
+      <translation>Ordner der Losbilder</translation>
+    </message>
+    <message>
+      <source>No pictures</source>
+      <translation>Keine Bilder</translation>
+    </message>
+    <message>
+      <source>Browse...</source>
+      <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+      <source>Clear</source>
+      <translation>Leeren</translation>
+    </message>
+    <message>
+      <source>Folder of Lot Pictures</source>
+      <translation>Ordner der Losbilder</translation>
+    </message>
+  </context>
+  <context>
+    <name>LotThumbnail</name>
+    <message>
+      <source>Picture of the selected lot</source>
+      <translation>Bild des gewählten Loses</translation>
+    </message>
+  </context>
 </TS>

@@ -1317,4 +1317,38 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
       <translation>Afbeelding %1</translation>
     </message>
   </context>
+  <context>
+    <name>PictureFolderFrame</name>
+    <message>
+      <source>Lot Pictures:</source>
+      <translation>Kavelfoto&apos;s:</translation>
+    </message>
+    <message>
+      <source>Folder of lot pictures</source>
+      <translation>Map met kavelfoto&apos;s</translation>
+    </message>
+    <message>
+      <source>No pictures</source>
+      <translation>Geen foto&apos;s</translation>
+    </message>
+    <message>
+      <source>Browse...</source>
+      <translation>Bladeren...</translation>
+    </message>
+    <message>
+      <source>Clear</source>
+      <translation>Wissen</translation>
+    </message>
+    <message>
+      <source>Folder of Lot Pictures</source>
+      <translation>Map met kavelfoto&apos;s</translation>
+    </message>
+  </context>
+  <context>
+    <name>LotThumbnail</name>
+    <message>
+      <source>Picture of the selected lot</source>
+      <translation>Foto van het geselecteerde kavel</translation>
+    </message>
+  </context>
 </TS>
