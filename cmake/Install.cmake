@@ -93,8 +93,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.tarnwick.com/gavelor")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not library dependencies of the executable, but needed on the desktop: Qt's platform
-# plugins (X11, Wayland) and the fonts the windows name.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+# plugins (X11, Wayland), the image plugins that read WebP lot pictures, and the fonts the windows name.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins, fonts-liberation2")
 # Qt's own dialogs in the operator's language; English needs nothing more.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -1545,4 +1545,38 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
       <translation>Ein Satz ist eine Zahl von 0 bis 100 mit bis zu vier Dezimalstellen, etwa 20 oder 12,5.</translation>
     </message>
   </context>
+  <context>
+    <name>PictureFolderFrame</name>
+    <message>
+      <source>Lot Pictures:</source>
+      <translation>Losbilder:</translation>
+    </message>
+    <message>
+      <source>Folder of lot pictures</source>
+      <translation>Ordner der Losbilder</translation>
+    </message>
+    <message>
+      <source>No pictures</source>
+      <translation>Keine Bilder</translation>
+    </message>
+    <message>
+      <source>Browse...</source>
+      <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+      <source>Clear</source>
+      <translation>Leeren</translation>
+    </message>
+    <message>
+      <source>Folder of Lot Pictures</source>
+      <translation>Ordner der Losbilder</translation>
+    </message>
+  </context>
+  <context>
+    <name>LotThumbnail</name>
+    <message>
+      <source>Picture of the selected lot</source>
+      <translation>Bild des gewählten Loses</translation>
+    </message>
+  </context>
 </TS>

@@ -1545,4 +1545,38 @@ Append them to the list, or replace the list with them?</source>
       <translation>Una tasa es un número de 0 a 100 con hasta cuatro decimales, como 20 o 12,5.</translation>
     </message>
   </context>
+  <context>
+    <name>PictureFolderFrame</name>
+    <message>
+      <source>Lot Pictures:</source>
+      <translation>Fotos de los lotes:</translation>
+    </message>
+    <message>
+      <source>Folder of lot pictures</source>
+      <translation>Carpeta de fotos de los lotes</translation>
+    </message>
+    <message>
+      <source>No pictures</source>
+      <translation>Sin fotos</translation>
+    </message>
+    <message>
+      <source>Browse...</source>
+      <translation>Examinar...</translation>
+    </message>
+    <message>
+      <source>Clear</source>
+      <translation>Quitar</translation>
+    </message>
+    <message>
+      <source>Folder of Lot Pictures</source>
+      <translation>Carpeta de fotos de los lotes</translation>
+    </message>
+  </context>
+  <context>
+    <name>LotThumbnail</name>
+    <message>
+      <source>Picture of the selected lot</source>
+      <translation>Foto del lote seleccionado</translation>
+    </message>
+  </context>
 </TS>

@@ -1545,4 +1545,38 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
       <translation>Un taux est un nombre de 0 à 100 avec jusqu’à quatre décimales, comme 20 ou 12,5.</translation>
     </message>
   </context>
+  <context>
+    <name>PictureFolderFrame</name>
+    <message>
+      <source>Lot Pictures:</source>
+      <translation>Photos des lots :</translation>
+    </message>
+    <message>
+      <source>Folder of lot pictures</source>
+      <translation>Dossier des photos des lots</translation>
+    </message>
+    <message>
+      <source>No pictures</source>
+      <translation>Aucune photo</translation>
+    </message>
+    <message>
+      <source>Browse...</source>
+      <translation>Parcourir...</translation>
+    </message>
+    <message>
+      <source>Clear</source>
+      <translation>Effacer</translation>
+    </message>
+    <message>
+      <source>Folder of Lot Pictures</source>
+      <translation>Dossier des photos des lots</translation>
+    </message>
+  </context>
+  <context>
+    <name>LotThumbnail</name>
+    <message>
+      <source>Picture of the selected lot</source>
+      <translation>Photo du lot sélectionné</translation>
+    </message>
+  </context>
 </TS>

@@ -1545,4 +1545,38 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
       <translation>Een tarief is een getal van 0 tot 100 met tot vier decimalen, zoals 20 of 12,5.</translation>
     </message>
   </context>
+  <context>
+    <name>PictureFolderFrame</name>
+    <message>
+      <source>Lot Pictures:</source>
+      <translation>Kavelfoto's:</translation>
+    </message>
+    <message>
+      <source>Folder of lot pictures</source>
+      <translation>Map met kavelfoto's</translation>
+    </message>
+    <message>
+      <source>No pictures</source>
+      <translation>Geen foto's</translation>
+    </message>
+    <message>
+      <source>Browse...</source>
+      <translation>Bladeren...</translation>
+    </message>
+    <message>
+      <source>Clear</source>
+      <translation>Wissen</translation>
+    </message>
+    <message>
+      <source>Folder of Lot Pictures</source>
+      <translation>Map met kavelfoto's</translation>
+    </message>
+  </context>
+  <context>
+    <name>LotThumbnail</name>
+    <message>
+      <source>Picture of the selected lot</source>
+      <translation>Foto van het geselecteerde kavel</translation>
+    </message>
+  </context>
 </TS>

@@ -1,9 +1,13 @@
 #include "scoreboard/frmAudience.h"
 
 #include "common/Twips.h"
+#include "pictures/LotPictureLoader.h"
+#include "records/AppSettings.h"
+#include "sale/SaleController.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QWindow>
@@ -107,6 +111,89 @@ void frmAudience::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     ChooseComposition();
     m_layout.StretchToWindow(this);
+    ShowLotPicture();
+}
+
+void frmAudience::setLotPictures(LotPictureLoader* loader, const SaleController* sale, const AppSettings* settings)
+{
+    if (m_pictures)
+        disconnect(m_pictures, nullptr, this, nullptr);
+    if (m_sale)
+        disconnect(m_sale, nullptr, this, nullptr);
+    m_pictures = sale && settings ? loader : nullptr;
+    m_sale = sale;
+    m_settings = settings;
+    if (m_pictures) {
+        connect(m_pictures, &LotPictureLoader::ready, this, &frmAudience::pictures_Ready);
+        connect(m_sale, &SaleController::Changed, this, [this](SaleController::Changes what) {
+            if (what.testAnyFlags(SaleController::Change::LotNumber | SaleController::Change::Note))
+                ShowLotPicture();
+        });
+    }
+    ShowLotPicture();
+}
+
+void frmAudience::ShowLotPicture()
+{
+    if (!m_pictures || !isVisible()) {
+        SetPicture({});
+        return;
+    }
+    const QRect area = lotPictureArea();
+    const qint32 position = m_sale->state().LotIndex();
+    QList<qint32> neighbours;
+    for (qint32 near : {position + 1, position - 1})
+        if (const LotInfoPtr lot = m_settings->LotList->Item(near))
+            neighbours.append(lot->LotNumber);
+    m_pictureLot = m_sale->LotNumber();
+    m_pictures->Show(this, m_pictureLot, area.size() * devicePixelRatioF(), neighbours);
+    SetPicture(m_pictures->Picture(this, m_pictureLot));
+}
+
+void frmAudience::pictures_Ready(qint32 lot)
+{
+    if (lot != m_pictureLot || m_pictures->IsPending(this, lot))
+        return;
+    SetPicture(m_pictures->Picture(this, lot));
+}
+
+void frmAudience::SetPicture(const QImage& picture)
+{
+    if (picture.cacheKey() == m_picture.cacheKey())
+        return;
+    m_picture = picture;
+    m_picture.setDevicePixelRatio(devicePixelRatioF());
+    update(lotPictureArea());
+}
+
+void frmAudience::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (m_picture.isNull())
+        return;
+    // Fitted into the room kept for it without distortion, centred.
+    const QRect area = lotPictureArea();
+    QRect target(QPoint(), m_picture.deviceIndependentSize().toSize().scaled(area.size(), Qt::KeepAspectRatio));
+    target.moveCenter(area.center());
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, m_picture);
+}
+
+void frmAudience::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    ShowLotPicture();
+}
+
+void frmAudience::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // Off the room's screen, the pictures are not kept.
+    if (m_pictures)
+        m_pictures->Forget(this);
+    m_pictureLot = -1;
+    SetPicture({});
 }
 
 void frmAudience::ForwardKey(QKeyEvent* event)

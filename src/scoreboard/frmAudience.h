@@ -4,9 +4,14 @@
 #include "scoreboard/BoardView.h"
 #include "scoreboard/modResize.h"
 
+#include <QImage>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
+
+class AppSettings;
+class LotPictureLoader;
+class SaleController;
 
 // The board as the room sees it: frameless and full screen on a screen of its own. Its
 // composition is its own, made for projectors and wide screens (BoardDesign): the one nearest
@@ -30,12 +35,22 @@ public:
     // The screen it was last shown on; null once that screen is gone.
     QScreen* audienceScreen() const { return m_screen; }
 
+    // The lot's picture in lotPictureArea(), from pictures that loader decodes: the lot that sale
+    // shows, with its neighbours in the settings' lot list fetched ahead. Without a loader, or
+    // while it finds no picture, the board shows none.
+    void setLotPictures(LotPictureLoader* loader, const SaleController* sale, const AppSettings* settings);
+    // The picture drawn now; null when none.
+    const QImage& lotPicture() const { return m_picture; }
+
     // Shows the board full screen on `screen`. When that screen goes, the window closes
     // rather than follow the platform onto another screen.
     void ShowOn(QScreen* screen);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -49,10 +64,19 @@ private:
     // Lays out the composition made for the window's present shape, if another.
     void ChooseComposition();
     QRect ToPixels(const QRect& twips) const;
+    // Asks for the picture of the lot on show and draws what is there of it now.
+    void ShowLotPicture();
+    void pictures_Ready(qint32 lot);
+    void SetPicture(const QImage& picture);
 
     QWidget* m_operatorWindow;
     const BoardDesign::Composition* m_composition;
     BoardView m_board;
     modResize m_layout;
     QPointer<QScreen> m_screen;
+    LotPictureLoader* m_pictures = nullptr;
+    const SaleController* m_sale = nullptr;
+    const AppSettings* m_settings = nullptr;
+    qint32 m_pictureLot = -1;
+    QImage m_picture;
 };

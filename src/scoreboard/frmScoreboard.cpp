@@ -101,6 +101,13 @@ void frmScoreboard::Form_Resize()
     m_layout.StretchToWindow(this);
 }
 
+void frmScoreboard::setLotPictures(LotPictureLoader* pictures)
+{
+    m_pictures = pictures;
+    if (m_audience)
+        m_audience->setLotPictures(m_pictures, m_sale.get(), &m_settings);
+}
+
 void frmScoreboard::AllKeyUp(qint16 keyCode)
 {
     if (keyCode == KeyCodes::NumLock)
@@ -382,6 +389,7 @@ void frmScoreboard::ToggleAudience()
     if (!m_audience) {
         m_audience = std::make_unique<frmAudience>(this);
         connect(m_board.txtNote, &QPlainTextEdit::textChanged, m_audience.get(), [this] { txtNote_Change(); });
+        m_audience->setLotPictures(m_pictures, m_sale.get(), &m_settings);
     }
     // Everything on show now, then every change as it comes.
     const BoardView& board = m_audience->board();

@@ -17,6 +17,7 @@ class AppSettings;
 class BoardAnnouncer;
 class frmAudience;
 class LiveFeed;
+class LotPictureLoader;
 class NumLockBackend;
 class NumberLED;
 class QLabel;
@@ -54,6 +55,9 @@ public:
         m_feed = feed;
         m_openLiveFeed = std::move(opener);
     }
+
+    // The lot pictures that the audience screen shows; null: none.
+    void setLotPictures(LotPictureLoader* pictures);
 
     // Common key-release handling of the window and its key-taking controls.
     void AllKeyUp(qint16 keyCode);
@@ -133,4 +137,5 @@ private:
     std::unique_ptr<BoardAnnouncer> m_announcer;
     LiveFeed* m_feed = nullptr;
     std::function<void()> m_openLiveFeed;
+    LotPictureLoader* m_pictures = nullptr;
 };

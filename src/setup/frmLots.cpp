@@ -13,6 +13,7 @@
 #include "records/SettingsStore.h"
 #include "setup/LotListModel.h"
 #include "setup/LotRowDelegate.h"
+#include "setup/LotThumbnail.h"
 #include "setup/LotsCsv.h"
 
 #include <QDir>
@@ -151,6 +152,10 @@ void frmLots::createControls()
     }, this);
     // clang-format on
 
+    // In the free room right of the lot being edited; it takes no focus.
+    picLotPicture = new LotThumbnail(this);
+    DesignLayout::Place({picLotPicture, u"picLotPicture", 6750, 4140, 1575, 1575}, this);
+
     connect(lstLots->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmLots::lstLots_Click);
     connect(cmdNew, &QPushButton::clicked, this, &frmLots::cmdNew_Click);
     connect(cmdEdit, &QPushButton::clicked, this, &frmLots::cmdEdit_Click);
@@ -272,6 +277,29 @@ void frmLots::UpdateMoveButtons()
 void frmLots::lstLots_Click()
 {
     UpdateMoveButtons();
+    ShowSelectedPicture();
+}
+
+void frmLots::setLotPictures(LotPictureLoader* pictures)
+{
+    picLotPicture->setLoader(pictures);
+    ShowSelectedPicture();
+}
+
+void frmLots::ShowSelectedPicture()
+{
+    const qint32 position = selectedRow() + 1;
+    const LotCollectionPtr& lots = m_model->lots();
+    const LotInfoPtr lot = lots ? lots->Item(position) : nullptr;
+    if (!lot) {
+        picLotPicture->ShowNone();
+        return;
+    }
+    QList<qint32> neighbours;
+    for (qint32 near : {position + 1, position - 1})
+        if (const LotInfoPtr other = lots->Item(near))
+            neighbours.append(other->LotNumber);
+    picLotPicture->ShowLot(lot->LotNumber, neighbours);
 }
 
 void frmLots::cmdNew_Click()

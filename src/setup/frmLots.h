@@ -7,6 +7,8 @@
 
 class AppSettings;
 class LotListModel;
+class LotPictureLoader;
+class LotThumbnail;
 class SelectedRowListView;
 class QGroupBox;
 class QLabel;
@@ -29,6 +31,9 @@ public:
 
     explicit frmLots(AppSettings& settings, QWidget* parent = nullptr);
     ~frmLots() override;
+
+    // The thumbnail of the selected lot comes from these pictures; null: no thumbnail.
+    void setLotPictures(LotPictureLoader* pictures);
 
     // Closing by accept(), reject() or the close box all end here.
     void done(int result) override;
@@ -65,6 +70,7 @@ private:
     void MoveSelectedLot(qint32 offset);
     // Index of the selected row from 0, or -1 when no row is selected.
     int selectedRow() const;
+    void ShowSelectedPicture();
 
     AppSettings& m_settings;
     LotListModel* m_model = nullptr;
@@ -99,4 +105,5 @@ private:
     QPlainTextEdit* txtLotNote = nullptr;
     QPushButton* cmdSaveLot = nullptr;
     QPushButton* cmdOk = nullptr;
+    LotThumbnail* picLotPicture = nullptr;
 };

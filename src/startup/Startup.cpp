@@ -8,6 +8,8 @@
 #include "feed/LiveFeed.h"
 #include "feed/frmLiveFeed.h"
 #include "help/frmHelp.h"
+#include "pictures/LotPictureLoader.h"
+#include "pictures/PictureSettings.h"
 #include "platform/DisplayLoss.h"
 #include "platform/ModalGuard.h"
 #include "platform/NumLockBackend.h"
@@ -85,7 +87,7 @@ static void LoadIconResources()
 
 Startup::Startup(SettingsStore& store, QStringList arguments, QObject* parent)
     : QObject(parent), m_settings(store), m_numLock(NumLockBackend::ForPlatform()),
-      m_feed(std::make_unique<LiveFeed>(store))
+      m_feed(std::make_unique<LiveFeed>(store)), m_pictures(std::make_unique<LotPictureLoader>())
 {
     WindowAccessible::Install();
     ComboAccessible::Install();
@@ -134,6 +136,9 @@ void Startup::OpenScoreboard()
         const TerminationSignals::Uncaught nothingToLoseYet;
         TellJournals(*m_sale);
     }
+    // No pictures until the options name a folder.
+    m_pictures->setFolder(PictureSettings::Load(m_settings.store()).folder);
+    window->setLotPictures(m_pictures.get());
     // Off unless the options turned it on: then no port is opened.
     window->setLiveFeed(m_feed.get(), [this] { OpenLiveFeed(); });
     m_feed->Reload();
@@ -207,6 +212,7 @@ void Startup::OpenOptions(QWidget* owner)
     frmOptions dialog(m_settings, m_numLock.get(), owner);
     dialog.setLiveFeed(m_feed.get());
     const bool accepted = dialog.exec() == QDialog::Accepted;
+    m_pictures->setFolder(PictureSettings::Load(m_settings.store()).folder);
     // The feed serves only while the scoreboard is open.
     if (accepted && m_scoreboard)
         m_feed->Apply(dialog.feedSettings());
@@ -229,6 +235,7 @@ void Startup::OpenLotEditor(QWidget* owner)
 {
     const ModalGuard guard;
     frmLots editor(m_settings, owner);
+    editor.setLotPictures(m_pictures.get());
     m_lotEditor = &editor;
     editor.exec();
 }

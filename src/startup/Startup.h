@@ -14,6 +14,7 @@
 
 class JsonSettingsStore;
 class LiveFeed;
+class LotPictureLoader;
 class frmLiveFeed;
 class frmLots;
 class NumLockBackend;
@@ -46,6 +47,8 @@ public:
     frmHelp* help() const { return m_help; }
     // The live feed; it serves once the scoreboard is open, if the options turned it on.
     LiveFeed* liveFeed() const { return m_feed.get(); }
+    // The lot pictures of the audience screen and the lot editor, from the options' folder.
+    LotPictureLoader* lotPictures() const { return m_pictures.get(); }
 
     static QIcon ApplicationIcon();
 
@@ -98,6 +101,7 @@ private:
     // The sale's journal outlives the scoreboard that records into it.
     std::unique_ptr<SaleJournal> m_sale;
     std::unique_ptr<LiveFeed> m_feed;
+    std::unique_ptr<LotPictureLoader> m_pictures;
     std::unique_ptr<frmScoreboard> m_scoreboard;
     QPointer<frmHelp> m_help;
     QPointer<frmLiveFeed> m_feedWindow;
