@@ -13,14 +13,12 @@
 #include "support/TestLots.h"
 
 #include <QDir>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -204,42 +202,6 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("CHF999'999")));
         QVERIFY(text.contains(QStringLiteral("CHF950'000")));
         QVERIFY(text.contains(QStringLiteral("Total of the 80 lots sold")));
-    }
-
-    // Every column shows whole at the window's first size, the Buyer column included, and every
-    // amount carries the sale's sign and grouping.
-    void resultsShowEveryColumn()
-    {
-        QTemporaryDir dir;
-        MemorySettingsStore store;
-        AppSettings settings(store);
-        settings.Currency = QStringLiteral("CHF");
-        settings.Grouping = QStringLiteral("'");
-        AddLots(*settings.LotList, {{1, 950'000, QStringLiteral("Oak chest")}});
-        AddIncrements(*settings.IncrementList, {{0, 5}});
-        SaleJournal journal(dir.filePath(QStringLiteral("sales")));
-        journal.Open();
-        SaleController sale(settings);
-        sale.setJournal(&journal);
-        sale.ShowLotAt(1, 999'999);
-        sale.MarkSold();
-        sale.SetBuyer(1, QStringLiteral("TEL-JOHNSON7"));
-        frmResults results(sale, settings);
-        results.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&results));
-        auto* list = results.findChild<QTableView*>(QStringLiteral("lstResults"));
-        const QHeaderView* header = list->horizontalHeader();
-        for (int column = 0; column < header->count(); ++column) {
-            const QString title = list->model()->headerData(column, Qt::Horizontal).toString();
-            const QString cell = list->model()->index(0, column).data().toString();
-            const int needed = std::max(header->fontMetrics().horizontalAdvance(title),
-                                        column == ResultsModel::Note ? 0 : list->fontMetrics().horizontalAdvance(cell));
-            QVERIFY2(header->sectionSize(column) > needed, qPrintable(title));
-            QVERIFY2(header->sectionViewportPosition(column) + header->sectionSize(column) <= list->viewport()->width(),
-                     qPrintable(title));
-        }
-        QCOMPARE(list->model()->index(0, ResultsModel::Hammer).data().toString(), QStringLiteral("CHF999'999"));
-        QCOMPARE(list->model()->index(0, ResultsModel::StartingBid).data().toString(), QStringLiteral("CHF950'000"));
     }
 
     // Terms that cannot be used keep the dialog open and say why.
