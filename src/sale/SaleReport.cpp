@@ -67,6 +67,10 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet, const MoneyFormat& mon
         painter.drawText(QRectF(0, y, page.width(), 6 * unit), Qt::AlignLeft | Qt::AlignVCenter, line);
         y += 6 * unit;
     }
+    for (const QString& line : sheet.rates) {
+        painter.drawText(QRectF(0, y, page.width(), 6 * unit), Qt::AlignLeft | Qt::AlignVCenter, line);
+        y += 6 * unit;
+    }
 
     // Hammer price against starting bid, lot by lot in sale order.
     y += 4 * unit;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "currency/CurrencyBoard.h"
 #include "records/MoneyFormat.h"
 #include "sale/SaleRecord.h"
 
@@ -21,7 +22,13 @@ struct Sheet
     QString startedAt; // ISO 8601
     std::vector<SaleRecord::Row> rows;
     SaleRecord::Totals totals;
+    // The currency board's rates in force and each change of them during the sale; printed
+    // under the totals, nothing when the board was never used.
+    QStringList rates = {};
 };
+
+// The lines that say which exchange rates the room was shown.
+QStringList RateLines(const SaleRecord& record, const CurrencyBoard& board);
 
 // What a row shows of its lot: from the list, or as it was marked when its number is not there.
 struct LotText

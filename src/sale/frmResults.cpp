@@ -3,8 +3,8 @@
 #include "common/Announcement.h"
 #include "common/Prompts.h"
 #include "records/AppSettings.h"
-#include "sale/SaleController.h"
 #include "sale/PendingMarks.h"
+#include "sale/SaleController.h"
 #include "sale/SaleJournal.h"
 #include "sale/SaleReport.h"
 
@@ -314,7 +314,8 @@ void frmResults::BuildControls()
     lstResults = new QTableView(this);
     lstResults->setObjectName(QStringLiteral("lstResults"));
     lstResults->setModel(m_model);
-    lstResults->setItemDelegateForColumn(ResultsModel::Buyer, new BuyerDelegate(new Announcement(this, accessibleName()), lstResults));
+    lstResults->setItemDelegateForColumn(ResultsModel::Buyer,
+                                         new BuyerDelegate(new Announcement(this, accessibleName()), lstResults));
     lstResults->setSelectionBehavior(QAbstractItemView::SelectRows);
     lstResults->setSelectionMode(QAbstractItemView::SingleSelection);
     lstResults->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -667,7 +668,8 @@ void frmResults::cmdReport_Click()
                               tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    const SaleReport::Sheet sheet{journal().record().SaleStart(), m_model->rows(), SaleRecord::Count(m_model->rows())};
+    const SaleReport::Sheet sheet{journal().record().SaleStart(), m_model->rows(), SaleRecord::Count(m_model->rows()),
+                                  SaleReport::RateLines(journal().record(), m_sale.currencyBoard())};
     const QString error = SaleReport::SavePdf(path, sheet, m_settings.Money());
     if (!error.isEmpty())
         Prompts::Inform(this, tr("The report could not be saved: %1").arg(error), Prompts::Icon::Warning);
@@ -679,6 +681,7 @@ void frmResults::cmdPrint_Click()
     printer.setDocName(tr("Sale Results"));
     if (!m_choosePrinter || !m_choosePrinter(printer))
         return;
-    const SaleReport::Sheet sheet{journal().record().SaleStart(), m_model->rows(), SaleRecord::Count(m_model->rows())};
+    const SaleReport::Sheet sheet{journal().record().SaleStart(), m_model->rows(), SaleRecord::Count(m_model->rows()),
+                                  SaleReport::RateLines(journal().record(), m_sale.currencyBoard())};
     SaleReport::Paint(printer, sheet, m_settings.Money());
 }

@@ -13,6 +13,10 @@
 // the screen's shape is laid out and scaled by the proportional layout. It is a view only: it
 // never takes the focus, clicks on it do nothing, the pointer is hidden over it, and any key
 // that still reaches it goes on to the operator's window.
+class AppSettings;
+class CurrencyView;
+class SaleController;
+
 class frmAudience : public QWidget
 {
     Q_OBJECT
@@ -27,6 +31,10 @@ public:
     // the window's pixels as it is now scaled; empty where the composition keeps none.
     QRect lotPictureArea() const { return ToPixels(m_composition->lotPicture); }
     QRect currencyStripArea() const { return ToPixels(m_composition->currencyStrip); }
+    // The bid in other currencies, in the room kept for it, whenever the currency board is on.
+    void ShowCurrencies(const SaleController& sale, const AppSettings& settings);
+    // Null until ShowCurrencies.
+    CurrencyView* currencyStrip() const { return m_currencyStrip; }
     // The screen it was last shown on; null once that screen is gone.
     QScreen* audienceScreen() const { return m_screen; }
 
@@ -49,10 +57,12 @@ private:
     // Lays out the composition made for the window's present shape, if another.
     void ChooseComposition();
     QRect ToPixels(const QRect& twips) const;
+    void PlaceCurrencyStrip();
 
     QWidget* m_operatorWindow;
     const BoardDesign::Composition* m_composition;
     BoardView m_board;
     modResize m_layout;
     QPointer<QScreen> m_screen;
+    CurrencyView* m_currencyStrip = nullptr;
 };

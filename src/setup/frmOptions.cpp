@@ -7,6 +7,7 @@
 #include "records/AppSettings.h"
 #include "setup/AdditionalTab.h"
 #include "setup/ColorTab.h"
+#include "setup/CurrenciesTab.h"
 #include "setup/IncrementTab.h"
 #include "setup/LiveFeedTab.h"
 #include "setup/frmOptionsDesign.h"
@@ -32,14 +33,17 @@ frmOptions::frmOptions(AppSettings& settings, NumLockBackend* numLock, QWidget* 
     m_incrementTab = new IncrementTab(SSTab1);
     m_additionalTab = new AdditionalTab(SSTab1, numLock);
     m_feedTab = new LiveFeedTab(SSTab1);
+    m_currenciesTab = new CurrenciesTab(SSTab1);
     SSTab1->addTab(m_colorTab, tr("Color Controls"));
     SSTab1->addTab(m_incrementTab, tr("Increment Settings"));
     SSTab1->addTab(m_additionalTab, tr("&Additional Settings"));
     SSTab1->addTab(m_feedTab, tr("&Live Feed"));
+    SSTab1->addTab(m_currenciesTab, tr("C&urrencies"));
     m_colorTab->setObjectName(QStringLiteral("tabColors"));
     m_incrementTab->setObjectName(QStringLiteral("tabIncrements"));
     m_additionalTab->setObjectName(QStringLiteral("tabAdditional"));
     m_feedTab->setObjectName(QStringLiteral("tabLiveFeed"));
+    m_currenciesTab->setObjectName(QStringLiteral("tabCurrencies"));
     SSTab1->setAccessibleName(tr("Options"));
     for (int tab = 0; tab < SSTab1->count(); ++tab)
         SSTab1->widget(tab)->setAccessibleName(SSTab1->tabText(tab).remove(QLatin1Char('&')));
@@ -76,6 +80,7 @@ void frmOptions::Form_Load()
     m_additionalTab->Load(m_settings);
     m_incrementTab->Load(m_settings);
     m_feedTab->Load(m_settings.store());
+    m_currenciesTab->Load(m_settings, m_settings.store());
 }
 
 void frmOptions::setLiveFeed(LiveFeed* feed)
@@ -86,6 +91,11 @@ void frmOptions::setLiveFeed(LiveFeed* feed)
 FeedSettings frmOptions::feedSettings() const
 {
     return m_feedTab->Pending();
+}
+
+CurrencyBoard frmOptions::currencyBoard() const
+{
+    return m_currenciesTab->Committed();
 }
 
 void frmOptions::Form_Activate()
@@ -112,13 +122,17 @@ void frmOptions::done(int result)
 
 void frmOptions::cmdOk_Click()
 {
+    // Rates that cannot be used are refused before anything is committed; the dialog stays open.
+    if (!m_currenciesTab->Validate())
+        return;
     m_colorTab->Commit(m_settings);
     m_additionalTab->Commit(m_settings);
     const bool displayStored = m_settings.SaveDisplaySettings();
     const bool incrementsStored = m_incrementTab->Commit(m_settings);
     const bool feedStored = m_feedTab->Commit(m_settings.store());
+    const bool currenciesStored = m_currenciesTab->Commit(m_settings.store());
     // The values are in effect either way; the operator learns once that they will not last.
-    if (!displayStored || !incrementsStored || !feedStored)
+    if (!displayStored || !incrementsStored || !feedStored || !currenciesStored)
         Prompts::Inform(this, SaveFailedMessage(), Prompts::Icon::Warning);
     accept();
 }
