@@ -12,10 +12,34 @@
 #include "setup/LiveFeedTab.h"
 #include "setup/frmOptionsDesign.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QTabWidget>
+
+namespace {
+
+// Five captions share the dialog's width: the tabs take less room on either side of their
+// captions than the desktop's style gives them, and nothing else changes.
+class CompactTabStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? std::min(value, TabHSpace) : value;
+    }
+
+private:
+    static constexpr int TabHSpace = 8;
+};
+
+} // namespace
 
 frmOptions::frmOptions(AppSettings& settings, NumLockBackend* numLock, QWidget* parent)
     : QDialog(parent), m_settings(settings)
@@ -44,6 +68,9 @@ frmOptions::frmOptions(AppSettings& settings, NumLockBackend* numLock, QWidget* 
     m_additionalTab->setObjectName(QStringLiteral("tabAdditional"));
     m_feedTab->setObjectName(QStringLiteral("tabLiveFeed"));
     m_currenciesTab->setObjectName(QStringLiteral("tabCurrencies"));
+    auto* tabStyle = new CompactTabStyle(QApplication::style()->name());
+    tabStyle->setParent(SSTab1->tabBar());
+    SSTab1->tabBar()->setStyle(tabStyle);
     SSTab1->setAccessibleName(tr("Options"));
     for (int tab = 0; tab < SSTab1->count(); ++tab)
         SSTab1->widget(tab)->setAccessibleName(SSTab1->tabText(tab).remove(QLatin1Char('&')));
