@@ -231,6 +231,10 @@ void frmScoreboard::PublishToFeed()
     state.currency = m_settings.Currency;
     state.grouping = m_settings.Grouping;
     state.note = m_sale->Note();
+    for (const Conversion& conversion : m_sale->Conversions())
+        state.conversions.append(CurrencyBoard::LineText(conversion, m_settings.Grouping));
+    if (!state.conversions.isEmpty())
+        state.guidance = CurrencyBoard::GuidanceText();
     state.formBack = m_settings.FormBackColor;
     state.ledBack = m_settings.LEDBackColor;
     state.text = m_settings.TextColor;
