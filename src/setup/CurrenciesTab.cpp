@@ -77,8 +77,8 @@ CurrenciesTab::CurrenciesTab(QTabWidget* tabs) : OptionsTabPage(tabs)
         {lblSaleCode,    u"lblSaleCode",    3735,  510, 1335,  255},
         {txtSaleCode,    u"txtSaleCode",    5085,  465,  750,  315},
         {grdRates,       u"grdRates",        240,  900, 5595, 2475},
-        {cmdImportRates, u"cmdImportRates",  240, 3480, 1575,  375},
-        {lblRatesTime,   u"lblRatesTime",   1935, 3540, 3900,  255},
+        {cmdImportRates, u"cmdImportRates",  240, 3480, 1815,  375},
+        {lblRatesTime,   u"lblRatesTime",   2175, 3540, 3660,  255},
     }, tabs);
     // clang-format on
 
