@@ -11,8 +11,8 @@ set -eu
 # lrelease compiles the translations; Qt's own translations serve the standard dialogs. The live
 # feed serves with CivetWeb, publishes with libmosquitto and draws its QR code with libqrencode; the help
 # viewer draws Windows metafiles with libwmf through Qt SVG. Lot pictures in WebP are read by Qt's
-# image-format plugins.
-RUN_PACKAGES="g++ make cmake ninja-build qt6-base-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2 libx11-dev libcsv-dev libcivetweb-dev libmosquitto-dev libqrencode-dev qt6-svg-dev libwmf-dev pkgconf qt6-image-formats-plugins"
+# image-format plugins. The currency board opens the zipped euro reference rates with libzip.
+RUN_PACKAGES="g++ make cmake ninja-build qt6-base-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2 libx11-dev libcsv-dev libcivetweb-dev libmosquitto-dev libqrencode-dev qt6-svg-dev libwmf-dev libzip-dev pkgconf qt6-image-formats-plugins"
 # The tests that look where the user looks: a real X server with a window manager, and the
 # desktop's accessibility bus read through pyatspi; time zones for the sale journal's clock tests; Orca itself,
 # speaking through speech-dispatcher into a file (espeak-ng times each utterance as if it were said). The live

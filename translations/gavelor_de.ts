@@ -545,6 +545,14 @@ Zeile %1: %2</translation>
       <source>Total of the %1 lots sold</source>
       <translation>Summe der %1 verkauften Lose</translation>
     </message>
+    <message>
+      <source>Exchange rates in force: %1</source>
+      <translation>Geltende Wechselkurse: %1</translation>
+    </message>
+    <message>
+      <source>Exchange rates changed at %1: %2</source>
+      <translation>Wechselkurse geändert um %1: %2</translation>
+    </message>
   </context>
   <context>
     <name>SavingSign</name>
@@ -823,6 +831,10 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>&amp;Live Feed</source>
       <translation>&amp;Live-Feed</translation>
+    </message>
+    <message>
+      <source>C&amp;urrencies</source>
+      <translation>Wä&amp;hrungen</translation>
     </message>
   </context>
   <context>
@@ -1577,6 +1589,165 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>Picture of the selected lot</source>
       <translation>Bild des gewählten Loses</translation>
+    </message>
+  </context>
+  <context>
+    <name>CurrencyRate</name>
+    <message>
+      <source>a currency without a code</source>
+      <translation>eine Währung ohne Code</translation>
+    </message>
+    <message>
+      <source>The rate of %1 is missing.</source>
+      <translation>Der Kurs von %1 fehlt.</translation>
+    </message>
+    <message>
+      <source>The rate of %1 is not a number. Write it with digits and a decimal point, for example 1.0834.</source>
+      <translation>Der Kurs von %1 ist keine Zahl. Schreiben Sie ihn mit Ziffern und einem Dezimalpunkt, zum Beispiel 1.0834.</translation>
+    </message>
+    <message>
+      <source>The rate of %1 has more than 6 decimals.</source>
+      <translation>Der Kurs von %1 hat mehr als 6 Nachkommastellen.</translation>
+    </message>
+    <message>
+      <source>The rate of %1 must be more than 0.</source>
+      <translation>Der Kurs von %1 muss größer als 0 sein.</translation>
+    </message>
+    <message>
+      <source>The rate of %1 is too large: at most 1000000 for one unit of the sale's currency.</source>
+      <translation>Der Kurs von %1 ist zu groß: höchstens 1000000 für eine Einheit der Währung der Auktion.</translation>
+    </message>
+  </context>
+  <context>
+    <name>CurrencyBoard</name>
+    <message>
+      <source>Rates of %1</source>
+      <translation>Kurse vom %1</translation>
+    </message>
+    <message>
+      <source>for guidance only</source>
+      <translation>nur zur Orientierung</translation>
+    </message>
+  </context>
+  <context>
+    <name>EuroRates</name>
+    <message>
+      <source>The file is not a zip archive that can be read.</source>
+      <translation>Die Datei ist kein lesbares ZIP-Archiv.</translation>
+    </message>
+    <message>
+      <source>The rates file in the zip archive is too large to be a rates file.</source>
+      <translation>Die Kursdatei im ZIP-Archiv ist zu groß für eine Kursdatei.</translation>
+    </message>
+    <message>
+      <source>The zip archive holds no rates file (.csv) that can be read.</source>
+      <translation>Das ZIP-Archiv enthält keine lesbare Kursdatei (.csv).</translation>
+    </message>
+    <message>
+      <source>The file is not a euro reference rates file: it needs a header row &quot;Date, USD, JPY, ...&quot; and a row of rates.</source>
+      <translation>Die Datei ist keine Datei mit Euro-Referenzkursen: Sie braucht eine Kopfzeile &quot;Date, USD, JPY, ...&quot; und eine Zeile mit Kursen.</translation>
+    </message>
+    <message>
+      <source>The file could not be opened: %1</source>
+      <translation>Die Datei konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+      <source>The file is too large to be a rates file.</source>
+      <translation>Die Datei ist zu groß für eine Kursdatei.</translation>
+    </message>
+    <message>
+      <source>The rates file has no rate for the sale's currency %1.</source>
+      <translation>Die Kursdatei enthält keinen Kurs für die Währung der Auktion, %1.</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmCurrencyBoard</name>
+    <message>
+      <source>Gavelor - Currency Board</source>
+      <translation>Gavelor - Währungstafel</translation>
+    </message>
+  </context>
+  <context>
+    <name>CurrenciesTab</name>
+    <message>
+      <source>&amp;Show the bid in other currencies</source>
+      <translation>Gebot in anderen Währungen &amp;zeigen</translation>
+    </message>
+    <message>
+      <source>Sale's currency:</source>
+      <translation>Währung der Auktion:</translation>
+    </message>
+    <message>
+      <source>ISO code of the sale's currency</source>
+      <translation>ISO-Code der Währung der Auktion</translation>
+    </message>
+    <message>
+      <source>Code</source>
+      <translation>Code</translation>
+    </message>
+    <message>
+      <source>Sign</source>
+      <translation>Zeichen</translation>
+    </message>
+    <message>
+      <source>Rate</source>
+      <translation>Kurs</translation>
+    </message>
+    <message>
+      <source>Rounding</source>
+      <translation>Rundung</translation>
+    </message>
+    <message>
+      <source>Currencies and rates</source>
+      <translation>Währungen und Kurse</translation>
+    </message>
+    <message>
+      <source>Whole units</source>
+      <translation>Ganze Einheiten</translation>
+    </message>
+    <message>
+      <source>To 10</source>
+      <translation>Auf 10</translation>
+    </message>
+    <message>
+      <source>To 100</source>
+      <translation>Auf 100</translation>
+    </message>
+    <message>
+      <source>To 1,000</source>
+      <translation>Auf 1.000</translation>
+    </message>
+    <message>
+      <source>Rounding of line %1</source>
+      <translation>Rundung der Zeile %1</translation>
+    </message>
+    <message>
+      <source>&amp;Import Rates...</source>
+      <translation>Kurse &amp;importieren...</translation>
+    </message>
+    <message>
+      <source>The sale's currency code must be three letters, such as EUR.</source>
+      <translation>Der Währungscode der Auktion muss aus drei Buchstaben bestehen, etwa EUR.</translation>
+    </message>
+    <message>
+      <source>The currency code on line %1 must be three letters, such as USD.</source>
+      <translation>Der Währungscode in Zeile %1 muss aus drei Buchstaben bestehen, etwa USD.</translation>
+    </message>
+    <message>
+      <source>Enter the sale's currency code (such as EUR) before importing rates.</source>
+      <translation>Geben Sie den Währungscode der Auktion (etwa EUR) ein, bevor Sie Kurse importieren.</translation>
+    </message>
+    <message>
+      <source>Import Rates</source>
+      <translation>Kurse importieren</translation>
+    </message>
+    <message>
+      <source>Euro reference rates (*.csv *.zip);;All files (*)</source>
+      <translation>Euro-Referenzkurse (*.csv *.zip);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+      <source>The rates file has no rate for %1. Those rates were left as they were.</source>
+      <translation>Die Kursdatei enthält keinen Kurs für %1. Diese Kurse bleiben, wie sie waren.</translation>
     </message>
   </context>
 </TS>

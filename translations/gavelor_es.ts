@@ -545,6 +545,14 @@ Línea %1: %2</translation>
       <source>Total of the %1 lots sold</source>
       <translation>Total de los %1 lotes vendidos</translation>
     </message>
+    <message>
+      <source>Exchange rates in force: %1</source>
+      <translation>Tipos de cambio vigentes: %1</translation>
+    </message>
+    <message>
+      <source>Exchange rates changed at %1: %2</source>
+      <translation>Tipos de cambio cambiados a las %1: %2</translation>
+    </message>
   </context>
   <context>
     <name>SavingSign</name>
@@ -823,6 +831,10 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>&amp;Live Feed</source>
       <translation>&amp;Directo</translation>
+    </message>
+    <message>
+      <source>C&amp;urrencies</source>
+      <translation>&amp;Monedas</translation>
     </message>
   </context>
   <context>
@@ -1577,6 +1589,165 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>Picture of the selected lot</source>
       <translation>Foto del lote seleccionado</translation>
+    </message>
+  </context>
+  <context>
+    <name>CurrencyRate</name>
+    <message>
+      <source>a currency without a code</source>
+      <translation>una moneda sin código</translation>
+    </message>
+    <message>
+      <source>The rate of %1 is missing.</source>
+      <translation>Falta el tipo de cambio de %1.</translation>
+    </message>
+    <message>
+      <source>The rate of %1 is not a number. Write it with digits and a decimal point, for example 1.0834.</source>
+      <translation>El tipo de cambio de %1 no es un número. Escríbalo con cifras y un punto decimal, por ejemplo 1.0834.</translation>
+    </message>
+    <message>
+      <source>The rate of %1 has more than 6 decimals.</source>
+      <translation>El tipo de cambio de %1 tiene más de 6 decimales.</translation>
+    </message>
+    <message>
+      <source>The rate of %1 must be more than 0.</source>
+      <translation>El tipo de cambio de %1 debe ser mayor que 0.</translation>
+    </message>
+    <message>
+      <source>The rate of %1 is too large: at most 1000000 for one unit of the sale's currency.</source>
+      <translation>El tipo de cambio de %1 es demasiado grande: como máximo 1000000 por unidad de la moneda de la subasta.</translation>
+    </message>
+  </context>
+  <context>
+    <name>CurrencyBoard</name>
+    <message>
+      <source>Rates of %1</source>
+      <translation>Tipos de cambio del %1</translation>
+    </message>
+    <message>
+      <source>for guidance only</source>
+      <translation>solo orientativo</translation>
+    </message>
+  </context>
+  <context>
+    <name>EuroRates</name>
+    <message>
+      <source>The file is not a zip archive that can be read.</source>
+      <translation>El archivo no es un archivo zip legible.</translation>
+    </message>
+    <message>
+      <source>The rates file in the zip archive is too large to be a rates file.</source>
+      <translation>El archivo de tipos del archivo zip es demasiado grande para ser un archivo de tipos.</translation>
+    </message>
+    <message>
+      <source>The zip archive holds no rates file (.csv) that can be read.</source>
+      <translation>El archivo zip no contiene ningún archivo de tipos (.csv) legible.</translation>
+    </message>
+    <message>
+      <source>The file is not a euro reference rates file: it needs a header row &quot;Date, USD, JPY, ...&quot; and a row of rates.</source>
+      <translation>El archivo no es un archivo de tipos de referencia del euro: necesita una fila de encabezado &quot;Date, USD, JPY, ...&quot; y una fila de tipos.</translation>
+    </message>
+    <message>
+      <source>The file could not be opened: %1</source>
+      <translation>No se pudo abrir el archivo: %1</translation>
+    </message>
+    <message>
+      <source>The file is too large to be a rates file.</source>
+      <translation>El archivo es demasiado grande para ser un archivo de tipos.</translation>
+    </message>
+    <message>
+      <source>The rates file has no rate for the sale's currency %1.</source>
+      <translation>El archivo de tipos no tiene tipo para la moneda de la subasta, %1.</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmCurrencyBoard</name>
+    <message>
+      <source>Gavelor - Currency Board</source>
+      <translation>Gavelor - Tablero de divisas</translation>
+    </message>
+  </context>
+  <context>
+    <name>CurrenciesTab</name>
+    <message>
+      <source>&amp;Show the bid in other currencies</source>
+      <translation>&amp;Mostrar la puja en otras monedas</translation>
+    </message>
+    <message>
+      <source>Sale's currency:</source>
+      <translation>Moneda de la subasta:</translation>
+    </message>
+    <message>
+      <source>ISO code of the sale's currency</source>
+      <translation>Código ISO de la moneda de la subasta</translation>
+    </message>
+    <message>
+      <source>Code</source>
+      <translation>Código</translation>
+    </message>
+    <message>
+      <source>Sign</source>
+      <translation>Símbolo</translation>
+    </message>
+    <message>
+      <source>Rate</source>
+      <translation>Tipo</translation>
+    </message>
+    <message>
+      <source>Rounding</source>
+      <translation>Redondeo</translation>
+    </message>
+    <message>
+      <source>Currencies and rates</source>
+      <translation>Monedas y tipos de cambio</translation>
+    </message>
+    <message>
+      <source>Whole units</source>
+      <translation>Unidades enteras</translation>
+    </message>
+    <message>
+      <source>To 10</source>
+      <translation>A 10</translation>
+    </message>
+    <message>
+      <source>To 100</source>
+      <translation>A 100</translation>
+    </message>
+    <message>
+      <source>To 1,000</source>
+      <translation>A 1.000</translation>
+    </message>
+    <message>
+      <source>Rounding of line %1</source>
+      <translation>Redondeo de la línea %1</translation>
+    </message>
+    <message>
+      <source>&amp;Import Rates...</source>
+      <translation>&amp;Importar tipos...</translation>
+    </message>
+    <message>
+      <source>The sale's currency code must be three letters, such as EUR.</source>
+      <translation>El código de la moneda de la subasta debe tener tres letras, como EUR.</translation>
+    </message>
+    <message>
+      <source>The currency code on line %1 must be three letters, such as USD.</source>
+      <translation>El código de moneda de la línea %1 debe tener tres letras, como USD.</translation>
+    </message>
+    <message>
+      <source>Enter the sale's currency code (such as EUR) before importing rates.</source>
+      <translation>Introduzca el código de la moneda de la subasta (como EUR) antes de importar tipos.</translation>
+    </message>
+    <message>
+      <source>Import Rates</source>
+      <translation>Importar tipos</translation>
+    </message>
+    <message>
+      <source>Euro reference rates (*.csv *.zip);;All files (*)</source>
+      <translation>Tipos de referencia del euro (*.csv *.zip);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+      <source>The rates file has no rate for %1. Those rates were left as they were.</source>
+      <translation>El archivo de tipos no tiene tipo para %1. Esos tipos se dejaron como estaban.</translation>
     </message>
   </context>
 </TS>

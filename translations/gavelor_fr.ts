@@ -545,6 +545,14 @@ Ligne %1 : %2</translation>
       <source>Total of the %1 lots sold</source>
       <translation>Total des %1 lots vendus</translation>
     </message>
+    <message>
+      <source>Exchange rates in force: %1</source>
+      <translation>Taux de change en vigueur : %1</translation>
+    </message>
+    <message>
+      <source>Exchange rates changed at %1: %2</source>
+      <translation>Taux de change modifiés à %1 : %2</translation>
+    </message>
   </context>
   <context>
     <name>SavingSign</name>
@@ -823,6 +831,10 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>&amp;Live Feed</source>
       <translation>&amp;Direct</translation>
+    </message>
+    <message>
+      <source>C&amp;urrencies</source>
+      <translation>De&amp;vises</translation>
     </message>
   </context>
   <context>
@@ -1577,6 +1589,165 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>Picture of the selected lot</source>
       <translation>Photo du lot sélectionné</translation>
+    </message>
+  </context>
+  <context>
+    <name>CurrencyRate</name>
+    <message>
+      <source>a currency without a code</source>
+      <translation>une devise sans code</translation>
+    </message>
+    <message>
+      <source>The rate of %1 is missing.</source>
+      <translation>Le taux de %1 manque.</translation>
+    </message>
+    <message>
+      <source>The rate of %1 is not a number. Write it with digits and a decimal point, for example 1.0834.</source>
+      <translation>Le taux de %1 n'est pas un nombre. Écrivez-le avec des chiffres et un point décimal, par exemple 1.0834.</translation>
+    </message>
+    <message>
+      <source>The rate of %1 has more than 6 decimals.</source>
+      <translation>Le taux de %1 a plus de 6 décimales.</translation>
+    </message>
+    <message>
+      <source>The rate of %1 must be more than 0.</source>
+      <translation>Le taux de %1 doit être supérieur à 0.</translation>
+    </message>
+    <message>
+      <source>The rate of %1 is too large: at most 1000000 for one unit of the sale's currency.</source>
+      <translation>Le taux de %1 est trop grand : au plus 1000000 pour une unité de la devise de la vente.</translation>
+    </message>
+  </context>
+  <context>
+    <name>CurrencyBoard</name>
+    <message>
+      <source>Rates of %1</source>
+      <translation>Taux du %1</translation>
+    </message>
+    <message>
+      <source>for guidance only</source>
+      <translation>à titre indicatif</translation>
+    </message>
+  </context>
+  <context>
+    <name>EuroRates</name>
+    <message>
+      <source>The file is not a zip archive that can be read.</source>
+      <translation>Le fichier n'est pas une archive zip lisible.</translation>
+    </message>
+    <message>
+      <source>The rates file in the zip archive is too large to be a rates file.</source>
+      <translation>Le fichier de taux dans l'archive zip est trop grand pour être un fichier de taux.</translation>
+    </message>
+    <message>
+      <source>The zip archive holds no rates file (.csv) that can be read.</source>
+      <translation>L'archive zip ne contient aucun fichier de taux (.csv) lisible.</translation>
+    </message>
+    <message>
+      <source>The file is not a euro reference rates file: it needs a header row &quot;Date, USD, JPY, ...&quot; and a row of rates.</source>
+      <translation>Le fichier n'est pas un fichier de taux de référence de l'euro : il lui faut une ligne d'en-tête &quot;Date, USD, JPY, ...&quot; et une ligne de taux.</translation>
+    </message>
+    <message>
+      <source>The file could not be opened: %1</source>
+      <translation>Le fichier n'a pas pu être ouvert : %1</translation>
+    </message>
+    <message>
+      <source>The file is too large to be a rates file.</source>
+      <translation>Le fichier est trop grand pour être un fichier de taux.</translation>
+    </message>
+    <message>
+      <source>The rates file has no rate for the sale's currency %1.</source>
+      <translation>Le fichier de taux n'a pas de taux pour la devise de la vente, %1.</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmCurrencyBoard</name>
+    <message>
+      <source>Gavelor - Currency Board</source>
+      <translation>Gavelor - Tableau des devises</translation>
+    </message>
+  </context>
+  <context>
+    <name>CurrenciesTab</name>
+    <message>
+      <source>&amp;Show the bid in other currencies</source>
+      <translation>&amp;Montrer l'enchère dans d'autres devises</translation>
+    </message>
+    <message>
+      <source>Sale's currency:</source>
+      <translation>Devise de la vente :</translation>
+    </message>
+    <message>
+      <source>ISO code of the sale's currency</source>
+      <translation>Code ISO de la devise de la vente</translation>
+    </message>
+    <message>
+      <source>Code</source>
+      <translation>Code</translation>
+    </message>
+    <message>
+      <source>Sign</source>
+      <translation>Signe</translation>
+    </message>
+    <message>
+      <source>Rate</source>
+      <translation>Taux</translation>
+    </message>
+    <message>
+      <source>Rounding</source>
+      <translation>Arrondi</translation>
+    </message>
+    <message>
+      <source>Currencies and rates</source>
+      <translation>Devises et taux</translation>
+    </message>
+    <message>
+      <source>Whole units</source>
+      <translation>Unités entières</translation>
+    </message>
+    <message>
+      <source>To 10</source>
+      <translation>À 10</translation>
+    </message>
+    <message>
+      <source>To 100</source>
+      <translation>À 100</translation>
+    </message>
+    <message>
+      <source>To 1,000</source>
+      <translation>À 1 000</translation>
+    </message>
+    <message>
+      <source>Rounding of line %1</source>
+      <translation>Arrondi de la ligne %1</translation>
+    </message>
+    <message>
+      <source>&amp;Import Rates...</source>
+      <translation>&amp;Importer les taux...</translation>
+    </message>
+    <message>
+      <source>The sale's currency code must be three letters, such as EUR.</source>
+      <translation>Le code de la devise de la vente doit comporter trois lettres, comme EUR.</translation>
+    </message>
+    <message>
+      <source>The currency code on line %1 must be three letters, such as USD.</source>
+      <translation>Le code de devise de la ligne %1 doit comporter trois lettres, comme USD.</translation>
+    </message>
+    <message>
+      <source>Enter the sale's currency code (such as EUR) before importing rates.</source>
+      <translation>Saisissez le code de la devise de la vente (comme EUR) avant d'importer des taux.</translation>
+    </message>
+    <message>
+      <source>Import Rates</source>
+      <translation>Importer les taux</translation>
+    </message>
+    <message>
+      <source>Euro reference rates (*.csv *.zip);;All files (*)</source>
+      <translation>Taux de référence de l'euro (*.csv *.zip);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+      <source>The rates file has no rate for %1. Those rates were left as they were.</source>
+      <translation>Le fichier de taux n'a pas de taux pour %1. Ces taux restent tels quels.</translation>
     </message>
   </context>
 </TS>

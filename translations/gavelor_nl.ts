@@ -545,6 +545,14 @@ Regel %1: %2</translation>
       <source>Total of the %1 lots sold</source>
       <translation>Totaal van de %1 verkochte kavels</translation>
     </message>
+    <message>
+      <source>Exchange rates in force: %1</source>
+      <translation>Geldende wisselkoersen: %1</translation>
+    </message>
+    <message>
+      <source>Exchange rates changed at %1: %2</source>
+      <translation>Wisselkoersen gewijzigd om %1: %2</translation>
+    </message>
   </context>
   <context>
     <name>SavingSign</name>
@@ -823,6 +831,10 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>&amp;Live Feed</source>
       <translation>&amp;Live-feed</translation>
+    </message>
+    <message>
+      <source>C&amp;urrencies</source>
+      <translation>&amp;Valuta's</translation>
     </message>
   </context>
   <context>
@@ -1577,6 +1589,165 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>Picture of the selected lot</source>
       <translation>Foto van het geselecteerde kavel</translation>
+    </message>
+  </context>
+  <context>
+    <name>CurrencyRate</name>
+    <message>
+      <source>a currency without a code</source>
+      <translation>een valuta zonder code</translation>
+    </message>
+    <message>
+      <source>The rate of %1 is missing.</source>
+      <translation>De koers van %1 ontbreekt.</translation>
+    </message>
+    <message>
+      <source>The rate of %1 is not a number. Write it with digits and a decimal point, for example 1.0834.</source>
+      <translation>De koers van %1 is geen getal. Schrijf hem met cijfers en een decimale punt, bijvoorbeeld 1.0834.</translation>
+    </message>
+    <message>
+      <source>The rate of %1 has more than 6 decimals.</source>
+      <translation>De koers van %1 heeft meer dan 6 decimalen.</translation>
+    </message>
+    <message>
+      <source>The rate of %1 must be more than 0.</source>
+      <translation>De koers van %1 moet groter zijn dan 0.</translation>
+    </message>
+    <message>
+      <source>The rate of %1 is too large: at most 1000000 for one unit of the sale's currency.</source>
+      <translation>De koers van %1 is te groot: hoogstens 1000000 voor één eenheid van de valuta van de veiling.</translation>
+    </message>
+  </context>
+  <context>
+    <name>CurrencyBoard</name>
+    <message>
+      <source>Rates of %1</source>
+      <translation>Koersen van %1</translation>
+    </message>
+    <message>
+      <source>for guidance only</source>
+      <translation>alleen ter indicatie</translation>
+    </message>
+  </context>
+  <context>
+    <name>EuroRates</name>
+    <message>
+      <source>The file is not a zip archive that can be read.</source>
+      <translation>Het bestand is geen leesbaar zip-archief.</translation>
+    </message>
+    <message>
+      <source>The rates file in the zip archive is too large to be a rates file.</source>
+      <translation>Het koersbestand in het zip-archief is te groot voor een koersbestand.</translation>
+    </message>
+    <message>
+      <source>The zip archive holds no rates file (.csv) that can be read.</source>
+      <translation>Het zip-archief bevat geen leesbaar koersbestand (.csv).</translation>
+    </message>
+    <message>
+      <source>The file is not a euro reference rates file: it needs a header row &quot;Date, USD, JPY, ...&quot; and a row of rates.</source>
+      <translation>Het bestand is geen bestand met eureferentiekoersen: het heeft een kopregel &quot;Date, USD, JPY, ...&quot; en een regel met koersen nodig.</translation>
+    </message>
+    <message>
+      <source>The file could not be opened: %1</source>
+      <translation>Het bestand kon niet worden geopend: %1</translation>
+    </message>
+    <message>
+      <source>The file is too large to be a rates file.</source>
+      <translation>Het bestand is te groot voor een koersbestand.</translation>
+    </message>
+    <message>
+      <source>The rates file has no rate for the sale's currency %1.</source>
+      <translation>Het koersbestand heeft geen koers voor de valuta van de veiling, %1.</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmCurrencyBoard</name>
+    <message>
+      <source>Gavelor - Currency Board</source>
+      <translation>Gavelor - Valutabord</translation>
+    </message>
+  </context>
+  <context>
+    <name>CurrenciesTab</name>
+    <message>
+      <source>&amp;Show the bid in other currencies</source>
+      <translation>Bod in andere valuta's &amp;tonen</translation>
+    </message>
+    <message>
+      <source>Sale's currency:</source>
+      <translation>Valuta van de veiling:</translation>
+    </message>
+    <message>
+      <source>ISO code of the sale's currency</source>
+      <translation>ISO-code van de valuta van de veiling</translation>
+    </message>
+    <message>
+      <source>Code</source>
+      <translation>Code</translation>
+    </message>
+    <message>
+      <source>Sign</source>
+      <translation>Teken</translation>
+    </message>
+    <message>
+      <source>Rate</source>
+      <translation>Koers</translation>
+    </message>
+    <message>
+      <source>Rounding</source>
+      <translation>Afronding</translation>
+    </message>
+    <message>
+      <source>Currencies and rates</source>
+      <translation>Valuta's en koersen</translation>
+    </message>
+    <message>
+      <source>Whole units</source>
+      <translation>Hele eenheden</translation>
+    </message>
+    <message>
+      <source>To 10</source>
+      <translation>Op 10</translation>
+    </message>
+    <message>
+      <source>To 100</source>
+      <translation>Op 100</translation>
+    </message>
+    <message>
+      <source>To 1,000</source>
+      <translation>Op 1.000</translation>
+    </message>
+    <message>
+      <source>Rounding of line %1</source>
+      <translation>Afronding van regel %1</translation>
+    </message>
+    <message>
+      <source>&amp;Import Rates...</source>
+      <translation>Koersen &amp;importeren...</translation>
+    </message>
+    <message>
+      <source>The sale's currency code must be three letters, such as EUR.</source>
+      <translation>De valutacode van de veiling moet uit drie letters bestaan, zoals EUR.</translation>
+    </message>
+    <message>
+      <source>The currency code on line %1 must be three letters, such as USD.</source>
+      <translation>De valutacode op regel %1 moet uit drie letters bestaan, zoals USD.</translation>
+    </message>
+    <message>
+      <source>Enter the sale's currency code (such as EUR) before importing rates.</source>
+      <translation>Vul de valutacode van de veiling in (zoals EUR) voordat u koersen importeert.</translation>
+    </message>
+    <message>
+      <source>Import Rates</source>
+      <translation>Koersen importeren</translation>
+    </message>
+    <message>
+      <source>Euro reference rates (*.csv *.zip);;All files (*)</source>
+      <translation>Eureferentiekoersen (*.csv *.zip);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+      <source>The rates file has no rate for %1. Those rates were left as they were.</source>
+      <translation>Het koersbestand heeft geen koers voor %1. Die koersen zijn gebleven zoals ze waren.</translation>
     </message>
   </context>
 </TS>

@@ -31,7 +31,8 @@ bool FeedState::SameBoard(const FeedState& other) const
     return sale == other.sale && lotNumber == other.lotNumber && amount == other.amount && currency == other.currency &&
            grouping == other.grouping && note == other.note && stamp == other.stamp && price == other.price &&
            results == other.results && formBack == other.formBack && ledBack == other.ledBack && text == other.text &&
-           ledLot == other.ledLot && ledAmount == other.ledAmount && ledType == other.ledType;
+           ledLot == other.ledLot && ledAmount == other.ledAmount && ledType == other.ledType &&
+           conversions == other.conversions && guidance == other.guidance;
 }
 
 QByteArray FeedState::ToJson(const char* type) const
@@ -48,18 +49,22 @@ QByteArray FeedState::ToJson(const char* type) const
                            {QStringLiteral("ledLot"), ColorText(ledLot)},
                            {QStringLiteral("ledAmount"), ColorText(ledAmount)},
                            {QStringLiteral("digits"), ledType == 1 ? QStringLiteral("dots") : QStringLiteral("lines")}};
-    const QJsonObject message{{QStringLiteral("type"), QString::fromLatin1(type)},
-                              {QStringLiteral("seq"), sequence},
-                              {QStringLiteral("sale"), sale},
-                              {QStringLiteral("lot"), lotNumber},
-                              {QStringLiteral("amount"), amount},
-                              {QStringLiteral("currency"), currency},
-                              {QStringLiteral("grouping"), grouping},
-                              {QStringLiteral("note"), note},
-                              {QStringLiteral("stamp"), stamp},
-                              {QStringLiteral("price"), price},
-                              {QStringLiteral("results"), last},
-                              {QStringLiteral("look"), look}};
+    QJsonObject message{{QStringLiteral("type"), QString::fromLatin1(type)},
+                        {QStringLiteral("seq"), sequence},
+                        {QStringLiteral("sale"), sale},
+                        {QStringLiteral("lot"), lotNumber},
+                        {QStringLiteral("amount"), amount},
+                        {QStringLiteral("currency"), currency},
+                        {QStringLiteral("grouping"), grouping},
+                        {QStringLiteral("note"), note},
+                        {QStringLiteral("stamp"), stamp},
+                        {QStringLiteral("price"), price},
+                        {QStringLiteral("results"), last},
+                        {QStringLiteral("look"), look}};
+    if (!conversions.isEmpty()) {
+        message.insert(QStringLiteral("conversions"), QJsonArray::fromStringList(conversions));
+        message.insert(QStringLiteral("guidance"), guidance);
+    }
     return QJsonDocument(message).toJson(QJsonDocument::Compact);
 }
 
@@ -89,6 +94,9 @@ bool FeedState::FromJson(const QByteArray& json, FeedState* state, QString* type
             {result.value(QStringLiteral("lot")).toInt(), result.value(QStringLiteral("note")).toString(),
              result.value(QStringLiteral("stamp")).toString(), result.value(QStringLiteral("price")).toInt()});
     }
+    for (const QJsonValue& value : message.value(QStringLiteral("conversions")).toArray())
+        read.conversions.append(value.toString());
+    read.guidance = message.value(QStringLiteral("guidance")).toString();
     const QJsonObject look = message.value(QStringLiteral("look")).toObject();
     read.formBack = ColorFromText(look.value(QStringLiteral("formBack")).toString());
     read.ledBack = ColorFromText(look.value(QStringLiteral("ledBack")).toString());

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 // One result as the feed shows it among the last ones of the sale.
@@ -38,6 +39,10 @@ struct FeedState
     // "", "SOLD" or "PASSED"; price is the hammer price of a sold lot.
     QString stamp;
     qint32 price = 0;
+    // The bid in the currency board's currencies ("≈ USD $ 3,400") and the words that go with
+    // them; empty, and left out of the messages, while the board is off.
+    QStringList conversions;
+    QString guidance;
     // The latest first, at most MaxResults.
     QList<FeedResult> results;
     // How the board looks: colours as red + 256 * green + 65536 * blue, and the digit style

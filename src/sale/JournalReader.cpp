@@ -59,7 +59,14 @@ void JournalLines::Line(QByteArrayView line, qint64 end)
     // An invalid line followed by another line was damaged, not torn.
     if (m_lastInvalid)
         ++m_damaged;
-    std::optional<SaleEvent> event = end < 0 ? std::nullopt : SaleEvent::FromJsonLine(line);
+    bool later = false;
+    std::optional<SaleEvent> event = end < 0 ? std::nullopt : SaleEvent::FromJsonLine(line, &later);
+    // What a later version records and this one cannot use is passed over whole.
+    if (later) {
+        m_lastInvalid = false;
+        m_goodSize = end;
+        return;
+    }
     m_lastInvalid = !event;
     if (!event)
         return;

@@ -25,7 +25,30 @@ private:
     qint32& m_number;
 };
 
-SaleController::SaleController(AppSettings& settings, QObject* parent) : QObject(parent), m_settings(settings) {}
+SaleController::SaleController(AppSettings& settings, QObject* parent)
+    : QObject(parent), m_settings(settings), m_currencies(CurrencyBoard::Load(settings.store()))
+{}
+
+void SaleController::SetCurrencyBoard(const CurrencyBoard& board)
+{
+    if (board == m_currencies)
+        return;
+    const bool ratesChanged = !board.SameRates(m_currencies) && (board.enabled || m_currencies.enabled);
+    m_currencies = board;
+    // A sale under way keeps a record of the rates its room was shown.
+    if (ratesChanged && m_journal && m_journal->record().HasEvents() && !m_journal->record().Ended()) {
+        SaleEvent rates;
+        rates.kind = SaleEvent::Kind::Rates;
+        rates.rates = board.RatesText();
+        Record(rates);
+    }
+    Announce(Change::Currencies);
+}
+
+QList<Conversion> SaleController::Conversions() const
+{
+    return m_currencies.Showing() ? m_currencies.Convert(Amount()) : QList<Conversion>{};
+}
 
 void SaleController::setJournal(SaleJournal* journal)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "currency/CurrencyBoard.h"
 #include "records/Limits.h"
 #include "sale/AuctionState.h"
 #include "sale/SaleRecord.h"
@@ -28,6 +29,8 @@ public:
         Amount = 0x2,
         Note = 0x4,
         Stamp = 0x8,
+        // The currency board: turned on or off, or its rates changed.
+        Currencies = 0x10,
     };
     Q_DECLARE_FLAGS(Changes, Change)
 
@@ -82,6 +85,13 @@ public:
     void Withdraw(qint32 lotNumber);
     void NewSale();
 
+    // The currency board in force: read from the store when the sale opens, replaced by the
+    // options' OK. Rates that change while a sale is running are recorded in its journal.
+    const CurrencyBoard& currencyBoard() const { return m_currencies; }
+    void SetCurrencyBoard(const CurrencyBoard& board);
+    // The bid in each of the board's currencies; none while the board is off.
+    QList<Conversion> Conversions() const;
+
     // The stamp's price as the board writes it: "3,100"; empty when it has none.
     static QString StampDetail(const Stamp& stamp, const QString& grouping);
 
@@ -116,6 +126,7 @@ private:
     Stamp m_stamp;
     quint64 m_sequence = 0;
     bool m_recording = false;
+    CurrencyBoard m_currencies;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(SaleController::Changes)

@@ -9,12 +9,12 @@
 
 namespace {
 
-constexpr std::array<const char*, 9> KindNames = {"started", "shown", "amount", "sold",     "passed",
-                                                  "cleared", "buyer", "ended",  "withdrawn"};
+constexpr std::array<const char*, 10> KindNames = {"started", "shown", "amount", "sold",      "passed",
+                                                   "cleared", "buyer", "ended",  "withdrawn", "rates"};
 
 bool HasLot(SaleEvent::Kind kind)
 {
-    return kind != SaleEvent::Kind::Started && kind != SaleEvent::Kind::Ended;
+    return kind != SaleEvent::Kind::Started && kind != SaleEvent::Kind::Ended && kind != SaleEvent::Kind::Rates;
 }
 
 // Whether the record names the lot in full (number and note), not only its place.
@@ -145,6 +145,12 @@ public:
         return true;
     }
 
+    bool AtString()
+    {
+        SkipBlanks();
+        return Peek() == '"';
+    }
+
     // The closing brace with nothing after it.
     bool Closed()
     {
@@ -207,11 +213,16 @@ QByteArray SaleEvent::ToJsonLine() const
         object.insert(QStringLiteral("buyer"), buyer);
     if (kind == Kind::Cleared && undo)
         object.insert(QStringLiteral("undo"), 1);
+    if (kind == Kind::Rates)
+        object.insert(QStringLiteral("rates"), rates);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
-std::optional<SaleEvent> SaleEvent::FromJsonLine(QByteArrayView line)
+std::optional<SaleEvent> SaleEvent::FromJsonLine(QByteArrayView line, bool* later)
 {
+    if (later)
+        *later = false;
+    bool laterKind = false;
     // The journal's records are flat objects of strings and whole numbers; a reader of just
     // that keeps the replay of a long sale quick. Anything else is not a record.
     FlatJsonReader reader(line);
@@ -221,7 +232,7 @@ std::optional<SaleEvent> SaleEvent::FromJsonLine(QByteArrayView line)
         return std::nullopt;
     QByteArrayView key;
     while (reader.NextKey(key)) {
-        if (key == "event" || key == "time" || key == "note" || key == "buyer") {
+        if (key == "event" || key == "time" || key == "note" || key == "buyer" || key == "rates") {
             QString text;
             if (!reader.String(text))
                 return std::nullopt;
@@ -229,17 +240,24 @@ std::optional<SaleEvent> SaleEvent::FromJsonLine(QByteArrayView line)
                 size_t k = 0;
                 while (k < KindNames.size() && text != QLatin1String(KindNames[k]))
                     ++k;
-                if (k == KindNames.size())
-                    return std::nullopt;
-                event.kind = static_cast<Kind>(k);
+                laterKind = k == KindNames.size();
+                if (!laterKind)
+                    event.kind = static_cast<Kind>(k);
                 haveKind = true;
             } else if (key == "time") {
                 event.time = text;
             } else if (key == "note") {
                 event.note = text;
+            } else if (key == "rates") {
+                event.rates = text;
             } else {
                 event.buyer = text;
             }
+        } else if (reader.AtString()) {
+            // A text that a later version adds.
+            QString ignored;
+            if (!reader.String(ignored))
+                return std::nullopt;
         } else {
             qint64 number = 0;
             if (!reader.Number(number))
@@ -259,6 +277,11 @@ std::optional<SaleEvent> SaleEvent::FromJsonLine(QByteArrayView line)
     }
     if (!reader.Closed() || !haveKind)
         return std::nullopt;
+    if (laterKind) {
+        if (later)
+            *later = true;
+        return std::nullopt;
+    }
     return event;
 }
 
@@ -389,6 +412,9 @@ void SaleRecord::Apply(const SaleEvent& event)
         break;
     case SaleEvent::Kind::Ended:
         m_ended = true;
+        break;
+    case SaleEvent::Kind::Rates:
+        m_rateChanges.push_back({event.time, event.rates});
         break;
     }
 }

@@ -35,7 +35,9 @@ struct SaleEvent
         Cleared,
         Buyer,
         Ended,
-        Withdrawn
+        Withdrawn,
+        // The currency board's rates changed during the sale.
+        Rates
     };
 
     Kind kind = Kind::Started;
@@ -50,6 +52,8 @@ struct SaleEvent
     QString buyer;
     // Cleared by the board's undo: the lot goes back to what it was before its last mark.
     bool undo = false;
+    // The currency board's rates as Rates records them.
+    QString rates;
 
     void SetLot(const SaleLotKey& key)
     {
@@ -61,8 +65,9 @@ struct SaleEvent
     static QString KindName(Kind kind);
     // One journal line, without its line end.
     QByteArray ToJsonLine() const;
-    // Nothing when the line is not a whole record.
-    static std::optional<SaleEvent> FromJsonLine(QByteArrayView line);
+    // Nothing when the line is not a whole record. A whole record of a kind that a later
+    // version writes sets `later`: it is to be passed over, not taken for damage.
+    static std::optional<SaleEvent> FromJsonLine(QByteArrayView line, bool* later = nullptr);
 };
 
 struct LotResult
@@ -153,6 +158,13 @@ public:
     // Counts the events that change a result: the results are the same while it is.
     qint64 Marks() const { return m_marks; }
     const std::optional<OnShow>& LastOnShow() const { return m_onShow; }
+    // The currency board's rates each time they changed during the sale, oldest first.
+    struct RateChange
+    {
+        QString time;
+        QString rates;
+    };
+    const std::vector<RateChange>& RateChanges() const { return m_rateChanges; }
 
     // The result of a lot number, or null when it has none.
     const LotResult* Find(qint32 lotNumber) const;
@@ -193,4 +205,5 @@ private:
     // The lot numbers of the marks that undo can take back, oldest first.
     std::vector<qint32> m_undoable;
     std::optional<DroppedBuyer> m_droppedBuyer;
+    std::vector<RateChange> m_rateChanges;
 };

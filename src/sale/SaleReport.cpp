@@ -172,6 +172,7 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet, const MoneyFormat& mon
                 .arg(Money(static_cast<double>(t.hammer), money), Money(static_cast<double>(t.startingOfSold), money)),
         },
         11);
+    document.AddLines(sheet.rates, 10);
 
     std::vector<const LotResult*> sold;
     for (const SaleRecord::Row& row : sheet.rows) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clerk/SaleDetails.h"
+#include "currency/CurrencyBoard.h"
 #include "records/MoneyFormat.h"
 #include "sale/SaleRecord.h"
 
@@ -25,7 +26,13 @@ struct Sheet
     SaleRecord::Totals totals;
     // The house, the title, the venue and the date; every page names the title.
     SaleDetails details = {};
+    // The currency board's rates in force and each change of them during the sale; printed
+    // under the totals, nothing when the board was never used.
+    QStringList rates = {};
 };
+
+// The lines that say which exchange rates the room was shown.
+QStringList RateLines(const SaleRecord& record, const CurrencyBoard& board);
 
 // What a row shows of its lot: from the list, or as it was marked when its number is not there.
 struct LotText

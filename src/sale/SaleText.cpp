@@ -159,4 +159,20 @@ QString SaveCsv(const QString& path, const std::vector<SaleRecord::Row>& rows, c
     return {};
 }
 
+QStringList RateLines(const SaleRecord& record, const CurrencyBoard& board)
+{
+    QStringList lines;
+    if (board.Showing()) {
+        QString line = QCoreApplication::translate("SaleReport", "Exchange rates in force: %1").arg(board.RatesText());
+        const QString time = board.RatesTimeText();
+        if (!time.isEmpty())
+            line += QStringLiteral(" (") + time + u')';
+        lines << line;
+    }
+    for (const SaleRecord::RateChange& change : record.RateChanges())
+        lines << QCoreApplication::translate("SaleReport", "Exchange rates changed at %1: %2")
+                     .arg(TimeText(change.time), change.rates);
+    return lines;
+}
+
 } // namespace SaleReport

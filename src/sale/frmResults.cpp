@@ -727,7 +727,8 @@ void frmResults::cmdReport_Click()
     if (path.isEmpty())
         return;
     const SaleReport::Sheet sheet{journal().record().SaleStart(), m_model->rows(), SaleRecord::Count(m_model->rows()),
-                                  SaleDetails::ReadBeside(journal().filePath())};
+                                  SaleDetails::ReadBeside(journal().filePath()),
+                                  SaleReport::RateLines(journal().record(), m_sale.currencyBoard())};
     const QString error = SaleReport::SavePdf(path, sheet, m_settings.Money());
     if (!error.isEmpty())
         Prompts::Inform(this, tr("The report could not be saved: %1").arg(error), Prompts::Icon::Warning);
@@ -740,7 +741,8 @@ void frmResults::cmdPrint_Click()
     if (!m_choosePrinter || !m_choosePrinter(printer))
         return;
     const SaleReport::Sheet sheet{journal().record().SaleStart(), m_model->rows(), SaleRecord::Count(m_model->rows()),
-                                  SaleDetails::ReadBeside(journal().filePath())};
+                                  SaleDetails::ReadBeside(journal().filePath()),
+                                  SaleReport::RateLines(journal().record(), m_sale.currencyBoard())};
     SaleReport::Paint(printer, sheet, m_settings.Money());
 }
 

@@ -1,6 +1,7 @@
 #include "scoreboard/frmAudience.h"
 
 #include "common/Twips.h"
+#include "currency/CurrencyView.h"
 #include "pictures/LotPictureLoader.h"
 #include "records/AppSettings.h"
 #include "sale/SaleController.h"
@@ -106,12 +107,29 @@ QRect frmAudience::ToPixels(const QRect& twips) const
                            this);
 }
 
+void frmAudience::ShowCurrencies(const SaleController& sale, const AppSettings& settings)
+{
+    if (m_currencyStrip)
+        return;
+    m_currencyStrip = new CurrencyView(sale, settings, CurrencyView::Style::Strip, this);
+    m_currencyStrip->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_currencyStrip->setCursor(Qt::BlankCursor);
+    PlaceCurrencyStrip();
+}
+
+void frmAudience::PlaceCurrencyStrip()
+{
+    if (m_currencyStrip)
+        m_currencyStrip->setGeometry(currencyStripArea());
+}
+
 void frmAudience::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     ChooseComposition();
     m_layout.StretchToWindow(this);
     ShowLotPicture();
+    PlaceCurrencyStrip();
 }
 
 void frmAudience::setLotPictures(LotPictureLoader* loader, const SaleController* sale, const AppSettings* settings)

@@ -18,6 +18,10 @@ class SaleController;
 // the screen's shape is laid out and scaled by the proportional layout. It is a view only: it
 // never takes the focus, clicks on it do nothing, the pointer is hidden over it, and any key
 // that still reaches it goes on to the operator's window.
+class AppSettings;
+class CurrencyView;
+class SaleController;
+
 class frmAudience : public QWidget
 {
     Q_OBJECT
@@ -32,6 +36,10 @@ public:
     // the window's pixels as it is now scaled; empty where the composition keeps none.
     QRect lotPictureArea() const { return ToPixels(m_composition->lotPicture); }
     QRect currencyStripArea() const { return ToPixels(m_composition->currencyStrip); }
+    // The bid in other currencies, in the room kept for it, whenever the currency board is on.
+    void ShowCurrencies(const SaleController& sale, const AppSettings& settings);
+    // Null until ShowCurrencies.
+    CurrencyView* currencyStrip() const { return m_currencyStrip; }
     // The screen it was last shown on; null once that screen is gone.
     QScreen* audienceScreen() const { return m_screen; }
 
@@ -68,6 +76,7 @@ private:
     void ShowLotPicture();
     void pictures_Ready(qint32 lot);
     void SetPicture(const QImage& picture);
+    void PlaceCurrencyStrip();
 
     QWidget* m_operatorWindow;
     const BoardDesign::Composition* m_composition;
@@ -79,4 +88,5 @@ private:
     const AppSettings* m_settings = nullptr;
     qint32 m_pictureLot = -1;
     QImage m_picture;
+    CurrencyView* m_currencyStrip = nullptr;
 };

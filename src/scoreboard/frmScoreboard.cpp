@@ -2,6 +2,7 @@
 
 #include "BuildInfo.h"
 #include "common/Twips.h"
+#include "currency/frmCurrencyBoard.h"
 #include "feed/LiveFeed.h"
 #include "records/AppSettings.h"
 #include "sale/KeyCodes.h"
@@ -29,6 +30,8 @@ namespace {
 
 // The key numbers of F4 and F12 (the function keys run on from F1).
 constexpr qint16 KeyF4 = KeyCodes::F1 + 3;
+// F7 shows the Currency Board window.
+constexpr qint16 KeyF7 = KeyCodes::F1 + 6;
 // F9 opens the live feed's window.
 constexpr qint16 KeyF9 = KeyCodes::F1 + 8;
 constexpr qint16 KeyF12 = KeyCodes::F1 + 11;
@@ -148,6 +151,9 @@ void frmScoreboard::HandleCommandKey(const qint16& keyCode)
         if (m_sale->journal())
             ShowResults();
         break;
+    case KeyF7:
+        OpenCurrencyBoard();
+        break;
     case KeyF9:
         if (m_openLiveFeed)
             m_openLiveFeed();
@@ -232,6 +238,10 @@ void frmScoreboard::PublishToFeed()
     state.currency = m_settings.Currency;
     state.grouping = m_settings.Grouping;
     state.note = m_sale->Note();
+    for (const Conversion& conversion : m_sale->Conversions())
+        state.conversions.append(CurrencyBoard::LineText(conversion, m_settings.Grouping));
+    if (!state.conversions.isEmpty())
+        state.guidance = CurrencyBoard::GuidanceText();
     state.formBack = m_settings.FormBackColor;
     state.ledBack = m_settings.LEDBackColor;
     state.text = m_settings.TextColor;
@@ -390,6 +400,7 @@ void frmScoreboard::ToggleAudience()
         m_audience = std::make_unique<frmAudience>(this);
         connect(m_board.txtNote, &QPlainTextEdit::textChanged, m_audience.get(), [this] { txtNote_Change(); });
         m_audience->setLotPictures(m_pictures, m_sale.get(), &m_settings);
+        m_audience->ShowCurrencies(*m_sale, m_settings);
     }
     // Everything on show now, then every change as it comes.
     const BoardView& board = m_audience->board();
@@ -400,6 +411,16 @@ void frmScoreboard::ToggleAudience()
     board.ApplyLEDType(m_settings.LEDTypeIndex);
     ShowResultStamp();
     m_audience->ShowOn(target);
+}
+
+// One window, beside the board; asked for again, it comes to the front. It can be moved to
+// any screen and put full screen there with its own F11.
+void frmScoreboard::OpenCurrencyBoard()
+{
+    if (!m_currencyBoard)
+        m_currencyBoard = std::make_unique<frmCurrencyBoard>(*m_sale, m_settings, this);
+    m_currencyBoard->show();
+    m_currencyBoard->raise();
 }
 
 void frmScoreboard::ToggleFullScreen()
@@ -452,6 +473,8 @@ void frmScoreboard::closeEvent(QCloseEvent* event)
     event->accept();
     if (m_audience)
         m_audience->close();
+    if (m_currencyBoard)
+        m_currencyBoard->close();
     if (m_results)
         m_results->close();
     emit Unloaded();

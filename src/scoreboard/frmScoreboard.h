@@ -16,6 +16,7 @@
 class AppSettings;
 class BoardAnnouncer;
 class frmAudience;
+class frmCurrencyBoard;
 class LiveFeed;
 class LotPictureLoader;
 class NumLockBackend;
@@ -82,6 +83,8 @@ public:
     BoardAnnouncer* announcer() const { return m_announcer.get(); }
     // The audience screen that F12 shows and hides; null until it is first shown.
     frmAudience* audience() const { return m_audience.get(); }
+    // The Currency Board window that F7 shows; null until it is first shown.
+    frmCurrencyBoard* currencyBoard() const { return m_currencyBoard.get(); }
 
 signals:
     // The window was closed; the program is to end now.
@@ -120,6 +123,7 @@ private:
     void txtNote_Change();
     QScreen* AudienceScreen() const;
     void ToggleAudience();
+    void OpenCurrencyBoard();
     void ReleaseKey(QKeyEvent* event);
     void ToggleFullScreen();
 
@@ -132,6 +136,7 @@ private:
     std::function<void()> m_openLotEditor;
     BoardView m_board;
     std::unique_ptr<frmAudience> m_audience;
+    std::unique_ptr<frmCurrencyBoard> m_currencyBoard;
     std::unique_ptr<frmResults> m_results;
     SavingSign* m_savingSign = nullptr;
     std::unique_ptr<BoardAnnouncer> m_announcer;

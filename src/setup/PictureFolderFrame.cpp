@@ -1,23 +1,13 @@
 #include "setup/PictureFolderFrame.h"
 
 #include "common/DesignLayout.h"
+#include "common/Prompts.h"
 #include "common/Twips.h"
 #include "records/SettingsStore.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-PictureFolderFrame::FolderChooser& Chooser()
-{
-    static PictureFolderFrame::FolderChooser chooser;
-    return chooser;
-}
-
-} // namespace
 
 PictureFolderFrame::PictureFolderFrame(QWidget* parent) : Frame(tr("Lot Pictures:"), parent)
 {
@@ -32,8 +22,8 @@ PictureFolderFrame::PictureFolderFrame(QWidget* parent) : Frame(tr("Lot Pictures
     resize(Twips::ToPixels(DesignWidth, this), Twips::ToPixels(DesignHeight, this));
     // clang-format off
     DesignLayout::Place({
-        {txtFolder, u"txtFolder",  120, 330, 3255, 375},
-        {cmdBrowse, u"cmdBrowse", 3495, 330, 1095, 375},
+        {txtFolder, u"txtFolder",  120, 330, 3015, 375},
+        {cmdBrowse, u"cmdBrowse", 3255, 330, 1335, 375},
         {cmdClear,  u"cmdClear",  4680, 330,  915, 375},
     }, this);
     // clang-format on
@@ -41,11 +31,6 @@ PictureFolderFrame::PictureFolderFrame(QWidget* parent) : Frame(tr("Lot Pictures
     connect(cmdBrowse, &QPushButton::clicked, this, &PictureFolderFrame::cmdBrowse_Click);
     connect(cmdClear, &QPushButton::clicked, this, &PictureFolderFrame::cmdClear_Click);
     ShowFolder({});
-}
-
-void PictureFolderFrame::setFolderChooser(FolderChooser chooser)
-{
-    Chooser() = std::move(chooser);
 }
 
 void PictureFolderFrame::Load(const SettingsStore& store)
@@ -72,9 +57,7 @@ bool PictureFolderFrame::Commit(SettingsStore& store) const
 void PictureFolderFrame::cmdBrowse_Click()
 {
     const QString start = m_pending.isEmpty() ? QDir::homePath() : m_pending;
-    const QString chosen = Chooser() ? Chooser()(this, start)
-                                     : QFileDialog::getExistingDirectory(this, tr("Folder of Lot Pictures"), start,
-                                                                         QFileDialog::ShowDirsOnly);
+    const QString chosen = Prompts::FolderName(this, tr("Folder of Lot Pictures"), start);
     if (!chosen.isEmpty())
         ShowFolder(QDir::cleanPath(chosen));
 }

@@ -3,8 +3,6 @@
 #include "common/Frame.h"
 #include "pictures/PictureSettings.h"
 
-#include <functional>
-
 class QLineEdit;
 class QPushButton;
 class SettingsStore;
@@ -21,13 +19,7 @@ public:
     static constexpr int DesignWidth = 5715;
     static constexpr int DesignHeight = 855;
 
-    // Asks the operator for a folder, starting at current; empty when cancelled.
-    using FolderChooser = std::function<QString(QWidget* parent, const QString& current)>;
-
     explicit PictureFolderFrame(QWidget* parent = nullptr);
-
-    // A test answers the folder dialog here; an empty chooser puts the real dialog back.
-    static void setFolderChooser(FolderChooser chooser);
 
     void Load(const SettingsStore& store);
     QString Pending() const;

@@ -7,14 +7,40 @@
 #include "records/AppSettings.h"
 #include "setup/AdditionalTab.h"
 #include "setup/ColorTab.h"
+#include "setup/CurrenciesTab.h"
 #include "setup/IncrementTab.h"
 #include "setup/LiveFeedTab.h"
+#include "setup/PictureFolderFrame.h"
 #include "setup/frmOptionsDesign.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QTabWidget>
+
+namespace {
+
+// Five captions share the dialog's width: the tabs take less room on either side of their
+// captions than the desktop's style gives them, and nothing else changes.
+class CompactTabStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? std::min(value, TabHSpace) : value;
+    }
+
+private:
+    static constexpr int TabHSpace = 8;
+};
+
+} // namespace
 
 frmOptions::frmOptions(AppSettings& settings, NumLockBackend* numLock, QWidget* parent)
     : QDialog(parent), m_settings(settings)
@@ -32,14 +58,25 @@ frmOptions::frmOptions(AppSettings& settings, NumLockBackend* numLock, QWidget* 
     m_incrementTab = new IncrementTab(SSTab1);
     m_additionalTab = new AdditionalTab(SSTab1, numLock);
     m_feedTab = new LiveFeedTab(SSTab1);
+    m_currenciesTab = new CurrenciesTab(SSTab1);
     SSTab1->addTab(m_colorTab, tr("Color Controls"));
     SSTab1->addTab(m_incrementTab, tr("Increment Settings"));
     SSTab1->addTab(m_additionalTab, tr("&Additional Settings"));
     SSTab1->addTab(m_feedTab, tr("&Live Feed"));
+    SSTab1->addTab(m_currenciesTab, tr("C&urrencies"));
     m_colorTab->setObjectName(QStringLiteral("tabColors"));
     m_incrementTab->setObjectName(QStringLiteral("tabIncrements"));
     m_additionalTab->setObjectName(QStringLiteral("tabAdditional"));
     m_feedTab->setObjectName(QStringLiteral("tabLiveFeed"));
+    m_currenciesTab->setObjectName(QStringLiteral("tabCurrencies"));
+    // What else the room's screen shows: the lots' pictures, below the rates.
+    m_pictureFrame = new PictureFolderFrame(m_currenciesTab);
+    DesignLayout::Place({m_pictureFrame, u"fraLotPictures", 240, 3960, PictureFolderFrame::DesignWidth,
+                         PictureFolderFrame::DesignHeight},
+                        m_currenciesTab);
+    auto* tabStyle = new CompactTabStyle(QApplication::style()->name());
+    tabStyle->setParent(SSTab1->tabBar());
+    SSTab1->tabBar()->setStyle(tabStyle);
     SSTab1->setAccessibleName(tr("Options"));
     for (int tab = 0; tab < SSTab1->count(); ++tab)
         SSTab1->widget(tab)->setAccessibleName(SSTab1->tabText(tab).remove(QLatin1Char('&')));
@@ -76,6 +113,8 @@ void frmOptions::Form_Load()
     m_additionalTab->Load(m_settings);
     m_incrementTab->Load(m_settings);
     m_feedTab->Load(m_settings.store());
+    m_currenciesTab->Load(m_settings, m_settings.store());
+    m_pictureFrame->Load(m_settings.store());
 }
 
 void frmOptions::setLiveFeed(LiveFeed* feed)
@@ -86,6 +125,11 @@ void frmOptions::setLiveFeed(LiveFeed* feed)
 FeedSettings frmOptions::feedSettings() const
 {
     return m_feedTab->Pending();
+}
+
+CurrencyBoard frmOptions::currencyBoard() const
+{
+    return m_currenciesTab->Committed();
 }
 
 void frmOptions::Form_Activate()
@@ -112,13 +156,18 @@ void frmOptions::done(int result)
 
 void frmOptions::cmdOk_Click()
 {
+    // Rates that cannot be used are refused before anything is committed; the dialog stays open.
+    if (!m_currenciesTab->Validate())
+        return;
     m_colorTab->Commit(m_settings);
     m_additionalTab->Commit(m_settings);
     const bool displayStored = m_settings.SaveDisplaySettings();
     const bool incrementsStored = m_incrementTab->Commit(m_settings);
     const bool feedStored = m_feedTab->Commit(m_settings.store());
+    const bool currenciesStored = m_currenciesTab->Commit(m_settings.store());
+    const bool picturesStored = m_pictureFrame->Commit(m_settings.store());
     // The values are in effect either way; the operator learns once that they will not last.
-    if (!displayStored || !incrementsStored || !feedStored)
+    if (!displayStored || !incrementsStored || !feedStored || !currenciesStored || !picturesStored)
         Prompts::Inform(this, SaveFailedMessage(), Prompts::Icon::Warning);
     accept();
 }

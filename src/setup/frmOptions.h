@@ -1,5 +1,6 @@
 #pragma once
 
+#include "currency/CurrencyBoard.h"
 #include "feed/FeedSettings.h"
 
 #include <QDialog>
@@ -7,6 +8,8 @@
 class AdditionalTab;
 class AppSettings;
 class ColorTab;
+class CurrenciesTab;
+class PictureFolderFrame;
 class IncrementTab;
 class LiveFeed;
 class LiveFeedTab;
@@ -36,6 +39,8 @@ public:
     void setLiveFeed(LiveFeed* feed);
     // The live feed's settings as the dialog shows them.
     FeedSettings feedSettings() const;
+    // The currency board in force after OK; as it was loaded otherwise.
+    CurrencyBoard currencyBoard() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -55,6 +60,8 @@ private:
     IncrementTab* m_incrementTab = nullptr;
     AdditionalTab* m_additionalTab = nullptr;
     LiveFeedTab* m_feedTab = nullptr;
+    CurrenciesTab* m_currenciesTab = nullptr;
+    PictureFolderFrame* m_pictureFrame = nullptr;
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdCancel = nullptr;
 };

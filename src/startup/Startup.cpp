@@ -216,6 +216,9 @@ void Startup::OpenOptions(QWidget* owner)
     // The feed serves only while the scoreboard is open.
     if (accepted && m_scoreboard)
         m_feed->Apply(dialog.feedSettings());
+    // The sale takes the board's rates in force, and records them when they change mid-sale.
+    if (accepted && m_scoreboard)
+        m_scoreboard->sale().SetCurrencyBoard(dialog.currencyBoard());
 }
 
 void Startup::OpenLiveFeed()

@@ -1,6 +1,7 @@
 // The feed's pages in a real browser (Debian's headless Chromium) against the scoreboard on a
 // private X server: a key pressed on the scoreboard through XTest changes what each page shows
 // within a second, and the overlay is transparent outside its band.
+#include "currency/CurrencyBoard.h"
 #include "feed/LiveFeed.h"
 #include "records/AppSettings.h"
 #include "records/MoneyFormat.h"
@@ -25,6 +26,7 @@ private slots:
     void pageFollowsTheKeys();
     void overlayIsTransparentOutsideItsBand_data();
     void overlayIsTransparentOutsideItsBand();
+    void phoneShowsConversionsOnlyWhenOn();
 
 private:
     // Presses a key on the scoreboard as the keyboard would (XTest).
@@ -151,4 +153,26 @@ void tst_FeedBrowser::overlayIsTransparentOutsideItsBand()
 
 GAVELOR_XVFB_TEST_MAIN(tst_FeedBrowser,
                        {QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1920x1080x24")})
+// The phone page lists the bid in the board's currencies while the currency board is on, and
+// nothing of it while it is off.
+void tst_FeedBrowser::phoneShowsConversionsOnlyWhenOn()
+{
+    ChromiumPage& page = *m_page;
+    page.Navigate(address(QStringLiteral("/")));
+    CurrencyBoard board;
+    board.enabled = true;
+    board.saleCode = QStringLiteral("USD");
+    board.lines = {{QStringLiteral("EUR"), QStringLiteral("€"), 2000000, 1}};
+    m_board->sale().SetCurrencyBoard(board);
+    const QString expected = QStringLiteral("≈ EUR € ") + MoneyFormat().Grouped(2 * m_board->sale().Amount());
+    const QString shown = QStringLiteral("document.getElementById('conversionLines').textContent");
+    QVERIFY2(page.WaitUntil(
+                 QStringLiteral("!document.getElementById('conversions').hidden && (%1) === '%2'").arg(shown, expected),
+                 10000),
+             qPrintable(page.Evaluate(shown).toString()));
+    board.enabled = false;
+    m_board->sale().SetCurrencyBoard(board);
+    QVERIFY(page.WaitUntil(QStringLiteral("document.getElementById('conversions').hidden"), 10000));
+}
+
 #include "tst_feedbrowser_xvfb.moc"

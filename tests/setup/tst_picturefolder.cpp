@@ -1,4 +1,5 @@
 // The picture folder's frame: what the operator chooses, and what is stored of it.
+#include "common/Prompts.h"
 #include "common/Twips.h"
 #include "pictures/PictureSettings.h"
 #include "records/SettingsStore.h"
@@ -25,11 +26,10 @@ private slots:
 private:
     void browseAnswering(const QString& answer)
     {
-        PictureFolderFrame::setFolderChooser([this, answer](QWidget*, const QString& start) {
-            m_askedFrom = start;
-            return answer;
-        });
+        if (!answer.isEmpty())
+            Prompts::queueFileName(answer);
         QTest::mouseClick(button("cmdBrowse"), Qt::LeftButton);
+        m_askedFrom = Prompts::asked().last().text;
     }
     QPushButton* button(const char* name) { return m_frame->findChild<QPushButton*>(QLatin1String(name)); }
     QString shown() { return m_frame->findChild<QLineEdit*>(QStringLiteral("txtFolder"))->text(); }
@@ -41,6 +41,7 @@ private:
 
 void tst_PictureFolder::init()
 {
+    Prompts::setTestMode(true);
     m_store.DeleteSection(PictureSettings::Section);
     m_frame = std::make_unique<PictureFolderFrame>();
     m_frame->Load(m_store);
@@ -49,7 +50,7 @@ void tst_PictureFolder::init()
 
 void tst_PictureFolder::cleanup()
 {
-    PictureFolderFrame::setFolderChooser({});
+    Prompts::clear();
     m_frame.reset();
 }
 

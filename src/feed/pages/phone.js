@@ -1,6 +1,16 @@
 Feed.follow(function (state) {
     Feed.setText("lot", String(state.lot));
     Feed.setText("amount", Feed.money(state.amount, state.currency, state.grouping));
+    // The bid in other currencies, only while the house shows its currency board.
+    var conversions = state.conversions || [];
+    document.getElementById("conversions").hidden = conversions.length === 0;
+    var lines = document.getElementById("conversionLines");
+    lines.replaceChildren.apply(lines, conversions.map(function (text) {
+        var item = document.createElement("li");
+        item.textContent = text;
+        return item;
+    }));
+    Feed.setText("guidance", state.guidance || "");
     var stamp = document.getElementById("stamp");
     var said = Feed.stampText(state.stamp);
     if (said && state.stamp === "SOLD")
