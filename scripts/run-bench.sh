@@ -6,8 +6,8 @@ for b in "$dir"/bench/bench_*; do
     [ -f "$b" ] && [ -x "$b" ] || continue
     # The feed's figures include the board's frames on a real X server, below.
     [ "$(basename "$b")" = bench_feed ] && continue
-    # The lot pictures' figures need the room's screen beside the operator's, below.
-    [ "$(basename "$b")" = bench_pictures ] && continue
+    # The room screen's figures need it beside the operator's screen, below.
+    [ "$(basename "$b")" = bench_room ] && continue
     QT_QPA_PLATFORM=offscreen "$b"
 done
 
@@ -31,8 +31,8 @@ xvfb-run -a -s "-screen 0 3840x2160x24 -dpi 96 -noreset -nolisten tcp" \
 xvfb-run -a -s "-screen 0 3840x2160x24 -dpi 96 -noreset -nolisten tcp" \
     env QT_QPA_PLATFORM=xcb "$dir/bench/bench_helpload"
 
-# The lot's picture on the room's 4K screen beside the operator's (the bench splits the X screen
-# into the two monitors): a step to the frame with the photo fetched ahead, the digits' frame while
-# it is decoded, and the memory of 1,000 steps through 24-megapixel photos.
+# The room's 4K screen beside the operator's (the bench splits the X screen into the two monitors):
+# a step to the frame with the lot's photo fetched ahead, the digits' frame while it is decoded, the
+# memory of 1,000 steps through 24-megapixel photos, and a raise with the bid in eight currencies.
 xvfb-run -a -s "-screen 0 5760x2160x24 -dpi 96 -noreset -nolisten tcp" \
-    env QT_QPA_PLATFORM=xcb "$dir/bench/bench_pictures"
+    env QT_QPA_PLATFORM=xcb "$dir/bench/bench_room"

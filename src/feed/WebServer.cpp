@@ -1,16 +1,14 @@
 #include "feed/WebServer.h"
 
+#include "platform/ThreadPriority.h"
+
 #include <civetweb.h>
 
 #include <QVarLengthArray>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
-#include <pthread.h>
-#include <sched.h>
-#include <sys/resource.h>
 #include <sys/socket.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -210,11 +208,8 @@ void WebServer::YieldToInterface()
     if (yielded)
         return;
     yielded = true;
-    // Hundreds of clients' threads wake at each change; as idle-class threads they run only on what
-    // the board and the X server leave of the processors, so the room's frame comes first.
-    const sched_param none{};
-    if (pthread_setschedparam(pthread_self(), SCHED_IDLE, &none) != 0)
-        setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
+    // Hundreds of clients' threads wake at each change: the room's frame comes first.
+    ThreadPriority::YieldToInterface();
 }
 
 WebServer::WebServer(Handler& handler) : d(std::make_unique<Private>(handler))

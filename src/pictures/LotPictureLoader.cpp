@@ -1,6 +1,7 @@
 #include "pictures/LotPictureLoader.h"
 
 #include "pictures/LotPictureFinder.h"
+#include "platform/ThreadPriority.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -175,6 +176,8 @@ void LotPictureLoader::Cancel(const QList<Entry>& entries)
 
 void LotPictureLoader::Work(std::shared_ptr<Shared> shared)
 {
+    // Decoding a 24-megapixel photo takes a processor for a while: the board's frames go first.
+    ThreadPriority::YieldToInterface();
     std::unique_lock lock(shared->mutex);
     for (;;) {
         shared->changed.wait(lock, [&shared] { return shared->stopping || !shared->jobs.empty(); });

@@ -1,10 +1,13 @@
-// The lot's picture on the room's 4K screen: a lot step to the frame that shows the next lot's
-// (fetched ahead) 24-megapixel photo, the step to the digits' frame while the photo is still being
-// decoded, and the memory that 1,000 steps through 24-megapixel photos leave behind. On an X
-// server the screen is split into the operator's monitor and the room's 4K one.
+// The room's 4K screen: a raise to the frame with the bid in eight other currencies beneath it;
+// a lot step to the frame that shows the next lot's (fetched ahead) 24-megapixel photo, the step
+// to the digits' frame while the photo is still being decoded, and the memory that 1,000 steps
+// through 24-megapixel photos leave behind. On an X server the screen is split into the
+// operator's monitor and the room's 4K one.
+#include "currency/CurrencyBoard.h"
 #include "pictures/LotPictureLoader.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
+#include "sale/SaleController.h"
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
@@ -98,7 +101,7 @@ int main(int argc, char* argv[])
         WaitFor([] { return QGuiApplication::screens().size() == 2; }, 10000);
     }
     if (QGuiApplication::screens().size() < 2) {
-        std::fprintf(stderr, "bench_pictures: needs a second screen for the room (run it from run-bench.sh)\n");
+        std::fprintf(stderr, "bench_room: needs a second screen for the room (run it from run-bench.sh)\n");
         return 1;
     }
 
@@ -161,7 +164,7 @@ int main(int argc, char* argv[])
         FinishFrame();
         const double ms = double(timer.nsecsElapsed()) / 1e6;
         if (audience->lotPicture().isNull())
-            std::fprintf(stderr, "bench_pictures: the fetched-ahead picture was not there\n");
+            std::fprintf(stderr, "bench_room: the fetched-ahead picture was not there\n");
         if (i >= 4)
             shown.push_back(ms);
     }
@@ -205,5 +208,33 @@ int main(int argc, char* argv[])
     FinishFrame();
     const qint64 after = ResidentKb();
     std::printf("BENCH picture.rss.1000_steps_mb %.1f MB\n", double(after - before) / 1024.0);
+
+    // The bid in eight currencies under the amount: a raise to the frame that shows both.
+    CurrencyBoard board;
+    board.enabled = true;
+    board.saleCode = QStringLiteral("EUR");
+    const struct
+    {
+        const char* code;
+        const char* sign;
+        qint64 rate;
+        int step;
+    } rates[] = {{"USD", "$", 1'084'200, 1},           {"GBP", "\u00A3", 856'300, 1},    {"CHF", "CHF", 951'200, 10},
+                 {"JPY", "\u00A5", 162'850'000, 1000}, {"CNY", "\u00A5", 7'831'000, 10}, {"HKD", "HK$", 8'468'000, 10},
+                 {"SEK", "kr", 11'325'000, 10},        {"AUD", "A$", 1'652'300, 1}};
+    for (const auto& rate : rates)
+        board.lines.append({QString::fromUtf8(rate.code), QString::fromUtf8(rate.sign), rate.rate, rate.step});
+    window.sale().SetCurrencyBoard(board);
+    FinishFrame();
+    std::vector<double> raises;
+    for (int i = 0; i < 40; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        Press(lotDisplay, i % 8 == 7 ? Qt::Key_Down : Qt::Key_Up);
+        FinishFrame();
+        if (i >= 4)
+            raises.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::printf("BENCH currency.key_to_frame.4k%s %.2f ms\n", suffix, Median(raises));
     return 0;
 }
