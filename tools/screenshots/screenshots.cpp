@@ -7,9 +7,15 @@
 // The windows are the program's own, over a sale prepared in memory; nothing is read from
 // or written to the user's settings.
 
+#include "currency/CurrencyBoard.h"
 #include "help/frmHelp.h"
+#include "pictures/LotPictureLoader.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
+#include "sale/AuctionState.h"
+#include "sale/SaleController.h"
+#include "scoreboard/NumberLED.h"
+#include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmLots.h"
 #include "setup/frmOptions.h"
@@ -18,9 +24,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -129,12 +137,57 @@ int main(int argc, char* argv[])
 
         frmOptions options(settings, nullptr, &scoreboard);
         auto* tabs = options.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
-        const char* const tabNames[] = {"options-colors", "options-increments", "options-additional"};
-        for (int tab = 0; tab < tabs->count() && tab < 3; ++tab) {
+        const QPair<int, const char*> tabNames[] = {
+            {0, "options-colors"}, {1, "options-increments"}, {2, "options-additional"}, {4, "options-currencies"}};
+        for (const auto& [tab, name] : tabNames) {
             tabs->setCurrentIndex(tab);
-            renderer.save(options, QLatin1String(tabNames[tab]));
+            renderer.save(options, QLatin1String(name));
         }
         options.hide();
+
+        // The room's screen with the lot's photo and the bid in the bidders' currencies.
+        QTemporaryDir photos;
+        QImage photo(1600, 1200, QImage::Format_RGB32);
+        {
+            QPainter painter(&photo);
+            QLinearGradient wood(0, 0, 1600, 1200);
+            wood.setColorAt(0, QColor(150, 95, 45));
+            wood.setColorAt(1, QColor(90, 50, 20));
+            painter.fillRect(photo.rect(), QColor(235, 230, 220));
+            painter.fillRect(QRect(250, 300, 1100, 700), wood);
+            painter.setPen(QPen(QColor(60, 35, 15), 12));
+            for (int drawer = 0; drawer < 3; ++drawer)
+                painter.drawRect(QRect(300, 350 + drawer * 210, 1000, 180));
+        }
+        photo.save(photos.filePath(QStringLiteral("12.jpg")), "jpeg", 90);
+        LotPictureLoader pictures;
+        pictures.setFolder(photos.path());
+        scoreboard.setLotPictures(&pictures);
+        CurrencyBoard board;
+        board.enabled = true;
+        board.saleCode = QStringLiteral("USD");
+        board.ratesTime = QDateTime(QDate(2026, 12, 9), QTime(14, 5));
+        board.lines = {{QStringLiteral("EUR"), QStringLiteral("\u20AC"), 922'300, 1},
+                       {QStringLiteral("GBP"), QStringLiteral("\u00A3"), 789'800, 1},
+                       {QStringLiteral("CHF"), QStringLiteral("CHF"), 877'400, 10},
+                       {QStringLiteral("JPY"), QStringLiteral("\u00A5"), 150'210'000, 1000},
+                       {QStringLiteral("HKD"), QStringLiteral("HK$"), 7'810'000, 10}};
+        scoreboard.sale().SetCurrencyBoard(board);
+        frmAudience audience(&scoreboard);
+        audience.setLotPictures(&pictures, &scoreboard.sale(), &settings);
+        audience.ShowCurrencies(scoreboard.sale(), settings);
+        // What F12 puts on the room's screen, here on the one screen there is.
+        const BoardView& room = audience.board();
+        room.ShowLotNumber(scoreboard.findChild<NumberLED*>(QStringLiteral("nledLotNum"))->Caption());
+        room.ShowAmount(AuctionState::SplitAmount(scoreboard.sale().Amount()));
+        room.ShowNote(scoreboard.sale().Note());
+        room.ApplyColors(settings);
+        room.ApplyLEDType(settings.LEDTypeIndex);
+        audience.ShowOn(scoreboard.screen());
+        for (int wait = 0; wait < 200 && audience.lotPicture().isNull(); ++wait)
+            QTest::qWait(50);
+        renderer.save(audience, QStringLiteral("room-screen-picture-currencies"));
+        audience.hide();
 
         // The help document beside the program, as the build puts it.
         frmHelp help(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
