@@ -26,7 +26,8 @@ private slots:
     void pageFollowsTheKeys();
     void overlayIsTransparentOutsideItsBand_data();
     void overlayIsTransparentOutsideItsBand();
-    void phoneShowsConversionsOnlyWhenOn();
+    void conversionsOnlyWhenOn_data();
+    void conversionsOnlyWhenOn();
 
 private:
     // Presses a key on the scoreboard as the keyboard would (XTest).
@@ -153,26 +154,40 @@ void tst_FeedBrowser::overlayIsTransparentOutsideItsBand()
 
 GAVELOR_XVFB_TEST_MAIN(tst_FeedBrowser,
                        {QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1920x1080x24")})
-// The phone page lists the bid in the board's currencies while the currency board is on, and
-// nothing of it while it is off.
-void tst_FeedBrowser::phoneShowsConversionsOnlyWhenOn()
+// The phone page and the stream's overlay show the bid in the board's currencies while the
+// currency board is on, and nothing of it while it is off.
+void tst_FeedBrowser::conversionsOnlyWhenOn_data()
 {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("off");
+    QTest::newRow("phone") << QStringLiteral("/")
+                           << QStringLiteral("document.getElementById('conversions').hidden ? '' : "
+                                             "document.getElementById('conversionLines').textContent")
+                           << QStringLiteral("document.getElementById('conversions').hidden");
+    QTest::newRow("overlay") << QStringLiteral("/overlay")
+                             << QStringLiteral("document.getElementById('conversions').textContent")
+                             << QStringLiteral("document.getElementById('conversions').textContent === ''");
+}
+
+void tst_FeedBrowser::conversionsOnlyWhenOn()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, shown);
+    QFETCH(QString, off);
     ChromiumPage& page = *m_page;
-    page.Navigate(address(QStringLiteral("/")));
+    page.Navigate(address(path));
     CurrencyBoard board;
     board.enabled = true;
     board.saleCode = QStringLiteral("USD");
     board.lines = {{QStringLiteral("EUR"), QStringLiteral("€"), 2000000, 1}};
     m_board->sale().SetCurrencyBoard(board);
     const QString expected = QStringLiteral("≈ EUR € ") + MoneyFormat().Grouped(2 * m_board->sale().Amount());
-    const QString shown = QStringLiteral("document.getElementById('conversionLines').textContent");
-    QVERIFY2(page.WaitUntil(
-                 QStringLiteral("!document.getElementById('conversions').hidden && (%1) === '%2'").arg(shown, expected),
-                 10000),
+    QVERIFY2(page.WaitUntil(QStringLiteral("(%1).startsWith('%2')").arg(shown, expected), 10000),
              qPrintable(page.Evaluate(shown).toString()));
     board.enabled = false;
     m_board->sale().SetCurrencyBoard(board);
-    QVERIFY(page.WaitUntil(QStringLiteral("document.getElementById('conversions').hidden"), 10000));
+    QVERIFY(page.WaitUntil(off, 10000));
 }
 
 #include "tst_feedbrowser_xvfb.moc"
