@@ -191,6 +191,21 @@ int main(int argc, char* argv[])
     std::printf("BENCH picture.lot_step_digits_to_frame.4k%s %.2f ms\n", suffix, Median(digits));
     pictures.setDecoder({});
 
+    // The same steps with no pictures at all, side by side: what the two screens' frames cost alone.
+    window.setLotPictures(nullptr);
+    std::vector<double> bare;
+    for (int i = 0; i < 14; ++i) {
+        WaitFor([] { return false; }, 50);
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        FinishFrame();
+        if (i >= 2)
+            bare.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::printf("BENCH picture.lot_step_without_pictures.4k%s %.2f ms\n", suffix, Median(bare));
+    window.setLotPictures(&pictures);
+
     // 1,000 steps, at a brisk operator's pace, each to its frame.
     for (int i = 0; i < 50; ++i) {
         step();

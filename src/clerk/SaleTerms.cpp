@@ -1,5 +1,6 @@
 #include "clerk/SaleTerms.h"
 
+#include "records/HalfEven.h"
 #include "records/NumberText.h"
 #include "records/SettingsStore.h"
 
@@ -68,26 +69,12 @@ QString Percent::Text() const
     return text;
 }
 
-qint64 RoundHalfEven(qint64 numerator, qint64 denominator)
-{
-    qint64 quotient = numerator / denominator;
-    qint64 remainder = numerator % denominator;
-    if (remainder < 0) {
-        // Floor division, so that the half is judged the same way either side of zero.
-        quotient -= 1;
-        remainder += denominator;
-    }
-    if (2 * remainder > denominator || (2 * remainder == denominator && quotient % 2 != 0))
-        ++quotient;
-    return quotient;
-}
-
 namespace {
 
 // A rate applied to a whole amount, rounded: the hammer times the rate over 100 %.
 qint64 Apply(qint64 amount, Percent rate)
 {
-    return RoundHalfEven(amount * rate.tenThousandths, 100 * Percent::Scale);
+    return DivideHalfEven<qint64>(amount * rate.tenThousandths, 100 * Percent::Scale);
 }
 
 } // namespace
@@ -145,7 +132,7 @@ qint64 SaleTerms::Premium(qint64 hammer) const
             break;
         below = tier.upTo;
     }
-    return RoundHalfEven(exact, 100 * Percent::Scale);
+    return DivideHalfEven<qint64>(exact, 100 * Percent::Scale);
 }
 
 qint64 SaleTerms::Tax(qint64 hammer, qint64 premium) const

@@ -25,10 +25,6 @@ struct Percent
     friend bool operator==(const Percent&, const Percent&) = default;
 };
 
-// Rounds numerator / denominator to the nearest whole number, a half to the even one.
-// The denominator is positive.
-qint64 RoundHalfEven(qint64 numerator, qint64 denominator);
-
 // The house's conditions of sale: the buyer's premium in tiers, the tax and the vendors'
 // commission. Every amount rounds half to even to the currency's whole unit, once per lot.
 struct SaleTerms

@@ -1,24 +1,11 @@
 #include "currency/CurrencyRate.h"
 
+#include "records/HalfEven.h"
+
 namespace {
 
 // GCC and Clang's 128-bit integer, for the cross-rate's scaled quotient.
 __extension__ typedef __int128 Wide;
-
-// numerator / denominator, a half going to the even quotient; denominator > 0.
-template <typename T> T DivideHalfEven(T numerator, T denominator)
-{
-    T quotient = numerator / denominator;
-    T remainder = numerator % denominator;
-    if (remainder < 0) {
-        remainder += denominator;
-        quotient -= 1;
-    }
-    const T twice = remainder * 2;
-    if (twice > denominator || (twice == denominator && quotient % 2 != 0))
-        quotient += 1;
-    return quotient;
-}
 
 } // namespace
 

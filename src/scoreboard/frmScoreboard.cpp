@@ -152,7 +152,11 @@ void frmScoreboard::HandleCommandKey(const qint16& keyCode)
             ShowResults();
         break;
     case KeyF7:
-        OpenCurrencyBoard();
+        // Until the currency board is set up, F7 is what it always was: no command.
+        if (m_sale->currencyBoard().Showing())
+            OpenCurrencyBoard();
+        else
+            m_sale->Command(keyCode);
         break;
     case KeyF9:
         if (m_openLiveFeed)

@@ -227,11 +227,15 @@ void tst_CurrencyStripXvfb::stripChangesWithTheAmount()
     QVERIFY(after != before);
 }
 
-// F7 opens the Currency Board window beside the board; its own F11 puts it full screen where it
-// stands, and the board's keys typed into it still drive the sale.
+// F7 opens the Currency Board window beside the board once it is set up (before, F7 does
+// nothing); its own F11 puts it full screen where it stands, and the board's keys typed into it
+// still drive the sale.
 void tst_CurrencyStripXvfb::boardWindowByF7()
 {
     QVERIFY(openAudience());
+    m_window->sale().SetCurrencyBoard(EightCurrencies(false));
+    press(Qt::Key_F7);
+    QVERIFY(!m_window->currencyBoard());
     m_window->sale().SetCurrencyBoard(EightCurrencies(true));
     press(Qt::Key_F7);
     frmCurrencyBoard* board = m_window->currencyBoard();
