@@ -62,6 +62,11 @@ public:
     // The stored text of one lot and its reading back.
     static QString LotRecordText(const LotInfo& lot);
     static LotInfoPtr LotFromRecordText(const QString& text);
+    // The stored text of what a lot carries beyond its number, bid and note, kept apart from its
+    // record so that a reader that knows only the record reads the list as it always was; and
+    // the reading back onto the lot, false when the text does not belong to it or is unusable.
+    static QString LotExtrasText(const LotInfo& lot);
+    static bool ApplyLotExtras(const QString& text, LotInfo& lot);
 
     SettingsStore& store() { return m_store; }
 
