@@ -21,6 +21,8 @@ const QString LotsSection = QStringLiteral("Lots");
 const QString LotExtrasSection = QStringLiteral("LotExtras");
 const QString RegionSection = QStringLiteral("RegionSettings");
 const QString StampSection = QStringLiteral("StampColors");
+const QString ClerkSection = QStringLiteral("ClerkSettings");
+const QString AskPaddleKey = QStringLiteral("AskPaddle");
 
 constexpr qint64 MaxColor = 16777215;
 
@@ -89,6 +91,8 @@ void AppSettings::LoadAllSettings()
     SoldColor = chosenColor(QStringLiteral("Sold"));
     PassedColor = chosenColor(QStringLiteral("Passed"));
 
+    AskPaddle = readWhole(m_store, ClerkSection, AskPaddleKey, 0, 0, 1, dropped) == 1;
+
     LotList = std::make_shared<LotCollection>();
     IncrementList = std::make_shared<IncrementCollection>();
 
@@ -146,6 +150,9 @@ bool AppSettings::SaveDisplaySettings()
         if (PassedColor)
             change.Save(StampSection, QStringLiteral("Passed"), NumberText::Plain(*PassedColor));
     }
+    // Written once the operator turned it on, so that a sale that never did keeps its file.
+    if (AskPaddle || !m_store.GetAll(ClerkSection).isEmpty())
+        change.Save(ClerkSection, AskPaddleKey, NumberText::Plain(AskPaddle ? 1 : 0));
     return m_store.Commit(change);
 }
 

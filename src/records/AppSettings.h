@@ -47,6 +47,9 @@ public:
     // in grey. Stored with the display settings, and only once chosen.
     std::optional<qint32> SoldColor;
     std::optional<qint32> PassedColor;
+    // After F5 the scoreboard asks for the buyer's paddle. Stored with the display settings,
+    // and only once changed.
+    bool AskPaddle = false;
 
     MoneyFormat Money() const { return {Currency, Grouping}; }
     qint32 ShownSoldColor() const { return SoldColor.value_or(LEDLotColor); }

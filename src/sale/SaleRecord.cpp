@@ -207,6 +207,11 @@ QByteArray SaleEvent::ToJsonLine() const
         object.insert(QStringLiteral("buyer"), buyer);
     if (kind == Kind::Cleared && undo)
         object.insert(QStringLiteral("undo"), 1);
+    // Whole numbers, which a reader that does not know them passes over.
+    if (kind == Kind::Sold && belowReserve)
+        object.insert(QStringLiteral("belowReserve"), 1);
+    if (kind == Kind::Passed && boughtIn)
+        object.insert(QStringLiteral("boughtIn"), 1);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -255,6 +260,10 @@ std::optional<SaleEvent> SaleEvent::FromJsonLine(QByteArrayView line)
                 event.amount = value;
             else if (key == "undo")
                 event.undo = value != 0;
+            else if (key == "belowReserve")
+                event.belowReserve = value != 0;
+            else if (key == "boughtIn")
+                event.boughtIn = value != 0;
         }
     }
     if (!reader.Closed() || !haveKind)
@@ -297,13 +306,17 @@ void SaleRecord::Mark(LotResult& result, const SaleEvent& event)
                          result.outcome,
                          result.price,
                          result.time,
-                         result.buyer};
+                         result.buyer,
+                         result.belowReserve,
+                         result.boughtIn};
     m_droppedBuyer.reset();
     if (!sold && result.outcome == LotResult::Outcome::Sold && !result.buyer.isEmpty()) {
         m_droppedBuyer = DroppedBuyer{event.lotNumber, result.buyer};
         result.buyer.clear();
     }
     result.outcome = step.outcome;
+    result.belowReserve = sold && event.belowReserve;
+    result.boughtIn = !sold && event.boughtIn;
     result.startingBid = event.startingBid;
     result.price = event.amount;
     result.time = event.time;
@@ -335,6 +348,8 @@ void SaleRecord::Undo(LotResult& result)
     result.price = step.beforePrice;
     result.time = step.beforeTime;
     result.buyer = step.beforeBuyer;
+    result.belowReserve = step.beforeBelowReserve;
+    result.boughtIn = step.beforeBoughtIn;
     m_droppedBuyer.reset();
 }
 
@@ -371,6 +386,7 @@ void SaleRecord::Apply(const SaleEvent& event)
         result.price = 0;
         result.time.clear();
         result.buyer.clear();
+        result.belowReserve = result.boughtIn = false;
         // What was cleared by hand is no longer the board's to undo.
         m_undoable.erase(std::remove(m_undoable.begin(), m_undoable.end(), event.lotNumber), m_undoable.end());
         break;
@@ -381,6 +397,7 @@ void SaleRecord::Apply(const SaleEvent& event)
         result.price = 0;
         result.time = event.time;
         result.buyer.clear();
+        result.belowReserve = result.boughtIn = false;
         m_undoable.erase(std::remove(m_undoable.begin(), m_undoable.end(), event.lotNumber), m_undoable.end());
         break;
     }

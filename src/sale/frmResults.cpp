@@ -3,8 +3,8 @@
 #include "common/Announcement.h"
 #include "common/Prompts.h"
 #include "records/AppSettings.h"
-#include "sale/SaleController.h"
 #include "sale/PendingMarks.h"
+#include "sale/SaleController.h"
 #include "sale/SaleJournal.h"
 #include "sale/SaleReport.h"
 
@@ -191,6 +191,9 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     case StartingBid:
         return amount(marked || !row.lot ? result->startingBid : row.lot->Amount);
     case Result:
+        // Bought in names the bid it stopped at, as the clerk writes it down.
+        if (result && result->outcome == LotResult::Outcome::Passed && result->boughtIn)
+            return tr("Bought in at %1").arg(m_money.Grouped(result->price));
         return SaleReport::OutcomeText(result);
     case Hammer:
         return result && result->outcome == LotResult::Outcome::Sold ? amount(result->price) : QVariant();
@@ -314,7 +317,8 @@ void frmResults::BuildControls()
     lstResults = new QTableView(this);
     lstResults->setObjectName(QStringLiteral("lstResults"));
     lstResults->setModel(m_model);
-    lstResults->setItemDelegateForColumn(ResultsModel::Buyer, new BuyerDelegate(new Announcement(this, accessibleName()), lstResults));
+    lstResults->setItemDelegateForColumn(ResultsModel::Buyer,
+                                         new BuyerDelegate(new Announcement(this, accessibleName()), lstResults));
     lstResults->setSelectionBehavior(QAbstractItemView::SelectRows);
     lstResults->setSelectionMode(QAbstractItemView::SingleSelection);
     lstResults->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |

@@ -19,6 +19,7 @@ class frmAudience;
 class LiveFeed;
 class NumLockBackend;
 class NumberLED;
+class PaddleEntry;
 class QLabel;
 class QPlainTextEdit;
 class QScreen;
@@ -76,6 +77,10 @@ public:
     const AuctionState& auctionState() const { return m_sale->state(); }
     // What a screen reader is given to say as the sale moves.
     BoardAnnouncer* announcer() const { return m_announcer.get(); }
+    // The paddle entry that follows a sale when the option asks for it, and the sign that the
+    // bid has reached the reserve; the operator's alone.
+    PaddleEntry* paddleEntry() const { return m_paddleEntry; }
+    QLabel* reserveMark() const { return m_reserveMark; }
     // The audience screen that F12 shows and hides; null until it is first shown.
     frmAudience* audience() const { return m_audience.get(); }
 
@@ -118,6 +123,8 @@ private:
     void ToggleAudience();
     void ReleaseKey(QKeyEvent* event);
     void ToggleFullScreen();
+    void AskForPaddle();
+    void ShowReserveMark();
 
     AppSettings& m_settings;
     NumLockBackend* m_numLock;
@@ -130,6 +137,8 @@ private:
     std::unique_ptr<frmAudience> m_audience;
     std::unique_ptr<frmResults> m_results;
     SavingSign* m_savingSign = nullptr;
+    PaddleEntry* m_paddleEntry = nullptr;
+    QLabel* m_reserveMark = nullptr;
     std::unique_ptr<BoardAnnouncer> m_announcer;
     LiveFeed* m_feed = nullptr;
     std::function<void()> m_openLiveFeed;

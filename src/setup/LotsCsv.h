@@ -53,11 +53,14 @@ public:
     };
 
     static Reading Read(const QString& path);
-    static Reading Parse(QByteArrayView bytes);
+    // Pictures named relative to the file are resolved against baseDirectory, when given.
+    static Reading Parse(QByteArrayView bytes, const QString& baseDirectory = {});
 
     // UTF-8 with a byte order mark (without one Excel takes the file for its ANSI code page),
     // the header row, CRLF line ends; fields quoted where needed.
-    static QByteArray Write(const LotCollection& lots);
+    // The reserve, estimates, vendor and picture columns follow only when a lot has one of them;
+    // a picture in baseDirectory or below it is written relative to it.
+    static QByteArray Write(const LotCollection& lots, const QString& baseDirectory = {});
     // Writes the file atomically: an existing file is replaced only when the whole list is
     // written. Returns what went wrong, or nothing on success.
     static QString Save(const QString& path, const LotCollection& lots);

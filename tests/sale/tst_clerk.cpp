@@ -1,0 +1,306 @@
+// The clerk's desk driven through the real scoreboard and results window: the paddle asked for
+// after F5, the reserve-met mark, selling below the reserve and buying in, and what of it reaches
+// the journal, the results and the feed.
+#include "common/Prompts.h"
+#include "feed/LiveFeed.h"
+#include "records/AppSettings.h"
+#include "records/SettingsStore.h"
+#include "sale/SaleController.h"
+#include "sale/SaleJournal.h"
+#include "sale/frmResults.h"
+#include "scoreboard/NumberLED.h"
+#include "scoreboard/PaddleEntry.h"
+#include "scoreboard/ResultStamp.h"
+#include "scoreboard/frmScoreboard.h"
+#include "support/TestLots.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class tst_Clerk : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Prompts::setTestMode(true); }
+    void init();
+    void cleanup();
+
+    void paddleAtTheHammer_data();
+    void paddleAtTheHammer();
+    void paddleNeverOpensWithoutTheOption();
+    void reserve_data();
+    void reserve();
+    void reserveResultsSurviveARestart();
+    void reserveNeverReachesTheFeed();
+
+private:
+    // R Right, L Left, U Up, D Down, 5 F5, 6 F6, separated by blanks; to the focused control.
+    void press(const QString& keys);
+    QString resultText(qint32 lotNumber);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<MemorySettingsStore> m_store;
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<SaleJournal> m_sale;
+    std::unique_ptr<frmScoreboard> m_window;
+};
+
+void tst_Clerk::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_store = std::make_unique<MemorySettingsStore>();
+    m_settings = std::make_unique<AppSettings>(*m_store);
+    // Lot 12 has no reserve, lot 7 a reserve of 520 over a starting bid of 500.
+    AddLots(*m_settings->LotList, {{12, 95, QStringLiteral("Oak chest")}, {7, 500, QStringLiteral("Vases")}});
+    m_settings->LotList->Item(2)->Reserve = 520;
+    AddIncrements(*m_settings->IncrementList, {{0, 5}, {100, 10}});
+    m_settings->AskPaddle = true;
+    m_sale = std::make_unique<SaleJournal>(m_dir->filePath(QStringLiteral("sales")));
+    m_sale->Open();
+    m_window = std::make_unique<frmScoreboard>(*m_settings);
+    m_window->setSale(m_sale.get());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void tst_Clerk::cleanup()
+{
+    m_window.reset();
+    m_sale.reset();
+    m_settings.reset();
+    m_store.reset();
+    m_dir.reset();
+    Prompts::clear();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_Clerk::press(const QString& keys)
+{
+    static const QHash<QString, Qt::Key> names = {
+        {QStringLiteral("R"), Qt::Key_Right}, {QStringLiteral("L"), Qt::Key_Left}, {QStringLiteral("U"), Qt::Key_Up},
+        {QStringLiteral("D"), Qt::Key_Down},  {QStringLiteral("5"), Qt::Key_F5},   {QStringLiteral("6"), Qt::Key_F6}};
+    for (const QString& key : keys.split(u' ', Qt::SkipEmptyParts))
+        QTest::keyClick(m_window->focusWidget(), names.value(key));
+}
+
+QString tst_Clerk::resultText(qint32 lotNumber)
+{
+    m_window->ShowResults(false);
+    const QAbstractItemModel* rows = m_window->results()->model();
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        if (rows->index(row, ResultsModel::Lot).data().toInt() == lotNumber)
+            return rows->index(row, ResultsModel::Result).data().toString();
+    }
+    return {};
+}
+
+void tst_Clerk::paddleAtTheHammer_data()
+{
+    QTest::addColumn<QString>("typed");  // into the paddle entry; "<esc>" and "<enter>" are keys
+    QTest::addColumn<QString>("buyer");  // recorded for lot 12
+    QTest::addColumn<QString>("detail"); // under the stamp's word
+    QTest::addColumn<int>("lotTyped");   // the lot display afterwards
+
+    QTest::newRow("Enter records the paddle") << "112<enter>"
+                                              << "112" << QStringLiteral("100 \u00B7 112") << 12;
+    QTest::newRow("Esc skips it") << "112<esc>"
+                                  << ""
+                                  << "100" << 12;
+    QTest::newRow("letters and digits") << "A7b<enter>"
+                                        << "A7b" << QStringLiteral("100 \u00B7 A7b") << 12;
+    QTest::newRow("twelve characters at most") << "1234567890ABCDE<enter>"
+                                               << "1234567890AB" << QStringLiteral("100 \u00B7 1234567890AB") << 12;
+    QTest::newRow("signs and blanks are not taken") << "1-2 3.<enter>"
+                                                    << "123" << QStringLiteral("100 \u00B7 123") << 12;
+    QTest::newRow("Enter on nothing skips it") << "<enter>"
+                                               << ""
+                                               << "100" << 12;
+    // Once closed, digits go to the lot display again.
+    QTest::newRow("lot typing comes back after Esc") << "4<esc>31<enter>" << "" << "" << 31;
+}
+
+void tst_Clerk::paddleAtTheHammer()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, buyer);
+    QFETCH(QString, detail);
+    QFETCH(int, lotTyped);
+
+    PaddleEntry* entry = m_window->paddleEntry();
+    QVERIFY(!entry->isVisible());
+    press(QStringLiteral("R U 5"));
+    QVERIFY(entry->isVisible());
+    QCOMPARE(m_window->focusWidget(), entry->edit());
+    // While it is open the board's keys wait: no lot step, no raise, no mark.
+    QTest::keyClick(m_window->focusWidget(), Qt::Key_Up);
+    QTest::keyClick(m_window->focusWidget(), Qt::Key_F6);
+    QCOMPARE(m_window->sale().Amount(), 100);
+    QCOMPARE(m_window->sale().stamp().outcome, LotResult::Outcome::Sold);
+
+    QString rest = typed;
+    while (!rest.isEmpty()) {
+        if (rest.startsWith(QStringLiteral("<enter>"))) {
+            QTest::keyClick(m_window->focusWidget(), Qt::Key_Return);
+            rest.remove(0, 7);
+        } else if (rest.startsWith(QStringLiteral("<esc>"))) {
+            QTest::keyClick(m_window->focusWidget(), Qt::Key_Escape);
+            rest.remove(0, 5);
+        } else {
+            QTest::keyClicks(m_window->focusWidget(), rest.left(1));
+            rest.remove(0, 1);
+        }
+    }
+    QCOMPARE(m_sale->record().Find(12)->buyer, buyer);
+    if (!detail.isEmpty()) {
+        QVERIFY(!entry->isVisible());
+        auto* stamp = m_window->findChild<ResultStamp*>();
+        QCOMPARE(stamp->outcome(), ResultStamp::Outcome::Sold);
+        QCOMPARE(stamp->detail(), detail);
+    }
+    QCOMPARE(m_window->findChild<NumberLED*>(QStringLiteral("nledLotNum"))->Caption(), lotTyped);
+    // The paddle is the results window's buyer, and a restarted sale still knows it.
+    SaleRecord replay;
+    QFile file(m_sale->filePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (const std::optional<SaleEvent> event = SaleEvent::FromJsonLine(line))
+            replay.Apply(*event);
+    QCOMPARE(replay.Find(12)->buyer, buyer);
+}
+
+void tst_Clerk::paddleNeverOpensWithoutTheOption()
+{
+    m_settings->AskPaddle = false;
+    press(QStringLiteral("R U 5"));
+    QVERIFY(!m_window->paddleEntry()->isVisible());
+    QCOMPARE(m_window->sale().stamp().outcome, LotResult::Outcome::Sold);
+    // Digits go on to the lot display as always.
+    QTest::keyClicks(m_window->focusWidget(), QStringLiteral("3"));
+    QTest::keyClick(m_window->focusWidget(), Qt::Key_Return);
+    QCOMPARE(m_window->findChild<NumberLED*>(QStringLiteral("nledLotNum"))->Caption(), 3);
+}
+
+void tst_Clerk::reserve_data()
+{
+    QTest::addColumn<QString>("keys");   // lot 7 (reserve 520, starting 500, increment 10) is second
+    QTest::addColumn<int>("answer");     // to "sell below the reserve?": -1 not asked, 0 No, 1 Yes
+    QTest::addColumn<bool>("markShown"); // the reserve-met mark after the keys
+    QTest::addColumn<QString>("result"); // the results window's Result of the lot on show
+    QTest::addColumn<QString>("flags");  // the mark's journal line: belowReserve, boughtIn
+
+    QTest::newRow("no reserve: no mark, no question") << "R U" << -1 << false << ""
+                                                      << "";
+    QTest::newRow("below the reserve: no mark") << "R R U" << -1 << false << ""
+                                                << "";
+    QTest::newRow("at the reserve: the mark") << "R R U U" << -1 << true << ""
+                                              << "";
+    QTest::newRow("taken back under it: gone") << "R R U U D" << -1 << false << ""
+                                               << "";
+    QTest::newRow("sold at the reserve is a sale") << "R R U U 5" << -1 << true << "Sold"
+                                                   << "";
+    QTest::newRow("below, Yes: sold below reserve") << "R R U 5" << 1 << false << "Sold below reserve"
+                                                    << "belowReserve";
+    QTest::newRow("below, No: the lot stays unsold") << "R R U 5" << 0 << false << ""
+                                                     << "none";
+    QTest::newRow("F6 on a reserve: bought in at the bid") << "R R U 6" << -1 << false << "Bought in at 510"
+                                                           << "boughtIn";
+    QTest::newRow("F6 without a reserve: passed") << "R U 6" << -1 << false << "Passed"
+                                                  << "";
+    QTest::newRow("F6 then F5 over it: sold") << "R R U 6 U 5" << -1 << true << "Sold"
+                                              << "";
+}
+
+void tst_Clerk::reserve()
+{
+    QFETCH(QString, keys);
+    QFETCH(int, answer);
+    QFETCH(bool, markShown);
+    QFETCH(QString, result);
+    QFETCH(QString, flags);
+
+    m_settings->AskPaddle = false;
+    if (answer >= 0)
+        Prompts::queueAnswer(answer ? Prompts::Answer::Yes : Prompts::Answer::No);
+    press(keys);
+    QCOMPARE(Prompts::asked().size(), answer >= 0 ? 1 : 0);
+    if (answer >= 0)
+        QVERIFY(Prompts::asked().first().yesNo);
+    QCOMPARE(m_window->reserveMark()->isVisible(), markShown);
+    const qint32 lot = m_window->sale().LotNumber();
+    QCOMPARE(resultText(lot), result);
+    // Unsold after No: the board shows no stamp and the bid stays for the next call.
+    if (flags == QStringLiteral("none")) {
+        QCOMPARE(m_window->sale().stamp().outcome, LotResult::Outcome::None);
+        QCOMPARE(m_window->sale().Amount(), 510);
+        return;
+    }
+    QFile file(m_sale->filePath());
+    QByteArray last;
+    if (file.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : file.readAll().split('\n'))
+            if (line.contains("\"sold\"") || line.contains("\"passed\""))
+                last = line;
+    }
+    QCOMPARE(last.contains("\"belowReserve\":1"), flags == QStringLiteral("belowReserve"));
+    QCOMPARE(last.contains("\"boughtIn\":1"), flags == QStringLiteral("boughtIn"));
+}
+
+// The journal's new fields are whole numbers a reader passes over; this one reads them back.
+void tst_Clerk::reserveResultsSurviveARestart()
+{
+    m_settings->AskPaddle = false;
+    press(QStringLiteral("R R 6 R"));
+    Prompts::queueAnswer(Prompts::Answer::Yes);
+    press(QStringLiteral("L L 5"));
+    m_window.reset();
+    const QString directory = m_sale->directory();
+    m_sale.reset();
+    SaleJournal reread(directory);
+    reread.Open();
+    QVERIFY(reread.record().Find(7)->boughtIn);
+    QVERIFY(!reread.record().Find(7)->belowReserve);
+    QCOMPARE(reread.record().Find(12)->outcome, LotResult::Outcome::Sold);
+    QVERIFY(!reread.record().Find(12)->belowReserve);
+}
+
+void tst_Clerk::reserveNeverReachesTheFeed()
+{
+    m_window.reset();
+    m_settings->AskPaddle = false;
+    m_settings->LotList->Item(2)->Reserve = 87654;
+    LiveFeed feed(*m_store);
+    m_window = std::make_unique<frmScoreboard>(*m_settings);
+    m_window->setSale(m_sale.get());
+    m_window->setLiveFeed(&feed, {});
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QStringList states;
+    for (const QString& keys :
+         {QStringLiteral("R R"), QStringLiteral("U"), QStringLiteral("6"), QStringLiteral("U 5")}) {
+        if (keys.endsWith(u'5'))
+            Prompts::queueAnswer(Prompts::Answer::Yes);
+        press(keys);
+        states << QString::fromUtf8(feed.hub().CurrentState().ToJson("state"));
+    }
+    QCOMPARE(m_sale->record().Find(7)->belowReserve, true);
+    for (const QString& state : states) {
+        FeedState read;
+        QVERIFY(FeedState::FromJson(state.toUtf8(), &read));
+        QCOMPARE(read.lotNumber, 7);
+        QVERIFY2(!state.contains(QStringLiteral("87654")) && !state.contains(QStringLiteral("87,654")) &&
+                     !state.contains(QStringLiteral("reserve"), Qt::CaseInsensitive) &&
+                     !state.contains(QStringLiteral("bought"), Qt::CaseInsensitive),
+                 qPrintable(state));
+    }
+    m_window.reset();
+}
+
+QTEST_MAIN(tst_Clerk)
+#include "tst_clerk.moc"
