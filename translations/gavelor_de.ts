@@ -95,6 +95,10 @@
       <source>Reset Additional Settings</source>
       <translation>Weitere Einstellungen zurücksetzen</translation>
     </message>
+    <message>
+      <source>Ask for the paddle number after Sold</source>
+      <translation>Nach dem Zuschlag nach der Bieternummer fragen</translation>
+    </message>
   </context>
   <context>
     <name>BoardView</name>
@@ -227,6 +231,26 @@
       <source>The note has %1 characters; a lot admits at most %2.</source>
       <translation>Die Beschreibung hat %1 Zeichen; ein Los erlaubt höchstens %2.</translation>
     </message>
+    <message>
+      <source>The reserve must be between 0 and 999999</source>
+      <translation>Der Mindestpreis muss zwischen 0 und 999999 liegen</translation>
+    </message>
+    <message>
+      <source>The low estimate must be between 0 and 999999</source>
+      <translation>Die untere Schätzung muss zwischen 0 und 999999 liegen</translation>
+    </message>
+    <message>
+      <source>The high estimate must be between 0 and 999999</source>
+      <translation>Die obere Schätzung muss zwischen 0 und 999999 liegen</translation>
+    </message>
+    <message>
+      <source>The low estimate must not be above the high estimate</source>
+      <translation>Die untere Schätzung darf nicht über der oberen liegen</translation>
+    </message>
+    <message>
+      <source>The vendor has %1 characters; a lot admits at most %2.</source>
+      <translation>Der Einlieferer hat %1 Zeichen; ein Los erlaubt höchstens %2.</translation>
+    </message>
   </context>
   <context>
     <name>LotsCsv</name>
@@ -310,6 +334,10 @@ Zeile %1: %2</translation>
 
 ... und %1 weitere.</translation>
     </message>
+    <message>
+      <source>The picture is not a file name.</source>
+      <translation>Das Bild ist kein Dateiname.</translation>
+    </message>
   </context>
   <context>
     <name>PendingMarks</name>
@@ -328,6 +356,17 @@ Zeile %1: %2</translation>
     <message>
       <source>Quit Gavelor and drop them?</source>
       <translation>Gavelor beenden und sie verwerfen?</translation>
+    </message>
+  </context>
+  <context>
+    <name>PaddleEntry</name>
+    <message>
+      <source>Paddle:</source>
+      <translation>Bieternummer:</translation>
+    </message>
+    <message>
+      <source>Paddle</source>
+      <translation>Bieternummer</translation>
     </message>
   </context>
   <context>
@@ -386,6 +425,10 @@ Zeile %1: %2</translation>
     <message>
       <source>This lot number is not in the lot list.</source>
       <translation>Diese Losnummer steht nicht in der Losliste.</translation>
+    </message>
+    <message>
+      <source>Bought in at %1</source>
+      <translation>Zurückgekauft bei %1</translation>
     </message>
   </context>
   <context>
@@ -536,6 +579,14 @@ Zeile %1: %2</translation>
     <message>
       <source>Lot %1: %2</source>
       <translation>Los %1: %2</translation>
+    </message>
+    <message>
+      <source>Sold below reserve</source>
+      <translation>Unter Mindestpreis verkauft</translation>
+    </message>
+    <message>
+      <source>Bought in</source>
+      <translation>Zurückgekauft</translation>
     </message>
   </context>
   <context>
@@ -776,6 +827,34 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>The lots could not be written to "%1": %2</source>
       <translation>Die Lose konnten nicht nach „%1“ geschrieben werden: %2</translation>
+    </message>
+    <message>
+      <source>&amp;Vendor:</source>
+      <translation>E&amp;inlieferer:</translation>
+    </message>
+    <message>
+      <source>&amp;Reserve:</source>
+      <translation>&amp;Mindestpreis:</translation>
+    </message>
+    <message>
+      <source>Never shown to the room.</source>
+      <translation>Wird dem Saal nie gezeigt.</translation>
+    </message>
+    <message>
+      <source>Esti&amp;mate:</source>
+      <translation>Schät&amp;zung:</translation>
+    </message>
+    <message>
+      <source>Low estimate</source>
+      <translation>Untere Schätzung</translation>
+    </message>
+    <message>
+      <source>High estimate</source>
+      <translation>Obere Schätzung</translation>
+    </message>
+    <message>
+      <source>&amp;Picture:</source>
+      <translation>Bil&amp;d:</translation>
     </message>
   </context>
   <context>
@@ -1029,6 +1108,14 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>Lot note</source>
       <translation>Beschreibung des Loses</translation>
+    </message>
+    <message>
+      <source>reserve met</source>
+      <translation>Mindestpreis erreicht</translation>
+    </message>
+    <message>
+      <source>The bid is below the lot's reserve. Sell below the reserve?</source>
+      <translation>Das Gebot liegt unter dem Mindestpreis des Loses. Unter dem Mindestpreis verkaufen?</translation>
     </message>
   </context>
   <context>

@@ -95,6 +95,10 @@
       <source>Reset Additional Settings</source>
       <translation>Restablecer ajustes adicionales</translation>
     </message>
+    <message>
+      <source>Ask for the paddle number after Sold</source>
+      <translation>Pedir el número de paleta tras la venta</translation>
+    </message>
   </context>
   <context>
     <name>BoardView</name>
@@ -227,6 +231,26 @@
       <source>The note has %1 characters; a lot admits at most %2.</source>
       <translation>La nota tiene %1 caracteres; un lote admite como máximo %2.</translation>
     </message>
+    <message>
+      <source>The reserve must be between 0 and 999999</source>
+      <translation>El precio de reserva debe estar entre 0 y 999999</translation>
+    </message>
+    <message>
+      <source>The low estimate must be between 0 and 999999</source>
+      <translation>La estimación baja debe estar entre 0 y 999999</translation>
+    </message>
+    <message>
+      <source>The high estimate must be between 0 and 999999</source>
+      <translation>La estimación alta debe estar entre 0 y 999999</translation>
+    </message>
+    <message>
+      <source>The low estimate must not be above the high estimate</source>
+      <translation>La estimación baja no puede superar la estimación alta</translation>
+    </message>
+    <message>
+      <source>The vendor has %1 characters; a lot admits at most %2.</source>
+      <translation>El vendedor tiene %1 caracteres; un lote admite como máximo %2.</translation>
+    </message>
   </context>
   <context>
     <name>LotsCsv</name>
@@ -310,6 +334,10 @@ Línea %1: %2</translation>
 
 ... y %1 más.</translation>
     </message>
+    <message>
+      <source>The picture is not a file name.</source>
+      <translation>La imagen no es un nombre de archivo.</translation>
+    </message>
   </context>
   <context>
     <name>PendingMarks</name>
@@ -328,6 +356,17 @@ Línea %1: %2</translation>
     <message>
       <source>Quit Gavelor and drop them?</source>
       <translation>¿Salir de Gavelor y descartarlos?</translation>
+    </message>
+  </context>
+  <context>
+    <name>PaddleEntry</name>
+    <message>
+      <source>Paddle:</source>
+      <translation>Paleta:</translation>
+    </message>
+    <message>
+      <source>Paddle</source>
+      <translation>Paleta</translation>
     </message>
   </context>
   <context>
@@ -386,6 +425,10 @@ Línea %1: %2</translation>
     <message>
       <source>This lot number is not in the lot list.</source>
       <translation>Este número de lote no está en la lista de lotes.</translation>
+    </message>
+    <message>
+      <source>Bought in at %1</source>
+      <translation>Retirado sin venta en %1</translation>
     </message>
   </context>
   <context>
@@ -536,6 +579,14 @@ Línea %1: %2</translation>
     <message>
       <source>Lot %1: %2</source>
       <translation>Lote %1: %2</translation>
+    </message>
+    <message>
+      <source>Sold below reserve</source>
+      <translation>Vendido por debajo de la reserva</translation>
+    </message>
+    <message>
+      <source>Bought in</source>
+      <translation>Retirado sin venta</translation>
     </message>
   </context>
   <context>
@@ -776,6 +827,34 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>The lots could not be written to "%1": %2</source>
       <translation>No se pudieron escribir los lotes en «%1»: %2</translation>
+    </message>
+    <message>
+      <source>&amp;Vendor:</source>
+      <translation>&amp;Vendedor:</translation>
+    </message>
+    <message>
+      <source>&amp;Reserve:</source>
+      <translation>Reserv&amp;a:</translation>
+    </message>
+    <message>
+      <source>Never shown to the room.</source>
+      <translation>Nunca se muestra a la sala.</translation>
+    </message>
+    <message>
+      <source>Esti&amp;mate:</source>
+      <translation>Estima&amp;ción:</translation>
+    </message>
+    <message>
+      <source>Low estimate</source>
+      <translation>Estimación baja</translation>
+    </message>
+    <message>
+      <source>High estimate</source>
+      <translation>Estimación alta</translation>
+    </message>
+    <message>
+      <source>&amp;Picture:</source>
+      <translation>I&amp;magen:</translation>
     </message>
   </context>
   <context>
@@ -1029,6 +1108,14 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>Lot note</source>
       <translation>Descripción del lote</translation>
+    </message>
+    <message>
+      <source>reserve met</source>
+      <translation>reserva alcanzada</translation>
+    </message>
+    <message>
+      <source>The bid is below the lot's reserve. Sell below the reserve?</source>
+      <translation>La puja está por debajo de la reserva del lote. ¿Vender por debajo de la reserva?</translation>
     </message>
   </context>
   <context>

@@ -95,6 +95,10 @@
       <source>Reset Additional Settings</source>
       <translation>Réinitialiser les réglages supplémentaires</translation>
     </message>
+    <message>
+      <source>Ask for the paddle number after Sold</source>
+      <translation>Demander le numéro de panneau après la vente</translation>
+    </message>
   </context>
   <context>
     <name>BoardView</name>
@@ -227,6 +231,26 @@
       <source>The note has %1 characters; a lot admits at most %2.</source>
       <translation>La description a %1 caractères ; un lot en admet au plus %2.</translation>
     </message>
+    <message>
+      <source>The reserve must be between 0 and 999999</source>
+      <translation>Le prix de réserve doit être compris entre 0 et 999999</translation>
+    </message>
+    <message>
+      <source>The low estimate must be between 0 and 999999</source>
+      <translation>L'estimation basse doit être comprise entre 0 et 999999</translation>
+    </message>
+    <message>
+      <source>The high estimate must be between 0 and 999999</source>
+      <translation>L'estimation haute doit être comprise entre 0 et 999999</translation>
+    </message>
+    <message>
+      <source>The low estimate must not be above the high estimate</source>
+      <translation>L'estimation basse ne doit pas dépasser l'estimation haute</translation>
+    </message>
+    <message>
+      <source>The vendor has %1 characters; a lot admits at most %2.</source>
+      <translation>Le vendeur compte %1 caractères ; un lot en admet au plus %2.</translation>
+    </message>
   </context>
   <context>
     <name>LotsCsv</name>
@@ -310,6 +334,10 @@ Ligne %1 : %2</translation>
 
 ... et %1 de plus.</translation>
     </message>
+    <message>
+      <source>The picture is not a file name.</source>
+      <translation>L'image n'est pas un nom de fichier.</translation>
+    </message>
   </context>
   <context>
     <name>PendingMarks</name>
@@ -328,6 +356,17 @@ Ligne %1 : %2</translation>
     <message>
       <source>Quit Gavelor and drop them?</source>
       <translation>Quitter Gavelor et les abandonner ?</translation>
+    </message>
+  </context>
+  <context>
+    <name>PaddleEntry</name>
+    <message>
+      <source>Paddle:</source>
+      <translation>Panneau :</translation>
+    </message>
+    <message>
+      <source>Paddle</source>
+      <translation>Panneau</translation>
     </message>
   </context>
   <context>
@@ -386,6 +425,10 @@ Ligne %1 : %2</translation>
     <message>
       <source>This lot number is not in the lot list.</source>
       <translation>Ce numéro de lot n&apos;est pas dans la liste des lots.</translation>
+    </message>
+    <message>
+      <source>Bought in at %1</source>
+      <translation>Ravalé à %1</translation>
     </message>
   </context>
   <context>
@@ -536,6 +579,14 @@ Ligne %1 : %2</translation>
     <message>
       <source>Lot %1: %2</source>
       <translation>Lot %1 : %2</translation>
+    </message>
+    <message>
+      <source>Sold below reserve</source>
+      <translation>Vendu sous la réserve</translation>
+    </message>
+    <message>
+      <source>Bought in</source>
+      <translation>Ravalé</translation>
     </message>
   </context>
   <context>
@@ -776,6 +827,34 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>The lots could not be written to "%1": %2</source>
       <translation>Les lots n'ont pas pu être écrits dans « %1 » : %2</translation>
+    </message>
+    <message>
+      <source>&amp;Vendor:</source>
+      <translation>&amp;Vendeur :</translation>
+    </message>
+    <message>
+      <source>&amp;Reserve:</source>
+      <translation>&amp;Réserve :</translation>
+    </message>
+    <message>
+      <source>Never shown to the room.</source>
+      <translation>Jamais montré à la salle.</translation>
+    </message>
+    <message>
+      <source>Esti&amp;mate:</source>
+      <translation>Estim&amp;ation :</translation>
+    </message>
+    <message>
+      <source>Low estimate</source>
+      <translation>Estimation basse</translation>
+    </message>
+    <message>
+      <source>High estimate</source>
+      <translation>Estimation haute</translation>
+    </message>
+    <message>
+      <source>&amp;Picture:</source>
+      <translation>Ima&amp;ge :</translation>
     </message>
   </context>
   <context>
@@ -1029,6 +1108,14 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>Lot note</source>
       <translation>Désignation du lot</translation>
+    </message>
+    <message>
+      <source>reserve met</source>
+      <translation>réserve atteinte</translation>
+    </message>
+    <message>
+      <source>The bid is below the lot's reserve. Sell below the reserve?</source>
+      <translation>L'enchère est inférieure à la réserve du lot. Vendre sous la réserve ?</translation>
     </message>
   </context>
   <context>

@@ -95,6 +95,10 @@
       <source>Reset Additional Settings</source>
       <translation>Extra instellingen herstellen</translation>
     </message>
+    <message>
+      <source>Ask for the paddle number after Sold</source>
+      <translation>Na de verkoop om het bordnummer vragen</translation>
+    </message>
   </context>
   <context>
     <name>BoardView</name>
@@ -227,6 +231,26 @@
       <source>The note has %1 characters; a lot admits at most %2.</source>
       <translation>De omschrijving heeft %1 tekens; een kavel staat er hoogstens %2 toe.</translation>
     </message>
+    <message>
+      <source>The reserve must be between 0 and 999999</source>
+      <translation>De limietprijs moet tussen 0 en 999999 liggen</translation>
+    </message>
+    <message>
+      <source>The low estimate must be between 0 and 999999</source>
+      <translation>De lage schatting moet tussen 0 en 999999 liggen</translation>
+    </message>
+    <message>
+      <source>The high estimate must be between 0 and 999999</source>
+      <translation>De hoge schatting moet tussen 0 en 999999 liggen</translation>
+    </message>
+    <message>
+      <source>The low estimate must not be above the high estimate</source>
+      <translation>De lage schatting mag niet boven de hoge schatting liggen</translation>
+    </message>
+    <message>
+      <source>The vendor has %1 characters; a lot admits at most %2.</source>
+      <translation>De inzender heeft %1 tekens; een kavel staat er hoogstens %2 toe.</translation>
+    </message>
   </context>
   <context>
     <name>LotsCsv</name>
@@ -310,6 +334,10 @@ Regel %1: %2</translation>
 
 ... en nog %1.</translation>
     </message>
+    <message>
+      <source>The picture is not a file name.</source>
+      <translation>De afbeelding is geen bestandsnaam.</translation>
+    </message>
   </context>
   <context>
     <name>PendingMarks</name>
@@ -328,6 +356,17 @@ Regel %1: %2</translation>
     <message>
       <source>Quit Gavelor and drop them?</source>
       <translation>Gavelor afsluiten en ze laten vallen?</translation>
+    </message>
+  </context>
+  <context>
+    <name>PaddleEntry</name>
+    <message>
+      <source>Paddle:</source>
+      <translation>Bordje:</translation>
+    </message>
+    <message>
+      <source>Paddle</source>
+      <translation>Bordje</translation>
     </message>
   </context>
   <context>
@@ -386,6 +425,10 @@ Regel %1: %2</translation>
     <message>
       <source>This lot number is not in the lot list.</source>
       <translation>Dit kavelnummer staat niet in de kavellijst.</translation>
+    </message>
+    <message>
+      <source>Bought in at %1</source>
+      <translation>Opgehouden op %1</translation>
     </message>
   </context>
   <context>
@@ -536,6 +579,14 @@ Regel %1: %2</translation>
     <message>
       <source>Lot %1: %2</source>
       <translation>Kavel %1: %2</translation>
+    </message>
+    <message>
+      <source>Sold below reserve</source>
+      <translation>Verkocht onder de limiet</translation>
+    </message>
+    <message>
+      <source>Bought in</source>
+      <translation>Opgehouden</translation>
     </message>
   </context>
   <context>
@@ -776,6 +827,34 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>The lots could not be written to "%1": %2</source>
       <translation>De kavels konden niet naar "%1" worden geschreven: %2</translation>
+    </message>
+    <message>
+      <source>&amp;Vendor:</source>
+      <translation>Inzen&amp;der:</translation>
+    </message>
+    <message>
+      <source>&amp;Reserve:</source>
+      <translation>Li&amp;miet:</translation>
+    </message>
+    <message>
+      <source>Never shown to the room.</source>
+      <translation>Nooit aan de zaal getoond.</translation>
+    </message>
+    <message>
+      <source>Esti&amp;mate:</source>
+      <translation>Sc&amp;hatting:</translation>
+    </message>
+    <message>
+      <source>Low estimate</source>
+      <translation>Lage schatting</translation>
+    </message>
+    <message>
+      <source>High estimate</source>
+      <translation>Hoge schatting</translation>
+    </message>
+    <message>
+      <source>&amp;Picture:</source>
+      <translation>Afb&amp;eelding:</translation>
     </message>
   </context>
   <context>
@@ -1029,6 +1108,14 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>Lot note</source>
       <translation>Omschrijving van de kavel</translation>
+    </message>
+    <message>
+      <source>reserve met</source>
+      <translation>limiet bereikt</translation>
+    </message>
+    <message>
+      <source>The bid is below the lot's reserve. Sell below the reserve?</source>
+      <translation>Het bod ligt onder de limiet van het kavel. Onder de limiet verkopen?</translation>
     </message>
   </context>
   <context>
