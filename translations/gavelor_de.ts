@@ -108,6 +108,21 @@
     </message>
   </context>
   <context>
+    <name>BidderRegister</name>
+    <message>
+      <source>Its header row names no paddle column (Paddle or Bidder).</source>
+      <translation>Seine Kopfzeile nennt keine Bieternummer-Spalte (Paddle oder Bidder).</translation>
+    </message>
+    <message>
+      <source>Row %1: "%2" is not a paddle (digits and letters, at most 12).</source>
+      <translation>Zeile %1: „%2“ ist keine Bieternummer (Ziffern und Buchstaben, höchstens 12).</translation>
+    </message>
+    <message>
+      <source>Row %1: paddle %2 is there twice.</source>
+      <translation>Zeile %1: Bieternummer %2 kommt zweimal vor.</translation>
+    </message>
+  </context>
+  <context>
     <name>ColorTab</name>
     <message>
       <source>red %1, green %2, blue %3</source>
@@ -233,7 +248,7 @@
     </message>
     <message>
       <source>The reserve must be between 0 and 999999</source>
-      <translation>Der Mindestpreis muss zwischen 0 und 999999 liegen</translation>
+      <translation>Das Limit muss zwischen 0 und 999999 liegen</translation>
     </message>
     <message>
       <source>The low estimate must be between 0 and 999999</source>
@@ -338,6 +353,10 @@ Zeile %1: %2</translation>
       <source>The picture is not a file name.</source>
       <translation>Das Bild ist kein Dateiname.</translation>
     </message>
+    <message>
+      <source>It holds more than %1 rows.</source>
+      <translation>Sie enthält mehr als %1 Zeilen.</translation>
+    </message>
   </context>
   <context>
     <name>PendingMarks</name>
@@ -429,6 +448,10 @@ Zeile %1: %2</translation>
     <message>
       <source>Bought in at %1</source>
       <translation>Zurückgekauft bei %1</translation>
+    </message>
+    <message>
+      <source>Paddle %1 is not in the bidder register.</source>
+      <translation>Bieternummer %1 ist nicht im Bieterverzeichnis.</translation>
     </message>
   </context>
   <context>
@@ -582,7 +605,7 @@ Zeile %1: %2</translation>
     </message>
     <message>
       <source>Sold below reserve</source>
-      <translation>Unter Mindestpreis verkauft</translation>
+      <translation>Unter Limit verkauft</translation>
     </message>
     <message>
       <source>Bought in</source>
@@ -834,7 +857,7 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     </message>
     <message>
       <source>&amp;Reserve:</source>
-      <translation>&amp;Mindestpreis:</translation>
+      <translation>Li&amp;mit:</translation>
     </message>
     <message>
       <source>Never shown to the room.</source>
@@ -1078,6 +1101,82 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
       <source>The sale in &quot;%1&quot; could not be opened.</source>
       <translation>Die Auktion in „%1“ konnte nicht geöffnet werden.</translation>
     </message>
+    <message>
+      <source>Results</source>
+      <translation>Ergebnisse</translation>
+    </message>
+    <message>
+      <source>Bidders</source>
+      <translation>Bieter</translation>
+    </message>
+    <message>
+      <source>Paddle:</source>
+      <translation>Bieternummer:</translation>
+    </message>
+    <message>
+      <source>Name:</source>
+      <translation>Name:</translation>
+    </message>
+    <message>
+      <source>Contact:</source>
+      <translation>Kontakt:</translation>
+    </message>
+    <message>
+      <source>Add Bi&amp;dder</source>
+      <translation>Bieter &amp;hinzufügen</translation>
+    </message>
+    <message>
+      <source>Paddle</source>
+      <translation>Bieternummer</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>Name</translation>
+    </message>
+    <message>
+      <source>Contact</source>
+      <translation>Kontakt</translation>
+    </message>
+    <message>
+      <source>Remo&amp;ve Bidder</source>
+      <translation>Bieter entfe&amp;rnen</translation>
+    </message>
+    <message>
+      <source>&amp;Import Bidders...</source>
+      <translation>Bieter &amp;importieren...</translation>
+    </message>
+    <message>
+      <source>Read paddles, names and contacts from a CSV file saved by a spreadsheet.</source>
+      <translation>Bieternummern, Namen und Kontakte aus einer CSV-Datei einer Tabellenkalkulation lesen.</translation>
+    </message>
+    <message>
+      <source>The bidders could not be written to the settings file: %1.</source>
+      <translation>Die Bieter konnten nicht in die Einstellungsdatei geschrieben werden: %1.</translation>
+    </message>
+    <message>
+      <source>A paddle is digits and letters, at most 12.</source>
+      <translation>Eine Bieternummer besteht aus Ziffern und Buchstaben, höchstens 12.</translation>
+    </message>
+    <message>
+      <source>Import Bidders</source>
+      <translation>Bieter importieren</translation>
+    </message>
+    <message>
+      <source>It holds no bidders.</source>
+      <translation>Sie enthält keine Bieter.</translation>
+    </message>
+    <message>
+      <source>No bidders were imported from "%1". %2</source>
+      <translation>Aus „%1“ wurden keine Bieter importiert. %2</translation>
+    </message>
+    <message>
+      <source>%1 bidder was read from "%2".</source>
+      <translation>%1 Bieter wurde aus „%2“ gelesen.</translation>
+    </message>
+    <message>
+      <source>%1 bidders were read from "%2".</source>
+      <translation>%1 Bieter wurden aus „%2“ gelesen.</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1111,11 +1210,11 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     </message>
     <message>
       <source>reserve met</source>
-      <translation>Mindestpreis erreicht</translation>
+      <translation>Limit erreicht</translation>
     </message>
     <message>
       <source>The bid is below the lot's reserve. Sell below the reserve?</source>
-      <translation>Das Gebot liegt unter dem Mindestpreis des Loses. Unter dem Mindestpreis verkaufen?</translation>
+      <translation>Das Gebot liegt unter dem Limit des Loses. Unter dem Limit verkaufen?</translation>
     </message>
   </context>
   <context>

@@ -108,6 +108,21 @@
     </message>
   </context>
   <context>
+    <name>BidderRegister</name>
+    <message>
+      <source>Its header row names no paddle column (Paddle or Bidder).</source>
+      <translation>Su fila de encabezado no nombra ninguna columna de paleta (Paddle o Bidder).</translation>
+    </message>
+    <message>
+      <source>Row %1: "%2" is not a paddle (digits and letters, at most 12).</source>
+      <translation>Fila %1: «%2» no es una paleta (cifras y letras, como máximo 12).</translation>
+    </message>
+    <message>
+      <source>Row %1: paddle %2 is there twice.</source>
+      <translation>Fila %1: la paleta %2 aparece dos veces.</translation>
+    </message>
+  </context>
+  <context>
     <name>ColorTab</name>
     <message>
       <source>red %1, green %2, blue %3</source>
@@ -338,6 +353,10 @@ Línea %1: %2</translation>
       <source>The picture is not a file name.</source>
       <translation>La imagen no es un nombre de archivo.</translation>
     </message>
+    <message>
+      <source>It holds more than %1 rows.</source>
+      <translation>Contiene más de %1 filas.</translation>
+    </message>
   </context>
   <context>
     <name>PendingMarks</name>
@@ -429,6 +448,10 @@ Línea %1: %2</translation>
     <message>
       <source>Bought in at %1</source>
       <translation>Retirado sin venta en %1</translation>
+    </message>
+    <message>
+      <source>Paddle %1 is not in the bidder register.</source>
+      <translation>La paleta %1 no está en el registro de postores.</translation>
     </message>
   </context>
   <context>
@@ -1077,6 +1100,82 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>The sale in &quot;%1&quot; could not be opened.</source>
       <translation>No se pudo abrir la subasta de «%1».</translation>
+    </message>
+    <message>
+      <source>Results</source>
+      <translation>Resultados</translation>
+    </message>
+    <message>
+      <source>Bidders</source>
+      <translation>Postores</translation>
+    </message>
+    <message>
+      <source>Paddle:</source>
+      <translation>Paleta:</translation>
+    </message>
+    <message>
+      <source>Name:</source>
+      <translation>Nombre:</translation>
+    </message>
+    <message>
+      <source>Contact:</source>
+      <translation>Contacto:</translation>
+    </message>
+    <message>
+      <source>Add Bi&amp;dder</source>
+      <translation>Aña&amp;dir postor</translation>
+    </message>
+    <message>
+      <source>Paddle</source>
+      <translation>Paleta</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>Nombre</translation>
+    </message>
+    <message>
+      <source>Contact</source>
+      <translation>Contacto</translation>
+    </message>
+    <message>
+      <source>Remo&amp;ve Bidder</source>
+      <translation>&amp;Quitar postor</translation>
+    </message>
+    <message>
+      <source>&amp;Import Bidders...</source>
+      <translation>Impor&amp;tar postores...</translation>
+    </message>
+    <message>
+      <source>Read paddles, names and contacts from a CSV file saved by a spreadsheet.</source>
+      <translation>Leer paletas, nombres y contactos de un archivo CSV guardado por una hoja de cálculo.</translation>
+    </message>
+    <message>
+      <source>The bidders could not be written to the settings file: %1.</source>
+      <translation>No se pudieron escribir los postores en el archivo de configuración: %1.</translation>
+    </message>
+    <message>
+      <source>A paddle is digits and letters, at most 12.</source>
+      <translation>Una paleta son cifras y letras, como máximo 12.</translation>
+    </message>
+    <message>
+      <source>Import Bidders</source>
+      <translation>Importar postores</translation>
+    </message>
+    <message>
+      <source>It holds no bidders.</source>
+      <translation>No contiene postores.</translation>
+    </message>
+    <message>
+      <source>No bidders were imported from "%1". %2</source>
+      <translation>No se importó ningún postor de «%1». %2</translation>
+    </message>
+    <message>
+      <source>%1 bidder was read from "%2".</source>
+      <translation>Se leyó %1 postor de «%2».</translation>
+    </message>
+    <message>
+      <source>%1 bidders were read from "%2".</source>
+      <translation>Se leyeron %1 postores de «%2».</translation>
     </message>
   </context>
   <context>

@@ -108,6 +108,21 @@
     </message>
   </context>
   <context>
+    <name>BidderRegister</name>
+    <message>
+      <source>Its header row names no paddle column (Paddle or Bidder).</source>
+      <translation>Sa ligne d'en-tête ne nomme aucune colonne de panneau (Paddle ou Bidder).</translation>
+    </message>
+    <message>
+      <source>Row %1: "%2" is not a paddle (digits and letters, at most 12).</source>
+      <translation>Ligne %1 : « %2 » n'est pas un panneau (chiffres et lettres, 12 au plus).</translation>
+    </message>
+    <message>
+      <source>Row %1: paddle %2 is there twice.</source>
+      <translation>Ligne %1 : le panneau %2 y figure deux fois.</translation>
+    </message>
+  </context>
+  <context>
     <name>ColorTab</name>
     <message>
       <source>red %1, green %2, blue %3</source>
@@ -338,6 +353,10 @@ Ligne %1 : %2</translation>
       <source>The picture is not a file name.</source>
       <translation>L'image n'est pas un nom de fichier.</translation>
     </message>
+    <message>
+      <source>It holds more than %1 rows.</source>
+      <translation>Il contient plus de %1 lignes.</translation>
+    </message>
   </context>
   <context>
     <name>PendingMarks</name>
@@ -429,6 +448,10 @@ Ligne %1 : %2</translation>
     <message>
       <source>Bought in at %1</source>
       <translation>Ravalé à %1</translation>
+    </message>
+    <message>
+      <source>Paddle %1 is not in the bidder register.</source>
+      <translation>Le panneau %1 n'est pas dans le registre des enchérisseurs.</translation>
     </message>
   </context>
   <context>
@@ -1077,6 +1100,82 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>The sale in &quot;%1&quot; could not be opened.</source>
       <translation>La vente de « %1 » n&apos;a pas pu être ouverte.</translation>
+    </message>
+    <message>
+      <source>Results</source>
+      <translation>Résultats</translation>
+    </message>
+    <message>
+      <source>Bidders</source>
+      <translation>Enchérisseurs</translation>
+    </message>
+    <message>
+      <source>Paddle:</source>
+      <translation>Panneau :</translation>
+    </message>
+    <message>
+      <source>Name:</source>
+      <translation>Nom :</translation>
+    </message>
+    <message>
+      <source>Contact:</source>
+      <translation>Contact :</translation>
+    </message>
+    <message>
+      <source>Add Bi&amp;dder</source>
+      <translation>A&amp;jouter l'enchérisseur</translation>
+    </message>
+    <message>
+      <source>Paddle</source>
+      <translation>Panneau</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>Nom</translation>
+    </message>
+    <message>
+      <source>Contact</source>
+      <translation>Contact</translation>
+    </message>
+    <message>
+      <source>Remo&amp;ve Bidder</source>
+      <translation>&amp;Supprimer l'enchérisseur</translation>
+    </message>
+    <message>
+      <source>&amp;Import Bidders...</source>
+      <translation>I&amp;mporter les enchérisseurs...</translation>
+    </message>
+    <message>
+      <source>Read paddles, names and contacts from a CSV file saved by a spreadsheet.</source>
+      <translation>Lire panneaux, noms et contacts dans un fichier CSV enregistré par un tableur.</translation>
+    </message>
+    <message>
+      <source>The bidders could not be written to the settings file: %1.</source>
+      <translation>Les enchérisseurs n'ont pas pu être écrits dans le fichier de réglages : %1.</translation>
+    </message>
+    <message>
+      <source>A paddle is digits and letters, at most 12.</source>
+      <translation>Un panneau se compose de chiffres et de lettres, 12 au plus.</translation>
+    </message>
+    <message>
+      <source>Import Bidders</source>
+      <translation>Importer les enchérisseurs</translation>
+    </message>
+    <message>
+      <source>It holds no bidders.</source>
+      <translation>Il ne contient aucun enchérisseur.</translation>
+    </message>
+    <message>
+      <source>No bidders were imported from "%1". %2</source>
+      <translation>Aucun enchérisseur n'a été importé de « %1 ». %2</translation>
+    </message>
+    <message>
+      <source>%1 bidder was read from "%2".</source>
+      <translation>%1 enchérisseur a été lu dans « %2 ».</translation>
+    </message>
+    <message>
+      <source>%1 bidders were read from "%2".</source>
+      <translation>%1 enchérisseurs ont été lus dans « %2 ».</translation>
     </message>
   </context>
   <context>

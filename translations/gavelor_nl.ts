@@ -108,6 +108,21 @@
     </message>
   </context>
   <context>
+    <name>BidderRegister</name>
+    <message>
+      <source>Its header row names no paddle column (Paddle or Bidder).</source>
+      <translation>De kopregel noemt geen bordkolom (Paddle of Bidder).</translation>
+    </message>
+    <message>
+      <source>Row %1: "%2" is not a paddle (digits and letters, at most 12).</source>
+      <translation>Rij %1: ‘%2’ is geen bordnummer (cijfers en letters, hoogstens 12).</translation>
+    </message>
+    <message>
+      <source>Row %1: paddle %2 is there twice.</source>
+      <translation>Rij %1: bord %2 staat er twee keer in.</translation>
+    </message>
+  </context>
+  <context>
     <name>ColorTab</name>
     <message>
       <source>red %1, green %2, blue %3</source>
@@ -338,6 +353,10 @@ Regel %1: %2</translation>
       <source>The picture is not a file name.</source>
       <translation>De afbeelding is geen bestandsnaam.</translation>
     </message>
+    <message>
+      <source>It holds more than %1 rows.</source>
+      <translation>Het bevat meer dan %1 rijen.</translation>
+    </message>
   </context>
   <context>
     <name>PendingMarks</name>
@@ -429,6 +448,10 @@ Regel %1: %2</translation>
     <message>
       <source>Bought in at %1</source>
       <translation>Opgehouden op %1</translation>
+    </message>
+    <message>
+      <source>Paddle %1 is not in the bidder register.</source>
+      <translation>Bord %1 staat niet in het biedersregister.</translation>
     </message>
   </context>
   <context>
@@ -1077,6 +1100,82 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>The sale in &quot;%1&quot; could not be opened.</source>
       <translation>De veiling in &quot;%1&quot; kon niet worden geopend.</translation>
+    </message>
+    <message>
+      <source>Results</source>
+      <translation>Uitslagen</translation>
+    </message>
+    <message>
+      <source>Bidders</source>
+      <translation>Bieders</translation>
+    </message>
+    <message>
+      <source>Paddle:</source>
+      <translation>Bord:</translation>
+    </message>
+    <message>
+      <source>Name:</source>
+      <translation>Naam:</translation>
+    </message>
+    <message>
+      <source>Contact:</source>
+      <translation>Contact:</translation>
+    </message>
+    <message>
+      <source>Add Bi&amp;dder</source>
+      <translation>Bieder toevoe&amp;gen</translation>
+    </message>
+    <message>
+      <source>Paddle</source>
+      <translation>Bord</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>Naam</translation>
+    </message>
+    <message>
+      <source>Contact</source>
+      <translation>Contact</translation>
+    </message>
+    <message>
+      <source>Remo&amp;ve Bidder</source>
+      <translation>Bieder ve&amp;rwijderen</translation>
+    </message>
+    <message>
+      <source>&amp;Import Bidders...</source>
+      <translation>Bieders &amp;importeren...</translation>
+    </message>
+    <message>
+      <source>Read paddles, names and contacts from a CSV file saved by a spreadsheet.</source>
+      <translation>Bordnummers, namen en contactgegevens lezen uit een CSV-bestand van een rekenblad.</translation>
+    </message>
+    <message>
+      <source>The bidders could not be written to the settings file: %1.</source>
+      <translation>De bieders konden niet naar het instellingenbestand worden geschreven: %1.</translation>
+    </message>
+    <message>
+      <source>A paddle is digits and letters, at most 12.</source>
+      <translation>Een bordnummer bestaat uit cijfers en letters, hoogstens 12.</translation>
+    </message>
+    <message>
+      <source>Import Bidders</source>
+      <translation>Bieders importeren</translation>
+    </message>
+    <message>
+      <source>It holds no bidders.</source>
+      <translation>Het bevat geen bieders.</translation>
+    </message>
+    <message>
+      <source>No bidders were imported from "%1". %2</source>
+      <translation>Er zijn geen bieders geïmporteerd uit ‘%1’. %2</translation>
+    </message>
+    <message>
+      <source>%1 bidder was read from "%2".</source>
+      <translation>%1 bieder is gelezen uit ‘%2’.</translation>
+    </message>
+    <message>
+      <source>%1 bidders were read from "%2".</source>
+      <translation>%1 bieders zijn gelezen uit ‘%2’.</translation>
     </message>
   </context>
   <context>

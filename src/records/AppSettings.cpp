@@ -23,6 +23,9 @@ const QString RegionSection = QStringLiteral("RegionSettings");
 const QString StampSection = QStringLiteral("StampColors");
 const QString ClerkSection = QStringLiteral("ClerkSettings");
 const QString AskPaddleKey = QStringLiteral("AskPaddle");
+// One bidder a key, under its 1-based place: paddle, name and contact, apart by the lot field
+// separator.
+const QString BiddersSection = QStringLiteral("Bidders");
 
 constexpr qint64 MaxColor = 16777215;
 
@@ -122,6 +125,11 @@ void AppSettings::LoadAllSettings()
         const LotInfoPtr lot = position ? LotList->Item(static_cast<qint32>(*position)) : nullptr;
         dropped = !lot || !ApplyLotExtras(pair.second, *lot) || dropped;
     }
+    Bidders.Clear();
+    for (const SettingsPair& pair : m_store.GetAll(BiddersSection)) {
+        const QStringList fields = pair.second.split(LotFieldSeparator);
+        dropped = !Bidders.Add({fields.value(0), fields.value(1), fields.value(2)}) || dropped;
+    }
     if (dropped)
         m_store.MarkReadInPart();
 }
@@ -187,6 +195,22 @@ bool AppSettings::SaveLots()
                 change.Save(LotExtrasSection, NumberText::SignReserving(counter), LotExtrasText(*lot));
         }
     }
+    return m_store.Commit(change);
+}
+
+bool AppSettings::SaveBidders()
+{
+    if (Bidders.isEmpty() && m_store.GetAll(BiddersSection).isEmpty())
+        return true;
+    SettingsChange change;
+    change.DeleteSection(BiddersSection);
+    qint32 counter = 0;
+    const auto clean = [](QString text) {
+        return text.remove(LotFieldSeparator);
+    };
+    for (const BidderInfo& bidder : Bidders.bidders())
+        change.Save(BiddersSection, NumberText::SignReserving(++counter),
+                    bidder.Paddle % LotFieldSeparator % clean(bidder.Name) % LotFieldSeparator % clean(bidder.Contact));
     return m_store.Commit(change);
 }
 

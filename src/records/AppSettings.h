@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/BidderRegister.h"
 #include "records/IncrementCollection.h"
 #include "records/LotCollection.h"
 #include "records/MoneyFormat.h"
@@ -50,6 +51,8 @@ public:
     // After F5 the scoreboard asks for the buyer's paddle. Stored with the display settings,
     // and only once changed.
     bool AskPaddle = false;
+    // The sale's bidders by paddle; stored in a section of their own, once there are any.
+    BidderRegister Bidders;
 
     MoneyFormat Money() const { return {Currency, Grouping}; }
     qint32 ShownSoldColor() const { return SoldColor.value_or(LEDLotColor); }
@@ -61,6 +64,7 @@ public:
     bool SaveDisplaySettings();
     bool SaveIncrements();
     bool SaveLots();
+    bool SaveBidders();
 
     // The stored text of one lot and its reading back.
     static QString LotRecordText(const LotInfo& lot);

@@ -129,6 +129,12 @@ public:
         return true;
     }
 
+    bool AtString()
+    {
+        SkipBlanks();
+        return Peek() == '"';
+    }
+
     bool Number(qint64& out)
     {
         SkipBlanks();
@@ -245,6 +251,11 @@ std::optional<SaleEvent> SaleEvent::FromJsonLine(QByteArrayView line)
             } else {
                 event.buyer = text;
             }
+        } else if (reader.AtString()) {
+            // A text of a later version's record is passed over, as its numbers are.
+            QString unknown;
+            if (!reader.String(unknown))
+                return std::nullopt;
         } else {
             qint64 number = 0;
             if (!reader.Number(number))

@@ -3,75 +3,71 @@
 #include "records/TextLimits.h"
 #include "scoreboard/modResize.h"
 
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-PaddleEntry::PaddleEntry(QWidget* board) : QFrame(board)
+PaddleEntry::PaddleEntry(QWidget* board) : QLineEdit(board)
 {
     setObjectName(QStringLiteral("paddleEntry"));
-    setFrameShape(QFrame::Box);
-    setAutoFillBackground(true);
-    m_label = new QLabel(tr("Paddle:"), this);
-    m_edit = new QLineEdit(this);
-    m_edit->setObjectName(QStringLiteral("txtPaddle"));
-    m_edit->setMaxLength(static_cast<int>(TextLimits::MaxBuyer));
+    setMaxLength(static_cast<int>(TextLimits::MaxBuyer));
     // Digits and letters, as paddles are numbered.
-    m_edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z0-9]{0,12}")), m_edit));
-    m_label->setBuddy(m_edit);
-    m_edit->setAccessibleName(tr("Paddle"));
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(4, 2, 4, 2);
-    layout->addWidget(m_label);
-    layout->addWidget(m_edit, 1);
-    m_edit->installEventFilter(this);
+    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z0-9]{0,12}")), this));
+    setAccessibleName(tr("Paddle"));
+    m_caption = new QLabel(tr("Paddle:"), board);
+    m_caption->setObjectName(QStringLiteral("paddleCaption"));
+    m_caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_caption->setBuddy(this);
+    // The board's own colours are the room's; the operator's signs stand apart from them.
+    m_caption->setAutoFillBackground(true);
+    m_caption->setStyleSheet(QStringLiteral("QLabel { background: #ffffe0; color: black; padding-right: 4px; }"));
     // Twips, scaled with the rest of the board: right of the lot digits, above the amount.
-    modResize::SetDesignGeometry(this, 7080, 1380, 2340, 540);
+    modResize::SetDesignGeometry(m_caption, 7080, 1380, 1020, 450);
+    modResize::SetFontSize(m_caption, 11);
+    modResize::SetDesignGeometry(this, 8100, 1380, 1320, 450);
     modResize::SetFontSize(this, 11);
+    m_caption->hide();
     hide();
 }
 
 void PaddleEntry::Open(QWidget* returnFocus)
 {
     m_returnFocus = returnFocus;
-    m_edit->clear();
+    clear();
+    m_caption->show();
+    m_caption->raise();
     show();
     raise();
-    m_edit->setFocus(Qt::OtherFocusReason);
+    setFocus(Qt::OtherFocusReason);
 }
 
 void PaddleEntry::Close()
 {
     hide();
+    m_caption->hide();
     if (m_returnFocus)
         m_returnFocus->setFocus(Qt::OtherFocusReason);
     m_returnFocus = nullptr;
 }
 
-bool PaddleEntry::eventFilter(QObject* watched, QEvent* event)
+void PaddleEntry::keyPressEvent(QKeyEvent* event)
 {
-    if (watched == m_edit && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            const QString paddle = m_edit->text();
-            Close();
-            if (paddle.isEmpty())
-                emit Skipped();
-            else
-                emit Entered(paddle);
-            return true;
-        }
-        if (key->key() == Qt::Key_Escape) {
-            Close();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        const QString paddle = text();
+        Close();
+        if (paddle.isEmpty())
             emit Skipped();
-            return true;
-        }
-        // The board's own keys wait until the paddle is in or skipped.
-        if (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F35)
-            return true;
+        else
+            emit Entered(paddle);
+        return;
     }
-    return QFrame::eventFilter(watched, event);
+    if (event->key() == Qt::Key_Escape) {
+        Close();
+        emit Skipped();
+        return;
+    }
+    // The board's own keys wait until the paddle is in or skipped.
+    if (event->key() >= Qt::Key_F1 && event->key() <= Qt::Key_F35)
+        return;
+    QLineEdit::keyPressEvent(event);
 }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QFrame>
+#include <QLineEdit>
 #include <QPointer>
 
 class QLabel;
-class QLineEdit;
 
 // The operator's "Paddle:" entry that opens on the scoreboard after a sale, never on the room's
-// screen. While it is open it holds the keys: Enter hands over the paddle, Esc skips it.
-class PaddleEntry : public QFrame
+// screen. While it is open it holds the keys: Enter hands over the paddle, Esc skips it. It and
+// its caption are controls of the board, placed and scaled with the others.
+class PaddleEntry : public QLineEdit
 {
     Q_OBJECT
 
@@ -19,19 +19,18 @@ public:
     // Shows the entry empty and takes the keys; they go back to `returnFocus` when it closes.
     void Open(QWidget* returnFocus);
     bool isOpen() const { return isVisible(); }
-    QLineEdit* edit() const { return m_edit; }
+    QLabel* caption() const { return m_caption; }
 
 signals:
     void Entered(const QString& paddle);
     void Skipped();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Close();
 
-    QLabel* m_label = nullptr;
-    QLineEdit* m_edit = nullptr;
+    QLabel* m_caption = nullptr;
     QPointer<QWidget> m_returnFocus;
 };

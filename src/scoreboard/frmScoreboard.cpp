@@ -421,7 +421,7 @@ void frmScoreboard::AskForPaddle()
     if (!m_settings.AskPaddle || m_sale->stamp().outcome != LotResult::Outcome::Sold || m_paddleEntry->isOpen())
         return;
     QWidget* focused = focusWidget();
-    const bool onBoard = focused && focused != m_paddleEntry->edit();
+    const bool onBoard = focused && focused != m_paddleEntry;
     m_paddleEntry->Open(onBoard ? focused : m_board.nledLotNum);
 }
 

@@ -218,6 +218,8 @@ public:
     static void recordEnd(int terminator, void* self) { static_cast<RowReader*>(self)->onRecordEnd(terminator); }
 
     bool stopped() const { return !m_reading.refusal.isEmpty(); }
+    // Rows taken as they are, for lists other than lots.
+    void setTable(QList<QStringList>* table) { m_table = table; }
     // The line on which the record being read starts.
     qint64 recordLine() const { return m_cells.isEmpty() ? m_line : m_recordLine; }
 
@@ -257,6 +259,14 @@ private:
 
     void takeRow()
     {
+        if (m_table) {
+            if (m_table->size() >= LotsCsv::MaxLots)
+                m_reading.refusal =
+                    QCoreApplication::translate("LotsCsv", "It holds more than %1 rows.").arg(LotsCsv::MaxLots);
+            else
+                m_table->append(m_cells);
+            return;
+        }
         if (!m_columnsKnown) {
             m_columnsKnown = true;
             if (takeHeader())
@@ -413,6 +423,7 @@ private:
     int m_vendorColumn = -1;
     int m_pictureColumn = -1;
     QString m_baseDirectory;
+    QList<QStringList>* m_table = nullptr;
 };
 
 int noBlanks(unsigned char)
@@ -475,8 +486,13 @@ LotsCsv::Reading LotsCsv::Read(const QString& path)
     return Parse(bytes, QFileInfo(path).absolutePath());
 }
 
-LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes, const QString& baseDirectory)
+namespace {
+
+LotsCsv::Reading parseInto(QByteArrayView bytes, const QString& baseDirectory, QList<QStringList>* table)
 {
+    using Encoding = LotsCsv::Encoding;
+    using Reading = LotsCsv::Reading;
+    constexpr qint64 MaxFileBytes = LotsCsv::MaxFileBytes;
     Reading reading;
     if (bytes.size() > MaxFileBytes) {
         reading.refusal = QCoreApplication::translate("LotsCsv", "It is larger than %1 MB, too large for a lot list.")
@@ -516,6 +532,7 @@ LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes, const QString& baseDirecto
     csv_set_delim(&parser, static_cast<unsigned char>(reading.separator));
     csv_set_space_func(&parser, noBlanks);
     RowReader rows(reading, baseDirectory);
+    rows.setTable(table);
     for (qsizetype done = 0; done < bytes.size() && !rows.stopped();) {
         const size_t chunk = std::min<size_t>(ParseChunk, static_cast<size_t>(bytes.size() - done));
         const size_t taken =
@@ -540,11 +557,41 @@ LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes, const QString& baseDirecto
     }
     csv_free(&parser);
 
-    if (reading.refusal.isEmpty() && reading.problemCount == 0 && reading.lots->Count() == 0)
+    if (!table && reading.refusal.isEmpty() && reading.problemCount == 0 && reading.lots->Count() == 0)
         reading.refusal = QCoreApplication::translate("LotsCsv", "It holds no lots.");
     if (!reading.refusal.isEmpty() || reading.problemCount > 0)
         reading.lots = std::make_shared<LotCollection>();
     return reading;
+}
+
+} // namespace
+
+LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes, const QString& baseDirectory)
+{
+    return parseInto(bytes, baseDirectory, nullptr);
+}
+
+LotsCsv::Table LotsCsv::ParseTable(QByteArrayView bytes)
+{
+    Table table;
+    const Reading reading = parseInto(bytes, {}, &table.rows);
+    table.refusal = reading.refusal;
+    if (!table.refusal.isEmpty())
+        table.rows.clear();
+    return table;
+}
+
+LotsCsv::Table LotsCsv::ReadTable(const QString& path)
+{
+    Table table;
+    RegularFile::Reading file = RegularFile::Read(path, MaxFileBytes);
+    if (file.status != RegularFile::Status::Read) {
+        table.refusal = file.status == RegularFile::Status::Failed
+                            ? QCoreApplication::translate("LotsCsv", "It could not be read: %1.").arg(file.error)
+                            : QCoreApplication::translate("LotsCsv", "It is not a file that can be read.");
+        return table;
+    }
+    return ParseTable(file.bytes);
 }
 
 std::optional<double> LotsCsv::ReadAmount(QStringView cell, bool decimalComma)

@@ -6,6 +6,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -53,6 +54,16 @@ public:
     };
 
     static Reading Read(const QString& path);
+
+    // The rows of a CSV file of another kind (a register of bidders), read as a lot list is:
+    // its encoding, separator and quoting; blank rows left out, the header row kept.
+    struct Table
+    {
+        QList<QStringList> rows;
+        QString refusal;
+    };
+    static Table ReadTable(const QString& path);
+    static Table ParseTable(QByteArrayView bytes);
     // Pictures named relative to the file are resolved against baseDirectory, when given.
     static Reading Parse(QByteArrayView bytes, const QString& baseDirectory = {});
 

@@ -39,6 +39,8 @@ private slots:
     void reserve();
     void reserveResultsSurviveARestart();
     void reserveNeverReachesTheFeed();
+    void journalLinesOfLaterVersions_data();
+    void journalLinesOfLaterVersions();
 
 private:
     // R Right, L Left, U Up, D Down, 5 F5, 6 F6, separated by blanks; to the focused control.
@@ -123,7 +125,9 @@ void tst_Clerk::paddleAtTheHammer_data()
                                                << ""
                                                << "100" << 12;
     // Once closed, digits go to the lot display again.
-    QTest::newRow("lot typing comes back after Esc") << "4<esc>31<enter>" << "" << "" << 31;
+    QTest::newRow("lot typing comes back after Esc") << "4<esc>31<enter>"
+                                                     << ""
+                                                     << "" << 31;
 }
 
 void tst_Clerk::paddleAtTheHammer()
@@ -137,7 +141,7 @@ void tst_Clerk::paddleAtTheHammer()
     QVERIFY(!entry->isVisible());
     press(QStringLiteral("R U 5"));
     QVERIFY(entry->isVisible());
-    QCOMPARE(m_window->focusWidget(), entry->edit());
+    QCOMPARE(m_window->focusWidget(), entry);
     // While it is open the board's keys wait: no lot step, no raise, no mark.
     QTest::keyClick(m_window->focusWidget(), Qt::Key_Up);
     QTest::keyClick(m_window->focusWidget(), Qt::Key_F6);
@@ -300,6 +304,35 @@ void tst_Clerk::reserveNeverReachesTheFeed()
                  qPrintable(state));
     }
     m_window.reset();
+}
+
+void tst_Clerk::journalLinesOfLaterVersions_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<bool>("boughtIn");
+    QTest::newRow("bought in") << QByteArray(R"({"event":"passed","lot":7,"amount":510,"boughtIn":1})") << true << true;
+    QTest::newRow("a number it does not know")
+        << QByteArray(R"({"event":"passed","lot":7,"amount":510,"later":5})") << true << false;
+    QTest::newRow("a text it does not know")
+        << QByteArray(R"({"event":"passed","lot":7,"later":"a \"b\"","amount":510})") << true << false;
+    QTest::newRow("a broken text is still no record")
+        << QByteArray(R"({"event":"passed","lot":7,"later":"ab,"amount":510})") << false << false;
+    QTest::newRow("an event it does not know is no record")
+        << QByteArray(R"({"event":"hammered","lot":7})") << false << false;
+}
+
+void tst_Clerk::journalLinesOfLaterVersions()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, read);
+    QFETCH(bool, boughtIn);
+    const std::optional<SaleEvent> event = SaleEvent::FromJsonLine(line);
+    QCOMPARE(event.has_value(), read);
+    if (read) {
+        QCOMPARE(event->amount, 510);
+        QCOMPARE(event->boughtIn, boughtIn);
+    }
 }
 
 QTEST_MAIN(tst_Clerk)

@@ -153,7 +153,7 @@ void tst_ClerkXvfb::paddleAfterThePriceOnBothViews()
     QWidget* audience = m_window->audience();
     const int priceAlone = DetailWidth(audience, sold);
 
-    QTest::keyClicks(m_window->paddleEntry()->edit(), QStringLiteral("112"));
+    QTest::keyClicks(m_window->paddleEntry(), QStringLiteral("112"));
     Press(Qt::Key_Return);
     QTest::qWait(300);
     for (QWidget* view : {static_cast<QWidget*>(m_window.get()), audience}) {
@@ -198,10 +198,16 @@ void tst_ClerkXvfb::operatorsMarksStayOffTheRoom()
     QTest::qWait(300);
     PaddleEntry* entry = m_window->paddleEntry();
     QVERIFY(entry->isVisible());
-    QLineEdit* edit = entry->edit();
-    const QRect editBox(edit->mapTo(m_window.get(), QPoint(0, 0)), edit->size());
-    QVERIFY(CountColour(m_window.get(), editBox, edit->palette().color(QPalette::Base)) >
+    const QRect editBox(entry->mapTo(m_window.get(), QPoint(0, 0)), entry->size());
+    QVERIFY(CountColour(m_window.get(), editBox, entry->palette().color(QPalette::Base)) >
             editBox.width() * editBox.height() / 2);
+    // It scales with the board, as the controls round it do.
+    const int before = entry->height();
+    m_window->resize(m_window->size() * 3 / 2);
+    QTest::qWait(300);
+    QVERIFY2(entry->height() > before * 5 / 4, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(entry->height())));
+    m_window->resize(m_window->size() * 2 / 3);
+    QTest::qWait(300);
     const QImage entryOpen = audience->screen()->grabWindow(audience->winId()).toImage();
     Press(Qt::Key_Escape);
     QTest::qWait(300);
