@@ -9,13 +9,6 @@
 
 namespace {
 
-bool IsPaddle(const QString& text)
-{
-    return !text.isEmpty() && text.size() <= TextLimits::MaxBuyer && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-    });
-}
-
 enum Column
 {
     PaddleColumn,
@@ -40,6 +33,13 @@ Column columnNamed(const QString& cell)
 }
 
 } // namespace
+
+bool BidderRegister::IsPaddle(const QString& text)
+{
+    return !text.isEmpty() && text.size() <= TextLimits::MaxBuyer && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    });
+}
 
 const BidderInfo* BidderRegister::Find(const QString& paddle) const
 {

@@ -26,6 +26,9 @@ public:
     static constexpr qsizetype MaxName = 60;
     static constexpr qsizetype MaxContact = 80;
 
+    // Digits and letters, at most 12.
+    static bool IsPaddle(const QString& text);
+
     // The bidder with the paddle, or null.
     const BidderInfo* Find(const QString& paddle) const;
     // Registers the bidder, replacing one with the same paddle; false when the paddle is not one.

@@ -2,11 +2,8 @@
 
 #include "records/AppSettings.h"
 #include "records/MoneyFormat.h"
-#include "records/TextLimits.h"
 #include "sale/KeyCodes.h"
 #include "sale/SaleJournal.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -160,18 +157,11 @@ bool SaleController::ReserveMet() const
     return reserve && Amount() >= *reserve;
 }
 
-bool SaleController::IsPaddle(const QString& text)
-{
-    return !text.isEmpty() && text.size() <= TextLimits::MaxBuyer && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-    });
-}
-
 bool SaleController::RecordPaddle(const QString& paddle)
 {
     const LotResult* result =
         m_journal && (m_onShow.found || m_lotNumber != 0) ? m_journal->record().Find(m_lotNumber) : nullptr;
-    if (!result || result->outcome != LotResult::Outcome::Sold || !IsPaddle(paddle))
+    if (!result || result->outcome != LotResult::Outcome::Sold || !BidderRegister::IsPaddle(paddle))
         return false;
     SetBuyer(m_lotNumber, paddle);
     return true;

@@ -73,7 +73,6 @@ public:
     // The buyer's paddle for the lot on the display, once it is sold: digits and letters, at
     // most 12. False when there is no sold lot to give it to or the text is not a paddle.
     bool RecordPaddle(const QString& paddle);
-    static bool IsPaddle(const QString& text);
 
     // The board's keys, by virtual-key number: Right, Left, Up, Down, F5 and F6. False for a
     // key that is not one of them.

@@ -486,7 +486,7 @@ void frmResults::BiddersChanged()
 void frmResults::cmdAddBidder_Click()
 {
     const QString paddle = txtBidderPaddle->text().trimmed();
-    if (!SaleController::IsPaddle(paddle)) {
+    if (!BidderRegister::IsPaddle(paddle)) {
         txtBidderPaddle->setFocus();
         Prompts::Inform(this, tr("A paddle is digits and letters, at most 12."));
         return;

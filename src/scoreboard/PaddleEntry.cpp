@@ -50,6 +50,12 @@ void PaddleEntry::Close()
     m_returnFocus = nullptr;
 }
 
+void PaddleEntry::Cancel()
+{
+    Close();
+    emit Skipped();
+}
+
 void PaddleEntry::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -62,8 +68,7 @@ void PaddleEntry::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (event->key() == Qt::Key_Escape) {
-        Close();
-        emit Skipped();
+        Cancel();
         return;
     }
     // The board's own keys wait until the paddle is in or skipped.

@@ -19,6 +19,8 @@ public:
     // Shows the entry empty and takes the keys; they go back to `returnFocus` when it closes.
     void Open(QWidget* returnFocus);
     bool isOpen() const { return isVisible(); }
+    // Closes it as Esc would.
+    void Cancel();
     QLabel* caption() const { return m_caption; }
 
 signals:

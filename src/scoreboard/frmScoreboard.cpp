@@ -21,7 +21,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QShortcut>
@@ -206,6 +205,9 @@ void frmScoreboard::sale_Changed(SaleController::Changes what)
     }
     if (what.testFlag(SaleController::Change::Stamp))
         ShowResultStamp();
+    // A paddle belongs to the lot it was asked for: another lot on the board drops the question.
+    if (what.testFlag(SaleController::Change::LotNumber) && m_paddleEntry->isOpen())
+        m_paddleEntry->Cancel();
     ShowReserveMark();
     PublishToFeed();
 }

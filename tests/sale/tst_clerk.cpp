@@ -35,6 +35,7 @@ private slots:
     void paddleAtTheHammer_data();
     void paddleAtTheHammer();
     void paddleNeverOpensWithoutTheOption();
+    void paddleQuestionGoesWithItsLot();
     void reserve_data();
     void reserve();
     void reserveResultsSurviveARestart();
@@ -176,6 +177,18 @@ void tst_Clerk::paddleNeverOpensWithoutTheOption()
     QTest::keyClicks(m_window->focusWidget(), QStringLiteral("3"));
     QTest::keyClick(m_window->focusWidget(), Qt::Key_Return);
     QCOMPARE(m_window->findChild<NumberLED*>(QStringLiteral("nledLotNum"))->Caption(), 3);
+}
+
+// Show on Board from the results window puts another lot up while the question is open.
+void tst_Clerk::paddleQuestionGoesWithItsLot()
+{
+    press(QStringLiteral("R 5"));
+    QVERIFY(m_window->paddleEntry()->isOpen());
+    QTest::keyClicks(m_window->paddleEntry(), QStringLiteral("9"));
+    m_window->ShowLotAt(2);
+    QVERIFY(!m_window->paddleEntry()->isOpen());
+    QVERIFY(m_sale->record().Find(12)->buyer.isEmpty());
+    QVERIFY(!m_sale->record().Find(7));
 }
 
 void tst_Clerk::reserve_data()
