@@ -12,12 +12,16 @@
 #include "scoreboard/PaddleEntry.h"
 #include "scoreboard/ResultStamp.h"
 #include "scoreboard/frmScoreboard.h"
+#include "setup/frmOptions.h"
 #include "support/TestLots.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,6 +40,8 @@ private slots:
     void paddleAtTheHammer();
     void paddleNeverOpensWithoutTheOption();
     void paddleQuestionGoesWithItsLot();
+    void askPaddleOption_data();
+    void askPaddleOption();
     void reserve_data();
     void reserve();
     void reserveResultsSurviveARestart();
@@ -189,6 +195,51 @@ void tst_Clerk::paddleQuestionGoesWithItsLot()
     QVERIFY(!m_window->paddleEntry()->isOpen());
     QVERIFY(m_sale->record().Find(12)->buyer.isEmpty());
     QVERIFY(!m_sale->record().Find(7));
+}
+
+void tst_Clerk::askPaddleOption_data()
+{
+    QTest::addColumn<QString>("stored"); // "AskPaddle" before; empty: absent
+    QTest::addColumn<QString>("steps");  // t ticks or unticks the box, r is Reset Settings
+    QTest::addColumn<QString>("after");  // "AskPaddle" after OK; empty: absent
+    QTest::newRow("left alone: nothing written") << ""
+                                                 << ""
+                                                 << "";
+    QTest::newRow("ticked") << ""
+                            << "t"
+                            << "1";
+    QTest::newRow("Reset Settings leaves it") << ""
+                                              << "t r"
+                                              << "1";
+    QTest::newRow("unticked again: written as off") << "1"
+                                                    << "t"
+                                                    << "0";
+}
+
+void tst_Clerk::askPaddleOption()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, steps);
+    QFETCH(QString, after);
+    const QString section = QStringLiteral("ClerkSettings");
+    if (!stored.isEmpty())
+        m_store->Save(section, QStringLiteral("AskPaddle"), stored);
+    m_settings->LoadAllSettings();
+    frmOptions options(*m_settings, nullptr);
+    options.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&options));
+    options.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
+    auto* box = options.findChild<QCheckBox*>(QStringLiteral("chkAskPaddle"));
+    QCOMPARE(box->isChecked(), stored == QStringLiteral("1"));
+    // Left of "Reset Settings", on the same line.
+    auto* reset = options.findChild<QPushButton*>(QStringLiteral("cmdResetKeys"));
+    QVERIFY(box->geometry().right() < reset->geometry().left() && box->y() == reset->y());
+    for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts))
+        QTest::mouseClick(step == u't' ? static_cast<QAbstractButton*>(box) : reset, Qt::LeftButton, {},
+                          step == u't' ? QPoint(8, box->height() / 2) : QPoint());
+    QTest::mouseClick(options.findChild<QPushButton*>(QStringLiteral("cmdOk")), Qt::LeftButton);
+    QCOMPARE(m_store->Get(section, QStringLiteral("AskPaddle"), QString()), after);
+    QCOMPARE(m_settings->AskPaddle, after == QStringLiteral("1"));
 }
 
 void tst_Clerk::reserve_data()
