@@ -95,6 +95,10 @@
       <source>Reset Additional Settings</source>
       <translation>Weitere Einstellungen zurücksetzen</translation>
     </message>
+    <message>
+      <source>Ask for the paddle number after Sold</source>
+      <translation>Nach dem Zuschlag nach der Bieternummer fragen</translation>
+    </message>
   </context>
   <context>
     <name>BoardView</name>
@@ -227,6 +231,26 @@
       <source>The note has %1 characters; a lot admits at most %2.</source>
       <translation>Die Beschreibung hat %1 Zeichen; ein Los erlaubt höchstens %2.</translation>
     </message>
+    <message>
+      <source>The reserve must be between 0 and 999999</source>
+      <translation>Das Limit muss zwischen 0 und 999999 liegen</translation>
+    </message>
+    <message>
+      <source>The low estimate must be between 0 and 999999</source>
+      <translation>Die untere Schätzung muss zwischen 0 und 999999 liegen</translation>
+    </message>
+    <message>
+      <source>The high estimate must be between 0 and 999999</source>
+      <translation>Die obere Schätzung muss zwischen 0 und 999999 liegen</translation>
+    </message>
+    <message>
+      <source>The low estimate must not be above the high estimate</source>
+      <translation>Die untere Schätzung darf nicht über der oberen liegen</translation>
+    </message>
+    <message>
+      <source>The vendor has %1 characters; a lot admits at most %2.</source>
+      <translation>Der Einlieferer hat %1 Zeichen; ein Los erlaubt höchstens %2.</translation>
+    </message>
   </context>
   <context>
     <name>LotsCsv</name>
@@ -310,6 +334,14 @@ Zeile %1: %2</translation>
 
 ... und %1 weitere.</translation>
     </message>
+    <message>
+      <source>The picture is not a file name.</source>
+      <translation>Das Bild ist kein Dateiname.</translation>
+    </message>
+    <message>
+      <source>It holds more than %1 rows.</source>
+      <translation>Sie enthält mehr als %1 Zeilen.</translation>
+    </message>
   </context>
   <context>
     <name>PendingMarks</name>
@@ -386,6 +418,14 @@ Zeile %1: %2</translation>
     <message>
       <source>This lot number is not in the lot list.</source>
       <translation>Diese Losnummer steht nicht in der Losliste.</translation>
+    </message>
+    <message>
+      <source>Bought in at %1</source>
+      <translation>Zurückgekauft bei %1</translation>
+    </message>
+    <message>
+      <source>Paddle %1 is not in the bidder register.</source>
+      <translation>Bieternummer %1 ist nicht im Bieterverzeichnis.</translation>
     </message>
   </context>
   <context>
@@ -552,6 +592,14 @@ Zeile %1: %2</translation>
     <message>
       <source>Exchange rates changed at %1: %2</source>
       <translation>Wechselkurse geändert um %1: %2</translation>
+    </message>
+    <message>
+      <source>Sold below reserve</source>
+      <translation>Unter Limit verkauft</translation>
+    </message>
+    <message>
+      <source>Bought in</source>
+      <translation>Zurückgekauft</translation>
     </message>
   </context>
   <context>
@@ -792,6 +840,34 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>The lots could not be written to "%1": %2</source>
       <translation>Die Lose konnten nicht nach „%1“ geschrieben werden: %2</translation>
+    </message>
+    <message>
+      <source>&amp;Vendor:</source>
+      <translation>E&amp;inlieferer:</translation>
+    </message>
+    <message>
+      <source>&amp;Reserve:</source>
+      <translation>Li&amp;mit:</translation>
+    </message>
+    <message>
+      <source>Never shown to the room.</source>
+      <translation>Wird dem Saal nie gezeigt.</translation>
+    </message>
+    <message>
+      <source>Esti&amp;mate:</source>
+      <translation>Schät&amp;zung:</translation>
+    </message>
+    <message>
+      <source>Low estimate</source>
+      <translation>Untere Schätzung</translation>
+    </message>
+    <message>
+      <source>High estimate</source>
+      <translation>Obere Schätzung</translation>
+    </message>
+    <message>
+      <source>&amp;Picture:</source>
+      <translation>Bil&amp;d:</translation>
     </message>
   </context>
   <context>
@@ -1047,6 +1123,78 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
       <source>Invoices: %1. Settlements: %2. Saved in %3.</source>
       <translation>Rechnungen: %1. Abrechnungen: %2. Gespeichert in %3.</translation>
     </message>
+    <message>
+      <source>Bidders</source>
+      <translation>Bieter</translation>
+    </message>
+    <message>
+      <source>Paddle:</source>
+      <translation>Bieternummer:</translation>
+    </message>
+    <message>
+      <source>Name:</source>
+      <translation>Name:</translation>
+    </message>
+    <message>
+      <source>Contact:</source>
+      <translation>Kontakt:</translation>
+    </message>
+    <message>
+      <source>Add Bi&amp;dder</source>
+      <translation>Bieter &amp;hinzufügen</translation>
+    </message>
+    <message>
+      <source>Paddle</source>
+      <translation>Bieternummer</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>Name</translation>
+    </message>
+    <message>
+      <source>Contact</source>
+      <translation>Kontakt</translation>
+    </message>
+    <message>
+      <source>Remo&amp;ve Bidder</source>
+      <translation>Bieter entfe&amp;rnen</translation>
+    </message>
+    <message>
+      <source>&amp;Import Bidders...</source>
+      <translation>Bieter &amp;importieren...</translation>
+    </message>
+    <message>
+      <source>Read paddles, names and contacts from a CSV file saved by a spreadsheet.</source>
+      <translation>Bieternummern, Namen und Kontakte aus einer CSV-Datei einer Tabellenkalkulation lesen.</translation>
+    </message>
+    <message>
+      <source>The bidders could not be written to the settings file: %1.</source>
+      <translation>Die Bieter konnten nicht in die Einstellungsdatei geschrieben werden: %1.</translation>
+    </message>
+    <message>
+      <source>A paddle is digits and letters, at most 12.</source>
+      <translation>Eine Bieternummer besteht aus Ziffern und Buchstaben, höchstens 12.</translation>
+    </message>
+    <message>
+      <source>Import Bidders</source>
+      <translation>Bieter importieren</translation>
+    </message>
+    <message>
+      <source>It holds no bidders.</source>
+      <translation>Sie enthält keine Bieter.</translation>
+    </message>
+    <message>
+      <source>No bidders were imported from &quot;%1&quot;. %2</source>
+      <translation>Aus „%1“ wurden keine Bieter importiert. %2</translation>
+    </message>
+    <message>
+      <source>%1 bidder was read from &quot;%2&quot;.</source>
+      <translation>%1 Bieter wurde aus „%2“ gelesen.</translation>
+    </message>
+    <message>
+      <source>%1 bidders were read from &quot;%2&quot;.</source>
+      <translation>%1 Bieter wurden aus „%2“ gelesen.</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1077,6 +1225,14 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>Lot note</source>
       <translation>Beschreibung des Loses</translation>
+    </message>
+    <message>
+      <source>reserve met</source>
+      <translation>Limit erreicht</translation>
+    </message>
+    <message>
+      <source>The bid is below the lot's reserve. Sell below the reserve?</source>
+      <translation>Das Gebot liegt unter dem Limit des Loses. Unter dem Limit verkaufen?</translation>
     </message>
   </context>
   <context>
@@ -1748,6 +1904,32 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>The rates file has no rate for %1. Those rates were left as they were.</source>
       <translation>Die Kursdatei enthält keinen Kurs für %1. Diese Kurse bleiben, wie sie waren.</translation>
+    </message>
+  </context>
+  <context>
+    <name>BidderRegister</name>
+    <message>
+      <source>Its header row names no paddle column (Paddle or Bidder).</source>
+      <translation>Seine Kopfzeile nennt keine Bieternummer-Spalte (Paddle oder Bidder).</translation>
+    </message>
+    <message>
+      <source>Row %1: &quot;%2&quot; is not a paddle (digits and letters, at most 12).</source>
+      <translation>Zeile %1: „%2“ ist keine Bieternummer (Ziffern und Buchstaben, höchstens 12).</translation>
+    </message>
+    <message>
+      <source>Row %1: paddle %2 is there twice.</source>
+      <translation>Zeile %1: Bieternummer %2 kommt zweimal vor.</translation>
+    </message>
+  </context>
+  <context>
+    <name>PaddleEntry</name>
+    <message>
+      <source>Paddle:</source>
+      <translation>Bieternummer:</translation>
+    </message>
+    <message>
+      <source>Paddle</source>
+      <translation>Bieternummer</translation>
     </message>
   </context>
 </TS>

@@ -95,6 +95,10 @@
       <source>Reset Additional Settings</source>
       <translation>Restablecer ajustes adicionales</translation>
     </message>
+    <message>
+      <source>Ask for the paddle number after Sold</source>
+      <translation>Pedir el número de paleta tras la venta</translation>
+    </message>
   </context>
   <context>
     <name>BoardView</name>
@@ -227,6 +231,26 @@
       <source>The note has %1 characters; a lot admits at most %2.</source>
       <translation>La nota tiene %1 caracteres; un lote admite como máximo %2.</translation>
     </message>
+    <message>
+      <source>The reserve must be between 0 and 999999</source>
+      <translation>El precio de reserva debe estar entre 0 y 999999</translation>
+    </message>
+    <message>
+      <source>The low estimate must be between 0 and 999999</source>
+      <translation>La estimación baja debe estar entre 0 y 999999</translation>
+    </message>
+    <message>
+      <source>The high estimate must be between 0 and 999999</source>
+      <translation>La estimación alta debe estar entre 0 y 999999</translation>
+    </message>
+    <message>
+      <source>The low estimate must not be above the high estimate</source>
+      <translation>La estimación baja no puede superar la estimación alta</translation>
+    </message>
+    <message>
+      <source>The vendor has %1 characters; a lot admits at most %2.</source>
+      <translation>El vendedor tiene %1 caracteres; un lote admite como máximo %2.</translation>
+    </message>
   </context>
   <context>
     <name>LotsCsv</name>
@@ -310,6 +334,14 @@ Línea %1: %2</translation>
 
 ... y %1 más.</translation>
     </message>
+    <message>
+      <source>The picture is not a file name.</source>
+      <translation>La imagen no es un nombre de archivo.</translation>
+    </message>
+    <message>
+      <source>It holds more than %1 rows.</source>
+      <translation>Contiene más de %1 filas.</translation>
+    </message>
   </context>
   <context>
     <name>PendingMarks</name>
@@ -386,6 +418,14 @@ Línea %1: %2</translation>
     <message>
       <source>This lot number is not in the lot list.</source>
       <translation>Este número de lote no está en la lista de lotes.</translation>
+    </message>
+    <message>
+      <source>Bought in at %1</source>
+      <translation>Retirado sin venta en %1</translation>
+    </message>
+    <message>
+      <source>Paddle %1 is not in the bidder register.</source>
+      <translation>La paleta %1 no está en el registro de postores.</translation>
     </message>
   </context>
   <context>
@@ -552,6 +592,14 @@ Línea %1: %2</translation>
     <message>
       <source>Exchange rates changed at %1: %2</source>
       <translation>Tipos de cambio cambiados a las %1: %2</translation>
+    </message>
+    <message>
+      <source>Sold below reserve</source>
+      <translation>Vendido por debajo de la reserva</translation>
+    </message>
+    <message>
+      <source>Bought in</source>
+      <translation>Retirado sin venta</translation>
     </message>
   </context>
   <context>
@@ -792,6 +840,34 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>The lots could not be written to "%1": %2</source>
       <translation>No se pudieron escribir los lotes en «%1»: %2</translation>
+    </message>
+    <message>
+      <source>&amp;Vendor:</source>
+      <translation>&amp;Vendedor:</translation>
+    </message>
+    <message>
+      <source>&amp;Reserve:</source>
+      <translation>Reserv&amp;a:</translation>
+    </message>
+    <message>
+      <source>Never shown to the room.</source>
+      <translation>Nunca se muestra a la sala.</translation>
+    </message>
+    <message>
+      <source>Esti&amp;mate:</source>
+      <translation>Estima&amp;ción:</translation>
+    </message>
+    <message>
+      <source>Low estimate</source>
+      <translation>Estimación baja</translation>
+    </message>
+    <message>
+      <source>High estimate</source>
+      <translation>Estimación alta</translation>
+    </message>
+    <message>
+      <source>&amp;Picture:</source>
+      <translation>I&amp;magen:</translation>
     </message>
   </context>
   <context>
@@ -1047,6 +1123,78 @@ Append them to the list, or replace the list with them?</source>
       <source>Invoices: %1. Settlements: %2. Saved in %3.</source>
       <translation>Facturas: %1. Liquidaciones: %2. Guardado en %3.</translation>
     </message>
+    <message>
+      <source>Bidders</source>
+      <translation>Postores</translation>
+    </message>
+    <message>
+      <source>Paddle:</source>
+      <translation>Paleta:</translation>
+    </message>
+    <message>
+      <source>Name:</source>
+      <translation>Nombre:</translation>
+    </message>
+    <message>
+      <source>Contact:</source>
+      <translation>Contacto:</translation>
+    </message>
+    <message>
+      <source>Add Bi&amp;dder</source>
+      <translation>Aña&amp;dir postor</translation>
+    </message>
+    <message>
+      <source>Paddle</source>
+      <translation>Paleta</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>Nombre</translation>
+    </message>
+    <message>
+      <source>Contact</source>
+      <translation>Contacto</translation>
+    </message>
+    <message>
+      <source>Remo&amp;ve Bidder</source>
+      <translation>&amp;Quitar postor</translation>
+    </message>
+    <message>
+      <source>&amp;Import Bidders...</source>
+      <translation>Impor&amp;tar postores...</translation>
+    </message>
+    <message>
+      <source>Read paddles, names and contacts from a CSV file saved by a spreadsheet.</source>
+      <translation>Leer paletas, nombres y contactos de un archivo CSV guardado por una hoja de cálculo.</translation>
+    </message>
+    <message>
+      <source>The bidders could not be written to the settings file: %1.</source>
+      <translation>No se pudieron escribir los postores en el archivo de configuración: %1.</translation>
+    </message>
+    <message>
+      <source>A paddle is digits and letters, at most 12.</source>
+      <translation>Una paleta son cifras y letras, como máximo 12.</translation>
+    </message>
+    <message>
+      <source>Import Bidders</source>
+      <translation>Importar postores</translation>
+    </message>
+    <message>
+      <source>It holds no bidders.</source>
+      <translation>No contiene postores.</translation>
+    </message>
+    <message>
+      <source>No bidders were imported from &quot;%1&quot;. %2</source>
+      <translation>No se importó ningún postor de «%1». %2</translation>
+    </message>
+    <message>
+      <source>%1 bidder was read from &quot;%2&quot;.</source>
+      <translation>Se leyó %1 postor de «%2».</translation>
+    </message>
+    <message>
+      <source>%1 bidders were read from &quot;%2&quot;.</source>
+      <translation>Se leyeron %1 postores de «%2».</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1077,6 +1225,14 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>Lot note</source>
       <translation>Descripción del lote</translation>
+    </message>
+    <message>
+      <source>reserve met</source>
+      <translation>reserva alcanzada</translation>
+    </message>
+    <message>
+      <source>The bid is below the lot's reserve. Sell below the reserve?</source>
+      <translation>La puja está por debajo de la reserva del lote. ¿Vender por debajo de la reserva?</translation>
     </message>
   </context>
   <context>
@@ -1748,6 +1904,32 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>The rates file has no rate for %1. Those rates were left as they were.</source>
       <translation>El archivo de tipos no tiene tipo para %1. Esos tipos se dejaron como estaban.</translation>
+    </message>
+  </context>
+  <context>
+    <name>BidderRegister</name>
+    <message>
+      <source>Its header row names no paddle column (Paddle or Bidder).</source>
+      <translation>Su fila de encabezado no nombra ninguna columna de paleta (Paddle o Bidder).</translation>
+    </message>
+    <message>
+      <source>Row %1: &quot;%2&quot; is not a paddle (digits and letters, at most 12).</source>
+      <translation>Fila %1: «%2» no es una paleta (cifras y letras, como máximo 12).</translation>
+    </message>
+    <message>
+      <source>Row %1: paddle %2 is there twice.</source>
+      <translation>Fila %1: la paleta %2 aparece dos veces.</translation>
+    </message>
+  </context>
+  <context>
+    <name>PaddleEntry</name>
+    <message>
+      <source>Paddle:</source>
+      <translation>Paleta:</translation>
+    </message>
+    <message>
+      <source>Paddle</source>
+      <translation>Paleta</translation>
     </message>
   </context>
 </TS>

@@ -95,6 +95,10 @@
       <source>Reset Additional Settings</source>
       <translation>Réinitialiser les réglages supplémentaires</translation>
     </message>
+    <message>
+      <source>Ask for the paddle number after Sold</source>
+      <translation>Demander le numéro de panneau après la vente</translation>
+    </message>
   </context>
   <context>
     <name>BoardView</name>
@@ -227,6 +231,26 @@
       <source>The note has %1 characters; a lot admits at most %2.</source>
       <translation>La description a %1 caractères ; un lot en admet au plus %2.</translation>
     </message>
+    <message>
+      <source>The reserve must be between 0 and 999999</source>
+      <translation>Le prix de réserve doit être compris entre 0 et 999999</translation>
+    </message>
+    <message>
+      <source>The low estimate must be between 0 and 999999</source>
+      <translation>L'estimation basse doit être comprise entre 0 et 999999</translation>
+    </message>
+    <message>
+      <source>The high estimate must be between 0 and 999999</source>
+      <translation>L'estimation haute doit être comprise entre 0 et 999999</translation>
+    </message>
+    <message>
+      <source>The low estimate must not be above the high estimate</source>
+      <translation>L'estimation basse ne doit pas dépasser l'estimation haute</translation>
+    </message>
+    <message>
+      <source>The vendor has %1 characters; a lot admits at most %2.</source>
+      <translation>Le vendeur compte %1 caractères ; un lot en admet au plus %2.</translation>
+    </message>
   </context>
   <context>
     <name>LotsCsv</name>
@@ -310,6 +334,14 @@ Ligne %1 : %2</translation>
 
 ... et %1 de plus.</translation>
     </message>
+    <message>
+      <source>The picture is not a file name.</source>
+      <translation>L'image n'est pas un nom de fichier.</translation>
+    </message>
+    <message>
+      <source>It holds more than %1 rows.</source>
+      <translation>Il contient plus de %1 lignes.</translation>
+    </message>
   </context>
   <context>
     <name>PendingMarks</name>
@@ -386,6 +418,14 @@ Ligne %1 : %2</translation>
     <message>
       <source>This lot number is not in the lot list.</source>
       <translation>Ce numéro de lot n&apos;est pas dans la liste des lots.</translation>
+    </message>
+    <message>
+      <source>Bought in at %1</source>
+      <translation>Ravalé à %1</translation>
+    </message>
+    <message>
+      <source>Paddle %1 is not in the bidder register.</source>
+      <translation>Le panneau %1 n'est pas dans le registre des enchérisseurs.</translation>
     </message>
   </context>
   <context>
@@ -552,6 +592,14 @@ Ligne %1 : %2</translation>
     <message>
       <source>Exchange rates changed at %1: %2</source>
       <translation>Taux de change modifiés à %1 : %2</translation>
+    </message>
+    <message>
+      <source>Sold below reserve</source>
+      <translation>Vendu sous la réserve</translation>
+    </message>
+    <message>
+      <source>Bought in</source>
+      <translation>Ravalé</translation>
     </message>
   </context>
   <context>
@@ -792,6 +840,34 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>The lots could not be written to "%1": %2</source>
       <translation>Les lots n'ont pas pu être écrits dans « %1 » : %2</translation>
+    </message>
+    <message>
+      <source>&amp;Vendor:</source>
+      <translation>&amp;Vendeur :</translation>
+    </message>
+    <message>
+      <source>&amp;Reserve:</source>
+      <translation>&amp;Réserve :</translation>
+    </message>
+    <message>
+      <source>Never shown to the room.</source>
+      <translation>Jamais montré à la salle.</translation>
+    </message>
+    <message>
+      <source>Esti&amp;mate:</source>
+      <translation>Estim&amp;ation :</translation>
+    </message>
+    <message>
+      <source>Low estimate</source>
+      <translation>Estimation basse</translation>
+    </message>
+    <message>
+      <source>High estimate</source>
+      <translation>Estimation haute</translation>
+    </message>
+    <message>
+      <source>&amp;Picture:</source>
+      <translation>Ima&amp;ge :</translation>
     </message>
   </context>
   <context>
@@ -1047,6 +1123,78 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
       <source>Invoices: %1. Settlements: %2. Saved in %3.</source>
       <translation>Factures : %1. Décomptes : %2. Enregistré dans %3.</translation>
     </message>
+    <message>
+      <source>Bidders</source>
+      <translation>Enchérisseurs</translation>
+    </message>
+    <message>
+      <source>Paddle:</source>
+      <translation>Panneau :</translation>
+    </message>
+    <message>
+      <source>Name:</source>
+      <translation>Nom :</translation>
+    </message>
+    <message>
+      <source>Contact:</source>
+      <translation>Contact :</translation>
+    </message>
+    <message>
+      <source>Add Bi&amp;dder</source>
+      <translation>A&amp;jouter l'enchérisseur</translation>
+    </message>
+    <message>
+      <source>Paddle</source>
+      <translation>Panneau</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>Nom</translation>
+    </message>
+    <message>
+      <source>Contact</source>
+      <translation>Contact</translation>
+    </message>
+    <message>
+      <source>Remo&amp;ve Bidder</source>
+      <translation>&amp;Supprimer l'enchérisseur</translation>
+    </message>
+    <message>
+      <source>&amp;Import Bidders...</source>
+      <translation>I&amp;mporter les enchérisseurs...</translation>
+    </message>
+    <message>
+      <source>Read paddles, names and contacts from a CSV file saved by a spreadsheet.</source>
+      <translation>Lire panneaux, noms et contacts dans un fichier CSV enregistré par un tableur.</translation>
+    </message>
+    <message>
+      <source>The bidders could not be written to the settings file: %1.</source>
+      <translation>Les enchérisseurs n'ont pas pu être écrits dans le fichier de réglages : %1.</translation>
+    </message>
+    <message>
+      <source>A paddle is digits and letters, at most 12.</source>
+      <translation>Un panneau se compose de chiffres et de lettres, 12 au plus.</translation>
+    </message>
+    <message>
+      <source>Import Bidders</source>
+      <translation>Importer les enchérisseurs</translation>
+    </message>
+    <message>
+      <source>It holds no bidders.</source>
+      <translation>Il ne contient aucun enchérisseur.</translation>
+    </message>
+    <message>
+      <source>No bidders were imported from &quot;%1&quot;. %2</source>
+      <translation>Aucun enchérisseur n'a été importé de « %1 ». %2</translation>
+    </message>
+    <message>
+      <source>%1 bidder was read from &quot;%2&quot;.</source>
+      <translation>%1 enchérisseur a été lu dans « %2 ».</translation>
+    </message>
+    <message>
+      <source>%1 bidders were read from &quot;%2&quot;.</source>
+      <translation>%1 enchérisseurs ont été lus dans « %2 ».</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1077,6 +1225,14 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>Lot note</source>
       <translation>Désignation du lot</translation>
+    </message>
+    <message>
+      <source>reserve met</source>
+      <translation>réserve atteinte</translation>
+    </message>
+    <message>
+      <source>The bid is below the lot's reserve. Sell below the reserve?</source>
+      <translation>L'enchère est inférieure à la réserve du lot. Vendre sous la réserve ?</translation>
     </message>
   </context>
   <context>
@@ -1748,6 +1904,32 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>The rates file has no rate for %1. Those rates were left as they were.</source>
       <translation>Le fichier de taux n'a pas de taux pour %1. Ces taux restent tels quels.</translation>
+    </message>
+  </context>
+  <context>
+    <name>BidderRegister</name>
+    <message>
+      <source>Its header row names no paddle column (Paddle or Bidder).</source>
+      <translation>Sa ligne d'en-tête ne nomme aucune colonne de panneau (Paddle ou Bidder).</translation>
+    </message>
+    <message>
+      <source>Row %1: &quot;%2&quot; is not a paddle (digits and letters, at most 12).</source>
+      <translation>Ligne %1 : « %2 » n'est pas un panneau (chiffres et lettres, 12 au plus).</translation>
+    </message>
+    <message>
+      <source>Row %1: paddle %2 is there twice.</source>
+      <translation>Ligne %1 : le panneau %2 y figure deux fois.</translation>
+    </message>
+  </context>
+  <context>
+    <name>PaddleEntry</name>
+    <message>
+      <source>Paddle:</source>
+      <translation>Panneau :</translation>
+    </message>
+    <message>
+      <source>Paddle</source>
+      <translation>Panneau</translation>
     </message>
   </context>
 </TS>

@@ -95,6 +95,10 @@
       <source>Reset Additional Settings</source>
       <translation>Extra instellingen herstellen</translation>
     </message>
+    <message>
+      <source>Ask for the paddle number after Sold</source>
+      <translation>Na de verkoop om het bordnummer vragen</translation>
+    </message>
   </context>
   <context>
     <name>BoardView</name>
@@ -227,6 +231,26 @@
       <source>The note has %1 characters; a lot admits at most %2.</source>
       <translation>De omschrijving heeft %1 tekens; een kavel staat er hoogstens %2 toe.</translation>
     </message>
+    <message>
+      <source>The reserve must be between 0 and 999999</source>
+      <translation>De limietprijs moet tussen 0 en 999999 liggen</translation>
+    </message>
+    <message>
+      <source>The low estimate must be between 0 and 999999</source>
+      <translation>De lage schatting moet tussen 0 en 999999 liggen</translation>
+    </message>
+    <message>
+      <source>The high estimate must be between 0 and 999999</source>
+      <translation>De hoge schatting moet tussen 0 en 999999 liggen</translation>
+    </message>
+    <message>
+      <source>The low estimate must not be above the high estimate</source>
+      <translation>De lage schatting mag niet boven de hoge schatting liggen</translation>
+    </message>
+    <message>
+      <source>The vendor has %1 characters; a lot admits at most %2.</source>
+      <translation>De inzender heeft %1 tekens; een kavel staat er hoogstens %2 toe.</translation>
+    </message>
   </context>
   <context>
     <name>LotsCsv</name>
@@ -310,6 +334,14 @@ Regel %1: %2</translation>
 
 ... en nog %1.</translation>
     </message>
+    <message>
+      <source>The picture is not a file name.</source>
+      <translation>De afbeelding is geen bestandsnaam.</translation>
+    </message>
+    <message>
+      <source>It holds more than %1 rows.</source>
+      <translation>Het bevat meer dan %1 rijen.</translation>
+    </message>
   </context>
   <context>
     <name>PendingMarks</name>
@@ -386,6 +418,14 @@ Regel %1: %2</translation>
     <message>
       <source>This lot number is not in the lot list.</source>
       <translation>Dit kavelnummer staat niet in de kavellijst.</translation>
+    </message>
+    <message>
+      <source>Bought in at %1</source>
+      <translation>Opgehouden op %1</translation>
+    </message>
+    <message>
+      <source>Paddle %1 is not in the bidder register.</source>
+      <translation>Bord %1 staat niet in het biedersregister.</translation>
     </message>
   </context>
   <context>
@@ -552,6 +592,14 @@ Regel %1: %2</translation>
     <message>
       <source>Exchange rates changed at %1: %2</source>
       <translation>Wisselkoersen gewijzigd om %1: %2</translation>
+    </message>
+    <message>
+      <source>Sold below reserve</source>
+      <translation>Verkocht onder de limiet</translation>
+    </message>
+    <message>
+      <source>Bought in</source>
+      <translation>Opgehouden</translation>
     </message>
   </context>
   <context>
@@ -792,6 +840,34 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>The lots could not be written to "%1": %2</source>
       <translation>De kavels konden niet naar "%1" worden geschreven: %2</translation>
+    </message>
+    <message>
+      <source>&amp;Vendor:</source>
+      <translation>Inzen&amp;der:</translation>
+    </message>
+    <message>
+      <source>&amp;Reserve:</source>
+      <translation>Li&amp;miet:</translation>
+    </message>
+    <message>
+      <source>Never shown to the room.</source>
+      <translation>Nooit aan de zaal getoond.</translation>
+    </message>
+    <message>
+      <source>Esti&amp;mate:</source>
+      <translation>Sc&amp;hatting:</translation>
+    </message>
+    <message>
+      <source>Low estimate</source>
+      <translation>Lage schatting</translation>
+    </message>
+    <message>
+      <source>High estimate</source>
+      <translation>Hoge schatting</translation>
+    </message>
+    <message>
+      <source>&amp;Picture:</source>
+      <translation>Afb&amp;eelding:</translation>
     </message>
   </context>
   <context>
@@ -1047,6 +1123,78 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
       <source>Invoices: %1. Settlements: %2. Saved in %3.</source>
       <translation>Facturen: %1. Afrekeningen: %2. Opgeslagen in %3.</translation>
     </message>
+    <message>
+      <source>Bidders</source>
+      <translation>Bieders</translation>
+    </message>
+    <message>
+      <source>Paddle:</source>
+      <translation>Bord:</translation>
+    </message>
+    <message>
+      <source>Name:</source>
+      <translation>Naam:</translation>
+    </message>
+    <message>
+      <source>Contact:</source>
+      <translation>Contact:</translation>
+    </message>
+    <message>
+      <source>Add Bi&amp;dder</source>
+      <translation>Bieder toevoe&amp;gen</translation>
+    </message>
+    <message>
+      <source>Paddle</source>
+      <translation>Bord</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>Naam</translation>
+    </message>
+    <message>
+      <source>Contact</source>
+      <translation>Contact</translation>
+    </message>
+    <message>
+      <source>Remo&amp;ve Bidder</source>
+      <translation>Bieder ve&amp;rwijderen</translation>
+    </message>
+    <message>
+      <source>&amp;Import Bidders...</source>
+      <translation>Bieders &amp;importeren...</translation>
+    </message>
+    <message>
+      <source>Read paddles, names and contacts from a CSV file saved by a spreadsheet.</source>
+      <translation>Bordnummers, namen en contactgegevens lezen uit een CSV-bestand van een rekenblad.</translation>
+    </message>
+    <message>
+      <source>The bidders could not be written to the settings file: %1.</source>
+      <translation>De bieders konden niet naar het instellingenbestand worden geschreven: %1.</translation>
+    </message>
+    <message>
+      <source>A paddle is digits and letters, at most 12.</source>
+      <translation>Een bordnummer bestaat uit cijfers en letters, hoogstens 12.</translation>
+    </message>
+    <message>
+      <source>Import Bidders</source>
+      <translation>Bieders importeren</translation>
+    </message>
+    <message>
+      <source>It holds no bidders.</source>
+      <translation>Het bevat geen bieders.</translation>
+    </message>
+    <message>
+      <source>No bidders were imported from &quot;%1&quot;. %2</source>
+      <translation>Er zijn geen bieders geïmporteerd uit ‘%1’. %2</translation>
+    </message>
+    <message>
+      <source>%1 bidder was read from &quot;%2&quot;.</source>
+      <translation>%1 bieder is gelezen uit ‘%2’.</translation>
+    </message>
+    <message>
+      <source>%1 bidders were read from &quot;%2&quot;.</source>
+      <translation>%1 bieders zijn gelezen uit ‘%2’.</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1077,6 +1225,14 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>Lot note</source>
       <translation>Omschrijving van de kavel</translation>
+    </message>
+    <message>
+      <source>reserve met</source>
+      <translation>limiet bereikt</translation>
+    </message>
+    <message>
+      <source>The bid is below the lot's reserve. Sell below the reserve?</source>
+      <translation>Het bod ligt onder de limiet van het kavel. Onder de limiet verkopen?</translation>
     </message>
   </context>
   <context>
@@ -1748,6 +1904,32 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>The rates file has no rate for %1. Those rates were left as they were.</source>
       <translation>Het koersbestand heeft geen koers voor %1. Die koersen zijn gebleven zoals ze waren.</translation>
+    </message>
+  </context>
+  <context>
+    <name>BidderRegister</name>
+    <message>
+      <source>Its header row names no paddle column (Paddle or Bidder).</source>
+      <translation>De kopregel noemt geen bordkolom (Paddle of Bidder).</translation>
+    </message>
+    <message>
+      <source>Row %1: &quot;%2&quot; is not a paddle (digits and letters, at most 12).</source>
+      <translation>Rij %1: ‘%2’ is geen bordnummer (cijfers en letters, hoogstens 12).</translation>
+    </message>
+    <message>
+      <source>Row %1: paddle %2 is there twice.</source>
+      <translation>Rij %1: bord %2 staat er twee keer in.</translation>
+    </message>
+  </context>
+  <context>
+    <name>PaddleEntry</name>
+    <message>
+      <source>Paddle:</source>
+      <translation>Bordje:</translation>
+    </message>
+    <message>
+      <source>Paddle</source>
+      <translation>Bordje</translation>
     </message>
   </context>
 </TS>

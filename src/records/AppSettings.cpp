@@ -1,11 +1,13 @@
 #include "records/AppSettings.h"
 
+#include "records/Limits.h"
 #include "records/NumberText.h"
 #include "records/SettingsStore.h"
 #include "records/TextLimits.h"
 
 #include <QStringBuilder>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -15,8 +17,15 @@ const QString KeySection = QStringLiteral("KeySettings");
 const QString PicSection = QStringLiteral("PicSettings");
 const QString IncrementsSection = QStringLiteral("Increments");
 const QString LotsSection = QStringLiteral("Lots");
+// Reserve, estimates, vendor and picture of the lots that have any, under the lot's position.
+const QString LotExtrasSection = QStringLiteral("LotExtras");
 const QString RegionSection = QStringLiteral("RegionSettings");
 const QString StampSection = QStringLiteral("StampColors");
+const QString ClerkSection = QStringLiteral("ClerkSettings");
+const QString AskPaddleKey = QStringLiteral("AskPaddle");
+// One bidder a key, under its 1-based place: paddle, name and contact, apart by the lot field
+// separator.
+const QString BiddersSection = QStringLiteral("Bidders");
 
 constexpr qint64 MaxColor = 16777215;
 
@@ -85,6 +94,8 @@ void AppSettings::LoadAllSettings()
     SoldColor = chosenColor(QStringLiteral("Sold"));
     PassedColor = chosenColor(QStringLiteral("Passed"));
 
+    AskPaddle = readWhole(m_store, ClerkSection, AskPaddleKey, 0, 0, 1, dropped) == 1;
+
     LotList = std::make_shared<LotCollection>();
     IncrementList = std::make_shared<IncrementCollection>();
 
@@ -106,6 +117,18 @@ void AppSettings::LoadAllSettings()
         LotList->Add(LotFromRecordText(pair.second), 0);
         const QList<QStringView> fields = QStringView(pair.second).split(LotFieldSeparator);
         dropped = dropped || fields.size() != 3 || !readsExactly(fields[0]) || !readsExactly(fields[1]);
+    }
+    // Extras that no longer match the lot at their position (the list was rewritten without
+    // them) are left out rather than given to another lot.
+    for (const SettingsPair& pair : m_store.GetAll(LotExtrasSection)) {
+        const auto position = NumberText::ToWholeNumber(pair.first, 1, LotList->Count());
+        const LotInfoPtr lot = position ? LotList->Item(static_cast<qint32>(*position)) : nullptr;
+        dropped = !lot || !ApplyLotExtras(pair.second, *lot) || dropped;
+    }
+    Bidders.Clear();
+    for (const SettingsPair& pair : m_store.GetAll(BiddersSection)) {
+        const QStringList fields = pair.second.split(LotFieldSeparator);
+        dropped = !Bidders.Add({fields.value(0), fields.value(1), fields.value(2)}) || dropped;
     }
     if (dropped)
         m_store.MarkReadInPart();
@@ -135,6 +158,9 @@ bool AppSettings::SaveDisplaySettings()
         if (PassedColor)
             change.Save(StampSection, QStringLiteral("Passed"), NumberText::Plain(*PassedColor));
     }
+    // Written once the operator turned it on, so that a sale that never did keeps its file.
+    if (AskPaddle || !m_store.GetAll(ClerkSection).isEmpty())
+        change.Save(ClerkSection, AskPaddleKey, NumberText::Plain(AskPaddle ? 1 : 0));
     return m_store.Commit(change);
 }
 
@@ -157,6 +183,34 @@ bool AppSettings::SaveLots()
         ++counter;
         change.Save(LotsSection, NumberText::SignReserving(counter), lot ? LotRecordText(*lot) : LotRecordText({}));
     }
+    // A list without extras leaves the file as it always was.
+    const bool extras =
+        std::any_of(LotList->begin(), LotList->end(), [](const LotInfoPtr& lot) { return lot && lot->HasExtras(); });
+    if (extras || !m_store.GetAll(LotExtrasSection).isEmpty()) {
+        change.DeleteSection(LotExtrasSection);
+        counter = 0;
+        for (const LotInfoPtr& lot : *LotList) {
+            ++counter;
+            if (lot && lot->HasExtras())
+                change.Save(LotExtrasSection, NumberText::SignReserving(counter), LotExtrasText(*lot));
+        }
+    }
+    return m_store.Commit(change);
+}
+
+bool AppSettings::SaveBidders()
+{
+    if (Bidders.isEmpty() && m_store.GetAll(BiddersSection).isEmpty())
+        return true;
+    SettingsChange change;
+    change.DeleteSection(BiddersSection);
+    qint32 counter = 0;
+    const auto clean = [](QString text) {
+        return text.remove(LotFieldSeparator);
+    };
+    for (const BidderInfo& bidder : Bidders.bidders())
+        change.Save(BiddersSection, NumberText::SignReserving(++counter),
+                    bidder.Paddle % LotFieldSeparator % clean(bidder.Name) % LotFieldSeparator % clean(bidder.Contact));
     return m_store.Commit(change);
 }
 
@@ -177,4 +231,67 @@ LotInfoPtr AppSettings::LotFromRecordText(const QString& text)
         lot->Note = TextLimits::Cut(fields[2].left(TextLimits::MaxNote + 1).toString(), TextLimits::MaxNote);
     }
     return lot;
+}
+
+namespace {
+
+const QString ReserveTag = QStringLiteral("Reserve=");
+const QString LowTag = QStringLiteral("Low=");
+const QString HighTag = QStringLiteral("High=");
+const QString VendorTag = QStringLiteral("Vendor=");
+const QString PictureTag = QStringLiteral("Picture=");
+
+std::optional<qint32> readAmount(QStringView text, bool& ok)
+{
+    const auto value = NumberText::ToWholeNumber(text, 0, Limits::MaxAmount);
+    ok = ok && value.has_value();
+    return value ? std::optional<qint32>(static_cast<qint32>(*value)) : std::nullopt;
+}
+
+QString withoutSeparator(QString text)
+{
+    return text.remove(AppSettings::LotFieldSeparator);
+}
+
+} // namespace
+
+QString AppSettings::LotExtrasText(const LotInfo& lot)
+{
+    // The lot's number first, so that the extras never land on another lot.
+    QString text = NumberText::SignReserving(lot.LotNumber);
+    if (lot.Reserve)
+        text += LotFieldSeparator + ReserveTag + NumberText::Plain(*lot.Reserve);
+    if (lot.LowEstimate)
+        text += LotFieldSeparator + LowTag + NumberText::Plain(*lot.LowEstimate);
+    if (lot.HighEstimate)
+        text += LotFieldSeparator + HighTag + NumberText::Plain(*lot.HighEstimate);
+    if (!lot.Vendor.isEmpty())
+        text += LotFieldSeparator + VendorTag + withoutSeparator(lot.Vendor);
+    if (!lot.Picture.isEmpty())
+        text += LotFieldSeparator + PictureTag + withoutSeparator(lot.Picture);
+    return text;
+}
+
+bool AppSettings::ApplyLotExtras(const QString& text, LotInfo& lot)
+{
+    const QList<QStringView> fields = QStringView(text).split(LotFieldSeparator);
+    const auto number = NumberText::ToWholeNumber(fields.first(), Int32Min, Int32Max);
+    if (!number || *number != lot.LotNumber)
+        return false;
+    bool ok = true;
+    for (qsizetype i = 1; i < fields.size(); ++i) {
+        const QStringView field = fields[i];
+        if (field.startsWith(ReserveTag))
+            lot.Reserve = readAmount(field.sliced(ReserveTag.size()), ok);
+        else if (field.startsWith(LowTag))
+            lot.LowEstimate = readAmount(field.sliced(LowTag.size()), ok);
+        else if (field.startsWith(HighTag))
+            lot.HighEstimate = readAmount(field.sliced(HighTag.size()), ok);
+        else if (field.startsWith(VendorTag))
+            lot.Vendor = TextLimits::Cut(field.sliced(VendorTag.size()).toString(), TextLimits::MaxVendor);
+        else if (field.startsWith(PictureTag))
+            lot.Picture = TextLimits::Cut(field.sliced(PictureTag.size()).toString(), TextLimits::MaxPicture);
+        // A piece this version does not know is left for the version that wrote it.
+    }
+    return ok;
 }

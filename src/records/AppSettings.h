@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/BidderRegister.h"
 #include "records/IncrementCollection.h"
 #include "records/LotCollection.h"
 #include "records/MoneyFormat.h"
@@ -47,6 +48,11 @@ public:
     // in grey. Stored with the display settings, and only once chosen.
     std::optional<qint32> SoldColor;
     std::optional<qint32> PassedColor;
+    // After F5 the scoreboard asks for the buyer's paddle. Stored with the display settings,
+    // and only once changed.
+    bool AskPaddle = false;
+    // The sale's bidders by paddle; stored in a section of their own, once there are any.
+    BidderRegister Bidders;
 
     MoneyFormat Money() const { return {Currency, Grouping}; }
     qint32 ShownSoldColor() const { return SoldColor.value_or(LEDLotColor); }
@@ -58,10 +64,16 @@ public:
     bool SaveDisplaySettings();
     bool SaveIncrements();
     bool SaveLots();
+    bool SaveBidders();
 
     // The stored text of one lot and its reading back.
     static QString LotRecordText(const LotInfo& lot);
     static LotInfoPtr LotFromRecordText(const QString& text);
+    // The stored text of what a lot carries beyond its number, bid and note, kept apart from its
+    // record so that a reader that knows only the record reads the list as it always was; and
+    // the reading back onto the lot, false when the text does not belong to it or is unusable.
+    static QString LotExtrasText(const LotInfo& lot);
+    static bool ApplyLotExtras(const QString& text, LotInfo& lot);
 
     SettingsStore& store() { return m_store; }
 

@@ -30,3 +30,26 @@ Limits::LotCheck Limits::CheckLot(std::optional<double> lotNumber, std::optional
     }
     return {};
 }
+
+Limits::LotCheck Limits::CheckLotExtras(const OptionalEntry& reserve, const OptionalEntry& low,
+                                        const OptionalEntry& high, qsizetype vendorLength)
+{
+    if (reserve.given && !InRange(reserve.value, MaxAmount))
+        return {LotField::Reserve, QCoreApplication::translate("Limits", "The reserve must be between 0 and 999999")};
+    if (low.given && !InRange(low.value, MaxAmount))
+        return {LotField::LowEstimate,
+                QCoreApplication::translate("Limits", "The low estimate must be between 0 and 999999")};
+    if (high.given && !InRange(high.value, MaxAmount))
+        return {LotField::HighEstimate,
+                QCoreApplication::translate("Limits", "The high estimate must be between 0 and 999999")};
+    if (low.given && high.given && *low.value > *high.value)
+        return {LotField::LowEstimate,
+                QCoreApplication::translate("Limits", "The low estimate must not be above the high estimate")};
+    if (vendorLength > MaxVendor) {
+        return {LotField::Vendor,
+                QCoreApplication::translate("Limits", "The vendor has %1 characters; a lot admits at most %2.")
+                    .arg(vendorLength)
+                    .arg(MaxVendor)};
+    }
+    return {};
+}

@@ -25,7 +25,11 @@ enum class LotField
     None,
     LotNumber,
     Amount,
-    Note
+    Note,
+    Reserve,
+    LowEstimate,
+    HighEstimate,
+    Vendor
 };
 
 struct LotCheck
@@ -40,5 +44,21 @@ struct LotCheck
 // editor admits (noteLimit) when it was already stored that long.
 LotCheck CheckLot(std::optional<double> lotNumber, std::optional<double> amount, qsizetype noteLength,
                   qsizetype noteLimit = MaxLotNote);
+
+// An optional amount as typed or read: left empty, or its value before rounding (nothing when
+// the text is not a number).
+struct OptionalEntry
+{
+    bool given = false;
+    std::optional<double> value;
+};
+
+// The characters a lot's consignor number may have.
+constexpr qsizetype MaxVendor = 12;
+
+// The reserve, the estimates and the consignor number of a lot: each amount, when given, in
+// [0, MaxAmount]; the low estimate not above the high one.
+LotCheck CheckLotExtras(const OptionalEntry& reserve, const OptionalEntry& low, const OptionalEntry& high,
+                        qsizetype vendorLength);
 
 } // namespace Limits

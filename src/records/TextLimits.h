@@ -11,6 +11,10 @@ namespace TextLimits {
 constexpr qsizetype MaxNote = 65536;
 // A paddle or bidder number.
 constexpr qsizetype MaxBuyer = 12;
+// A lot's consignor number.
+constexpr qsizetype MaxVendor = 12;
+// A lot's picture path; longer than any path the system opens.
+constexpr qsizetype MaxPicture = 4096;
 
 // The text cut to at most length characters, never between the halves of a surrogate pair.
 inline QString Cut(const QString& text, qsizetype length)

@@ -122,6 +122,9 @@ void SaleController::ShowLot()
     m_amountTouched = false;
     m_lotNumber = lot.found ? lot.lotNumber : 0;
     m_note = lot.note;
+    const LotInfoPtr shownLot =
+        lot.found && m_settings.LotList ? m_settings.LotList->Item(m_state.LotIndex()) : nullptr;
+    m_onShowReserve = shownLot ? shownLot->Reserve : std::nullopt;
     if (lot.found) {
         SaleEvent shown;
         shown.kind = SaleEvent::Kind::Shown;
@@ -156,6 +159,35 @@ void SaleController::AmountChanged()
         Record(amount);
     }
     Announce(Change::Amount);
+}
+
+std::optional<qint32> SaleController::Reserve() const
+{
+    if (m_onShow.found && m_onShow.lotNumber == m_lotNumber)
+        return m_onShowReserve;
+    // A number typed onto the display: the first lot of the list that carries it.
+    if (m_lotNumber != 0 && m_settings.LotList) {
+        for (const LotInfoPtr& lot : *m_settings.LotList)
+            if (lot && lot->LotNumber == m_lotNumber)
+                return lot->Reserve;
+    }
+    return std::nullopt;
+}
+
+bool SaleController::ReserveMet() const
+{
+    const std::optional<qint32> reserve = Reserve();
+    return reserve && Amount() >= *reserve;
+}
+
+bool SaleController::RecordPaddle(const QString& paddle)
+{
+    const LotResult* result =
+        m_journal && (m_onShow.found || m_lotNumber != 0) ? m_journal->record().Find(m_lotNumber) : nullptr;
+    if (!result || result->outcome != LotResult::Outcome::Sold || !BidderRegister::IsPaddle(paddle))
+        return false;
+    SetBuyer(m_lotNumber, paddle);
+    return true;
 }
 
 SaleLotKey SaleController::KeyFor(qint32 lotNumber, qint32* startingBid) const
@@ -204,6 +236,15 @@ void SaleController::Mark(SaleEvent::Kind kind)
     mark.kind = kind;
     mark.SetLot(KeyFor(m_lotNumber, &mark.startingBid));
     mark.amount = m_state.Amount();
+    if (const std::optional<qint32> reserve = Reserve()) {
+        if (kind == SaleEvent::Kind::Passed) {
+            mark.boughtIn = true;
+        } else if (mark.amount < *reserve) {
+            if (m_askBelowReserve && !m_askBelowReserve(mark.amount, *reserve))
+                return;
+            mark.belowReserve = true;
+        }
+    }
     m_amountTouched = false;
     // On the disk before the room sees it; the stamp follows from the record.
     Record(mark);
@@ -308,5 +349,8 @@ QString SaleController::StampDetail(const Stamp& stamp, const QString& grouping)
 {
     if (!stamp.amount)
         return {};
-    return MoneyFormat{QString(), grouping}.Grouped(*stamp.amount);
+    const QString price = MoneyFormat{QString(), grouping}.Grouped(*stamp.amount);
+    if (stamp.outcome == LotResult::Outcome::Sold && !stamp.buyer.isEmpty())
+        return price + QStringLiteral(" \u00B7 ") + stamp.buyer;
+    return price;
 }

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class AppSettings;
@@ -62,6 +63,20 @@ public:
     quint64 Sequence() const { return m_sequence; }
     const AuctionState& state() const { return m_state; }
 
+    // The reserve of the lot on the display, for the operator alone: it never reaches the room.
+    std::optional<qint32> Reserve() const;
+    // The bid on show has reached the lot's reserve.
+    bool ReserveMet() const;
+    // Asked when F5 would sell below the reserve; false leaves the lot unsold and on show.
+    // Without a question the sale goes ahead, marked as below the reserve.
+    void setBelowReserveQuestion(std::function<bool(qint32 amount, qint32 reserve)> ask)
+    {
+        m_askBelowReserve = std::move(ask);
+    }
+    // The buyer's paddle for the lot on the display, once it is sold: digits and letters, at
+    // most 12. False when there is no sold lot to give it to or the text is not a paddle.
+    bool RecordPaddle(const QString& paddle);
+
     // The board's keys, by virtual-key number: Right, Left, Up, Down, F5 and F6. False for a
     // key that is not one of them.
     bool Command(qint16 keyCode);
@@ -92,7 +107,8 @@ public:
     // The bid in each of the board's currencies; none while the board is off.
     QList<Conversion> Conversions() const;
 
-    // The stamp's price as the board writes it: "3,100"; empty when it has none.
+    // The stamp's price as the board writes it, with the buyer's paddle once it is known:
+    // "3,100", "3,100 · 112"; empty when it has no price.
     static QString StampDetail(const Stamp& stamp, const QString& grouping);
 
 signals:
@@ -127,6 +143,8 @@ private:
     quint64 m_sequence = 0;
     bool m_recording = false;
     CurrencyBoard m_currencies;
+    std::optional<qint32> m_onShowReserve;
+    std::function<bool(qint32, qint32)> m_askBelowReserve;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(SaleController::Changes)

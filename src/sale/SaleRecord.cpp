@@ -129,6 +129,12 @@ public:
         return true;
     }
 
+    bool AtString()
+    {
+        SkipBlanks();
+        return Peek() == '"';
+    }
+
     bool Number(qint64& out)
     {
         SkipBlanks();
@@ -143,12 +149,6 @@ public:
             return false;
         out = negative ? -value : value;
         return true;
-    }
-
-    bool AtString()
-    {
-        SkipBlanks();
-        return Peek() == '"';
     }
 
     // The closing brace with nothing after it.
@@ -215,6 +215,11 @@ QByteArray SaleEvent::ToJsonLine() const
         object.insert(QStringLiteral("undo"), 1);
     if (kind == Kind::Rates)
         object.insert(QStringLiteral("rates"), rates);
+    // Whole numbers, which a reader that does not know them passes over.
+    if (kind == Kind::Sold && belowReserve)
+        object.insert(QStringLiteral("belowReserve"), 1);
+    if (kind == Kind::Passed && boughtIn)
+        object.insert(QStringLiteral("boughtIn"), 1);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -273,6 +278,10 @@ std::optional<SaleEvent> SaleEvent::FromJsonLine(QByteArrayView line, bool* late
                 event.amount = value;
             else if (key == "undo")
                 event.undo = value != 0;
+            else if (key == "belowReserve")
+                event.belowReserve = value != 0;
+            else if (key == "boughtIn")
+                event.boughtIn = value != 0;
         }
     }
     if (!reader.Closed() || !haveKind)
@@ -320,13 +329,17 @@ void SaleRecord::Mark(LotResult& result, const SaleEvent& event)
                          result.outcome,
                          result.price,
                          result.time,
-                         result.buyer};
+                         result.buyer,
+                         result.belowReserve,
+                         result.boughtIn};
     m_droppedBuyer.reset();
     if (!sold && result.outcome == LotResult::Outcome::Sold && !result.buyer.isEmpty()) {
         m_droppedBuyer = DroppedBuyer{event.lotNumber, result.buyer};
         result.buyer.clear();
     }
     result.outcome = step.outcome;
+    result.belowReserve = sold && event.belowReserve;
+    result.boughtIn = !sold && event.boughtIn;
     result.startingBid = event.startingBid;
     result.price = event.amount;
     result.time = event.time;
@@ -358,6 +371,8 @@ void SaleRecord::Undo(LotResult& result)
     result.price = step.beforePrice;
     result.time = step.beforeTime;
     result.buyer = step.beforeBuyer;
+    result.belowReserve = step.beforeBelowReserve;
+    result.boughtIn = step.beforeBoughtIn;
     m_droppedBuyer.reset();
 }
 
@@ -394,6 +409,7 @@ void SaleRecord::Apply(const SaleEvent& event)
         result.price = 0;
         result.time.clear();
         result.buyer.clear();
+        result.belowReserve = result.boughtIn = false;
         // What was cleared by hand is no longer the board's to undo.
         m_undoable.erase(std::remove(m_undoable.begin(), m_undoable.end(), event.lotNumber), m_undoable.end());
         break;
@@ -404,6 +420,7 @@ void SaleRecord::Apply(const SaleEvent& event)
         result.price = 0;
         result.time = event.time;
         result.buyer.clear();
+        result.belowReserve = result.boughtIn = false;
         m_undoable.erase(std::remove(m_undoable.begin(), m_undoable.end(), event.lotNumber), m_undoable.end());
         break;
     }

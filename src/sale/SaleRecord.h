@@ -54,6 +54,10 @@ struct SaleEvent
     bool undo = false;
     // The currency board's rates as Rates records them.
     QString rates;
+    // Sold under the lot's reserve, with the operator's consent.
+    bool belowReserve = false;
+    // Passed on a lot with a reserve: the house buys it in at the bid reached.
+    bool boughtIn = false;
 
     void SetLot(const SaleLotKey& key)
     {
@@ -94,6 +98,8 @@ struct LotResult
         qint32 beforePrice = 0;
         QString beforeTime;
         QString beforeBuyer;
+        bool beforeBelowReserve = false;
+        bool beforeBoughtIn = false;
     };
 
     // The lot as it was when last marked; key.lotNumber is what the result belongs to.
@@ -104,6 +110,9 @@ struct LotResult
     qint32 price = 0;
     QString time;
     QString buyer;
+    // Sold under its reserve; passed on a reserve (bought in at the bid reached).
+    bool belowReserve = false;
+    bool boughtIn = false;
     // How many times the lot came up and was sold or passed.
     int offers = 0;
     std::vector<Step> history;

@@ -70,9 +70,11 @@ static const char* OutcomeWord(const LotResult* result)
         return "";
     switch (result->outcome) {
     case LotResult::Outcome::Sold:
-        return QT_TRANSLATE_NOOP("SaleReport", "Sold");
+        return result->belowReserve ? QT_TRANSLATE_NOOP("SaleReport", "Sold below reserve")
+                                    : QT_TRANSLATE_NOOP("SaleReport", "Sold");
     case LotResult::Outcome::Passed:
-        return QT_TRANSLATE_NOOP("SaleReport", "Passed");
+        return result->boughtIn ? QT_TRANSLATE_NOOP("SaleReport", "Bought in")
+                                : QT_TRANSLATE_NOOP("SaleReport", "Passed");
     case LotResult::Outcome::Cleared:
         return QT_TRANSLATE_NOOP("SaleReport", "Cleared");
     case LotResult::Outcome::Withdrawn:

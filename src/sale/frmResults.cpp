@@ -6,11 +6,14 @@
 #include "common/Prompts.h"
 #include "records/AppSettings.h"
 #include "records/Limits.h"
+#include "records/SettingsStore.h"
 #include "sale/PendingMarks.h"
 #include "sale/SaleController.h"
 #include "sale/SaleJournal.h"
 #include "sale/SaleReport.h"
+#include "setup/LotsCsv.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -31,7 +34,9 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -107,6 +112,18 @@ QString DocumentsPath(const QString& name)
 
 ResultsModel::ResultsModel(SaleController& sale, QObject* parent) : QAbstractTableModel(parent), m_sale(sale) {}
 
+void ResultsModel::setRegister(const BidderRegister* bidders)
+{
+    m_bidders = bidders;
+    BiddersChanged();
+}
+
+void ResultsModel::BiddersChanged()
+{
+    if (!m_rows.empty())
+        emit dataChanged(index(0, Buyer), index(rowCount() - 1, Buyer));
+}
+
 QString ResultsModel::ShownNote(int row, const QString& note) const
 {
     // Made once per row and kept until the rows are taken again.
@@ -166,6 +183,16 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     const bool marked = result && result->outcome != LotResult::Outcome::None;
     if (role == Qt::ToolTipRole && !row.lot)
         return tr("This lot number is not in the lot list.");
+    // A paddle the register does not know is taken all the same, and flagged.
+    if (index.column() == Buyer && (role == Qt::ToolTipRole || role == Qt::ForegroundRole) && result &&
+        !result->buyer.isEmpty() && m_bidders && !m_bidders->isEmpty()) {
+        const BidderInfo* bidder = m_bidders->Find(result->buyer);
+        if (role == Qt::ForegroundRole)
+            return bidder ? QVariant() : QVariant(QColor(0xb0, 0x00, 0x00));
+        return bidder
+                   ? (bidder->Contact.isEmpty() ? bidder->Name : bidder->Name + QStringLiteral(", ") + bidder->Contact)
+                   : tr("Paddle %1 is not in the bidder register.").arg(result->buyer);
+    }
     if (role == Qt::TextAlignmentRole && index.column() != Note && index.column() != Buyer)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::FontRole && !row.lot) {
@@ -191,6 +218,9 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     case StartingBid:
         return amount(marked || !row.lot ? result->startingBid : row.lot->Amount);
     case Result:
+        // Bought in names the bid it stopped at, as the clerk writes it down.
+        if (result && result->outcome == LotResult::Outcome::Passed && result->boughtIn)
+            return tr("Bought in at %1").arg(m_money.Grouped(result->price));
         return SaleReport::OutcomeText(result);
     case Hammer:
         return result && result->outcome == LotResult::Outcome::Sold ? amount(result->price) : QVariant();
@@ -339,7 +369,12 @@ void frmResults::BuildControls()
     lstResults->setAccessibleName(tr("Results"));
     // Arrow keys move inside the list, as in a spreadsheet; Tab goes on to the buttons.
     lstResults->setTabKeyNavigation(false);
-    layout->addWidget(lstResults, 1);
+    m_model->setRegister(&m_settings.Bidders);
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("tabResults"));
+    tabs->addTab(lstResults, tr("Results"));
+    tabs->addTab(BuildBiddersPage(), tr("Bidders"));
+    layout->addWidget(tabs, 1);
 
     auto* buttons = new QHBoxLayout();
     const auto addButton = [&](const char* name, const QString& caption, void (frmResults::*handler)()) {
@@ -366,6 +401,8 @@ void frmResults::BuildControls()
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
+    // Tab goes from the results straight on to their buttons, as before there were tabs.
+    setTabOrder(lstResults, cmdClear);
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -386,10 +423,16 @@ void frmResults::FitColumns(bool resizeWindow)
     const QFontMetrics heads = header->fontMetrics();
     const int padding = cells.averageCharWidth() * 2 + 2 * lstResults->style()->pixelMetric(QStyle::PM_HeaderMargin);
     const QString amount = m_settings.Money().Text(Limits::MaxAmount);
-    QString outcome;
+    QStringList outcomes{ResultsModel::tr("Bought in at %1").arg(m_settings.Money().Grouped(Limits::MaxAmount))};
     for (const auto kind : {LotResult::Outcome::Sold, LotResult::Outcome::Passed, LotResult::Outcome::Cleared,
                             LotResult::Outcome::Withdrawn}) {
-        const QString text = SaleReport::OutcomeText(kind);
+        LotResult result;
+        result.outcome = kind;
+        result.belowReserve = kind == LotResult::Outcome::Sold;
+        outcomes << SaleReport::OutcomeText(kind) << SaleReport::OutcomeText(&result);
+    }
+    QString outcome;
+    for (const QString& text : std::as_const(outcomes)) {
         if (cells.horizontalAdvance(text) > cells.horizontalAdvance(outcome))
             outcome = text;
     }
@@ -420,6 +463,139 @@ void frmResults::FitColumns(bool resizeWindow)
     const int frame = lstResults->frameWidth() * 2 + lstResults->verticalScrollBar()->sizeHint().width() +
                       layout()->contentsMargins().left() + layout()->contentsMargins().right() + 8;
     resize(std::min(total + frame, screen.width() - 40), std::min(560, screen.height() - 40));
+}
+
+QWidget* frmResults::BuildBiddersPage()
+{
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    auto* entry = new QHBoxLayout();
+    const auto addField = [&](QLineEdit*& field, const char* name, const QString& caption, int length) {
+        auto* label = new QLabel(caption, page);
+        field = new QLineEdit(page);
+        field->setObjectName(QLatin1String(name));
+        field->setMaxLength(length);
+        label->setBuddy(field);
+        entry->addWidget(label);
+        entry->addWidget(field, length > 12 ? 2 : 1);
+    };
+    addField(txtBidderPaddle, "txtBidderPaddle", tr("Paddle:"), ResultsModel::MaxBuyerLength);
+    addField(txtBidderName, "txtBidderName", tr("Name:"), static_cast<int>(BidderRegister::MaxName));
+    addField(txtBidderContact, "txtBidderContact", tr("Contact:"), static_cast<int>(BidderRegister::MaxContact));
+    auto* add = new QPushButton(tr("Add Bi&dder"), page);
+    add->setObjectName(QStringLiteral("cmdAddBidder"));
+    add->setAutoDefault(false);
+    connect(add, &QPushButton::clicked, this, &frmResults::cmdAddBidder_Click);
+    connect(txtBidderContact, &QLineEdit::returnPressed, this, &frmResults::cmdAddBidder_Click);
+    entry->addWidget(add);
+    layout->addLayout(entry);
+
+    lstBidders = new QTableWidget(0, 3, page);
+    lstBidders->setObjectName(QStringLiteral("lstBidders"));
+    lstBidders->setHorizontalHeaderLabels({tr("Paddle"), tr("Name"), tr("Contact")});
+    lstBidders->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstBidders->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstBidders->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstBidders->verticalHeader()->hide();
+    lstBidders->horizontalHeader()->setStretchLastSection(true);
+    lstBidders->setAccessibleName(tr("Bidders"));
+    lstBidders->setTabKeyNavigation(false);
+    layout->addWidget(lstBidders, 1);
+
+    auto* buttons = new QHBoxLayout();
+    auto* remove = new QPushButton(tr("Remo&ve Bidder"), page);
+    remove->setObjectName(QStringLiteral("cmdRemoveBidder"));
+    remove->setAutoDefault(false);
+    connect(remove, &QPushButton::clicked, this, &frmResults::cmdRemoveBidder_Click);
+    auto* import = new QPushButton(tr("&Import Bidders..."), page);
+    import->setObjectName(QStringLiteral("cmdImportBidders"));
+    import->setAutoDefault(false);
+    import->setToolTip(tr("Read paddles, names and contacts from a CSV file saved by a spreadsheet."));
+    connect(import, &QPushButton::clicked, this, &frmResults::cmdImportBidders_Click);
+    buttons->addWidget(remove);
+    buttons->addStretch(1);
+    buttons->addWidget(import);
+    // The page is laid out only when it is first shown: until then its buttons keep whole captions.
+    for (QPushButton* button : {add, remove, import})
+        button->setMinimumSize(button->sizeHint());
+    layout->addLayout(buttons);
+    ShowBidders();
+    return page;
+}
+
+void frmResults::ShowBidders()
+{
+    const std::vector<BidderInfo>& bidders = m_settings.Bidders.bidders();
+    lstBidders->setRowCount(static_cast<int>(bidders.size()));
+    for (size_t i = 0; i < bidders.size(); ++i) {
+        const int row = static_cast<int>(i);
+        lstBidders->setItem(row, 0, new QTableWidgetItem(bidders[i].Paddle));
+        lstBidders->setItem(row, 1, new QTableWidgetItem(bidders[i].Name));
+        lstBidders->setItem(row, 2, new QTableWidgetItem(bidders[i].Contact));
+    }
+}
+
+// The register is stored as it changes; a store that refuses it is said at once.
+void frmResults::BiddersChanged()
+{
+    ShowBidders();
+    m_model->BiddersChanged();
+    if (!m_settings.SaveBidders())
+        Prompts::Inform(
+            this, tr("The bidders could not be written to the settings file: %1.").arg(m_settings.store().lastError()),
+            Prompts::Icon::Warning);
+}
+
+void frmResults::cmdAddBidder_Click()
+{
+    const QString paddle = txtBidderPaddle->text().trimmed();
+    if (!BidderRegister::IsPaddle(paddle)) {
+        txtBidderPaddle->setFocus();
+        Prompts::Inform(this, tr("A paddle is digits and letters, at most 12."));
+        return;
+    }
+    m_settings.Bidders.Add({paddle, txtBidderName->text(), txtBidderContact->text()});
+    for (QLineEdit* field : {txtBidderPaddle, txtBidderName, txtBidderContact})
+        field->clear();
+    txtBidderPaddle->setFocus();
+    BiddersChanged();
+}
+
+void frmResults::cmdRemoveBidder_Click()
+{
+    const int row = lstBidders->currentRow();
+    if (row < 0 || row >= static_cast<int>(m_settings.Bidders.Count()))
+        return;
+    m_settings.Bidders.Remove(m_settings.Bidders.bidders()[static_cast<size_t>(row)].Paddle);
+    BiddersChanged();
+}
+
+void frmResults::cmdImportBidders_Click()
+{
+    const QString path =
+        Prompts::OpenFileName(this, tr("Import Bidders"), DocumentsPath(QString()), tr("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    const QString fileName = QFileInfo(path).fileName();
+    const LotsCsv::Table table = LotsCsv::ReadTable(path);
+    const BidderRegister::Reading reading =
+        table.refusal.isEmpty() ? BidderRegister::FromTable(table.rows) : BidderRegister::Reading{};
+    // Read whole or not at all, as the lot editor reads a lot list.
+    if (!table.refusal.isEmpty() || !reading.problems.isEmpty() || reading.bidders.empty()) {
+        QString why = !table.refusal.isEmpty()      ? table.refusal
+                      : !reading.problems.isEmpty() ? reading.problems.mid(0, 10).join(u'\n')
+                                                    : tr("It holds no bidders.");
+        Prompts::Inform(this, tr("No bidders were imported from \"%1\". %2").arg(fileName, why),
+                        Prompts::Icon::Warning);
+        return;
+    }
+    for (const BidderInfo& bidder : reading.bidders)
+        m_settings.Bidders.Add(bidder);
+    BiddersChanged();
+    const qsizetype count = static_cast<qsizetype>(reading.bidders.size());
+    Prompts::Inform(this, (count == 1 ? tr("%1 bidder was read from \"%2\".") : tr("%1 bidders were read from \"%2\"."))
+                              .arg(count)
+                              .arg(fileName));
 }
 
 void frmResults::Open(QWidget* owner, bool activate)
@@ -772,9 +948,13 @@ void frmResults::cmdDetails_Click()
 void frmResults::cmdInvoices_Click()
 {
     const SaleTerms terms = SaleTerms::Load(m_settings.store());
-    const std::vector<Invoice> invoices = Invoices::ForBuyers(m_model->rows(), terms);
-    const std::vector<Settlement> settlements =
-        Invoices::ForVendors(m_model->rows(), terms, [](const SaleRecord::Row&) { return QString(); });
+    // The buyer's name from the register; the vendor as the lot list has it.
+    const std::vector<Invoice> invoices = Invoices::ForBuyers(m_model->rows(), terms, [this](const QString& paddle) {
+        const BidderInfo* bidder = m_settings.Bidders.Find(paddle);
+        return bidder ? bidder->Name : QString();
+    });
+    const std::vector<Settlement> settlements = Invoices::ForVendors(
+        m_model->rows(), terms, [](const SaleRecord::Row& row) { return row.lot ? row.lot->Vendor : QString(); });
     if (invoices.empty() && settlements.empty()) {
         Prompts::Inform(this, tr("No lot has been sold to a buyer yet: type the buyer's paddle in the Buyer column."),
                         Prompts::Icon::Information);

@@ -12,11 +12,14 @@
 #include <tuple>
 
 class AppSettings;
+class BidderRegister;
 class QBoxLayout;
 class QLabel;
+class QLineEdit;
 class QPrinter;
 class QPushButton;
 class QTableView;
+class QTableWidget;
 class SaleController;
 class SaleJournal;
 
@@ -61,6 +64,9 @@ public:
 
     // The lot number a row stands for.
     static qint32 LotNumberOf(const SaleRecord::Row& row);
+    // The bidders a buyer is looked up in: one not there is flagged, once there are any.
+    void setRegister(const BidderRegister* bidders);
+    void BiddersChanged();
 
 private:
     QString ShownNote(int row, const QString& note) const;
@@ -69,6 +75,7 @@ private:
     std::vector<SaleRecord::Row> m_rows;
     mutable std::vector<std::optional<QString>> m_shownNotes;
     MoneyFormat m_money;
+    const BidderRegister* m_bidders = nullptr;
 };
 
 // F4: the sale's results beside the scoreboard, live as lots are marked; totals, clearing
@@ -128,6 +135,12 @@ private:
     // Every column as wide as its header and the widest text it can hold; the window to match.
     void FitColumns(bool resizeWindow);
     void cmdInvoices_Click();
+    QWidget* BuildBiddersPage();
+    void ShowBidders();
+    void BiddersChanged();
+    void cmdAddBidder_Click();
+    void cmdRemoveBidder_Click();
+    void cmdImportBidders_Click();
 
     SaleJournal& journal() const;
 
@@ -152,6 +165,10 @@ private:
     QPushButton* cmdOpenEarlier = nullptr;
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdShowOnBoard = nullptr;
+    QLineEdit* txtBidderPaddle = nullptr;
+    QLineEdit* txtBidderName = nullptr;
+    QLineEdit* txtBidderContact = nullptr;
+    QTableWidget* lstBidders = nullptr;
     // Right after a restart: where the board stood when the last run ended.
     std::optional<SaleRecord::OnShow> m_resume;
     bool m_placed = false;

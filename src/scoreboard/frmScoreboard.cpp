@@ -1,6 +1,7 @@
 #include "scoreboard/frmScoreboard.h"
 
 #include "BuildInfo.h"
+#include "common/Prompts.h"
 #include "common/Twips.h"
 #include "currency/frmCurrencyBoard.h"
 #include "feed/LiveFeed.h"
@@ -11,6 +12,7 @@
 #include "scoreboard/BoardAnnouncer.h"
 #include "scoreboard/BoardDesign.h"
 #include "scoreboard/NumberLED.h"
+#include "scoreboard/PaddleEntry.h"
 #include "scoreboard/SavingSign.h"
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/modGrabKeys.h"
@@ -32,6 +34,7 @@ namespace {
 constexpr qint16 KeyF4 = KeyCodes::F1 + 3;
 // F7 shows the Currency Board window.
 constexpr qint16 KeyF7 = KeyCodes::F1 + 6;
+constexpr qint16 KeyF5 = KeyCodes::F1 + 4;
 // F9 opens the live feed's window.
 constexpr qint16 KeyF9 = KeyCodes::F1 + 8;
 constexpr qint16 KeyF12 = KeyCodes::F1 + 11;
@@ -52,6 +55,21 @@ frmScoreboard::frmScoreboard(AppSettings& settings, QWidget* parent, NumLockBack
     BuildControls();
     // For the operator alone: the room's screen is built from the design table, not from here.
     m_savingSign = new SavingSign(this);
+    m_paddleEntry = new PaddleEntry(this);
+    connect(m_paddleEntry, &PaddleEntry::Entered, m_sale.get(), &SaleController::RecordPaddle);
+    m_reserveMark = new QLabel(tr("reserve met"), this);
+    m_reserveMark->setObjectName(QStringLiteral("reserveMark"));
+    m_reserveMark->setAlignment(Qt::AlignCenter);
+    m_reserveMark->setAutoFillBackground(true);
+    m_reserveMark->setStyleSheet(QStringLiteral("QLabel { background: #006400; color: white; font-weight: bold; }"));
+    modResize::SetDesignGeometry(m_reserveMark, 7320, 540, 2040, 330);
+    modResize::SetFontSize(m_reserveMark, 9);
+    m_reserveMark->hide();
+    // Selling below the reserve is the operator's decision, made on the spot.
+    m_sale->setBelowReserveQuestion([this](qint32, qint32) {
+        return Prompts::Confirm(this, tr("The bid is below the lot's reserve. Sell below the reserve?"),
+                                Prompts::Icon::Question);
+    });
 
     // F11 has no command of its own, so full screen for the room cannot clash with one.
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
@@ -167,7 +185,8 @@ void frmScoreboard::HandleCommandKey(const qint16& keyCode)
         break;
     default:
         // The sale's own keys: lots, bids and the hammer.
-        m_sale->Command(keyCode);
+        if (m_sale->Command(keyCode) && keyCode == KeyF5)
+            AskForPaddle();
         break;
     }
 }
@@ -203,6 +222,10 @@ void frmScoreboard::sale_Changed(SaleController::Changes what)
     }
     if (what.testFlag(SaleController::Change::Stamp))
         ShowResultStamp();
+    // A paddle belongs to the lot it was asked for: another lot on the board drops the question.
+    if (what.testFlag(SaleController::Change::LotNumber) && m_paddleEntry->isOpen())
+        m_paddleEntry->Cancel();
+    ShowReserveMark();
     PublishToFeed();
 }
 
@@ -425,6 +448,23 @@ void frmScoreboard::OpenCurrencyBoard()
         m_currencyBoard = std::make_unique<frmCurrencyBoard>(*m_sale, m_settings, this);
     m_currencyBoard->show();
     m_currencyBoard->raise();
+}
+
+// After F5 has sold the lot, when the option asks for the buyer's paddle.
+void frmScoreboard::AskForPaddle()
+{
+    if (!m_settings.AskPaddle || m_sale->stamp().outcome != LotResult::Outcome::Sold || m_paddleEntry->isOpen())
+        return;
+    QWidget* focused = focusWidget();
+    const bool onBoard = focused && focused != m_paddleEntry;
+    m_paddleEntry->Open(onBoard ? focused : m_board.nledLotNum);
+}
+
+void frmScoreboard::ShowReserveMark()
+{
+    m_reserveMark->setVisible(m_sale->ReserveMet());
+    if (m_reserveMark->isVisible())
+        m_reserveMark->raise();
 }
 
 void frmScoreboard::ToggleFullScreen()

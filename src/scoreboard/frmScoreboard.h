@@ -21,6 +21,7 @@ class LiveFeed;
 class LotPictureLoader;
 class NumLockBackend;
 class NumberLED;
+class PaddleEntry;
 class QLabel;
 class QPlainTextEdit;
 class QScreen;
@@ -81,6 +82,10 @@ public:
     const AuctionState& auctionState() const { return m_sale->state(); }
     // What a screen reader is given to say as the sale moves.
     BoardAnnouncer* announcer() const { return m_announcer.get(); }
+    // The paddle entry that follows a sale when the option asks for it, and the sign that the
+    // bid has reached the reserve; the operator's alone.
+    PaddleEntry* paddleEntry() const { return m_paddleEntry; }
+    QLabel* reserveMark() const { return m_reserveMark; }
     // The audience screen that F12 shows and hides; null until it is first shown.
     frmAudience* audience() const { return m_audience.get(); }
     // The Currency Board window that F7 shows; null until it is first shown.
@@ -126,6 +131,8 @@ private:
     void OpenCurrencyBoard();
     void ReleaseKey(QKeyEvent* event);
     void ToggleFullScreen();
+    void AskForPaddle();
+    void ShowReserveMark();
 
     AppSettings& m_settings;
     NumLockBackend* m_numLock;
@@ -139,6 +146,8 @@ private:
     std::unique_ptr<frmCurrencyBoard> m_currencyBoard;
     std::unique_ptr<frmResults> m_results;
     SavingSign* m_savingSign = nullptr;
+    PaddleEntry* m_paddleEntry = nullptr;
+    QLabel* m_reserveMark = nullptr;
     std::unique_ptr<BoardAnnouncer> m_announcer;
     LiveFeed* m_feed = nullptr;
     std::function<void()> m_openLiveFeed;

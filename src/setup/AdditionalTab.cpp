@@ -9,6 +9,7 @@
 #include "scoreboard/modGrabKeys.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,6 +68,7 @@ AdditionalTab::AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock) : Option
     sampleFont.setBold(true);
     lblMoneySample->setFont(sampleFont);
     cmdResetKeys = new QPushButton(tr("Reset Settings"), tab);
+    chkAskPaddle = new QCheckBox(tr("Ask for the paddle number after Sold"), tab);
 
     m_numLockOptions = new QButtonGroup(this);
     for (QRadioButton* option : {optNormal, optKeepOn, optKeepOff})
@@ -89,6 +91,7 @@ AdditionalTab::AdditionalTab(QTabWidget* tabs, NumLockBackend* numLock) : Option
         {cmbGrouping,     u"cmbGrouping",     1140,  780, 1935,  315},
         {lblMoneyPreview, u"lblMoneyPreview", 3240,  300,  855,  255},
         {lblMoneySample,  u"lblMoneySample",  3240,  600, 1575,  495},
+        {chkAskPaddle,    u"chkAskPaddle",     540, 4560, 3735,  375},
         {cmdResetKeys,    u"cmdResetKeys",    4380, 4560, 1215,  375},
     }, tabs);
     // clang-format on
@@ -113,6 +116,7 @@ QString AdditionalTab::NumLockUnavailableTip()
 
 void AdditionalTab::Load(const AppSettings& settings)
 {
+    chkAskPaddle->setChecked(settings.AskPaddle);
     switch (settings.NumLockMode) {
     case 0:
         SelectNumLockOption(optNormal);
@@ -151,6 +155,7 @@ void AdditionalTab::Commit(AppSettings& settings) const
     if (MoneyFormat::IsCurrency(cmbCurrency->currentText()))
         settings.Currency = cmbCurrency->currentText();
     settings.Grouping = cmbGrouping->currentData().toString();
+    settings.AskPaddle = chkAskPaddle->isChecked();
 }
 
 void AdditionalTab::SelectMoney(const QString& currency, const QString& grouping)

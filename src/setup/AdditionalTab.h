@@ -6,6 +6,7 @@ class AppSettings;
 class NumLockBackend;
 class PolyLED;
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -57,4 +58,5 @@ private:
     QLabel* lblMoneyPreview = nullptr;
     QLabel* lblMoneySample = nullptr;
     QPushButton* cmdResetKeys = nullptr;
+    QCheckBox* chkAskPaddle = nullptr;
 };

@@ -4,8 +4,10 @@
 #include "records/Limits.h"
 #include "records/NumberText.h"
 #include "records/RegularFile.h"
+#include "records/TextLimits.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -114,6 +116,11 @@ enum class Column
     Lot,
     Amount,
     Note,
+    Reserve,
+    Low,
+    High,
+    Vendor,
+    Picture,
     Other
 };
 
@@ -129,6 +136,22 @@ Column columnNamed(const QString& cell)
     for (const char16_t* note : {u"note", u"description", u"title"})
         if (name == QStringView(note))
             return Column::Note;
+    for (const char16_t* reserve : {u"reserve", u"reserve price"})
+        if (name == QStringView(reserve))
+            return Column::Reserve;
+    for (const char16_t* low : {u"low estimate", u"estimate low", u"low"})
+        if (name == QStringView(low))
+            return Column::Low;
+    for (const char16_t* high : {u"high estimate", u"estimate high", u"high"})
+        if (name == QStringView(high))
+            return Column::High;
+    for (const char16_t* vendor :
+         {u"vendor", u"vendor #", u"vendor number", u"consignor", u"consignor #", u"consignor number"})
+        if (name == QStringView(vendor))
+            return Column::Vendor;
+    for (const char16_t* picture : {u"picture", u"image", u"photo"})
+        if (name == QStringView(picture))
+            return Column::Picture;
     return Column::Other;
 }
 
@@ -187,12 +210,16 @@ QString noteText(QString cell)
 class RowReader
 {
 public:
-    explicit RowReader(LotsCsv::Reading& reading) : m_reading(reading) {}
+    RowReader(LotsCsv::Reading& reading, QString baseDirectory)
+        : m_reading(reading), m_baseDirectory(std::move(baseDirectory))
+    {}
 
     static void field(void* data, size_t size, void* self) { static_cast<RowReader*>(self)->onField(data, size); }
     static void recordEnd(int terminator, void* self) { static_cast<RowReader*>(self)->onRecordEnd(terminator); }
 
     bool stopped() const { return !m_reading.refusal.isEmpty(); }
+    // Rows taken as they are, for lists other than lots.
+    void setTable(QList<QStringList>* table) { m_table = table; }
     // The line on which the record being read starts.
     qint64 recordLine() const { return m_cells.isEmpty() ? m_line : m_recordLine; }
 
@@ -232,6 +259,14 @@ private:
 
     void takeRow()
     {
+        if (m_table) {
+            if (m_table->size() >= LotsCsv::MaxLots)
+                m_reading.refusal =
+                    QCoreApplication::translate("LotsCsv", "It holds more than %1 rows.").arg(LotsCsv::MaxLots);
+            else
+                m_table->append(m_cells);
+            return;
+        }
         if (!m_columnsKnown) {
             m_columnsKnown = true;
             if (takeHeader())
@@ -256,6 +291,25 @@ private:
                                    QCoreApplication::translate("LotsCsv", " (it reads %1).").arg(quotedCell(*cell))
                              : check.message);
         }
+        const auto entry = [&](int column) {
+            Limits::OptionalEntry entered;
+            const QString cell = column >= 0 ? m_cells.value(column) : QString();
+            entered.given = !cell.trimmed().isEmpty();
+            if (entered.given)
+                entered.value = LotsCsv::ReadAmount(cell, m_reading.separator == ';');
+            return entered;
+        };
+        const Limits::OptionalEntry reserve = entry(m_reserveColumn);
+        const Limits::OptionalEntry low = entry(m_lowColumn);
+        const Limits::OptionalEntry high = entry(m_highColumn);
+        const QString vendor = m_vendorColumn >= 0 ? noteText(m_cells.value(m_vendorColumn)).trimmed() : QString();
+        const Limits::LotCheck extras = Limits::CheckLotExtras(reserve, low, high, vendor.size());
+        if (extras.field != Limits::LotField::None)
+            return fail(extras.message);
+        const QString picture = m_pictureColumn >= 0 ? pictureText(m_cells.value(m_pictureColumn)) : QString();
+        if (picture.size() > TextLimits::MaxPicture ||
+            std::any_of(picture.begin(), picture.end(), [](QChar c) { return c.unicode() < 0x20; }))
+            return fail(QCoreApplication::translate("LotsCsv", "The picture is not a file name."));
         // Once a row has failed nothing will be imported; the rest is only checked.
         if (m_reading.problemCount > 0)
             return;
@@ -268,6 +322,15 @@ private:
         lot->LotNumber = static_cast<qint32>(NumberText::RoundHalfEven(*lotNumber));
         lot->Amount = static_cast<qint32>(NumberText::RoundHalfEven(*amount));
         lot->Note = note;
+        const auto whole = [](const Limits::OptionalEntry& entered) {
+            return entered.given ? std::optional<qint32>(static_cast<qint32>(NumberText::RoundHalfEven(*entered.value)))
+                                 : std::nullopt;
+        };
+        lot->Reserve = whole(reserve);
+        lot->LowEstimate = whole(low);
+        lot->HighEstimate = whole(high);
+        lot->Vendor = vendor;
+        lot->Picture = picture;
         m_reading.lots->Add(std::move(lot), 0);
     }
 
@@ -293,6 +356,21 @@ private:
             case Column::Note:
                 column = &m_noteColumn;
                 break;
+            case Column::Reserve:
+                column = &m_reserveColumn;
+                break;
+            case Column::Low:
+                column = &m_lowColumn;
+                break;
+            case Column::High:
+                column = &m_highColumn;
+                break;
+            case Column::Vendor:
+                column = &m_vendorColumn;
+                break;
+            case Column::Picture:
+                column = &m_pictureColumn;
+                break;
             case Column::Other:
                 break;
             }
@@ -306,6 +384,19 @@ private:
                            "or Number).");
         }
         return true;
+    }
+
+    // A picture named relative to the file is found beside it; written on Windows, its
+    // backslashes are folders.
+    QString pictureText(const QString& cell) const
+    {
+        QString path = noteText(cell).trimmed();
+        if (path.isEmpty())
+            return path;
+        path.replace(u'\\', u'/');
+        if (m_baseDirectory.isEmpty() || QDir::isAbsolutePath(path))
+            return path;
+        return QDir::cleanPath(QDir(m_baseDirectory).absoluteFilePath(path));
     }
 
     void fail(const QString& text)
@@ -325,6 +416,14 @@ private:
     int m_lotColumn = 0;
     int m_amountColumn = 1;
     int m_noteColumn = 2;
+    // Only a header names the columns a lot may carry besides.
+    int m_reserveColumn = -1;
+    int m_lowColumn = -1;
+    int m_highColumn = -1;
+    int m_vendorColumn = -1;
+    int m_pictureColumn = -1;
+    QString m_baseDirectory;
+    QList<QStringList>* m_table = nullptr;
 };
 
 int noBlanks(unsigned char)
@@ -384,11 +483,16 @@ LotsCsv::Reading LotsCsv::Read(const QString& path)
         return reading;
     }
     const QByteArray bytes = std::move(file.bytes);
-    return Parse(bytes);
+    return Parse(bytes, QFileInfo(path).absolutePath());
 }
 
-LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes)
+namespace {
+
+LotsCsv::Reading parseInto(QByteArrayView bytes, const QString& baseDirectory, QList<QStringList>* table)
 {
+    using Encoding = LotsCsv::Encoding;
+    using Reading = LotsCsv::Reading;
+    constexpr qint64 MaxFileBytes = LotsCsv::MaxFileBytes;
     Reading reading;
     if (bytes.size() > MaxFileBytes) {
         reading.refusal = QCoreApplication::translate("LotsCsv", "It is larger than %1 MB, too large for a lot list.")
@@ -427,7 +531,8 @@ LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes)
     }
     csv_set_delim(&parser, static_cast<unsigned char>(reading.separator));
     csv_set_space_func(&parser, noBlanks);
-    RowReader rows(reading);
+    RowReader rows(reading, baseDirectory);
+    rows.setTable(table);
     for (qsizetype done = 0; done < bytes.size() && !rows.stopped();) {
         const size_t chunk = std::min<size_t>(ParseChunk, static_cast<size_t>(bytes.size() - done));
         const size_t taken =
@@ -452,11 +557,41 @@ LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes)
     }
     csv_free(&parser);
 
-    if (reading.refusal.isEmpty() && reading.problemCount == 0 && reading.lots->Count() == 0)
+    if (!table && reading.refusal.isEmpty() && reading.problemCount == 0 && reading.lots->Count() == 0)
         reading.refusal = QCoreApplication::translate("LotsCsv", "It holds no lots.");
     if (!reading.refusal.isEmpty() || reading.problemCount > 0)
         reading.lots = std::make_shared<LotCollection>();
     return reading;
+}
+
+} // namespace
+
+LotsCsv::Reading LotsCsv::Parse(QByteArrayView bytes, const QString& baseDirectory)
+{
+    return parseInto(bytes, baseDirectory, nullptr);
+}
+
+LotsCsv::Table LotsCsv::ParseTable(QByteArrayView bytes)
+{
+    Table table;
+    const Reading reading = parseInto(bytes, {}, &table.rows);
+    table.refusal = reading.refusal;
+    if (!table.refusal.isEmpty())
+        table.rows.clear();
+    return table;
+}
+
+LotsCsv::Table LotsCsv::ReadTable(const QString& path)
+{
+    Table table;
+    RegularFile::Reading file = RegularFile::Read(path, MaxFileBytes);
+    if (file.status != RegularFile::Status::Read) {
+        table.refusal = file.status == RegularFile::Status::Failed
+                            ? QCoreApplication::translate("LotsCsv", "It could not be read: %1.").arg(file.error)
+                            : QCoreApplication::translate("LotsCsv", "It is not a file that can be read.");
+        return table;
+    }
+    return ParseTable(file.bytes);
 }
 
 std::optional<double> LotsCsv::ReadAmount(QStringView cell, bool decimalComma)
@@ -498,20 +633,49 @@ std::optional<double> LotsCsv::ReadAmount(QStringView cell, bool decimalComma)
     return NumberText::ToNumber(point >= 0 ? whole + u'.' + fraction : whole);
 }
 
-QByteArray LotsCsv::Write(const LotCollection& lots)
+QByteArray LotsCsv::Write(const LotCollection& lots, const QString& baseDirectory)
 {
     QByteArray out;
     out.reserve(64 + static_cast<qsizetype>(lots.Count()) * 40);
-    out += "\xEF\xBB\xBFLot,Starting bid,Note\r\n";
+    // A list without extras is written as it always was.
+    const bool extras =
+        std::any_of(lots.begin(), lots.end(), [](const LotInfoPtr& lot) { return lot && lot->HasExtras(); });
+    out += extras ? "\xEF\xBB\xBFLot,Starting bid,Note,Reserve,Low estimate,High estimate,Vendor,Picture\r\n"
+                  : "\xEF\xBB\xBFLot,Starting bid,Note\r\n";
     char number[16];
+    const auto appendNumber = [&](qint32 value) {
+        out.append(number, std::to_chars(number, std::end(number), value).ptr - number);
+    };
+    const auto appendOptional = [&](const std::optional<qint32>& value) {
+        out += ',';
+        if (value)
+            appendNumber(*value);
+    };
+    const QDir base(baseDirectory);
     for (const LotInfoPtr& lot : lots) {
         if (!lot)
             continue;
-        out.append(number, std::to_chars(number, std::end(number), lot->LotNumber).ptr - number);
+        appendNumber(lot->LotNumber);
         out += ',';
-        out.append(number, std::to_chars(number, std::end(number), lot->Amount).ptr - number);
+        appendNumber(lot->Amount);
         out += ',';
         appendNote(out, lot->Note);
+        if (extras) {
+            appendOptional(lot->Reserve);
+            appendOptional(lot->LowEstimate);
+            appendOptional(lot->HighEstimate);
+            out += ',';
+            appendNote(out, lot->Vendor);
+            out += ',';
+            // A picture in the file's folder or below it is named from there, so the two move together.
+            QString picture = lot->Picture;
+            if (!baseDirectory.isEmpty() && QDir::isAbsolutePath(picture)) {
+                const QString relative = base.relativeFilePath(picture);
+                if (!relative.startsWith(QStringLiteral("../")) && !QDir::isAbsolutePath(relative))
+                    picture = relative;
+            }
+            appendNote(out, picture);
+        }
         out += "\r\n";
     }
     return out;
@@ -522,7 +686,7 @@ QString LotsCsv::Save(const QString& path, const LotCollection& lots)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    const QByteArray bytes = Write(lots);
+    const QByteArray bytes = Write(lots, QFileInfo(path).absolutePath());
     if (file.write(bytes) != bytes.size()) {
         const QString error = file.errorString();
         file.cancelWriting();

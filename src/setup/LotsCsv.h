@@ -6,6 +6,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -53,11 +54,24 @@ public:
     };
 
     static Reading Read(const QString& path);
-    static Reading Parse(QByteArrayView bytes);
+
+    // The rows of a CSV file of another kind (a register of bidders), read as a lot list is:
+    // its encoding, separator and quoting; blank rows left out, the header row kept.
+    struct Table
+    {
+        QList<QStringList> rows;
+        QString refusal;
+    };
+    static Table ReadTable(const QString& path);
+    static Table ParseTable(QByteArrayView bytes);
+    // Pictures named relative to the file are resolved against baseDirectory, when given.
+    static Reading Parse(QByteArrayView bytes, const QString& baseDirectory = {});
 
     // UTF-8 with a byte order mark (without one Excel takes the file for its ANSI code page),
     // the header row, CRLF line ends; fields quoted where needed.
-    static QByteArray Write(const LotCollection& lots);
+    // The reserve, estimates, vendor and picture columns follow only when a lot has one of them;
+    // a picture in baseDirectory or below it is written relative to it.
+    static QByteArray Write(const LotCollection& lots, const QString& baseDirectory = {});
     // Writes the file atomically: an existing file is replaced only when the whole list is
     // written. Returns what went wrong, or nothing on success.
     static QString Save(const QString& path, const LotCollection& lots);

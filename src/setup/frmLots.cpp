@@ -11,6 +11,7 @@
 #include "records/Limits.h"
 #include "records/NumberText.h"
 #include "records/SettingsStore.h"
+#include "records/TextLimits.h"
 #include "setup/LotListModel.h"
 #include "setup/LotRowDelegate.h"
 #include "setup/LotThumbnail.h"
@@ -125,6 +126,27 @@ void frmLots::createControls()
     lblLotNote->setBuddy(txtLotNote);
     cmdSaveLot = newButton(tr("&Save"), fraLotEdit);
     cmdOk = newButton(tr("Do&ne Editing Lots"), this);
+    lblLotVendor = new QLabel(tr("&Vendor:"), fraLotEdit);
+    txtLotVendor = new QLineEdit(fraLotEdit);
+    txtLotVendor->setMaxLength(static_cast<int>(Limits::MaxVendor));
+    lblLotVendor->setBuddy(txtLotVendor);
+    lblLotReserve = new QLabel(tr("&Reserve:"), fraLotEdit);
+    txtLotReserve = new QLineEdit(fraLotEdit);
+    txtLotReserve->setMaxLength(LotAmountMaxLength);
+    txtLotReserve->setToolTip(tr("Never shown to the room."));
+    lblLotReserve->setBuddy(txtLotReserve);
+    lblLotEstimate = new QLabel(tr("Esti&mate:"), fraLotEdit);
+    txtLowEstimate = new QLineEdit(fraLotEdit);
+    txtLowEstimate->setMaxLength(LotAmountMaxLength);
+    txtLowEstimate->setAccessibleName(tr("Low estimate"));
+    lblLotEstimate->setBuddy(txtLowEstimate);
+    txtHighEstimate = new QLineEdit(fraLotEdit);
+    txtHighEstimate->setMaxLength(LotAmountMaxLength);
+    txtHighEstimate->setAccessibleName(tr("High estimate"));
+    lblLotPicture = new QLabel(tr("&Picture:"), this);
+    txtLotPicture = new QLineEdit(this);
+    txtLotPicture->setMaxLength(static_cast<int>(TextLimits::MaxPicture));
+    lblLotPicture->setBuddy(txtLotPicture);
 
     // In tab order; labels and frames take no focus and are passed over.
     // clang-format off
@@ -149,6 +171,16 @@ void frmLots::createControls()
         {txtLotNote,   u"txtLotNote",   1500, 1500, 3015,  615},
         {cmdSaveLot,   u"cmdSaveLot",   3360, 2280, 1215,  375},
         {cmdOk,        u"cmdOk",        7140, 6900, 1275,  615},
+        // Beside and under the fields above, after them in tab order.
+        {lblLotVendor,    u"lblLotVendor",    2820,  420,  900,  375},
+        {txtLotVendor,    u"txtLotVendor",    3720,  420, 1035,  375},
+        {lblLotReserve,   u"lblLotReserve",   2820,  960,  900,  375},
+        {txtLotReserve,   u"txtLotReserve",   3720,  960, 1035,  375},
+        {lblLotEstimate,  u"lblLotEstimate",   420, 2280, 1080,  375},
+        {txtLowEstimate,  u"txtLowEstimate",  1500, 2280,  810,  375},
+        {txtHighEstimate, u"txtHighEstimate", 2370, 2280,  885,  375},
+        {lblLotPicture,   u"lblLotPicture",    180, 7020, 1095,  375},
+        {txtLotPicture,   u"txtLotPicture",   1275, 7020, 5340,  375},
     }, this);
     // clang-format on
 
@@ -252,6 +284,12 @@ void frmLots::SetLotEditor(const LotInfo* Lot, bool Disable, bool FocusLotNumber
           static_cast<QWidget*>(lblLotNote), static_cast<QWidget*>(txtLotNumber), static_cast<QWidget*>(txtLotAmount),
           static_cast<QWidget*>(txtLotNote), static_cast<QWidget*>(cmdSaveLot)})
         control->setEnabled(enabled);
+    for (QWidget* control : {static_cast<QWidget*>(lblLotVendor), static_cast<QWidget*>(txtLotVendor),
+                             static_cast<QWidget*>(lblLotReserve), static_cast<QWidget*>(txtLotReserve),
+                             static_cast<QWidget*>(lblLotEstimate), static_cast<QWidget*>(txtLowEstimate),
+                             static_cast<QWidget*>(txtHighEstimate), static_cast<QWidget*>(lblLotPicture),
+                             static_cast<QWidget*>(txtLotPicture)})
+        control->setEnabled(enabled);
     // Focus before the texts: filled first, the field's caret moves ahead of its focus, and Orca
     // then takes the focus as known and says nothing of where it went.
     if (FocusLotNumber)
@@ -261,6 +299,14 @@ void frmLots::SetLotEditor(const LotInfo* Lot, bool Disable, bool FocusLotNumber
     fraLotEdit->setTitle(Lot ? tr("Edit Lot") : tr("New Lot"));
     setLimitedText(txtLotNumber, Lot ? NumberText::Plain(Lot->LotNumber) : QString(), LotNumberMaxLength);
     setLimitedText(txtLotAmount, Lot ? NumberText::Plain(Lot->Amount) : QString(), LotAmountMaxLength);
+    const auto amountText = [](const std::optional<qint32>& value) {
+        return value ? NumberText::Plain(*value) : QString();
+    };
+    setLimitedText(txtLotReserve, Lot ? amountText(Lot->Reserve) : QString(), LotAmountMaxLength);
+    setLimitedText(txtLowEstimate, Lot ? amountText(Lot->LowEstimate) : QString(), LotAmountMaxLength);
+    setLimitedText(txtHighEstimate, Lot ? amountText(Lot->HighEstimate) : QString(), LotAmountMaxLength);
+    setLimitedText(txtLotVendor, Lot ? Lot->Vendor : QString(), static_cast<int>(Limits::MaxVendor));
+    setLimitedText(txtLotPicture, Lot ? Lot->Picture : QString(), static_cast<int>(TextLimits::MaxPicture));
     m_noteLength = note.size();
     txtLotNote->setPlainText(note);
     txtLotNote->moveCursor(QTextCursor::End);
@@ -434,12 +480,45 @@ void frmLots::cmdSaveLot_Click()
         Prompts::Inform(this, check.message);
         return;
     }
+    const auto entry = [](const QLineEdit* box) {
+        Limits::OptionalEntry entered;
+        entered.given = !box->text().trimmed().isEmpty();
+        if (entered.given)
+            entered.value = NumberText::ToNumber(box->text());
+        return entered;
+    };
+    const Limits::OptionalEntry reserve = entry(txtLotReserve);
+    const Limits::OptionalEntry low = entry(txtLowEstimate);
+    const Limits::OptionalEntry high = entry(txtHighEstimate);
+    const QString vendor = txtLotVendor->text().trimmed().remove(AppSettings::LotFieldSeparator);
+    const Limits::LotCheck extras = Limits::CheckLotExtras(reserve, low, high, vendor.size());
+    if (extras.field != Limits::LotField::None) {
+        QWidget* box = txtLotVendor;
+        if (extras.field == Limits::LotField::Reserve)
+            box = txtLotReserve;
+        else if (extras.field == Limits::LotField::LowEstimate)
+            box = txtLowEstimate;
+        else if (extras.field == Limits::LotField::HighEstimate)
+            box = txtHighEstimate;
+        box->setFocus();
+        Prompts::Inform(this, extras.message);
+        return;
+    }
 
     auto lot = std::make_shared<LotInfo>();
     lot->LotNumber = static_cast<qint32>(NumberText::RoundHalfEven(*lotNumber));
     lot->Amount = static_cast<qint32>(NumberText::RoundHalfEven(*amount));
     // The field separator of the stored record would cut the note short when read back.
     lot->Note = QString(note).remove(AppSettings::LotFieldSeparator);
+    const auto whole = [](const Limits::OptionalEntry& entered) {
+        return entered.given ? std::optional<qint32>(static_cast<qint32>(NumberText::RoundHalfEven(*entered.value)))
+                             : std::nullopt;
+    };
+    lot->Reserve = whole(reserve);
+    lot->LowEstimate = whole(low);
+    lot->HighEstimate = whole(high);
+    lot->Vendor = vendor;
+    lot->Picture = txtLotPicture->text().trimmed().remove(AppSettings::LotFieldSeparator);
 
     // The edit replaces the lot it was opened on, wherever the moves have taken it.
     // Should that lot be gone, nothing typed is lost: it is added as a new lot.

@@ -106,4 +106,14 @@ private:
     QPushButton* cmdSaveLot = nullptr;
     QPushButton* cmdOk = nullptr;
     LotThumbnail* picLotPicture = nullptr;
+    // What the clerk knows of the lot besides, each optional.
+    QLabel* lblLotVendor = nullptr;
+    QLineEdit* txtLotVendor = nullptr;
+    QLabel* lblLotReserve = nullptr;
+    QLineEdit* txtLotReserve = nullptr;
+    QLabel* lblLotEstimate = nullptr;
+    QLineEdit* txtLowEstimate = nullptr;
+    QLineEdit* txtHighEstimate = nullptr;
+    QLabel* lblLotPicture = nullptr;
+    QLineEdit* txtLotPicture = nullptr;
 };

@@ -25,6 +25,8 @@
 #include "setup/frmOptions.h"
 #include "startup/frmSplash.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -136,8 +138,8 @@ void Startup::OpenScoreboard()
         const TerminationSignals::Uncaught nothingToLoseYet;
         TellJournals(*m_sale);
     }
-    // No pictures until the options name a folder.
-    m_pictures->setFolder(PictureSettings::Load(m_settings.store()).folder);
+    // No pictures until the options name a folder or the lots name their own.
+    UpdateLotPictures();
     window->setLotPictures(m_pictures.get());
     // Off unless the options turned it on: then no port is opened.
     window->setLiveFeed(m_feed.get(), [this] { OpenLiveFeed(); });
@@ -212,7 +214,7 @@ void Startup::OpenOptions(QWidget* owner)
     frmOptions dialog(m_settings, m_numLock.get(), owner);
     dialog.setLiveFeed(m_feed.get());
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    m_pictures->setFolder(PictureSettings::Load(m_settings.store()).folder);
+    UpdateLotPictures();
     // The feed serves only while the scoreboard is open.
     if (accepted && m_scoreboard)
         m_feed->Apply(dialog.feedSettings());
@@ -241,6 +243,27 @@ void Startup::OpenLotEditor(QWidget* owner)
     editor.setLotPictures(m_pictures.get());
     m_lotEditor = &editor;
     editor.exec();
+    UpdateLotPictures();
+}
+
+void Startup::UpdateLotPictures()
+{
+    m_pictures->setFolder(PictureSettings::Load(m_settings.store()).folder);
+    // A lot's own picture (from the lot list's CSV) comes before the folder's.
+    const auto namesOwn = [](const LotInfoPtr& lot) {
+        return !lot->Picture.isEmpty();
+    };
+    if (!m_settings.LotList || std::none_of(m_settings.LotList->begin(), m_settings.LotList->end(), namesOwn)) {
+        m_pictures->setPathLookup({});
+        return;
+    }
+    m_pictures->setPathLookup([this](qint32 number) {
+        for (const LotInfoPtr& lot : *m_settings.LotList) {
+            if (lot->LotNumber == number)
+                return lot->Picture;
+        }
+        return QString();
+    });
 }
 
 void Startup::KeepOpenWork()

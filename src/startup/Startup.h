@@ -88,6 +88,8 @@ private:
     void OpenOptions(QWidget* owner);
     void OpenLotEditor(QWidget* owner);
     void OpenLiveFeed();
+    // Hands the pictures' loader the folder the options name and the lots' own pictures.
+    void UpdateLotPictures();
     void EndRun();
     // The display has gone: what the open windows hold is kept now, as closing them would.
     void KeepOpenWork();

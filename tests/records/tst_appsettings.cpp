@@ -1,6 +1,10 @@
 #include "records/AppSettings.h"
+#include "records/JsonSettingsStore.h"
 #include "records/SettingsStore.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using Pairs = SettingsPairs;
@@ -14,7 +18,7 @@ QString record(const QString& number, const QString& amount, const QString& note
     return number + Sep + amount + Sep + note;
 }
 
-void fill(MemorySettingsStore& store, const QString& section, const Pairs& pairs)
+void fill(SettingsStore& store, const QString& section, const Pairs& pairs)
 {
     SettingsChange change;
     for (const auto& [key, value] : pairs)
@@ -69,6 +73,10 @@ private slots:
     void savedLotRecords();
     void loadReplacesTheLists();
     void eachSaveIsOneCommit();
+    void lotExtrasLoad_data();
+    void lotExtrasLoad();
+    void lotExtrasRoundTrip();
+    void listWithoutExtrasWritesTheSameFile();
 };
 
 void tst_AppSettings::emptyStoreGivesDefaults()
@@ -507,6 +515,149 @@ void tst_AppSettings::eachSaveIsOneCommit()
     QVERIFY(settings.SaveLots());
     QCOMPARE(store.commitCount(), 3);
     QCOMPARE(store.GetAll(QStringLiteral("Lots")).size(), 50);
+}
+
+using OptionalAmount = std::optional<qint32>;
+
+void tst_AppSettings::lotExtrasLoad_data()
+{
+    QTest::addColumn<Pairs>("extras");
+    QTest::addColumn<OptionalAmount>("reserve");
+    QTest::addColumn<OptionalAmount>("low");
+    QTest::addColumn<OptionalAmount>("high");
+    QTest::addColumn<QString>("vendor");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<bool>("readWhole");
+
+    const auto extras = [](const QString& key, const QStringList& pieces) {
+        return Pairs{{key, pieces.join(Sep)}};
+    };
+    const OptionalAmount none;
+    QTest::newRow("old file without extras") << Pairs{} << none << none << none << QString() << QString() << true;
+    QTest::newRow("reserve and estimates")
+        << extras(QStringLiteral(" 2"), {QStringLiteral(" 12"), QStringLiteral("Reserve=5000"),
+                                         QStringLiteral("Low=4000"), QStringLiteral("High=6000")})
+        << OptionalAmount(5000) << OptionalAmount(4000) << OptionalAmount(6000) << QString() << QString() << true;
+    QTest::newRow("vendor and picture") << extras(QStringLiteral(" 2"),
+                                                  {QStringLiteral(" 12"), QStringLiteral("Vendor=C17"),
+                                                   QStringLiteral("Picture=/pics/12 a.jpg")})
+                                        << none << none << none << QStringLiteral("C17")
+                                        << QStringLiteral("/pics/12 a.jpg") << true;
+    QTest::newRow("a piece of a later version is skipped")
+        << extras(QStringLiteral(" 2"),
+                  {QStringLiteral(" 12"), QStringLiteral("Colour=red"), QStringLiteral("Reserve=9")})
+        << OptionalAmount(9) << none << none << QString() << QString() << true;
+    QTest::newRow("another lot at the position keeps nothing")
+        << extras(QStringLiteral(" 2"), {QStringLiteral(" 7"), QStringLiteral("Reserve=5000")}) << none << none << none
+        << QString() << QString() << false;
+    QTest::newRow("a position beyond the list")
+        << extras(QStringLiteral(" 3"), {QStringLiteral(" 12"), QStringLiteral("Reserve=5000")}) << none << none << none
+        << QString() << QString() << false;
+    QTest::newRow("a reserve out of range")
+        << extras(QStringLiteral(" 2"), {QStringLiteral(" 12"), QStringLiteral("Reserve=1000000")}) << none << none
+        << none << QString() << QString() << false;
+}
+
+// The second lot of a two-lot list takes what its position holds; the first never does.
+void tst_AppSettings::lotExtrasLoad()
+{
+    QFETCH(Pairs, extras);
+    QFETCH(OptionalAmount, reserve);
+    QFETCH(OptionalAmount, low);
+    QFETCH(OptionalAmount, high);
+    QFETCH(QString, vendor);
+    QFETCH(QString, picture);
+    QFETCH(bool, readWhole);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.json"));
+    {
+        JsonSettingsStore store(path);
+        fill(store, QStringLiteral("Lots"),
+             {{QStringLiteral(" 1"), record(QStringLiteral(" 7"), QStringLiteral(" 10"), QStringLiteral("a"))},
+              {QStringLiteral(" 2"), record(QStringLiteral(" 12"), QStringLiteral(" 150"), QStringLiteral("b"))}});
+        if (!extras.isEmpty())
+            fill(store, QStringLiteral("LotExtras"), extras);
+    }
+    JsonSettingsStore store(path);
+    AppSettings settings(store);
+    settings.LoadAllSettings();
+    QCOMPARE(settings.LotList->Count(), 2);
+    QVERIFY(!settings.LotList->Item(1)->HasExtras());
+    const LotInfoPtr second = settings.LotList->Item(2);
+    QCOMPARE(second->Note, QStringLiteral("b"));
+    QCOMPARE(second->Reserve, reserve);
+    QCOMPARE(second->LowEstimate, low);
+    QCOMPARE(second->HighEstimate, high);
+    QCOMPARE(second->Vendor, vendor);
+    QCOMPARE(second->Picture, picture);
+    // Extras that could not be used are kept aside before the next commit writes over them.
+    QVERIFY(settings.SaveLots());
+    const bool keptAside = !QDir(dir.path()).entryList({QStringLiteral("settings.json.invalid-*")}).isEmpty();
+    QCOMPARE(keptAside, !readWhole);
+}
+
+void tst_AppSettings::lotExtrasRoundTrip()
+{
+    MemorySettingsStore store;
+    AppSettings settings(store);
+    settings.LotList->Add(lot(7, 10, QStringLiteral("plain")), 0);
+    const LotInfoPtr chest = lot(12, 150, QStringLiteral("Oak chest"));
+    chest->Reserve = 0;
+    chest->LowEstimate = 200;
+    chest->HighEstimate = 999999;
+    chest->Vendor = QStringLiteral("V") + Sep + QStringLiteral("9");
+    chest->Picture = QStringLiteral("pics/chest.jpg");
+    settings.LotList->Add(chest, 0);
+    QVERIFY(settings.SaveLots());
+    // The record itself is what a reader of the lot list alone has always read.
+    QCOMPARE(store.GetAll(QStringLiteral("Lots")).at(1).second,
+             record(QStringLiteral(" 12"), QStringLiteral(" 150"), QStringLiteral("Oak chest")));
+    QCOMPARE(store.GetAll(QStringLiteral("LotExtras")).size(), 1);
+
+    AppSettings loaded(store);
+    loaded.LoadAllSettings();
+    const LotInfoPtr back = loaded.LotList->Item(2);
+    QCOMPARE(back->Reserve, OptionalAmount(0));
+    QCOMPARE(back->LowEstimate, OptionalAmount(200));
+    QCOMPARE(back->HighEstimate, OptionalAmount(999999));
+    QCOMPARE(back->Vendor, QStringLiteral("V9"));
+    QCOMPARE(back->Picture, QStringLiteral("pics/chest.jpg"));
+    QVERIFY(!loaded.LotList->Item(1)->HasExtras());
+
+    // Moved to the front and stripped of its extras: nothing is left behind for the lot now second.
+    loaded.LotList->Remove(2);
+    *back = *lot(12, 150, QStringLiteral("Oak chest"));
+    loaded.LotList->Add(back, 1);
+    QVERIFY(loaded.SaveLots());
+    QVERIFY(store.GetAll(QStringLiteral("LotExtras")).isEmpty());
+}
+
+void tst_AppSettings::listWithoutExtrasWritesTheSameFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.json"));
+    const Pairs lots = {{QStringLiteral(" 1"), record(QStringLiteral(" 12"), QStringLiteral(" 150"), QString())}};
+    QByteArray byHand;
+    {
+        JsonSettingsStore store(path);
+        QVERIFY(store.Commit([&] {
+            SettingsChange change;
+            change.DeleteSection(QStringLiteral("Lots"));
+            change.Save(QStringLiteral("Lots"), lots.first().first, lots.first().second);
+            return change;
+        }()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        byHand = file.readAll();
+    }
+    QVERIFY(QFile::remove(path));
+    JsonSettingsStore store(path);
+    AppSettings settings(store);
+    settings.LotList->Add(lot(12, 150), 0);
+    QVERIFY(settings.SaveLots());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), byHand);
 }
 
 QTEST_GUILESS_MAIN(tst_AppSettings)

@@ -32,6 +32,26 @@ QStringList describe(const LotCollection& lots)
     return out;
 }
 
+QString optionalText(const std::optional<qint32>& value)
+{
+    return value ? QString::number(*value) : QStringLiteral("-");
+}
+
+// Lots as "number|reserve|low|high|vendor|picture".
+QStringList describeExtras(const LotCollection& lots)
+{
+    QStringList out;
+    for (const LotInfoPtr& lot : lots)
+        out << QStringList{QString::number(lot->LotNumber),
+                           optionalText(lot->Reserve),
+                           optionalText(lot->LowEstimate),
+                           optionalText(lot->HighEstimate),
+                           lot->Vendor,
+                           lot->Picture}
+                   .join(u'|');
+    return out;
+}
+
 QByteArray badRows(int count)
 {
     QByteArray bytes = "Lot,Starting bid,Note\n";
@@ -64,6 +84,9 @@ private slots:
     void refusedImportChangesNothing_data();
     void refusedImportChangesNothing();
     void exportThenImportGivesSameList();
+    void readsLotExtras_data();
+    void readsLotExtras();
+    void lotExtrasRoundTrip();
     void failedExportSaysSo();
     void buttonsInFreeAreaWithAccessKeys();
 
@@ -211,6 +234,13 @@ void tst_LotsCsv::namesFailingRowByLine_data()
     QTest::newRow("after a quoted line break") << header + "1,5,\"a\nb\"\n-1,5,c\n" << qint64(4) << "Lot #";
     QTest::newRow("after CRLF blank lines") << QByteArray("1,2,a\r\n\r\n\r\n99999,1,b\r\n") << qint64(4) << "Lot #";
     QTest::newRow("after old Mac line ends") << QByteArray("1,2,a\r\r99999,1,b\r") << qint64(3) << "Lot #";
+    const QByteArray extras = "Lot,Starting bid,Reserve,Low estimate,High estimate,Vendor,Picture\n";
+    QTest::newRow("reserve over 999999") << extras + "1,5,1000000,,,,\n" << qint64(2) << "reserve";
+    QTest::newRow("reserve not a number") << extras + "1,5,soon,,,,\n" << qint64(2) << "reserve";
+    QTest::newRow("negative low estimate") << extras + "1,5,,-1,,,\n" << qint64(2) << "low estimate";
+    QTest::newRow("low above high") << extras + "1,5,,300,200,,\n" << qint64(2) << "above the high";
+    QTest::newRow("vendor of 13") << extras + "1,5,,,,ABCDEFGHIJKLM,\n" << qint64(2) << "13 characters";
+    QTest::newRow("picture path of 5000") << extras + "1,5,,,,," + QByteArray(5000, 'p') + "\n" << qint64(2) << "picture";
     // clang-format on
 }
 
@@ -379,6 +409,71 @@ void tst_LotsCsv::exportThenImportGivesSameList()
     Prompts::queueFileName(path);
     click("cmdImport");
     QCOMPARE(shownLots(), exported);
+}
+
+void tst_LotsCsv::readsLotExtras_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lots");
+    // clang-format off
+    QTest::newRow("a file of three columns carries none")
+        << QByteArray("Lot,Starting bid,Note\n1,5,A\n")
+        << QStringList{u"1|-|-|-||"_s};
+    QTest::newRow("every column, picture beside the file")
+        << QByteArray("Lot,Starting bid,Note,Reserve,Low estimate,High estimate,Vendor,Picture\n"
+                      "12,100,Oak,\"$5,000\",4000,6000, C17 ,pics/../pics/12.jpg\n")
+        << QStringList{u"12|5000|4000|6000|C17|/sale/pics/12.jpg"_s};
+    QTest::newRow("empty cells leave a lot without them")
+        << QByteArray("Lot,Reserve,Low,High,Consignor,Image\n3,,,,,\n4,0,,,,\n")
+        << QStringList{u"3|-|-|-||"_s, u"4|0|-|-||"_s};
+    QTest::newRow("absolute picture kept, Windows folders")
+        << QByteArray("Lot;Reserve price;Photo\n1;1.250,5;/srv/a.jpg\n2;;img\\b.png\n")
+        << QStringList{u"1|1250|-|-||/srv/a.jpg"_s, u"2|-|-|-||/sale/img/b.png"_s};
+    QTest::newRow("without a header only the first three columns count")
+        << QByteArray("1,5,A,900\n")
+        << QStringList{u"1|-|-|-||"_s};
+    // clang-format on
+}
+
+void tst_LotsCsv::readsLotExtras()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lots);
+    const LotsCsv::Reading reading = LotsCsv::Parse(bytes, QStringLiteral("/sale"));
+    QVERIFY2(reading.ok(), qPrintable(LotsCsv::FailureMessage(reading, QStringLiteral("test"))));
+    QCOMPARE(describeExtras(*reading.lots), lots);
+}
+
+void tst_LotsCsv::lotExtrasRoundTrip()
+{
+    LotCollection lots;
+    auto plain = std::make_shared<LotInfo>();
+    plain->LotNumber = 1;
+    lots.Add(plain, 0);
+    auto chest = std::make_shared<LotInfo>();
+    chest->LotNumber = 2;
+    chest->Amount = 100;
+    chest->Reserve = 500;
+    chest->LowEstimate = 400;
+    chest->HighEstimate = 600;
+    chest->Vendor = QStringLiteral("-7");
+    chest->Picture = m_dir.filePath(QStringLiteral("pics/2.jpg"));
+    lots.Add(chest, 0);
+    auto away = chest->Copy();
+    away->LotNumber = 3;
+    away->Picture = QStringLiteral("/elsewhere/3.jpg");
+    lots.Add(away, 0);
+    const QString path = m_dir.filePath(QStringLiteral("sale.csv"));
+    QCOMPARE(LotsCsv::Save(path, lots), QString());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    // Beside the file it is named from there; elsewhere it keeps its whole path.
+    QVERIFY2(bytes.contains("\r\n2,100,,500,400,600,'-7,pics/2.jpg\r\n3,100,,500,400,600,'-7,/elsewhere/3.jpg\r\n"),
+             bytes.constData());
+    const LotsCsv::Reading reading = LotsCsv::Read(path);
+    QVERIFY(reading.ok());
+    QCOMPARE(describeExtras(*reading.lots), describeExtras(lots));
 }
 
 void tst_LotsCsv::failedExportSaysSo()
