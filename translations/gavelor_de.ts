@@ -1195,6 +1195,30 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
       <source>%1 bidders were read from &quot;%2&quot;.</source>
       <translation>%1 Bieter wurden aus „%2“ gelesen.</translation>
     </message>
+    <message>
+      <source>Invoices</source>
+      <translation>Rechnungen</translation>
+    </message>
+    <message>
+      <source>Invoices: %1. Settlements: %2. Save them as PDF files, or print them?</source>
+      <translation>Rechnungen: %1. Abrechnungen: %2. Als PDF-Dateien speichern oder drucken?</translation>
+    </message>
+    <message>
+      <source>Open S&amp;ale...</source>
+      <translation>Auktion ö&amp;ffnen...</translation>
+    </message>
+    <message>
+      <source>Print...</source>
+      <translation>Drucken...</translation>
+    </message>
+    <message>
+      <source>Save as PDF Files...</source>
+      <translation>Als PDF-Dateien speichern...</translation>
+    </message>
+    <message>
+      <source>The results of this sale were never exported, saved as a report or printed. End this sale and start a new one? Its results stay in its journal.</source>
+      <translation>Die Ergebnisse dieser Auktion wurden nie exportiert, als Bericht gespeichert oder gedruckt. Diese Auktion beenden und eine neue beginnen? Ihre Ergebnisse bleiben in ihrem Journal.</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1930,6 +1954,61 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
     <message>
       <source>Paddle</source>
       <translation>Bieternummer</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmPastSales</name>
+    <message>
+      <source>&amp;Export...</source>
+      <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+      <source>&amp;Invoices...</source>
+      <translation>&amp;Rechnungen...</translation>
+    </message>
+    <message>
+      <source>&amp;Report...</source>
+      <translation>&amp;Bericht...</translation>
+    </message>
+    <message>
+      <source>Ended</source>
+      <translation>Beendet</translation>
+    </message>
+    <message>
+      <source>Gavelor - Open Sale</source>
+      <translation>Gavelor - Auktion öffnen</translation>
+    </message>
+    <message>
+      <source>Lots sold</source>
+      <translation>Verkaufte Lose</translation>
+    </message>
+    <message>
+      <source>Open</source>
+      <translation>Offen</translation>
+    </message>
+    <message>
+      <source>Sale</source>
+      <translation>Auktion</translation>
+    </message>
+    <message>
+      <source>Sales</source>
+      <translation>Auktionen</translation>
+    </message>
+    <message>
+      <source>Started</source>
+      <translation>Begonnen</translation>
+    </message>
+    <message>
+      <source>State</source>
+      <translation>Stand</translation>
+    </message>
+    <message>
+      <source>This sale's journal can no longer be read.</source>
+      <translation>Das Journal dieser Auktion kann nicht mehr gelesen werden.</translation>
+    </message>
+    <message>
+      <source>Total hammer</source>
+      <translation>Zuschläge gesamt</translation>
     </message>
   </context>
 </TS>

@@ -1195,6 +1195,30 @@ Append them to the list, or replace the list with them?</source>
       <source>%1 bidders were read from &quot;%2&quot;.</source>
       <translation>Se leyeron %1 postores de «%2».</translation>
     </message>
+    <message>
+      <source>Invoices</source>
+      <translation>Facturas</translation>
+    </message>
+    <message>
+      <source>Invoices: %1. Settlements: %2. Save them as PDF files, or print them?</source>
+      <translation>Facturas: %1. Liquidaciones: %2. ¿Guardarlas como archivos PDF o imprimirlas?</translation>
+    </message>
+    <message>
+      <source>Open S&amp;ale...</source>
+      <translation>Abrir s&amp;ubasta...</translation>
+    </message>
+    <message>
+      <source>Print...</source>
+      <translation>Imprimir...</translation>
+    </message>
+    <message>
+      <source>Save as PDF Files...</source>
+      <translation>Guardar como archivos PDF...</translation>
+    </message>
+    <message>
+      <source>The results of this sale were never exported, saved as a report or printed. End this sale and start a new one? Its results stay in its journal.</source>
+      <translation>Los resultados de esta subasta nunca se exportaron, guardaron como informe ni imprimieron. ¿Terminar esta subasta y empezar otra? Sus resultados quedan en su diario.</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1930,6 +1954,61 @@ Append them to the list, or replace the list with them?</source>
     <message>
       <source>Paddle</source>
       <translation>Paleta</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmPastSales</name>
+    <message>
+      <source>&amp;Export...</source>
+      <translation>&amp;Exportar...</translation>
+    </message>
+    <message>
+      <source>&amp;Invoices...</source>
+      <translation>&amp;Facturas...</translation>
+    </message>
+    <message>
+      <source>&amp;Report...</source>
+      <translation>&amp;Informe...</translation>
+    </message>
+    <message>
+      <source>Ended</source>
+      <translation>Terminada</translation>
+    </message>
+    <message>
+      <source>Gavelor - Open Sale</source>
+      <translation>Gavelor - Abrir subasta</translation>
+    </message>
+    <message>
+      <source>Lots sold</source>
+      <translation>Lotes vendidos</translation>
+    </message>
+    <message>
+      <source>Open</source>
+      <translation>Abierta</translation>
+    </message>
+    <message>
+      <source>Sale</source>
+      <translation>Subasta</translation>
+    </message>
+    <message>
+      <source>Sales</source>
+      <translation>Subastas</translation>
+    </message>
+    <message>
+      <source>Started</source>
+      <translation>Iniciada</translation>
+    </message>
+    <message>
+      <source>State</source>
+      <translation>Estado</translation>
+    </message>
+    <message>
+      <source>This sale's journal can no longer be read.</source>
+      <translation>El diario de esta subasta ya no se puede leer.</translation>
+    </message>
+    <message>
+      <source>Total hammer</source>
+      <translation>Total de remates</translation>
     </message>
   </context>
 </TS>

@@ -1195,6 +1195,30 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
       <source>%1 bidders were read from &quot;%2&quot;.</source>
       <translation>%1 enchérisseurs ont été lus dans « %2 ».</translation>
     </message>
+    <message>
+      <source>Invoices</source>
+      <translation>Factures</translation>
+    </message>
+    <message>
+      <source>Invoices: %1. Settlements: %2. Save them as PDF files, or print them?</source>
+      <translation>Factures : %1. Décomptes : %2. Les enregistrer en fichiers PDF ou les imprimer ?</translation>
+    </message>
+    <message>
+      <source>Open S&amp;ale...</source>
+      <translation>Ouvrir une v&amp;ente...</translation>
+    </message>
+    <message>
+      <source>Print...</source>
+      <translation>Imprimer...</translation>
+    </message>
+    <message>
+      <source>Save as PDF Files...</source>
+      <translation>Enregistrer en fichiers PDF...</translation>
+    </message>
+    <message>
+      <source>The results of this sale were never exported, saved as a report or printed. End this sale and start a new one? Its results stay in its journal.</source>
+      <translation>Les résultats de cette vente n’ont jamais été exportés, enregistrés en rapport ni imprimés. Terminer cette vente et en commencer une nouvelle ? Ses résultats restent dans son journal.</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1930,6 +1954,61 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
     <message>
       <source>Paddle</source>
       <translation>Panneau</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmPastSales</name>
+    <message>
+      <source>&amp;Export...</source>
+      <translation>&amp;Exporter...</translation>
+    </message>
+    <message>
+      <source>&amp;Invoices...</source>
+      <translation>&amp;Factures...</translation>
+    </message>
+    <message>
+      <source>&amp;Report...</source>
+      <translation>&amp;Rapport...</translation>
+    </message>
+    <message>
+      <source>Ended</source>
+      <translation>Terminée</translation>
+    </message>
+    <message>
+      <source>Gavelor - Open Sale</source>
+      <translation>Gavelor - Ouvrir une vente</translation>
+    </message>
+    <message>
+      <source>Lots sold</source>
+      <translation>Lots vendus</translation>
+    </message>
+    <message>
+      <source>Open</source>
+      <translation>Ouverte</translation>
+    </message>
+    <message>
+      <source>Sale</source>
+      <translation>Vente</translation>
+    </message>
+    <message>
+      <source>Sales</source>
+      <translation>Ventes</translation>
+    </message>
+    <message>
+      <source>Started</source>
+      <translation>Commencée</translation>
+    </message>
+    <message>
+      <source>State</source>
+      <translation>État</translation>
+    </message>
+    <message>
+      <source>This sale's journal can no longer be read.</source>
+      <translation>Le journal de cette vente ne peut plus être lu.</translation>
+    </message>
+    <message>
+      <source>Total hammer</source>
+      <translation>Total adjugé</translation>
     </message>
   </context>
 </TS>

@@ -1195,6 +1195,30 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
       <source>%1 bidders were read from &quot;%2&quot;.</source>
       <translation>%1 bieders zijn gelezen uit ‘%2’.</translation>
     </message>
+    <message>
+      <source>Invoices</source>
+      <translation>Facturen</translation>
+    </message>
+    <message>
+      <source>Invoices: %1. Settlements: %2. Save them as PDF files, or print them?</source>
+      <translation>Facturen: %1. Afrekeningen: %2. Opslaan als PDF-bestanden of afdrukken?</translation>
+    </message>
+    <message>
+      <source>Open S&amp;ale...</source>
+      <translation>Veiling o&amp;penen...</translation>
+    </message>
+    <message>
+      <source>Print...</source>
+      <translation>Afdrukken...</translation>
+    </message>
+    <message>
+      <source>Save as PDF Files...</source>
+      <translation>Opslaan als PDF-bestanden...</translation>
+    </message>
+    <message>
+      <source>The results of this sale were never exported, saved as a report or printed. End this sale and start a new one? Its results stay in its journal.</source>
+      <translation>De resultaten van deze veiling zijn nooit geëxporteerd, als rapport opgeslagen of afgedrukt. Deze veiling beëindigen en een nieuwe beginnen? De resultaten blijven in het journaal.</translation>
+    </message>
   </context>
   <context>
     <name>frmScoreboard</name>
@@ -1930,6 +1954,61 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
     <message>
       <source>Paddle</source>
       <translation>Bordje</translation>
+    </message>
+  </context>
+  <context>
+    <name>frmPastSales</name>
+    <message>
+      <source>&amp;Export...</source>
+      <translation>&amp;Exporteren...</translation>
+    </message>
+    <message>
+      <source>&amp;Invoices...</source>
+      <translation>&amp;Facturen...</translation>
+    </message>
+    <message>
+      <source>&amp;Report...</source>
+      <translation>&amp;Rapport...</translation>
+    </message>
+    <message>
+      <source>Ended</source>
+      <translation>Beëindigd</translation>
+    </message>
+    <message>
+      <source>Gavelor - Open Sale</source>
+      <translation>Gavelor - Veiling openen</translation>
+    </message>
+    <message>
+      <source>Lots sold</source>
+      <translation>Verkochte kavels</translation>
+    </message>
+    <message>
+      <source>Open</source>
+      <translation>Open</translation>
+    </message>
+    <message>
+      <source>Sale</source>
+      <translation>Veiling</translation>
+    </message>
+    <message>
+      <source>Sales</source>
+      <translation>Veilingen</translation>
+    </message>
+    <message>
+      <source>Started</source>
+      <translation>Begonnen</translation>
+    </message>
+    <message>
+      <source>State</source>
+      <translation>Status</translation>
+    </message>
+    <message>
+      <source>This sale's journal can no longer be read.</source>
+      <translation>Het journaal van deze veiling kan niet meer worden gelezen.</translation>
+    </message>
+    <message>
+      <source>Total hammer</source>
+      <translation>Totaal hamerprijzen</translation>
     </message>
   </context>
 </TS>

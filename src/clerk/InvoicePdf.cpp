@@ -71,14 +71,19 @@ bool Save(const QString& path, const QString& title, const std::function<void(QP
     return true;
 }
 
-} // namespace
-
-namespace InvoicePdf {
-
-void PaintInvoice(QPagedPaintDevice& device, const Invoice& invoice, const Context& context)
+QString InvoiceKind()
 {
-    const QString kind = Tr(QT_TRANSLATE_NOOP("InvoicePdf", "Invoice"));
-    PagedDocument document(device, FooterTitle(kind, context), context.printedAt);
+    return Tr(QT_TRANSLATE_NOOP("InvoicePdf", "Invoice"));
+}
+
+QString SettlementKind()
+{
+    return Tr(QT_TRANSLATE_NOOP("InvoicePdf", "Settlement"));
+}
+
+void LayInvoice(PagedDocument& document, const Invoice& invoice, const InvoicePdf::Context& context)
+{
+    const QString kind = InvoiceKind();
     const QString whom =
         invoice.buyerName.isEmpty()
             ? Tr(QT_TRANSLATE_NOOP("InvoicePdf", "Paddle %1")).arg(invoice.paddle)
@@ -106,10 +111,9 @@ void PaintInvoice(QPagedPaintDevice& device, const Invoice& invoice, const Conte
     document.AddLines({context.terms.Describe([&](qint64 amount) { return money.Text(amount); })}, 8);
 }
 
-void PaintSettlement(QPagedPaintDevice& device, const Settlement& settlement, const Context& context)
+void LaySettlement(PagedDocument& document, const Settlement& settlement, const InvoicePdf::Context& context)
 {
-    const QString kind = Tr(QT_TRANSLATE_NOOP("InvoicePdf", "Settlement"));
-    PagedDocument document(device, FooterTitle(kind, context), context.printedAt);
+    const QString kind = SettlementKind();
     Heading(document, kind, Tr(QT_TRANSLATE_NOOP("InvoicePdf", "Vendor %1")).arg(settlement.vendor), context);
     const MoneyFormat& money = context.money;
     std::vector<QStringList> rows;
@@ -130,6 +134,40 @@ void PaintSettlement(QPagedPaintDevice& device, const Settlement& settlement, co
                                                           "whole unit, a half to the even unit."))
                            .arg(context.terms.commission.Text())},
                       8);
+}
+
+} // namespace
+
+namespace InvoicePdf {
+
+void PaintInvoice(QPagedPaintDevice& device, const Invoice& invoice, const Context& context)
+{
+    PagedDocument document(device, FooterTitle(InvoiceKind(), context), context.printedAt);
+    LayInvoice(document, invoice, context);
+}
+
+void PaintSettlement(QPagedPaintDevice& device, const Settlement& settlement, const Context& context)
+{
+    PagedDocument document(device, FooterTitle(SettlementKind(), context), context.printedAt);
+    LaySettlement(document, settlement, context);
+}
+
+void PrintAll(QPagedPaintDevice& device, const std::vector<Invoice>& invoices,
+              const std::vector<Settlement>& settlements, const Context& context)
+{
+    QPainter painter(&device);
+    bool afterAnother = false;
+    for (const Invoice& invoice : invoices) {
+        PagedDocument document(device, FooterTitle(InvoiceKind(), context), context.printedAt, painter, afterAnother);
+        LayInvoice(document, invoice, context);
+        afterAnother = true;
+    }
+    for (const Settlement& settlement : settlements) {
+        PagedDocument document(device, FooterTitle(SettlementKind(), context), context.printedAt, painter,
+                               afterAnother);
+        LaySettlement(document, settlement, context);
+        afterAnother = true;
+    }
 }
 
 Saved SaveAll(const QString& folder, const std::vector<Invoice>& invoices, const std::vector<Settlement>& settlements,

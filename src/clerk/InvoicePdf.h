@@ -23,6 +23,9 @@ struct Context
 
 void PaintInvoice(QPagedPaintDevice& device, const Invoice& invoice, const Context& context);
 void PaintSettlement(QPagedPaintDevice& device, const Settlement& settlement, const Context& context);
+// Every invoice, then every settlement, each from a page of its own, in one job on a printer.
+void PrintAll(QPagedPaintDevice& device, const std::vector<Invoice>& invoices,
+              const std::vector<Settlement>& settlements, const Context& context);
 
 struct Saved
 {

@@ -24,6 +24,14 @@ PagedDocument::PagedDocument(QPagedPaintDevice& device, QString footerTitle, QSt
     m_pages.emplace_back();
 }
 
+PagedDocument::PagedDocument(QPagedPaintDevice& device, QString footerTitle, QString printedAt, QPainter& shared,
+                             bool afterAnother)
+    : PagedDocument(device, std::move(footerTitle), std::move(printedAt))
+{
+    m_painter = &shared;
+    m_afterAnother = afterAnother;
+}
+
 PagedDocument::~PagedDocument()
 {
     Finish();
@@ -186,17 +194,17 @@ void PagedDocument::AddTable(const std::vector<Column>& columns, const std::vect
 void PagedDocument::PaintFooter(int page, int pages)
 {
     const QFont font = Font(7.5, false);
-    m_painter.setFont(font);
+    m_painter->setFont(font);
     const double top = m_height + (FooterHeight - 5) * m_unit;
     const QRectF box(0, top, m_width, 5 * m_unit);
-    m_painter.setPen(QPen(Qt::black, 0));
-    m_painter.drawLine(QPointF(0, top - m_unit), QPointF(m_width, top - m_unit));
-    m_painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                       QFontMetricsF(font, &m_device).elidedText(m_footerTitle, Qt::ElideRight, m_width * 0.45));
-    m_painter.drawText(box, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
-                       QCoreApplication::translate("PagedDocument", "Page %1 of %2").arg(page).arg(pages));
-    m_painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-                       QCoreApplication::translate("PagedDocument", "Printed %1").arg(m_printedAt));
+    m_painter->setPen(QPen(Qt::black, 0));
+    m_painter->drawLine(QPointF(0, top - m_unit), QPointF(m_width, top - m_unit));
+    m_painter->drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                        QFontMetricsF(font, &m_device).elidedText(m_footerTitle, Qt::ElideRight, m_width * 0.45));
+    m_painter->drawText(box, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
+                        QCoreApplication::translate("PagedDocument", "Page %1 of %2").arg(page).arg(pages));
+    m_painter->drawText(box, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
+                        QCoreApplication::translate("PagedDocument", "Printed %1").arg(m_printedAt));
 }
 
 void PagedDocument::Finish()
@@ -204,15 +212,17 @@ void PagedDocument::Finish()
     if (m_finished)
         return;
     m_finished = true;
-    if (!m_painter.begin(&m_device))
+    const bool own = m_painter == &m_ownPainter;
+    if (own && !m_painter->begin(&m_device))
         return;
     const int pages = static_cast<int>(m_pages.size());
     for (int page = 0; page < pages; ++page) {
-        if (page > 0)
+        if (page > 0 || m_afterAnother)
             m_device.newPage();
         for (const auto& paint : m_pages[static_cast<size_t>(page)])
-            paint(m_painter);
+            paint(*m_painter);
         PaintFooter(page + 1, pages);
     }
-    m_painter.end();
+    if (own)
+        m_painter->end();
 }

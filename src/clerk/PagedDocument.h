@@ -25,6 +25,10 @@ public:
     };
 
     PagedDocument(QPagedPaintDevice& device, QString footerTitle, QString printedAt);
+    // One of several documents on one device (a print job): painted with the caller's painter,
+    // from a new page when another document came before it. Its pages are numbered on their own.
+    PagedDocument(QPagedPaintDevice& device, QString footerTitle, QString printedAt, QPainter& shared,
+                  bool afterAnother);
     ~PagedDocument();
 
     // Lines of text in the given size (points) and weight, each on a line of its own.
@@ -53,7 +57,9 @@ private:
     void PaintFooter(int page, int pages);
 
     QPagedPaintDevice& m_device;
-    QPainter m_painter;
+    QPainter m_ownPainter;
+    QPainter* m_painter = &m_ownPainter;
+    bool m_afterAnother = false;
     QString m_footerTitle;
     QString m_printedAt;
     double m_unit = 1; // device pixels per millimetre

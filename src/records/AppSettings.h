@@ -76,6 +76,7 @@ public:
     static bool ApplyLotExtras(const QString& text, LotInfo& lot);
 
     SettingsStore& store() { return m_store; }
+    const SettingsStore& store() const { return m_store; }
 
 private:
     SettingsStore& m_store;

@@ -54,9 +54,11 @@ QString DateText(const QString& isoTime);
 
 // UTF-8 with a byte order mark, a header row, CRLF line ends. Amounts are bare numbers, for a
 // spreadsheet to read; a sale in another currency than dollars names it in the header.
-QByteArray Csv(const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money);
+// The sale's details, when typed, come first on a row of their own.
+QByteArray Csv(const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money, const SaleDetails& details = {});
 // Writes the file whole or not at all. Returns what went wrong, or nothing.
-QString SaveCsv(const QString& path, const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money);
+QString SaveCsv(const QString& path, const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money,
+                const SaleDetails& details = {});
 
 // The report, page after page, on a PDF writer or a printer that is set up.
 void Paint(QPagedPaintDevice& device, const Sheet& sheet, const MoneyFormat& money);

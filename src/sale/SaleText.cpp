@@ -110,14 +110,26 @@ QString DateText(const QString& isoTime)
     return time.isValid() ? time.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
 }
 
-QByteArray Csv(const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money)
+QByteArray Csv(const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money, const SaleDetails& details)
 {
     QByteArray out;
     out.reserve(80 + static_cast<qsizetype>(rows.size()) * 60);
+    out += "\xEF\xBB\xBF";
+    // The sale's details, once typed, on a row of their own above the columns' names.
+    if (!details.isEmpty()) {
+        const QString cells[] = {QStringLiteral("Sale"),  details.title, QStringLiteral("House"), details.house,
+                                 QStringLiteral("Venue"), details.venue, QStringLiteral("Date"),  details.date};
+        for (const QString& cell : cells) {
+            AppendCell(out, cell);
+            out += ',';
+        }
+        out.chop(1);
+        out += "\r\n";
+    }
     // Dollars are what the columns always held; any other currency is named with them.
     const QString unit =
         money.currency == MoneyFormat::DefaultCurrency ? QString() : QStringLiteral(" (%1)").arg(money.currency);
-    out += "\xEF\xBB\xBFPosition,Lot,Note,";
+    out += "Position,Lot,Note,";
     AppendCell(out, QStringLiteral("Starting bid") + unit);
     out += ",Result,";
     AppendCell(out, QStringLiteral("Hammer") + unit);
@@ -150,12 +162,13 @@ QByteArray Csv(const std::vector<SaleRecord::Row>& rows, const MoneyFormat& mone
     return out;
 }
 
-QString SaveCsv(const QString& path, const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money)
+QString SaveCsv(const QString& path, const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money,
+                const SaleDetails& details)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    file.write(Csv(rows, money));
+    file.write(Csv(rows, money, details));
     if (!file.commit())
         return file.errorString();
     return {};

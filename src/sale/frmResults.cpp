@@ -1,6 +1,7 @@
 #include "sale/frmResults.h"
 
 #include "clerk/InvoicePdf.h"
+#include "clerk/frmPastSales.h"
 #include "clerk/frmSaleDetails.h"
 #include "common/Announcement.h"
 #include "common/Prompts.h"
@@ -395,6 +396,7 @@ void frmResults::BuildControls()
     addButton("cmdPrint", tr("&Print..."), &frmResults::cmdPrint_Click);
     addButton("cmdDetails", tr("Sale &Details..."), &frmResults::cmdDetails_Click);
     addButton("cmdInvoices", tr("&Invoices..."), &frmResults::cmdInvoices_Click);
+    addButton("cmdPastSales", tr("Open S&ale..."), &frmResults::cmdPastSales_Click);
     auto* cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAutoDefault(false);
@@ -874,40 +876,77 @@ void frmResults::cmdNewSale_Click()
         if (!PendingMarks::MayDrop(this, journal(), PendingMarks::Purpose::NewSale))
             return;
     } else if (!Prompts::Confirm(this,
-                                 tr("End this sale and start a new one? The results of this sale stay in its "
-                                    "journal."),
+                                 NeverHandedOut() ? tr("The results of this sale were never exported, saved as a "
+                                                       "report or printed. End this sale and start a new one? "
+                                                       "Its results stay in its journal.")
+                                                  : tr("End this sale and start a new one? The results of this sale "
+                                                       "stay in its journal."),
                                  Prompts::Icon::Warning)) {
         return;
     }
+    m_handedOut = false;
     m_resume.reset();
     m_sale.NewSale();
 }
 
+void frmResults::cmdPastSales_Click()
+{
+    // The journals as they are now: the list is made each time it is opened.
+    auto* sales = new frmPastSales(journal().directory(), m_settings, m_choosePrinter, this);
+    sales->setAttribute(Qt::WA_DeleteOnClose);
+    sales->open();
+}
+
+bool frmResults::NeverHandedOut() const
+{
+    const SaleRecord::Totals totals = SaleRecord::Count(m_model->rows());
+    return !m_handedOut && totals.sold + totals.passed > 0;
+}
+
 void frmResults::cmdExport_Click()
 {
+    if (ExportCsv(this, m_model->rows(), m_settings.Money(), SaleDetails::ReadBeside(journal().filePath())))
+        m_handedOut = true;
+}
+
+bool frmResults::ExportCsv(QWidget* parent, const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money,
+                           const SaleDetails& details)
+{
     const QString path =
-        Prompts::SaveFileName(this, tr("Export Results"), DocumentsPath(QStringLiteral("sale-results.csv")),
+        Prompts::SaveFileName(parent, tr("Export Results"), DocumentsPath(QStringLiteral("sale-results.csv")),
                               tr("CSV files (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
-        return;
-    const QString error = SaleReport::SaveCsv(path, m_model->rows(), m_settings.Money());
+        return false;
+    const QString error = SaleReport::SaveCsv(path, rows, money, details);
     if (!error.isEmpty())
-        Prompts::Inform(this, tr("The results could not be exported: %1").arg(error), Prompts::Icon::Warning);
+        Prompts::Inform(parent, tr("The results could not be exported: %1").arg(error), Prompts::Icon::Warning);
+    return error.isEmpty();
 }
 
 void frmResults::cmdReport_Click()
 {
+    if (SaveReport(this, Sheet(), m_settings.Money()))
+        m_handedOut = true;
+}
+
+SaleReport::Sheet frmResults::Sheet() const
+{
+    return {journal().record().SaleStart(), m_model->rows(), SaleRecord::Count(m_model->rows()),
+            SaleDetails::ReadBeside(journal().filePath()),
+            SaleReport::RateLines(journal().record(), m_sale.currencyBoard())};
+}
+
+bool frmResults::SaveReport(QWidget* parent, const SaleReport::Sheet& sheet, const MoneyFormat& money)
+{
     const QString path =
-        Prompts::SaveFileName(this, tr("Save Report"), DocumentsPath(QStringLiteral("sale-report.pdf")),
+        Prompts::SaveFileName(parent, tr("Save Report"), DocumentsPath(QStringLiteral("sale-report.pdf")),
                               tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
-        return;
-    const SaleReport::Sheet sheet{journal().record().SaleStart(), m_model->rows(), SaleRecord::Count(m_model->rows()),
-                                  SaleDetails::ReadBeside(journal().filePath()),
-                                  SaleReport::RateLines(journal().record(), m_sale.currencyBoard())};
-    const QString error = SaleReport::SavePdf(path, sheet, m_settings.Money());
+        return false;
+    const QString error = SaleReport::SavePdf(path, sheet, money);
     if (!error.isEmpty())
-        Prompts::Inform(this, tr("The report could not be saved: %1").arg(error), Prompts::Icon::Warning);
+        Prompts::Inform(parent, tr("The report could not be saved: %1").arg(error), Prompts::Icon::Warning);
+    return error.isEmpty();
 }
 
 void frmResults::cmdPrint_Click()
@@ -916,10 +955,8 @@ void frmResults::cmdPrint_Click()
     printer.setDocName(tr("Sale Results"));
     if (!m_choosePrinter || !m_choosePrinter(printer))
         return;
-    const SaleReport::Sheet sheet{journal().record().SaleStart(), m_model->rows(), SaleRecord::Count(m_model->rows()),
-                                  SaleDetails::ReadBeside(journal().filePath()),
-                                  SaleReport::RateLines(journal().record(), m_sale.currencyBoard())};
-    SaleReport::Paint(printer, sheet, m_settings.Money());
+    SaleReport::Paint(printer, Sheet(), m_settings.Money());
+    m_handedOut = true;
 }
 
 void frmResults::cmdDetails_Click()
@@ -947,32 +984,58 @@ void frmResults::cmdDetails_Click()
 
 void frmResults::cmdInvoices_Click()
 {
-    const SaleTerms terms = SaleTerms::Load(m_settings.store());
+    if (HandOutInvoices(this, m_model->rows(), SaleDetails::ReadBeside(journal().filePath()), m_settings,
+                        m_choosePrinter))
+        m_handedOut = true;
+}
+
+bool frmResults::HandOutInvoices(QWidget* parent, const std::vector<SaleRecord::Row>& rows, const SaleDetails& details,
+                                 const AppSettings& settings, const std::function<bool(QPrinter&)>& choosePrinter)
+{
+    const SaleTerms terms = SaleTerms::Load(settings.store());
     // The buyer's name from the register; the vendor as the lot list has it.
-    const std::vector<Invoice> invoices = Invoices::ForBuyers(m_model->rows(), terms, [this](const QString& paddle) {
-        const BidderInfo* bidder = m_settings.Bidders.Find(paddle);
+    const std::vector<Invoice> invoices = Invoices::ForBuyers(rows, terms, [&settings](const QString& paddle) {
+        const BidderInfo* bidder = settings.Bidders.Find(paddle);
         return bidder ? bidder->Name : QString();
     });
     const std::vector<Settlement> settlements = Invoices::ForVendors(
-        m_model->rows(), terms, [](const SaleRecord::Row& row) { return row.lot ? row.lot->Vendor : QString(); });
+        rows, terms, [](const SaleRecord::Row& row) { return row.lot ? row.lot->Vendor : QString(); });
     if (invoices.empty() && settlements.empty()) {
-        Prompts::Inform(this, tr("No lot has been sold to a buyer yet: type the buyer's paddle in the Buyer column."),
+        Prompts::Inform(parent, tr("No lot has been sold to a buyer yet: type the buyer's paddle in the Buyer column."),
                         Prompts::Icon::Information);
-        return;
+        return false;
     }
-    const QString folder = Prompts::FolderName(this, tr("Save Invoices"), DocumentsPath(QString()));
-    if (folder.isEmpty())
-        return;
-    const InvoicePdf::Context context{SaleDetails::ReadBeside(journal().filePath()), terms, m_settings.Money(),
+    const InvoicePdf::Context context{details, terms, settings.Money(),
                                       QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat)};
-    const InvoicePdf::Saved saved = InvoicePdf::SaveAll(folder, invoices, settlements, context);
-    if (!saved.error.isEmpty())
-        Prompts::Inform(this, tr("The invoices could not all be saved: %1").arg(saved.error), Prompts::Icon::Warning);
-    else
-        Prompts::Inform(this,
-                        tr("Invoices: %1. Settlements: %2. Saved in %3.")
+    const int choice =
+        Prompts::Choose(parent,
+                        tr("Invoices: %1. Settlements: %2. Save them as PDF files, or print them?")
                             .arg(invoices.size())
-                            .arg(settlements.size())
-                            .arg(QDir::toNativeSeparators(folder)),
-                        Prompts::Icon::Information);
+                            .arg(settlements.size()),
+                        {tr("Save as PDF Files..."), tr("Print..."), tr("Cancel")}, 0, 2, Prompts::Icon::Question);
+    if (choice == 1) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(tr("Invoices"));
+        if (!choosePrinter || !choosePrinter(printer))
+            return false;
+        InvoicePdf::PrintAll(printer, invoices, settlements, context);
+        return true;
+    }
+    if (choice != 0)
+        return false;
+    const QString folder = Prompts::FolderName(parent, tr("Save Invoices"), DocumentsPath(QString()));
+    if (folder.isEmpty())
+        return false;
+    const InvoicePdf::Saved saved = InvoicePdf::SaveAll(folder, invoices, settlements, context);
+    if (!saved.error.isEmpty()) {
+        Prompts::Inform(parent, tr("The invoices could not all be saved: %1").arg(saved.error), Prompts::Icon::Warning);
+        return false;
+    }
+    Prompts::Inform(parent,
+                    tr("Invoices: %1. Settlements: %2. Saved in %3.")
+                        .arg(invoices.size())
+                        .arg(settlements.size())
+                        .arg(QDir::toNativeSeparators(folder)),
+                    Prompts::Icon::Information);
+    return true;
 }

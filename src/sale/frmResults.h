@@ -3,6 +3,7 @@
 #include "records/MoneyFormat.h"
 
 #include "sale/SaleRecord.h"
+#include "sale/SaleReport.h"
 
 #include <QAbstractTableModel>
 #include <QWidget>
@@ -103,6 +104,14 @@ public:
     // Commits a buyer being typed, as closing the window would; for when no window can close.
     void CommitEdit();
 
+    // A sale's papers, asked for over `parent`: this window's sale or one read back from its
+    // journal. True when they went out (saved or printed).
+    static bool ExportCsv(QWidget* parent, const std::vector<SaleRecord::Row>& rows, const MoneyFormat& money,
+                          const SaleDetails& details);
+    static bool SaveReport(QWidget* parent, const SaleReport::Sheet& sheet, const MoneyFormat& money);
+    static bool HandOutInvoices(QWidget* parent, const std::vector<SaleRecord::Row>& rows, const SaleDetails& details,
+                                const AppSettings& settings, const std::function<bool(QPrinter&)>& choosePrinter);
+
 signals:
     // A lot to put on the board as Right and Left would; with the bid that was on show when
     // a restart offers the board back.
@@ -132,6 +141,11 @@ private:
     void cmdReport_Click();
     void cmdPrint_Click();
     void cmdDetails_Click();
+    void cmdPastSales_Click();
+    // The report's sheet of this sale as it stands.
+    SaleReport::Sheet Sheet() const;
+    // Marked results that went out neither as CSV, nor as a report, nor as invoices.
+    bool NeverHandedOut() const;
     // Every column as wide as its header and the widest text it can hold; the window to match.
     void FitColumns(bool resizeWindow);
     void cmdInvoices_Click();
@@ -175,4 +189,6 @@ private:
     // What the rows were last taken from: marks, sale, lot list and its length.
     std::tuple<qint64, QString, const void*, qint32> m_shown;
     std::function<bool(QPrinter&)> m_choosePrinter;
+    // Exported, reported, printed or invoiced since the sale began.
+    bool m_handedOut = false;
 };

@@ -2,6 +2,7 @@
 // and checked against amounts worked out here on their own.
 #include "clerk/SaleDetails.h"
 #include "clerk/SaleTerms.h"
+#include "clerk/frmPastSales.h"
 #include "clerk/frmSaleDetails.h"
 #include "common/Prompts.h"
 #include "records/AppSettings.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -72,6 +74,8 @@ private slots:
                                     {5, 10, QStringLiteral("Stamp")},
                                     {6, 10, QStringLiteral("Ring")}});
         AddIncrements(*settings.IncrementList, {{0, 5}});
+        settings.LotList->Item(1)->Vendor = QStringLiteral("V7");
+        settings.LotList->Item(3)->Vendor = QStringLiteral("V7");
         SaleJournal journal(dir.filePath(QStringLiteral("sales")));
         journal.Open();
         SaleController sale(settings);
@@ -106,18 +110,29 @@ private slots:
         tiers->item(1, 1)->setText(QStringLiteral("20"));
         details->findChild<QLineEdit*>(QStringLiteral("txtTaxName"))->setText(QStringLiteral("VAT"));
         details->findChild<QLineEdit*>(QStringLiteral("txtTaxRate"))->setText(QStringLiteral("20"));
+        details->findChild<QLineEdit*>(QStringLiteral("txtCommission"))->setText(QStringLiteral("12.5"));
         details->accept();
         QCOMPARE(SaleDetails::ReadBeside(journal.filePath()).title, QStringLiteral("Autumn Fine Sale"));
         QCOMPARE(SaleTerms::Load(store).premium.size(), size_t(2));
 
+        // Nothing has gone out yet: New Sale says so before it ends the sale.
+        const auto click = [&results](const char* name) {
+            QTest::mouseClick(results.findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
+        };
+        Prompts::queueAnswer(Prompts::Answer::No);
+        click("cmdNewSale");
+        QVERIFY(Prompts::asked().last().text.contains(QStringLiteral("never exported")));
+
         const QString folder = dir.filePath(QStringLiteral("invoices"));
         QVERIFY(QDir().mkpath(folder));
+        Prompts::queueChoice(0);
         Prompts::queueFileName(folder);
-        QTest::mouseClick(results.findChild<QPushButton*>(QStringLiteral("cmdInvoices")), Qt::LeftButton);
+        click("cmdInvoices");
         // Two paddles that make the same file name each keep their own invoice.
         QCOMPARE(QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name),
                  QStringList({QStringLiteral("invoice-112.pdf"), QStringLiteral("invoice-9.pdf"),
-                              QStringLiteral("invoice-A_1-2.pdf"), QStringLiteral("invoice-A_1.pdf")}));
+                              QStringLiteral("invoice-A_1-2.pdf"), QStringLiteral("invoice-A_1.pdf"),
+                              QStringLiteral("settlement-V7.pdf")}));
 
         const QString text = PdfText(QDir(folder).filePath(QStringLiteral("invoice-112.pdf")));
         qint64 hammer = 0, premium = 0, vat = 0;
@@ -134,6 +149,57 @@ private slots:
                   .arg(money.Text(hammer), money.Text(premium), money.Text(vat), money.Text(hammer + premium + vat))})
             QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in: ") + text));
         QVERIFY2(!text.contains(QStringLiteral("Clock")), "a passed lot is on no invoice");
+
+        // The vendor's settlement: 12.5% commission on each lot, rounded half to even.
+        const auto commission = [](qint64 lot) {
+            const qint64 thousandths = lot * 125;
+            const qint64 whole = thousandths / 1000;
+            const qint64 rest = thousandths % 1000;
+            return rest > 500 || (rest == 500 && whole % 2 == 1) ? whole + 1 : whole;
+        };
+        const qint64 fee = commission(100'003) + commission(999'999);
+        const QString settlement = PdfText(QDir(folder).filePath(QStringLiteral("settlement-V7.pdf")));
+        const QString totals =
+            QStringLiteral("Total %1 %2 %3").arg(money.Text(hammer), money.Text(fee), money.Text(hammer - fee));
+        QVERIFY2(settlement.contains(totals), qPrintable(totals + QStringLiteral(" in: ") + settlement));
+
+        // Printed, every invoice and the settlement in one job, each numbered on its own.
+        const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
+        results.setPrinterChooser([&printed](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printed);
+            return true;
+        });
+        Prompts::queueChoice(1);
+        click("cmdInvoices");
+        QCOMPARE(PdfText(printed).count(QStringLiteral("Page 1 of 1")), 5);
+
+        // Handed out, the sale ends without the warning, and opens again read-only for its papers.
+        Prompts::queueAnswer(Prompts::Answer::Yes);
+        click("cmdNewSale");
+        QVERIFY(!Prompts::asked().last().text.contains(QStringLiteral("never exported")));
+        click("cmdPastSales");
+        auto* past = results.findChild<frmPastSales*>();
+        QVERIFY(past);
+        QCOMPARE(past->sales().size(), size_t(1));
+        QCOMPARE(past->sales().front().details.title, QStringLiteral("Autumn Fine Sale"));
+        QVERIFY(past->sales().front().ended);
+        QCOMPARE(past->sales().front().sold, 5);
+        const QString report = dir.filePath(QStringLiteral("past.pdf"));
+        Prompts::queueFileName(report);
+        QTest::mouseClick(past->findChild<QPushButton*>(QStringLiteral("cmdReport")), Qt::LeftButton);
+        const QString reportText = PdfText(report);
+        QVERIFY(reportText.contains(QStringLiteral("Autumn Fine Sale")));
+        QVERIFY(reportText.contains(QStringLiteral("Total of the 5 lots sold")));
+        QVERIFY(!reportText.contains(QStringLiteral("no longer in the list")));
+        const QString csv = dir.filePath(QStringLiteral("past.csv"));
+        Prompts::queueFileName(csv);
+        QTest::mouseClick(past->findChild<QPushButton*>(QStringLiteral("cmdExport")), Qt::LeftButton);
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readLine(),
+                 QByteArray("\xEF\xBB\xBFSale,Autumn Fine Sale,House,Tarnwick & Sons,Venue,,Date,\r\n"));
+        QVERIFY(file.readLine().startsWith("Position,Lot,Note,"));
     }
 
     // The lot table inside the margins at A4 and Letter, with every column, the buyer whole and
