@@ -3,6 +3,8 @@
 // megabyte), the report of 10,000 lots as PDF, a 100,000-line journal read at start, and the
 // program's start-up with 1,000 old journals in the folder against none. Offscreen, so the
 // frames are painting work alone.
+#include "clerk/InvoicePdf.h"
+#include "clerk/Invoices.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
 #include "sale/SaleJournal.h"
@@ -254,6 +256,40 @@ int main(int argc, char* argv[])
         }
         std::printf("BENCH sale.report_pdf.10k %.3f ms\n", Median(times));
         std::fflush(stdout);
+
+        // Every invoice of 10,000 lots sold to 1,000 paddles, and a settlement per vendor, as PDF files.
+        std::vector<LotResult> bought;
+        bought.reserve(10000);
+        std::vector<SaleRecord::Row> invoiced;
+        for (int n = 1; n <= 10000; ++n) {
+            LotResult result;
+            result.key = {n, n, QStringLiteral("Lot %1, a note as long as a catalogue's").arg(n)};
+            result.outcome = LotResult::Outcome::Sold;
+            result.price = 100 + (n * 7919) % 250000;
+            result.buyer = QString::number(100 + n % 1000);
+            bought.push_back(result);
+        }
+        for (const LotResult& result : bought)
+            invoiced.push_back({result.key.position, nullptr, &result});
+        SaleTerms terms;
+        terms.premium = {{100'000, *Percent::Parse(QStringLiteral("25"))}, {0, *Percent::Parse(QStringLiteral("20"))}};
+        terms.taxName = QStringLiteral("VAT");
+        terms.taxRate = *Percent::Parse(QStringLiteral("20"));
+        const InvoicePdf::Context context{{QStringLiteral("Tarnwick & Sons"), QStringLiteral("1 High Street"),
+                                           QStringLiteral("Autumn Fine Sale"), QString(), QString()},
+                                          terms,
+                                          MoneyFormat{},
+                                          QStringLiteral("9 Dec 2026 14:05")};
+        const QString folder = dir.filePath(QStringLiteral("invoices"));
+        QDir().mkpath(folder);
+        QElapsedTimer timer;
+        timer.start();
+        const std::vector<Invoice> invoices = Invoices::ForBuyers(invoiced, terms);
+        const InvoicePdf::Saved saved = InvoicePdf::SaveAll(folder, invoices, {}, context);
+        const double seconds = Ms(timer) / 1000.0;
+        if (!saved.error.isEmpty() || saved.files.size() != 1000)
+            std::fprintf(stderr, "bench_sale: the invoices were not all written: %s\n", qUtf8Printable(saved.error));
+        std::printf("BENCH sale.invoices_pdf.1000_paddles %.2f s\n", seconds);
     }
 
     const QString big = dir.filePath(QStringLiteral("big"));

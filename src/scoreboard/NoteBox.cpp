@@ -17,6 +17,9 @@ constexpr qsizetype MaxGlyphs = 400;
 
 NoteBox::NoteBox(QWidget* parent) : QPlainTextEdit(parent)
 {
+    // The box paints every pixel of what changes itself: nothing beneath it is painted first,
+    // which at 4K is most of a lot step's frame.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(this, &QPlainTextEdit::textChanged, this, &NoteBox::Fit);
 }
 
@@ -188,6 +191,7 @@ void NoteBox::paintEvent(QPaintEvent* event)
 {
     // While the operator edits the note, the box draws itself, cursor and selection and all.
     if (hasFocus()) {
+        QPainter(viewport()).fillRect(event->rect(), palette().color(QPalette::Base));
         QPlainTextEdit::paintEvent(event);
         HideCutLine();
         return;
