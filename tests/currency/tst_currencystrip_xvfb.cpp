@@ -11,6 +11,7 @@
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
+#include "support/ScreenPixels.h"
 #include "support/TestLots.h"
 #include "support/XClients.h"
 #include "support/XvfbServer.h"
@@ -27,28 +28,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-int Distance(QColor a, QColor b)
-{
-    return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
-}
-
-QImage Shot(QWidget* window, const QRect& area)
-{
-    QTest::qWait(200);
-    return window->screen()
-        ->grabWindow(window->winId(), area.x(), area.y(), area.width(), area.height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-int CountNear(const QImage& image, QColor colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += Distance(image.pixelColor(x, y), colour) < 60;
-    return count;
-}
+using namespace ScreenPixels;
 
 CurrencyBoard EightCurrencies(bool on)
 {

@@ -7,6 +7,7 @@
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
+#include "support/ScreenPixels.h"
 #include "support/TestLots.h"
 #include "support/XClients.h"
 #include "support/XvfbServer.h"
@@ -23,31 +24,9 @@
 
 namespace {
 
+using namespace ScreenPixels;
+
 const QColor Magenta(255, 0, 255);
-
-// The pixels of area (logical, in window) as the server has them.
-QImage Shot(QWidget* window, const QRect& area)
-{
-    QTest::qWait(200);
-    return window->screen()
-        ->grabWindow(window->winId(), area.x(), area.y(), area.width(), area.height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-qsizetype CountNear(const QImage& image, QColor colour)
-{
-    qsizetype count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            if (qAbs(pixel.red() - colour.red()) + qAbs(pixel.green() - colour.green()) +
-                    qAbs(pixel.blue() - colour.blue()) <
-                60)
-                ++count;
-        }
-    return count;
-}
 
 } // namespace
 

@@ -11,6 +11,7 @@
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
 #include "startup/frmSplash.h"
+#include "support/ScreenPixels.h"
 #include "support/TestLots.h"
 #include "support/XClients.h"
 #include "support/XvfbServer.h"
@@ -28,6 +29,8 @@
 #include <memory>
 
 namespace {
+
+using namespace ScreenPixels;
 
 const QString Scoreboard = QStringLiteral("Gavelor by www.tarnwick.com");
 
@@ -77,11 +80,6 @@ QImage Screenshot(const QRect& area)
         return {};
     const QPoint origin = area.topLeft() - screen->geometry().topLeft();
     return screen->grabWindow(0, origin.x(), origin.y(), area.width(), area.height()).toImage();
-}
-
-int Distance(QColor a, QColor b)
-{
-    return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
 }
 
 // How many pixels of the box are inked: nearer the caption's colour than halfway from its

@@ -12,6 +12,7 @@
 #include "scoreboard/ResultStamp.h"
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
+#include "support/ScreenPixels.h"
 #include "support/TestLots.h"
 #include "support/XClients.h"
 #include "support/XvfbServer.h"
@@ -27,23 +28,10 @@
 
 namespace {
 
+using namespace ScreenPixels;
+
 // The longest note the lot editor admits.
 const QString LongestNote = QStringLiteral("Victorian mahogany bureau with brass fittings");
-
-int Distance(QColor a, QColor b)
-{
-    return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
-}
-
-// The pixels of `area` (logical, in `window`) as the server has them, at the device's scale.
-QImage Shot(QWidget* window, const QRect& area)
-{
-    QTest::qWait(200);
-    return window->screen()
-        ->grabWindow(window->winId(), area.x(), area.y(), area.width(), area.height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
-}
 
 QRect BoxIn(const QWidget* control, const QWidget* window)
 {
@@ -75,16 +63,6 @@ QRect DrawnBounds(const QImage& image, QColor background)
         }
     }
     return bounds;
-}
-
-int CountNear(const QImage& image, QColor colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            count += Distance(image.pixelColor(x, y), colour) < 40;
-    }
-    return count;
 }
 
 } // namespace
@@ -246,11 +224,11 @@ void tst_RoomXvfb::stampHidesTheNote()
     press(key);
     auto* note = m_window->findChild<NoteBox*>(QStringLiteral("txtNote"));
     const QImage shot = Shot(m_window.get(), BoxIn(note, m_window.get()));
-    QCOMPARE(CountNear(shot, LedColors::ToQColor(m_settings->TextColor)), 0);
+    QCOMPARE(CountNear(shot, LedColors::ToQColor(m_settings->TextColor), 40), 0);
     const int other = stampColor == AppSettings::DefaultPassedColor ? AppSettings::DefaultLEDLotColor
                                                                     : AppSettings::DefaultPassedColor;
-    QVERIFY(CountNear(shot, LedColors::ToQColor(stampColor)) > shot.width() * shot.height() / 50);
-    QCOMPARE(CountNear(shot, LedColors::ToQColor(other)), 0);
+    QVERIFY(CountNear(shot, LedColors::ToQColor(stampColor), 40) > shot.width() * shot.height() / 50);
+    QCOMPARE(CountNear(shot, LedColors::ToQColor(other), 40), 0);
 }
 
 // The word stands at one height whatever the word and the language, with its price beneath
