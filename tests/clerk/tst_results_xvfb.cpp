@@ -1,5 +1,6 @@
 // The results window on a laptop's screen under a real X server: every column whole at the
 // window's first size, and every amount with the sale's sign and grouping.
+#include "common/Translations.h"
 #include "records/AppSettings.h"
 #include "records/SettingsStore.h"
 #include "sale/SaleController.h"
@@ -18,6 +19,9 @@ class tst_ResultsXvfb : public QObject
     Q_OBJECT
 
 private slots:
+    // In the language of the environment, as the program starts in it.
+    void initTestCase() { Translations::Install(); }
+
     // Every column shows whole at the window's first size, the Buyer column included, and every
     // amount carries the sale's sign and grouping.
     void resultsShowEveryColumn()
@@ -50,6 +54,9 @@ private slots:
             QVERIFY2(header->sectionViewportPosition(column) + header->sectionSize(column) <= list->viewport()->width(),
                      qPrintable(title));
         }
+        // The window itself, its buttons included, fits the laptop's screen.
+        QVERIFY2(results.frameGeometry().width() <= results.screen()->availableGeometry().width(),
+                 qPrintable(QString::number(results.frameGeometry().width())));
         QCOMPARE(list->model()->index(0, ResultsModel::Hammer).data().toString(), QStringLiteral("CHF999'999"));
         QCOMPARE(list->model()->index(0, ResultsModel::StartingBid).data().toString(), QStringLiteral("CHF950'000"));
     }
