@@ -186,15 +186,15 @@ Saved SaveAll(const QString& folder, const std::vector<Invoice>& invoices, const
     for (const Invoice& invoice : invoices) {
         const QString path = pathFor(Invoices::FileStem(QStringLiteral("invoice"), invoice.paddle));
         if (!Save(
-                path, Tr(QT_TRANSLATE_NOOP("InvoicePdf", "Invoice")),
-                [&](QPagedPaintDevice& device) { PaintInvoice(device, invoice, context); }, saved.error))
+                path, InvoiceKind(), [&](QPagedPaintDevice& device) { PaintInvoice(device, invoice, context); },
+                saved.error))
             return saved;
         saved.files << path;
     }
     for (const Settlement& settlement : settlements) {
         const QString path = pathFor(Invoices::FileStem(QStringLiteral("settlement"), settlement.vendor));
         if (!Save(
-                path, Tr(QT_TRANSLATE_NOOP("InvoicePdf", "Settlement")),
+                path, SettlementKind(),
                 [&](QPagedPaintDevice& device) { PaintSettlement(device, settlement, context); }, saved.error))
             return saved;
         saved.files << path;

@@ -329,3 +329,10 @@ QImage LotPictureLoader::Decode(const QString& path, const QSize& target, qint64
     image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     return image;
 }
+
+QRect LotPictureLoader::Fitted(const QImage& picture, const QRect& area)
+{
+    QRect target(QPoint(), picture.deviceIndependentSize().toSize().scaled(area.size(), Qt::KeepAspectRatio));
+    target.moveCenter(area.center());
+    return target;
+}

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QList>
 #include <QObject>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -62,6 +63,8 @@ public:
     // says; null when the file is not a regular file, not a picture, damaged, or larger than
     // maxPixels. Safe on any thread.
     static QImage Decode(const QString& path, const QSize& target, qint64 maxPixels = MaxPixels);
+    // Where a decoded picture is drawn in `area`: as large as fits without distortion, centred.
+    static QRect Fitted(const QImage& picture, const QRect& area);
 
 signals:
     // A lot's picture is decoded, or found to be missing (a null image).

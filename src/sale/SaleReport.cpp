@@ -24,11 +24,6 @@ const QLocale& English()
     return locale;
 }
 
-QString Percent(double fraction)
-{
-    return English().toString(fraction * 100.0, 'f', 1) + QLatin1Char('%');
-}
-
 } // namespace
 
 namespace {
@@ -167,7 +162,7 @@ void Paint(QPagedPaintDevice& device, const Sheet& sheet, const MoneyFormat& mon
             QCoreApplication::translate("SaleReport", "Total hammer: %1")
                 .arg(Money(static_cast<double>(t.hammer), money)),
             QCoreApplication::translate("SaleReport", "Average hammer: %1").arg(Money(t.averageHammer(), money)),
-            QCoreApplication::translate("SaleReport", "Sell-through: %1").arg(Percent(t.sellThrough())),
+            QCoreApplication::translate("SaleReport", "Sell-through: %1").arg(PercentText(t.sellThrough(), English())),
             QCoreApplication::translate("SaleReport", "Against starting bids: %1 / %2")
                 .arg(Money(static_cast<double>(t.hammer), money), Money(static_cast<double>(t.startingOfSold), money)),
         },

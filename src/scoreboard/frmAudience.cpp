@@ -190,12 +190,9 @@ void frmAudience::paintEvent(QPaintEvent* event)
     if (m_picture.isNull())
         return;
     // Fitted into the room kept for it without distortion, centred.
-    const QRect area = lotPictureArea();
-    QRect target(QPoint(), m_picture.deviceIndependentSize().toSize().scaled(area.size(), Qt::KeepAspectRatio));
-    target.moveCenter(area.center());
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, m_picture);
+    painter.drawImage(LotPictureLoader::Fitted(m_picture, lotPictureArea()), m_picture);
 }
 
 void frmAudience::showEvent(QShowEvent* event)

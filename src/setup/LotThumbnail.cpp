@@ -69,9 +69,6 @@ void LotThumbnail::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     if (m_picture.isNull())
         return;
-    const QRect area = contentsRect();
-    QRect target(QPoint(), m_picture.deviceIndependentSize().toSize().scaled(area.size(), Qt::KeepAspectRatio));
-    target.moveCenter(area.center());
     QPainter painter(this);
-    painter.drawImage(target, m_picture);
+    painter.drawImage(LotPictureLoader::Fitted(m_picture, contentsRect()), m_picture);
 }
