@@ -112,11 +112,20 @@ int main(int argc, char* argv[])
 
     MemorySettingsStore store;
     AppSettings settings(store);
+    // Notes of a saleroom's catalogue, one and two lines long on the room's screen.
+    const char* const notes[Photos] = {"Oak chest",
+                                       "Pair of Georgian silver candlesticks",
+                                       "Diamond solitaire ring",
+                                       "Victorian mahogany bureau with brass fittings",
+                                       "Signed cricket bat, 1953",
+                                       "Six stamps",
+                                       "Grand piano",
+                                       "Oil on canvas, river scene"};
     for (int lot = 1; lot <= Photos; ++lot) {
         auto info = std::make_shared<LotInfo>();
         info->LotNumber = lot;
         info->Amount = 100 * lot;
-        info->Note = QStringLiteral("Lot %1").arg(lot);
+        info->Note = QString::fromLatin1(notes[lot - 1]);
         settings.LotList->Add(info);
     }
     LotPictureLoader pictures;

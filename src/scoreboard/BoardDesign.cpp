@@ -263,7 +263,7 @@ BoardView Build(QWidget* window, const Composition& composition)
     board.nledAmountThousands = window->findChild<NumberLED*>(QStringLiteral("nledAmountThousands"));
     board.lblAmountComma = window->findChild<GroupSeparator*>(QStringLiteral("lblAmountComma"));
     board.nledAmountOnes = window->findChild<NumberLED*>(QStringLiteral("nledAmountOnes"));
-    board.txtNote = window->findChild<QPlainTextEdit*>(QStringLiteral("txtNote"));
+    board.txtNote = window->findChild<NoteBox*>(QStringLiteral("txtNote"));
     board.stamp = new ResultStamp(board.txtNote);
 
     board.lblCreatedBy->setText(QLatin1String(BuildInfo::MakerUrl));

@@ -8,10 +8,10 @@
 #include "scoreboard/PictureBox.h"
 #include "scoreboard/modLEDType.h"
 
+#include "scoreboard/NoteBox.h"
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPalette>
-#include <QPlainTextEdit>
 
 namespace {
 
@@ -71,7 +71,7 @@ void BoardView::ShowNote(const QString& note) const
     // The lot editor admits 45 characters, but a hand-made settings file may hold a note of
     // any length; laying out one long unbroken word costs time that grows with its square.
     // The box shows a few lines, so what lies far past them is left out.
-    txtNote->setPlainText(note.size() > MaxShownNote ? note.left(MaxShownNote) : note);
+    txtNote->ShowNote(note.size() > MaxShownNote ? note.left(MaxShownNote) : note);
 }
 
 void BoardView::ApplyColors(const AppSettings& settings) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sale/AuctionState.h"
+#include "scoreboard/NoteBox.h"
 #include "scoreboard/ResultStamp.h"
 
 #include <QString>
@@ -12,7 +13,6 @@ struct MoneyFormat;
 class NumberLED;
 class PictureBox;
 class QLabel;
-class QPlainTextEdit;
 class QWidget;
 
 // One view of the board: the controls that a design table builds into a window
@@ -30,7 +30,7 @@ struct BoardView
     NumberLED* nledAmountThousands = nullptr;
     GroupSeparator* lblAmountComma = nullptr;
     NumberLED* nledAmountOnes = nullptr;
-    QPlainTextEdit* txtNote = nullptr;
+    NoteBox* txtNote = nullptr;
     // Over the note: the result of the lot on show.
     ResultStamp* stamp = nullptr;
 

@@ -59,6 +59,9 @@ void NoteBox::SetTypeSize(double points)
 {
     QFont font = this->font();
     font.setPointSizeF(points);
+    // The document lays itself out again for any font it is given, even the one it has.
+    if (font == document()->defaultFont())
+        return;
     document()->setDefaultFont(font);
 }
 
@@ -149,7 +152,7 @@ const NoteBox::GlyphImage& NoteBox::Glyph(const QRawFont& font, quint32 index)
     return *m_glyphs.insert(key, glyph);
 }
 
-void NoteBox::DrawLines(QPainter& painter)
+template <typename Visit> void NoteBox::ForEachGlyph(Visit visit)
 {
     const QColor ink = palette().color(QPalette::Text);
     const qreal ratio = viewport()->devicePixelRatioF();
@@ -160,11 +163,12 @@ void NoteBox::DrawLines(QPainter& painter)
     }
     const double room = viewport()->height() + 0.01;
     QPointF offset = contentOffset();
+    int shownLine = 0;
     for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
         const QRectF bounds = blockBoundingRect(block);
         const QTextLayout* layout = block.layout();
         const QPointF origin = offset + layout->position();
-        for (int index = 0; index < layout->lineCount(); ++index) {
+        for (int index = 0; index < layout->lineCount(); ++index, ++shownLine) {
             const QTextLine line = layout->lineAt(index);
             // A line that only partly fits is left out whole, and all below it.
             if (offset.y() + line.rect().bottom() > room)
@@ -177,7 +181,7 @@ void NoteBox::DrawLines(QPainter& painter)
                 for (qsizetype at = 0; at < glyphs.size() && at < positions.size(); ++at) {
                     const GlyphImage& glyph = Glyph(font, glyphs[at]);
                     if (!glyph.image.isNull())
-                        painter.drawImage(origin + positions[at] + glyph.origin, glyph.image);
+                        visit(shownLine, origin + positions[at] + glyph.origin, glyph.image);
                 }
             }
         }
@@ -185,6 +189,51 @@ void NoteBox::DrawLines(QPainter& painter)
         if (offset.y() > room)
             return;
     }
+}
+
+void NoteBox::DrawLines(QPainter& painter, const QRect& within)
+{
+    ForEachGlyph([&painter, within](int, const QPointF& at, const QImage& image) {
+        if (QRectF(at, image.deviceIndependentSize()).intersects(within))
+            painter.drawImage(at, image);
+    });
+}
+
+QRegion NoteBox::InkArea()
+{
+    // A rectangle a line: a short line under a long one leaves the rest of its band alone.
+    QList<QRectF> lines;
+    ForEachGlyph([&lines](int line, const QPointF& at, const QImage& image) {
+        if (lines.size() <= line)
+            lines.resize(line + 1);
+        lines[line] |= QRectF(at, image.deviceIndependentSize());
+    });
+    QRegion area;
+    // Whole pixels, and one more on every side for the edges' antialiasing.
+    for (const QRectF& line : std::as_const(lines))
+        if (!line.isEmpty())
+            area += line.toAlignedRect().adjusted(-1, -1, 1, 1);
+    return area;
+}
+
+void NoteBox::ShowNote(const QString& note)
+{
+    // While the operator edits the note, or before the box is on screen, the base class
+    // repaints it as it always does.
+    if (hasFocus() || !isVisible()) {
+        setPlainText(note);
+        return;
+    }
+    if (note == toPlainText())
+        return;
+    const QRegion before = InkArea();
+    // The base class would repaint the whole box for the new text; what it asks for meanwhile is
+    // dropped, and only where letters were or will be is painted. Anything else that changes the
+    // box (its colours, its size, the stamp going away) asks for its own repaint as before.
+    viewport()->setAttribute(Qt::WA_UpdatesDisabled);
+    setPlainText(note);
+    viewport()->setAttribute(Qt::WA_UpdatesDisabled, false);
+    viewport()->update(before + InkArea());
 }
 
 void NoteBox::paintEvent(QPaintEvent* event)
@@ -196,7 +245,12 @@ void NoteBox::paintEvent(QPaintEvent* event)
         HideCutLine();
         return;
     }
+    // A rectangle at a time: clipped to a region of several, the painter takes a slow path for
+    // every glyph, which at 4K costs more than the rest of the frame.
     QPainter painter(viewport());
-    painter.fillRect(event->rect(), palette().color(QPalette::Base));
-    DrawLines(painter);
+    for (const QRect& part : event->region()) {
+        painter.setClipRect(part);
+        painter.fillRect(part, palette().color(QPalette::Base));
+        DrawLines(painter, part);
+    }
 }

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QRawFont>
+#include <QRegion>
 
 // The lot's note as the room reads it: always the whole of it, in whole lines. The type is the
 // box's font (the design size, as the layout scales it) unless the note needs more lines than
@@ -33,6 +34,10 @@ public:
     bool showsWholeNote() const;
     // The bottom of every laid-out line, top to bottom, in viewport coordinates.
     QList<double> lineBottoms() const;
+    // Puts `note` in the box. On a board nobody edits, only the pixels that the old and the new
+    // note's letters cover are painted and sent to the screen again, not the whole box: at 4K
+    // the box is two million pixels, and the letters of a short note a tenth of them.
+    void ShowNote(const QString& note);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -51,8 +56,12 @@ private:
 
     void Fit();
     void SetTypeSize(double points);
-    // The whole lines, drawn from the glyph images.
-    void DrawLines(QPainter& painter);
+    // The glyph images of the whole lines, with where each goes in the viewport.
+    template <typename Visit> void ForEachGlyph(Visit visit);
+    // Those of them that reach into `within`.
+    void DrawLines(QPainter& painter, const QRect& within);
+    // The pixels the whole lines' glyph images cover.
+    QRegion InkArea();
     // Over a line that only partly fits, after the base class drew it.
     void HideCutLine();
 

@@ -86,11 +86,14 @@ private slots:
     void separatorIsRoundDots();
     void audienceFillsTheScreen_data();
     void audienceFillsTheScreen();
+    void noteStepLeavesNothingBehind_data();
+    void noteStepLeavesNothingBehind();
 
 private:
-    // A scoreboard over two lots (12 and 13, starting bids 3,100 and 950) with `note`, shown
-    // at `size` (logical pixels; the design size when empty) on the left monitor.
-    void openBoard(const QString& note, QSize size = {});
+    // A scoreboard over two lots (12 and 13, starting bids 3,100 and 950) with `note` (lot 13:
+    // `nextNote` if given), shown at `size` (logical pixels; the design size when empty) on the
+    // left monitor.
+    void openBoard(const QString& note, QSize size = {}, const QString& nextNote = {});
     void language(const QString& code);
     void press(Qt::Key key) { QTest::keyClick(m_window->focusWidget(), key); }
 
@@ -140,9 +143,9 @@ void tst_RoomXvfb::language(const QString& code)
     QCoreApplication::installTranslator(m_translator.get());
 }
 
-void tst_RoomXvfb::openBoard(const QString& note, QSize size)
+void tst_RoomXvfb::openBoard(const QString& note, QSize size, const QString& nextNote)
 {
-    AddLots(*m_settings->LotList, {{12, 3100, note}, {13, 950, note}});
+    AddLots(*m_settings->LotList, {{12, 3100, note}, {13, 950, nextNote.isNull() ? note : nextNote}});
     m_window = std::make_unique<frmScoreboard>(*m_settings);
     m_window->setSale(m_sale.get());
     m_window->move(0, 0);
@@ -396,6 +399,57 @@ void tst_RoomXvfb::audienceFillsTheScreen()
                             .arg(drawn.height())
                             .arg(projector.width())
                             .arg(projector.height())));
+    m_window.reset();
+    QVERIFY(RunXClient({}, QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("right")}) == 0);
+    QVERIFY(SetMonitors({3840, 2160}));
+}
+
+void tst_RoomXvfb::noteStepLeavesNothingBehind_data()
+{
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("nextNote");
+    QTest::addColumn<Qt::Key>("hammer");
+    const QString shrunk = QStringList(4, LongestNote).join(QLatin1Char(' '));
+    QTest::newRow("longest to short") << LongestNote << QStringLiteral("Oak chest") << Qt::Key_unknown;
+    QTest::newRow("short to longest") << QStringLiteral("Oak chest") << LongestNote << Qt::Key_unknown;
+    QTest::newRow("shrunk type to the design size") << shrunk << QStringLiteral("Oak chest") << Qt::Key_unknown;
+    QTest::newRow("design size to shrunk type") << QStringLiteral("Oak chest") << shrunk << Qt::Key_unknown;
+    QTest::newRow("a note to none") << LongestNote << QStringLiteral("") << Qt::Key_unknown;
+    QTest::newRow("sold, to the next lot") << LongestNote << QStringLiteral("Oak chest") << Qt::Key_F5;
+}
+
+// A lot step repaints only the letters of the old and the new note: on both boards, what the
+// screen shows after the step is what a repaint of the whole box then shows.
+void tst_RoomXvfb::noteStepLeavesNothingBehind()
+{
+    QFETCH(QString, note);
+    QFETCH(QString, nextNote);
+    QFETCH(Qt::Key, hammer);
+    QVERIFY(SetMonitors({640, 480}, {3840, 2160}));
+    openBoard(note, {}, nextNote);
+    press(Qt::Key_F12);
+    frmAudience* audience = m_window->audience();
+    QVERIFY(audience);
+    QVERIFY(QTest::qWaitForWindowExposed(audience));
+    if (hammer != Qt::Key_unknown)
+        press(hammer);
+    QTest::qWait(200);
+    press(Qt::Key_Right);
+    for (QWidget* window : {static_cast<QWidget*>(m_window.get()), static_cast<QWidget*>(audience)}) {
+        auto* box = window->findChild<NoteBox*>(QStringLiteral("txtNote"));
+        QCOMPARE(box->toPlainText(), nextNote);
+        const QImage stepped = Shot(window, BoxIn(box, window));
+        box->viewport()->update();
+        const QImage whole = Shot(window, BoxIn(box, window));
+        QCOMPARE(stepped.size(), whole.size());
+        int stale = 0;
+        for (int y = 0; y < whole.height(); ++y) {
+            for (int x = 0; x < whole.width(); ++x)
+                stale += stepped.pixel(x, y) != whole.pixel(x, y);
+        }
+        QVERIFY2(stale == 0,
+                 qPrintable(QStringLiteral("%1: %2 pixels left behind").arg(window->objectName()).arg(stale)));
+    }
     m_window.reset();
     QVERIFY(RunXClient({}, QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("right")}) == 0);
     QVERIFY(SetMonitors({3840, 2160}));
