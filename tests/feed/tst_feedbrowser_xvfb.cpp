@@ -51,7 +51,7 @@ private:
 void tst_FeedBrowser::initTestCase()
 {
     m_app = std::make_unique<AppSettings>(m_store);
-    AddLots(*m_app->LotList, {{42, 9950, QStringLiteral("Walnut bureau")}});
+    AddLots(*m_app->LotList, {{42, 9950, QStringLiteral("Walnut bureau with brass fittings, c. 1820")}});
     AddIncrements(*m_app->IncrementList, {{0, 50}});
 
     m_feed = std::make_unique<LiveFeed>(m_store);
@@ -154,20 +154,34 @@ void tst_FeedBrowser::overlayIsTransparentOutsideItsBand()
 
 GAVELOR_XVFB_TEST_MAIN(tst_FeedBrowser,
                        {QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1920x1080x24")})
-// The phone page and the stream's overlay show the bid in the board's currencies while the
-// currency board is on, and nothing of it while it is off.
+// The phone page, the stream's overlay and the board page show the bid in the board's eight
+// currencies while the currency board is on, and nothing of it while it is off. On the board
+// page the strip lies whole between the amount and the note, and the note still fits.
 void tst_FeedBrowser::conversionsOnlyWhenOn_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("off");
+    QTest::addColumn<QString>("laidOut");
     QTest::newRow("phone") << QStringLiteral("/")
                            << QStringLiteral("document.getElementById('conversions').hidden ? '' : "
                                              "document.getElementById('conversionLines').textContent")
-                           << QStringLiteral("document.getElementById('conversions').hidden");
+                           << QStringLiteral("document.getElementById('conversions').hidden") << QStringLiteral("true");
     QTest::newRow("overlay") << QStringLiteral("/overlay")
                              << QStringLiteral("document.getElementById('conversions').textContent")
-                             << QStringLiteral("document.getElementById('conversions').textContent === ''");
+                             << QStringLiteral("document.getElementById('conversions').textContent === ''")
+                             << QStringLiteral("true");
+    QTest::newRow("board") << QStringLiteral("/board")
+                           << QStringLiteral("document.getElementById('conversions').getAttribute('visibility') === "
+                                             "'hidden' ? '' : document.getElementById('conversions').textContent")
+                           << QStringLiteral("document.getElementById('conversions').getAttribute('visibility') === "
+                                             "'hidden' && document.querySelector('foreignObject').getAttribute('y') "
+                                             "=== '4680'")
+                           << QStringLiteral("(function () { var strip = document.getElementById('conversions')"
+                                             ".getBBox(), box = document.querySelector('foreignObject'), "
+                                             "note = box.firstChild; return strip.y >= 4395 && strip.y + "
+                                             "strip.height <= +box.getAttribute('y') && strip.x >= 60 && strip.x + "
+                                             "strip.width <= 9435 && note.scrollHeight <= note.clientHeight; })()");
 }
 
 void tst_FeedBrowser::conversionsOnlyWhenOn()
@@ -175,16 +189,25 @@ void tst_FeedBrowser::conversionsOnlyWhenOn()
     QFETCH(QString, path);
     QFETCH(QString, shown);
     QFETCH(QString, off);
+    QFETCH(QString, laidOut);
     ChromiumPage& page = *m_page;
     page.Navigate(address(path));
     CurrencyBoard board;
     board.enabled = true;
     board.saleCode = QStringLiteral("USD");
-    board.lines = {{QStringLiteral("EUR"), QStringLiteral("€"), 2000000, 1}};
+    board.lines = {{QStringLiteral("EUR"), QStringLiteral("€"), 2000000, 1},
+                   {QStringLiteral("GBP"), QStringLiteral("£"), 790000, 1},
+                   {QStringLiteral("CHF"), QStringLiteral("CHF"), 880000, 10},
+                   {QStringLiteral("JPY"), QStringLiteral("¥"), 151000000, 1000},
+                   {QStringLiteral("CNY"), QStringLiteral("¥"), 7200000, 10},
+                   {QStringLiteral("HKD"), QStringLiteral("HK$"), 7800000, 10},
+                   {QStringLiteral("SEK"), QStringLiteral("kr"), 10500000, 10},
+                   {QStringLiteral("AUD"), QStringLiteral("A$"), 1520000, 1}};
     m_board->sale().SetCurrencyBoard(board);
     const QString expected = QStringLiteral("≈ EUR € ") + MoneyFormat().Grouped(2 * m_board->sale().Amount());
     QVERIFY2(page.WaitUntil(QStringLiteral("(%1).startsWith('%2')").arg(shown, expected), 10000),
              qPrintable(page.Evaluate(shown).toString()));
+    QVERIFY(page.Evaluate(laidOut).toBool());
     board.enabled = false;
     m_board->sale().SetCurrencyBoard(board);
     QVERIFY(page.WaitUntil(off, 10000));

@@ -47,6 +47,67 @@
     note.style.overflowWrap = "anywhere";
     note.style.height = "100%";
     note.style.overflow = "hidden";
+    // The bid in the house's other currencies, under the amount while the currency board is on; the
+    // note then makes room for it, and its type shrinks, to half at most, until the note fits.
+    var NOTE_TOP = 4680, NOTE_BOTTOM = 6735, NOTE_POINTS = 39.75;
+    var STRIP_TOP = 4440, STRIP_WIDTH = 9360, ROW = 330, LARGEST = 260, GUIDANCE = 150;
+    var strip = element("g", { id: "conversions", visibility: "hidden" });
+    var shownConversions = "", stripBottom = NOTE_TOP;
+    function layOutStrip(conversions, guidance) {
+        var key = JSON.stringify([conversions, guidance]);
+        if (key === shownConversions)
+            return conversions.length ? stripBottom : NOTE_TOP;
+        shownConversions = key;
+        while (strip.firstChild)
+            strip.removeChild(strip.firstChild);
+        strip.setAttribute("visibility", conversions.length ? "visible" : "hidden");
+        if (!conversions.length)
+            return NOTE_TOP;
+        // Measured at 100 twips, then set in the largest type that fits one or two rows.
+        var texts = conversions.map(function (line) {
+            var text = element("text", { "font-size": 100 }, strip);
+            text.textContent = line;
+            return text;
+        });
+        var widest = Math.max.apply(null, texts.map(function (text) { return text.getComputedTextLength(); }));
+        var best = { rows: 1, size: 0 };
+        for (var rows = 1; rows <= 2; ++rows) {
+            var columns = Math.ceil(texts.length / rows);
+            var size = Math.min(LARGEST, 100 * 0.92 * STRIP_WIDTH / columns / Math.max(widest, 1));
+            if (size > best.size + 1)
+                best = { rows: rows, size: size };
+        }
+        var columns = Math.ceil(texts.length / best.rows);
+        texts.forEach(function (text, i) {
+            text.setAttribute("font-size", best.size);
+            text.setAttribute("x", 60 + (i % columns) * STRIP_WIDTH / columns);
+            text.setAttribute("y", STRIP_TOP + Math.floor(i / columns) * ROW + best.size * 0.92);
+        });
+        var bottom = STRIP_TOP + best.rows * ROW;
+        var said = element("text", { x: 60 + STRIP_WIDTH, y: bottom + GUIDANCE * 0.92, "font-size": GUIDANCE,
+                                     "text-anchor": "end", "font-weight": "normal" }, strip);
+        said.textContent = guidance;
+        stripBottom = bottom + GUIDANCE + 45;
+        return stripBottom;
+    }
+    // The note's box from `top` down, and the stamp over it.
+    function fitNote(top) {
+        noteBox.setAttribute("y", top);
+        noteBox.setAttribute("height", NOTE_BOTTOM - top);
+        stampBack.setAttribute("y", top);
+        stampBack.setAttribute("height", NOTE_BOTTOM - top);
+        stampFrame.setAttribute("y", top + 120);
+        stampFrame.setAttribute("height", NOTE_BOTTOM - top - 240);
+        stampWord.setAttribute("y", (top + NOTE_BOTTOM) / 2);
+        var points = NOTE_POINTS;
+        note.style.fontSize = (points * 20) + "px";
+        // Only with the strip: the note alone keeps its one size, as on the audience screen's design.
+        while (top > NOTE_TOP && note.scrollHeight > note.clientHeight && points > NOTE_POINTS / 2) {
+            points = Math.max(NOTE_POINTS / 2, points * 0.92);
+            note.style.fontSize = (points * 20) + "px";
+        }
+    }
+
     var stamp = element("g", { visibility: "hidden" });
     var stampBack = element("rect", { x: 60, y: 4680, width: 9375, height: 2055, "fill-opacity": 0.88 }, stamp);
     var stampFrame = element("rect", { x: 180, y: 4800, width: 9135, height: 1815, rx: 240, fill: "none", "stroke-width": 120 }, stamp);
@@ -147,9 +208,11 @@
         comma.textContent = state.grouping;
         comma.setAttribute("fill", look.ledAmount);
         comma.setAttribute("visibility", big && state.grouping ? "visible" : "hidden");
+        strip.setAttribute("fill", look.text);
         note.textContent = state.note;
         note.style.color = look.text;
         note.style.background = look.formBack;
+        fitNote(layOutStrip(state.conversions || [], state.guidance || ""));
         var word = Feed.stampText(state.stamp);
         stamp.setAttribute("visibility", word ? "visible" : "hidden");
         stampBack.setAttribute("fill", look.formBack);
