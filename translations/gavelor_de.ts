@@ -2011,4 +2011,11 @@ An die Liste anhängen oder die Liste durch sie ersetzen?</translation>
       <translation>Zuschläge gesamt</translation>
     </message>
   </context>
+  <context>
+    <name>CurrencyView</name>
+    <message>
+      <source>Bid in other currencies</source>
+      <translation>Gebot in anderen Währungen</translation>
+    </message>
+  </context>
 </TS>

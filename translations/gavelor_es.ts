@@ -2011,4 +2011,11 @@ Append them to the list, or replace the list with them?</source>
       <translation>Total de remates</translation>
     </message>
   </context>
+  <context>
+    <name>CurrencyView</name>
+    <message>
+      <source>Bid in other currencies</source>
+      <translation>Puja en otras monedas</translation>
+    </message>
+  </context>
 </TS>

@@ -2011,4 +2011,11 @@ Les ajouter à la liste, ou remplacer la liste par eux ?</translation>
       <translation>Total adjugé</translation>
     </message>
   </context>
+  <context>
+    <name>CurrencyView</name>
+    <message>
+      <source>Bid in other currencies</source>
+      <translation>Enchère dans d'autres devises</translation>
+    </message>
+  </context>
 </TS>

@@ -2011,4 +2011,11 @@ Aan de lijst toevoegen, of de lijst erdoor vervangen?</translation>
       <translation>Totaal hamerprijzen</translation>
     </message>
   </context>
+  <context>
+    <name>CurrencyView</name>
+    <message>
+      <source>Bid in other currencies</source>
+      <translation>Bod in andere valuta</translation>
+    </message>
+  </context>
 </TS>

@@ -44,14 +44,23 @@ CurrencyView::CurrencyView(const SaleController& sale, const AppSettings& settin
     // The strip is there only while the board is on and has rates; the room sees nothing of it otherwise.
     if (style == Style::Strip)
         setVisible(sale.currencyBoard().Showing());
+    // The board's window is the operator's too: a screen reader reads what it shows.
+    if (style == Style::Board) {
+        setFocusPolicy(Qt::StrongFocus);
+        setAccessibleName(tr("Bid in other currencies"));
+        setAccessibleDescription(Texts().join(QStringLiteral(", ")));
+    }
 }
 
 void CurrencyView::sale_Changed(SaleController::Changes what)
 {
     if (m_style == Style::Strip && what.testFlag(SaleController::Change::Currencies))
         setVisible(m_sale.currencyBoard().Showing());
-    if (what & (SaleController::Change::Amount | SaleController::Change::Currencies))
-        update();
+    if (!(what & (SaleController::Change::Amount | SaleController::Change::Currencies)))
+        return;
+    update();
+    if (m_style == Style::Board)
+        setAccessibleDescription(Texts().join(QStringLiteral(", ")));
 }
 
 QStringList CurrencyView::Texts() const

@@ -15,6 +15,7 @@ frmCurrencyBoard::frmCurrencyBoard(const SaleController& sale, const AppSettings
     // Only the scoreboard decides when the run ends.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(m_view);
     resize(Twips::ToPixels(ClientWidth, this), Twips::ToPixels(ClientHeight, this));
 }
 

@@ -37,6 +37,7 @@ private slots:
     void storesNothingUntilSetUp();
     void importsWithAMissingCurrency();
     void rateChangeMidSaleIsJournaled();
+    void mnemonicOpensThePage();
 
 private:
     frmOptions* open();
@@ -189,6 +190,18 @@ void tst_CurrenciesTab::rateChangeMidSaleIsJournaled()
     again.Open();
     QVERIFY(again.setAside().isEmpty());
     QCOMPARE(again.record().RateChanges().size(), size_t(1));
+}
+
+// Alt+U, the page's mnemonic, opens the page from the dialog's first control.
+void tst_CurrenciesTab::mnemonicOpensThePage()
+{
+    open();
+    auto* pages = m_dlg->findChild<QTabWidget*>(u"SSTab1"_s);
+    pages->setCurrentIndex(0);
+    m_dlg->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_dlg));
+    QTest::keyClick(m_dlg->focusWidget() ? m_dlg->focusWidget() : m_dlg, Qt::Key_U, Qt::AltModifier);
+    QCOMPARE(pages->currentIndex(), 4);
 }
 
 QTEST_MAIN(tst_CurrenciesTab)

@@ -43,22 +43,7 @@ def main():
             started = time.time()
             program = subprocess.Popen([executable], env=env)
 
-            def step(keys, expected, what, seconds=12, settle=0.0, failures=None):
-                """Presses keys, waits until Orca has said every expected text (or the time is up) and
-                a little longer, and returns the texts heard, keys' echoes included. With `failures`,
-                a miss is added there instead of failing the run."""
-                since = time.time()
-                subprocess.run(["xdotool", "key", "--delay", "120"] + keys, check=False)
-                said = session.wait_for(lambda texts: all(any(e in t for t in texts) for e in expected), since,
-                                        seconds)
-                time.sleep(settle)
-                heard = [text for _, text in session.heard(since)]
-                what = f"{what}: Orca says {expected} (heard {heard})"
-                if failures is None:
-                    check(said is not None, what)
-                elif said is None:
-                    failures.append(what)
-                return heard
+            step = session.step
 
             # The title window: its text is read when it first appears.
             said = session.wait_for(lambda texts: any("Press ' F3 '" in t for t in texts), started, 40)

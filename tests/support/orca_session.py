@@ -12,7 +12,7 @@ import shutil
 import subprocess
 import time
 
-from e2e_support import start_xvfb
+from e2e_support import check, start_xvfb
 
 SPEAKER = r"""#!/bin/sh
 W=$(dirname "$0")
@@ -120,6 +120,22 @@ class OrcaSession:
                 return texts
             time.sleep(0.05)
         return None
+
+    def step(self, keys, expected, what, seconds=12, settle=0.0, failures=None):
+        """Presses keys (XTest), waits until Orca has said every expected text (or the time is up) and
+        a little longer, and returns the texts heard, keys' echoes included. With `failures`, a miss is
+        added there instead of failing the run."""
+        since = time.time()
+        subprocess.run(["xdotool", "key", "--delay", "120"] + keys, check=False)
+        said = self.wait_for(lambda texts: all(any(e in t for t in texts) for e in expected), since, seconds)
+        time.sleep(settle)
+        heard = [text for _, text in self.heard(since)]
+        what = f"{what}: Orca says {expected} (heard {heard})"
+        if failures is None:
+            check(said is not None, what)
+        elif said is None:
+            failures.append(what)
+        return heard
 
     def stop(self):
         """Ends what this session started, by PID: its own children, then the helpers that the session
