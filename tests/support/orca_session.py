@@ -7,12 +7,15 @@ WORKDIR/spoken.tsv and then waits as long as espeak-ng would take to say it, so 
 interrupts an old one as with real speech. Used by the Orca test and the speech benchmark.
 """
 
+import contextlib
 import os
 import shutil
 import subprocess
+import sys
+import tempfile
 import time
 
-from e2e_support import check, start_xvfb
+from e2e_support import check, finish, start_xvfb, stop_program, write_settings
 
 SPEAKER = r"""#!/bin/sh
 W=$(dirname "$0")
@@ -163,3 +166,31 @@ class OrcaSession:
                     os.kill(int(entry), 15)
                 except OSError:
                     pass
+
+
+@contextlib.contextmanager
+def program_heard(executable, settings):
+    """A private desktop with Orca, and the built program started in it over these settings sections;
+    yields the session and the time the program started, and ends both, and the run's checks, after.
+    Without Orca installed the run is skipped."""
+    if not available():
+        print("SKIP: Orca, speech-dispatcher or espeak-ng is not installed")
+        sys.exit(0)
+    # The speech module may still be writing its last utterance as the session ends.
+    with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as work:
+        session = OrcaSession(os.path.join(work, "orca"))
+        os.makedirs(session.work)
+        program = None
+        try:
+            session.start()
+            config = os.path.join(work, "config")
+            write_settings(config, settings)
+            env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(work, "data"))
+            started = time.time()
+            program = subprocess.Popen([executable], env=env)
+            yield session, started
+        finally:
+            if program is not None:
+                stop_program(program)
+            session.stop()
+    finish()
