@@ -1,5 +1,7 @@
 #include "records/Limits.h"
 
+#include "records/NumberText.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -52,4 +54,11 @@ Limits::LotCheck Limits::CheckLotExtras(const OptionalEntry& reserve, const Opti
                     .arg(MaxVendor)};
     }
     return {};
+}
+
+std::optional<qint32> Limits::OptionalEntry::Whole() const
+{
+    if (!given || !value)
+        return std::nullopt;
+    return static_cast<qint32>(NumberText::RoundHalfEven(*value));
 }

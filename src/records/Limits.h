@@ -51,6 +51,9 @@ struct OptionalEntry
 {
     bool given = false;
     std::optional<double> value;
+
+    // The amount to store: rounded half to even to whole units when given, else none.
+    std::optional<qint32> Whole() const;
 };
 
 // The characters a lot's consignor number may have.

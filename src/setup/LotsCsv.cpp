@@ -322,13 +322,9 @@ private:
         lot->LotNumber = static_cast<qint32>(NumberText::RoundHalfEven(*lotNumber));
         lot->Amount = static_cast<qint32>(NumberText::RoundHalfEven(*amount));
         lot->Note = note;
-        const auto whole = [](const Limits::OptionalEntry& entered) {
-            return entered.given ? std::optional<qint32>(static_cast<qint32>(NumberText::RoundHalfEven(*entered.value)))
-                                 : std::nullopt;
-        };
-        lot->Reserve = whole(reserve);
-        lot->LowEstimate = whole(low);
-        lot->HighEstimate = whole(high);
+        lot->Reserve = reserve.Whole();
+        lot->LowEstimate = low.Whole();
+        lot->HighEstimate = high.Whole();
         lot->Vendor = vendor;
         lot->Picture = picture;
         m_reading.lots->Add(std::move(lot), 0);

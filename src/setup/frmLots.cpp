@@ -510,13 +510,9 @@ void frmLots::cmdSaveLot_Click()
     lot->Amount = static_cast<qint32>(NumberText::RoundHalfEven(*amount));
     // The field separator of the stored record would cut the note short when read back.
     lot->Note = QString(note).remove(AppSettings::LotFieldSeparator);
-    const auto whole = [](const Limits::OptionalEntry& entered) {
-        return entered.given ? std::optional<qint32>(static_cast<qint32>(NumberText::RoundHalfEven(*entered.value)))
-                             : std::nullopt;
-    };
-    lot->Reserve = whole(reserve);
-    lot->LowEstimate = whole(low);
-    lot->HighEstimate = whole(high);
+    lot->Reserve = reserve.Whole();
+    lot->LowEstimate = low.Whole();
+    lot->HighEstimate = high.Whole();
     lot->Vendor = vendor;
     lot->Picture = txtLotPicture->text().trimmed().remove(AppSettings::LotFieldSeparator);
 

@@ -11,6 +11,7 @@
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
+#include "support/SaleBoardTest.h"
 #include "support/ScreenPixels.h"
 #include "support/TestLots.h"
 #include "support/XClients.h"
@@ -74,7 +75,7 @@ private:
 
 } // namespace
 
-class tst_CurrencyStripXvfb : public QObject
+class tst_CurrencyStripXvfb : public SaleBoardTest
 {
     Q_OBJECT
 
@@ -91,12 +92,6 @@ private slots:
 private:
     frmAudience* openAudience();
     void press(Qt::Key key) { QTest::keyClick(m_window->focusWidget(), key); }
-
-    std::unique_ptr<QTemporaryDir> m_saleDir;
-    std::unique_ptr<MemorySettingsStore> m_store;
-    std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<SaleJournal> m_sale;
-    std::unique_ptr<frmScoreboard> m_window;
 };
 
 void tst_CurrencyStripXvfb::initTestCase()
@@ -107,10 +102,8 @@ void tst_CurrencyStripXvfb::initTestCase()
 
 void tst_CurrencyStripXvfb::init()
 {
-    m_saleDir = std::make_unique<QTemporaryDir>();
-    m_store = std::make_unique<MemorySettingsStore>();
-    m_settings = std::make_unique<AppSettings>(*m_store);
-    m_sale = std::make_unique<SaleJournal>(m_saleDir->path());
+    BeginSale();
+    OpenJournal();
     AddLots(*m_settings->LotList, {{12, 3100}, {13, 950}});
     AddIncrements(*m_settings->IncrementList, {{0, 100}});
     m_settings->Currency = u"€"_s;
@@ -118,10 +111,7 @@ void tst_CurrencyStripXvfb::init()
 
 void tst_CurrencyStripXvfb::cleanup()
 {
-    m_window.reset();
-    m_sale.reset();
-    m_settings.reset();
-    m_store.reset();
+    EndSale();
 }
 
 frmAudience* tst_CurrencyStripXvfb::openAudience()

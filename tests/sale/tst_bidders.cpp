@@ -7,6 +7,7 @@
 #include "sale/frmResults.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/LotsCsv.h"
+#include "support/SaleBoardTest.h"
 #include "support/TestLots.h"
 
 #include <QApplication>
@@ -21,7 +22,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-class tst_Bidders : public QObject
+class tst_Bidders : public SaleBoardTest
 {
     Q_OBJECT
 
@@ -46,38 +47,21 @@ private:
     void click(const char* name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
     QVariant buyerCell(int role) const;
     QStringList shownBidders() const;
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<MemorySettingsStore> m_store;
-    std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<SaleJournal> m_sale;
-    std::unique_ptr<frmScoreboard> m_window;
 };
 
 void tst_Bidders::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_store = std::make_unique<MemorySettingsStore>();
-    m_settings = std::make_unique<AppSettings>(*m_store);
+    BeginSale();
     AddLots(*m_settings->LotList, {{12, 95, QStringLiteral("Oak chest")}});
-    m_sale = std::make_unique<SaleJournal>(m_dir->filePath(QStringLiteral("sales")));
-    m_sale->Open();
-    m_window = std::make_unique<frmScoreboard>(*m_settings);
-    m_window->setSale(m_sale.get());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    OpenJournal();
+    ShowBoard();
     m_window->ShowResults(false);
     QVERIFY(QTest::qWaitForWindowExposed(m_window->results()));
 }
 
 void tst_Bidders::cleanup()
 {
-    m_window.reset();
-    m_sale.reset();
-    m_settings.reset();
-    m_store.reset();
-    m_dir.reset();
-    Prompts::clear();
+    EndSale();
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 

@@ -13,6 +13,7 @@
 #include "scoreboard/ResultStamp.h"
 #include "scoreboard/frmScoreboard.h"
 #include "setup/frmOptions.h"
+#include "support/SaleBoardTest.h"
 #include "support/TestLots.h"
 
 #include <QApplication>
@@ -27,7 +28,7 @@
 
 #include <memory>
 
-class tst_Clerk : public QObject
+class tst_Clerk : public SaleBoardTest
 {
     Q_OBJECT
 
@@ -50,53 +51,25 @@ private slots:
     void journalLinesOfLaterVersions();
 
 private:
-    // R Right, L Left, U Up, D Down, 5 F5, 6 F6, separated by blanks; to the focused control.
-    void press(const QString& keys);
     QString resultText(qint32 lotNumber);
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<MemorySettingsStore> m_store;
-    std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<SaleJournal> m_sale;
-    std::unique_ptr<frmScoreboard> m_window;
 };
 
 void tst_Clerk::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_store = std::make_unique<MemorySettingsStore>();
-    m_settings = std::make_unique<AppSettings>(*m_store);
+    BeginSale();
     // Lot 12 has no reserve, lot 7 a reserve of 520 over a starting bid of 500.
     AddLots(*m_settings->LotList, {{12, 95, QStringLiteral("Oak chest")}, {7, 500, QStringLiteral("Vases")}});
     m_settings->LotList->Item(2)->Reserve = 520;
     AddIncrements(*m_settings->IncrementList, {{0, 5}, {100, 10}});
     m_settings->AskPaddle = true;
-    m_sale = std::make_unique<SaleJournal>(m_dir->filePath(QStringLiteral("sales")));
-    m_sale->Open();
-    m_window = std::make_unique<frmScoreboard>(*m_settings);
-    m_window->setSale(m_sale.get());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    OpenJournal();
+    ShowBoard();
 }
 
 void tst_Clerk::cleanup()
 {
-    m_window.reset();
-    m_sale.reset();
-    m_settings.reset();
-    m_store.reset();
-    m_dir.reset();
-    Prompts::clear();
+    EndSale();
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-void tst_Clerk::press(const QString& keys)
-{
-    static const QHash<QString, Qt::Key> names = {
-        {QStringLiteral("R"), Qt::Key_Right}, {QStringLiteral("L"), Qt::Key_Left}, {QStringLiteral("U"), Qt::Key_Up},
-        {QStringLiteral("D"), Qt::Key_Down},  {QStringLiteral("5"), Qt::Key_F5},   {QStringLiteral("6"), Qt::Key_F6}};
-    for (const QString& key : keys.split(u' ', Qt::SkipEmptyParts))
-        QTest::keyClick(m_window->focusWidget(), names.value(key));
 }
 
 QString tst_Clerk::resultText(qint32 lotNumber)

@@ -10,6 +10,8 @@
 #include "scoreboard/ResultStamp.h"
 #include "scoreboard/frmAudience.h"
 #include "scoreboard/frmScoreboard.h"
+#include "support/SaleBoardTest.h"
+#include "support/ScreenPixels.h"
 #include "support/TestLots.h"
 #include "support/XClients.h"
 #include "support/XvfbServer.h"
@@ -24,7 +26,7 @@
 
 #include <memory>
 
-class tst_ClerkXvfb : public QObject
+class tst_ClerkXvfb : public SaleBoardTest
 {
     Q_OBJECT
 
@@ -38,34 +40,11 @@ private slots:
 private:
     bool ShowWithAudience();
     void Press(Qt::Key key) { QTest::keyClick(m_window->focusWidget(), key); }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<MemorySettingsStore> m_store;
-    std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<SaleJournal> m_sale;
-    std::unique_ptr<frmScoreboard> m_window;
 };
 
 namespace {
 
-bool Near(const QColor& a, const QColor& b)
-{
-    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 40;
-}
-
-// The pixels of a colour in a box of a window, as the server has them.
-qint64 CountColour(QWidget* window, const QRect& box, const QColor& colour)
-{
-    const QImage shot = window->screen()
-                            ->grabWindow(window->winId(), box.x(), box.y(), box.width(), box.height())
-                            .toImage()
-                            .convertToFormat(QImage::Format_RGB32);
-    qint64 count = 0;
-    for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x)
-            count += Near(shot.pixelColor(x, y), colour);
-    return shot.isNull() ? -1 : count;
-}
+using namespace ScreenPixels;
 
 QRect NoteBox(QWidget* window)
 {
@@ -80,17 +59,14 @@ int DetailWidth(QWidget* window, const QColor& ink)
     const double baseline = ResultStamp::WordBand(box.size(), true).second;
     const QRect detail(box.x(), box.y() + static_cast<int>(baseline) + box.height() / 20, box.width(),
                        box.height() - static_cast<int>(baseline) - box.height() / 20);
-    const QImage shot = window->screen()
-                            ->grabWindow(window->winId(), detail.x(), detail.y(), detail.width(), detail.height())
-                            .toImage()
-                            .convertToFormat(QImage::Format_RGB32);
+    const QImage shot = Shot(window, detail);
     int left = shot.width();
     int right = -1;
     // The frame around the stamp runs the whole width: the columns near the edges are left out.
     const int margin = shot.width() / 8;
     for (int y = 0; y < shot.height() * 4 / 5; ++y)
         for (int x = margin; x < shot.width() - margin; ++x)
-            if (Near(shot.pixelColor(x, y), ink)) {
+            if (Distance(shot.pixelColor(x, y), ink) < 40) {
                 left = std::min(left, x);
                 right = std::max(right, x);
             }
@@ -108,26 +84,19 @@ void tst_ClerkXvfb::initTestCase()
 
 void tst_ClerkXvfb::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_store = std::make_unique<MemorySettingsStore>();
-    m_settings = std::make_unique<AppSettings>(*m_store);
+    BeginSale();
     AddLots(*m_settings->LotList, {{12, 3100, QStringLiteral("Walnut bureau")}, {13, 100, QStringLiteral("Clock")}});
     // Met from the start: the starting bid is the reserve.
     m_settings->LotList->Item(2)->Reserve = 100;
     m_settings->AskPaddle = true;
-    m_sale = std::make_unique<SaleJournal>(m_dir->path());
+    OpenJournal();
     m_window = std::make_unique<frmScoreboard>(*m_settings);
     m_window->setSale(m_sale.get());
 }
 
 void tst_ClerkXvfb::cleanup()
 {
-    m_window.reset();
-    m_sale.reset();
-    m_settings.reset();
-    m_store.reset();
-    m_dir.reset();
-    Prompts::clear();
+    EndSale();
 }
 
 bool tst_ClerkXvfb::ShowWithAudience()
@@ -179,7 +148,7 @@ void tst_ClerkXvfb::operatorsMarksStayOffTheRoom()
     QLabel* mark = m_window->reserveMark();
     const QRect markBox(mark->mapTo(m_window.get(), QPoint(0, 0)), mark->size());
     QVERIFY(mark->isVisible());
-    QVERIFY(CountColour(m_window.get(), markBox, green) > markBox.width() * markBox.height() / 3);
+    QVERIFY(CountNear(Shot(m_window.get(), markBox), green, 40) > markBox.width() * markBox.height() / 3);
     QWidget* audience = m_window->audience();
     const QImage withReserve = audience->screen()->grabWindow(audience->winId()).toImage();
 
@@ -190,7 +159,7 @@ void tst_ClerkXvfb::operatorsMarksStayOffTheRoom()
     Press(Qt::Key_Right);
     QTest::qWait(300);
     QVERIFY(!mark->isVisible());
-    QVERIFY(CountColour(m_window.get(), markBox, green) < markBox.width() * markBox.height() / 20);
+    QVERIFY(CountNear(Shot(m_window.get(), markBox), green, 40) < markBox.width() * markBox.height() / 20);
     QCOMPARE(audience->screen()->grabWindow(audience->winId()).toImage(), withReserve);
 
     // The paddle entry shows on the board; the room's screen is the same with it open and closed.
@@ -199,7 +168,7 @@ void tst_ClerkXvfb::operatorsMarksStayOffTheRoom()
     PaddleEntry* entry = m_window->paddleEntry();
     QVERIFY(entry->isVisible());
     const QRect editBox(entry->mapTo(m_window.get(), QPoint(0, 0)), entry->size());
-    QVERIFY(CountColour(m_window.get(), editBox, entry->palette().color(QPalette::Base)) >
+    QVERIFY(CountNear(Shot(m_window.get(), editBox), entry->palette().color(QPalette::Base), 40) >
             editBox.width() * editBox.height() / 2);
     // It scales with the board, as the controls round it do.
     const int before = entry->height();

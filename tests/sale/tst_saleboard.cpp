@@ -12,6 +12,7 @@
 #include "scoreboard/NumberLED.h"
 #include "scoreboard/ResultStamp.h"
 #include "scoreboard/frmScoreboard.h"
+#include "support/SaleBoardTest.h"
 #include "support/TestLots.h"
 
 #include <QApplication>
@@ -29,7 +30,7 @@
 
 #include <memory>
 
-class tst_SaleBoard : public QObject
+class tst_SaleBoard : public SaleBoardTest
 {
     Q_OBJECT
 
@@ -67,9 +68,6 @@ private:
     void run(const QString& steps);
     // "lot=Outcome/price/offers" for every row with a result, in the results window's order.
     static QString Summary(const QAbstractItemModel& rows);
-    // R Right, L Left, U Up, D Down, 4 5 6 F4 F5 F6, separated by blanks.
-    void press(const QString& keys);
-    void build();
     ResultStamp* stamp(QWidget* window) const { return window->findChild<ResultStamp*>(); }
     frmResults* openResults();
     QString label(const char* name) const
@@ -81,55 +79,23 @@ private:
         QTest::mouseClick(m_window->results()->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
     }
     void selectRow(int row);
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<MemorySettingsStore> m_store;
-    std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<SaleJournal> m_sale;
-    std::unique_ptr<frmScoreboard> m_window;
 };
 
 void tst_SaleBoard::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_store = std::make_unique<MemorySettingsStore>();
-    m_settings = std::make_unique<AppSettings>(*m_store);
+    BeginSale();
     AddLots(*m_settings->LotList, {{12, 95, QStringLiteral("Oak chest")},
                                    {7, 500, QStringLiteral("Pair of vases, \"Sèvres\"")},
                                    {31, 12050, QStringLiteral("Grand piano\nwith stool")}});
     AddIncrements(*m_settings->IncrementList, {{0, 5}, {100, 10}, {1000, 50}});
-    m_sale = std::make_unique<SaleJournal>(m_dir->filePath(QStringLiteral("sales")));
-    m_sale->Open();
-    build();
-}
-
-void tst_SaleBoard::build()
-{
-    m_window = std::make_unique<frmScoreboard>(*m_settings);
-    m_window->setSale(m_sale.get());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    OpenJournal();
+    ShowBoard();
 }
 
 void tst_SaleBoard::cleanup()
 {
-    m_window.reset();
-    m_sale.reset();
-    m_settings.reset();
-    m_store.reset();
-    m_dir.reset();
-    Prompts::clear();
+    EndSale();
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-void tst_SaleBoard::press(const QString& keys)
-{
-    static const QHash<QString, Qt::Key> names = {
-        {QStringLiteral("R"), Qt::Key_Right}, {QStringLiteral("L"), Qt::Key_Left}, {QStringLiteral("U"), Qt::Key_Up},
-        {QStringLiteral("D"), Qt::Key_Down},  {QStringLiteral("4"), Qt::Key_F4},   {QStringLiteral("5"), Qt::Key_F5},
-        {QStringLiteral("6"), Qt::Key_F6}};
-    for (const QString& key : keys.split(u' ', Qt::SkipEmptyParts))
-        QTest::keyClick(m_window->focusWidget(), names.value(key));
 }
 
 frmResults* tst_SaleBoard::openResults()
@@ -366,7 +332,7 @@ void tst_SaleBoard::unusableFolderNeverStopsTheBoard()
     m_window.reset();
     m_sale = std::make_unique<SaleJournal>(blocker + QStringLiteral("/sales"));
     m_sale->Open();
-    build();
+    ShowBoard();
 
     press(QStringLiteral("R U 5 R"));
     QCOMPARE(m_window->auctionState().LotIndex(), 2);
@@ -428,7 +394,7 @@ void tst_SaleBoard::longNoteInResults()
     }
     m_sale = std::make_unique<SaleJournal>(folder);
     m_sale->Open();
-    build();
+    ShowBoard();
     QVERIFY(openResults());
     // The result stays with its lot, and the table holds no more of the note than it shows.
     QCOMPARE(label("lblSold"), QStringLiteral("1"));
@@ -465,7 +431,7 @@ void tst_SaleBoard::earlierSalesAreOffered()
     m_window.reset();
     m_sale = std::make_unique<SaleJournal>(folder);
     m_sale->Open();
-    build();
+    ShowBoard();
     QVERIFY(openResults());
     QCOMPARE(label("lblSold"), QStringLiteral("1"));
     QCOMPARE(label("lblEarlier"),
@@ -575,12 +541,11 @@ void tst_SaleBoard::saleCurrencyInResults()
         label("lblHammer"), list->headerData(ResultsModel::StartingBid, Qt::Horizontal).toString(),
         list->index(2, ResultsModel::Hammer).data().toString(), QString::fromUtf8(file.readLine()).trimmed(),
         report.contains(QStringLiteral("Total hammer: \u20AC12.100")) ? QStringLiteral("report") : report};
-    QCOMPARE(
-        shown,
-        QStringList({QStringLiteral("\u20AC12.100"), QStringLiteral("Starting bid"), QStringLiteral("\u20AC12.100"),
-                     QStringLiteral("Position,Lot,Note,Starting bid (\u20AC),Result,Hammer (\u20AC),Time,Buyer,Bid "
-                                    "reached (\u20AC),Offers"),
-                     QStringLiteral("report")}));
+    QCOMPARE(shown, QStringList(
+                        {QStringLiteral("\u20AC12.100"), QStringLiteral("Starting bid"), QStringLiteral("\u20AC12.100"),
+                         QStringLiteral("Position,Lot,Note,Starting bid (\u20AC),Result,Hammer (\u20AC),Time,Buyer,Bid "
+                                        "reached (\u20AC),Offers"),
+                         QStringLiteral("report")}));
 }
 
 void tst_SaleBoard::run(const QString& steps)
@@ -738,7 +703,7 @@ void tst_SaleBoard::boardKeysInTheResultsWindow()
     m_sale = std::make_unique<SaleJournal>(m_dir->filePath(QStringLiteral("sales")));
     m_sale->Open();
     QVERIFY(m_sale->resumed());
-    build();
+    ShowBoard();
     m_window->ShowResults(false);
     QVERIFY(QTest::qWaitForWindowExposed(m_window->results()));
     // Where the keys go is a matter for the window system (see tst_stamp_xvfb); the board's
